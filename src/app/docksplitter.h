@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+// A thin drag bar docked between two areas (`Splitter1`, `Splitter6`): dragging it resizes the docked
+// neighbour on its docked side, which the docking layout then re-docks.
+class DockSplitter : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DockSplitter(QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    // Raised while dragging, before the neighbour is resized (`CanResize`).
+    void canResize();
+    // Raised after a drag has resized the neighbour (`Moved`).
+    void moved();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QWidget *neighbour() const;
+
+    int m_pressY = 0;
+    int m_startHeight = 0;
+    QWidget *m_dragged = nullptr;
+};

@@ -1,0 +1,28 @@
+#include "app/programtexts.h"
+#include "app/programwindows.h"
+#include "app/theme.h"
+#include "preview/previewpane.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    // Chromium refuses to start its sandbox as root; only then is the sandbox turned off, and the user told.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArray("1"));
+        std::fprintf(stderr, "velmark: running as root, so the web view's sandbox is turned off.\n");
+    }
+    registerPreviewScheme();
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    applyCyanDusk(app);
+    QApplication::setApplicationName(ProgramTexts::applicationTitle());
+    QApplication::setApplicationDisplayName(ProgramTexts::applicationTitle());
+
+    ProgramWindows windows;
+    QObject::connect(&windows, &ProgramWindows::finished, &app, &QApplication::quit);
+    windows.start();
+    return app.exec();
+}

@@ -1,0 +1,328 @@
+#include "editor/codepane.h"
+
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+QColor fromBgr(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+} // namespace
+
+CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+int CodePane::SelStart() const
+{
+    return textCursor().selectionStart();
+}
+
+void CodePane::setSelStart(int position)
+{
+    QTextCursor c = textCursor();
+    c.setPosition(qBound(0, position, document()->characterCount() - 1));
+    setTextCursor(c);
+}
+
+int CodePane::SelLength() const
+{
+    const QTextCursor c = textCursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+void CodePane::setSelLength(int length)
+{
+    QTextCursor c = textCursor();
+    const int start = c.selectionStart();
+    c.setPosition(start);
+    c.setPosition(qBound(0, start + length, document()->characterCount() - 1), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+QString CodePane::SelText() const
+{
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+void CodePane::setSelText(const QString &text)
+{
+    QTextCursor c = textCursor();
+    QTextCharFormat format;
+    if (c.hasSelection()) {
+        QTextCursor first(document());
+        first.setPosition(c.selectionStart() + 1);
+        format = first.charFormat();
+    } else {
+        format = c.charFormat();
+    }
+    c.insertText(text, format);
+    setTextCursor(c);
+}
+
+void CodePane::applySelFormat(const QTextCharFormat &format, bool merge)
+{
+    QTextCursor c = textCursor();
+    if (!c.hasSelection()) {
+        if (merge)
+            mergeCurrentCharFormat(format);
+        else
+            setCurrentCharFormat(format);
+        return;
+    }
+    if (merge)
+        c.mergeCharFormat(format);
+    else
+        c.setCharFormat(format);
+}
+
+void CodePane::setSelColor(quint32 bgr)
+{
+    QTextCharFormat f;
+    f.setForeground(fromBgr(bgr));
+    applySelFormat(f, true);
+}
+
+void CodePane::setSelStyle(bool bold, bool italic, bool underline)
+{
+    QTextCharFormat f;
+    f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(italic);
+    f.setFontUnderline(underline);
+    applySelFormat(f, true);
+}
+
+void CodePane::setSelSize(int points)
+{
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    applySelFormat(f, true);
+}
+
+void CodePane::setSelName(const QString &face)
+{
+    QTextCharFormat f;
+    f.setFontFamilies({face});
+    applySelFormat(f, true);
+}
+
+void CodePane::setSelBackColor(quint32 bgr)
+{
+    QTextCharFormat f;
+    f.setBackground(fromBgr(bgr));
+    applySelFormat(f, true);
+}
+
+QString CodePane::Text() const
+{
+    QString text;
+    text.reserve(document()->characterCount() + document()->blockCount());
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        if (b != document()->begin())
+            text += QLatin1String("\r\n");
+        text += b.text();
+    }
+    return text;
+}
+
+QString CodePane::linesText() const
+{
+    QString text;
+    const int count = lineCount();
+    for (int i = 0; i < count; ++i)
+        text += line(i) + QLatin1String("\r\n");
+    return text;
+}
+
+int CodePane::lineCount() const
+{
+    const QTextDocument *doc = document();
+    const int blocks = doc->blockCount();
+    return doc->lastBlock().length() <= 1 ? blocks - 1 : blocks;
+}
+
+QString CodePane::line(int index) const
+{
+    if (index < 0 || index >= document()->blockCount())
+        return {};
+    return document()->findBlockByNumber(index).text();
+}
+
+void CodePane::setLine(int index, const QString &text)
+{
+    if (index < 0 || index >= document()->blockCount())
+        return;
+    const QTextBlock block = document()->findBlockByNumber(index);
+    if (block.text() == text)
+        return;
+    QTextCursor c(document());
+    c.setPosition(block.position());
+    c.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    if (c.hasSelection()) {
+        QTextCursor first(document());
+        first.setPosition(block.position() + 1);
+        format = first.charFormat();
+    } else {
+        format = c.charFormat();
+    }
+    c.insertText(text, format);
+}
+
+void CodePane::addLine(const QString &text)
+{
+    const QTextCharFormat format = textCursor().charFormat();
+    QTextCursor c(document());
+    c.movePosition(QTextCursor::End);
+    if (document()->lastBlock().length() > 1)
+        c.insertBlock(QTextBlockFormat(), format);
+    c.insertText(text, format);
+    c.insertBlock(QTextBlockFormat(), format);
+}
+
+void CodePane::clearLines()
+{
+    clear();
+}
+
+void CodePane::setDocumentText(const QString &text)
+{
+    QTextCursor c(document());
+    c.select(QTextCursor::Document);
+    QString normalised = text;
+    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    c.insertText(normalised);
+}
+
+void CodePane::beginUpdate()
+{
+    if (m_updateDepth++ == 0)
+        viewport()->setUpdatesEnabled(false);
+}
+
+void CodePane::endUpdate()
+{
+    if (m_updateDepth == 0)
+        return;
+    if (--m_updateDepth == 0) {
+        viewport()->setUpdatesEnabled(true);
+        viewport()->update();
+    }
+}
+
+int CodePane::FindText(const QString &text, int start, int length) const
+{
+    QString needle = text;
+    needle.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (needle.isEmpty() || start < 0)
+        return -1;
+    QString haystack = Text();
+    haystack.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const int found = int(haystack.indexOf(needle, start, Qt::CaseInsensitive));
+    if (found < 0 || qint64(found) + needle.size() > qint64(start) + length)
+        return -1;
+    return found;
+}
+
+int CodePane::lineIndex(int line) const
+{
+    if (line < 0 || line >= document()->blockCount())
+        return -1;
+    return document()->findBlockByNumber(line).position();
+}
+
+int CodePane::lineFromChar(int position) const
+{
+    const QTextBlock block = document()->findBlock(qMax(0, position));
+    return block.isValid() ? block.blockNumber() : document()->blockCount() - 1;
+}
+
+void CodePane::setTextMargins(int left, int top, int right, int bottom)
+{
+    setViewportMargins(left, top, right, bottom);
+}
+
+QMargins CodePane::textMargins() const
+{
+    return viewportMargins();
+}
+
+QTextCharFormat CodePane::formatAt(int position) const
+{
+    QTextCursor c(document());
+    c.setPosition(qBound(0, position + 1, document()->characterCount() - 1));
+    return c.charFormat();
+}
+
+void CodePane::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    Q_EMIT keyPressing(typed.isEmpty() ? QChar() : typed.at(0));
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & Qt::ShiftModifier)) {
+        // A soft line break would make one text line look like two; every break is a real one here.
+        textCursor().insertBlock();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CodePane::keyReleaseEvent(QKeyEvent *event)
+{
+    QPlainTextEdit::keyReleaseEvent(event);
+    Q_EMIT keyReleased(event->key());
+}
+
+void CodePane::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    Q_EMIT clicked();
+    Q_EMIT mouseReleased();
+}
+
+void CodePane::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
+}
+
+void CodePane::leaveEvent(QEvent *event)
+{
+    QPlainTextEdit::leaveEvent(event);
+    Q_EMIT mouseLeft();
+}
+
+int RichRow(const CodePane *pane)
+{
+    return pane->lineFromChar(pane->SelStart());
+}
+
+int RichCol(const CodePane *pane)
+{
+    const int start = pane->SelStart();
+    return start - pane->lineIndex(pane->lineFromChar(start));
+}
+
+void GoXYRichEdit(CodePane *pane, int line, int column)
+{
+    if (pane->isHidden())
+        return;
+    pane->setSelStart(0);
+    pane->setSelLength(0);
+    pane->setSelStart(pane->lineIndex(line) + column);
+    pane->setSelLength(0);
+    if (pane->isVisible())
+        pane->setFocus();
+}

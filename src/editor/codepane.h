@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+class QTextCharFormat;
+
+// A rich-text pane with the operations the editor relies on: caret and selection as character positions,
+// lines (the text's own lines, separated by line breaks), the text with CR LF breaks, case-insensitive
+// search, per-selection colour, style, size, face and background, and suspended redrawing. Serves as the code
+// pane `RichEdit1` and the message pane `RichEdit2`.
+class CodePane : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CodePane(QWidget *parent = nullptr);
+
+    // `SelStart`: caret or selection start; writing it collapses the selection to the caret.
+    int SelStart() const;
+    void setSelStart(int position);
+    // `SelLength`: length of the selection from `SelStart`.
+    int SelLength() const;
+    void setSelLength(int length);
+    // `SelText`: replaces the selection (or inserts at the caret); the caret ends after the new text, which
+    // takes the look of the selection's first character (with no selection, the look typing would get).
+    QString SelText() const;
+    void setSelText(const QString &text);
+
+    // `SelAttributes`: the look of the selected characters, or of the text typed next when nothing is
+    // selected.
+    void setSelColor(quint32 bgr);
+    void setSelStyle(bool bold, bool italic = false, bool underline = false);
+    void setSelSize(int points);
+    void setSelName(const QString &face);
+    // Background colour of the selected characters.
+    void setSelBackColor(quint32 bgr);
+    // Applies a whole character format to the selection (or to the text typed next).
+    void applySelFormat(const QTextCharFormat &format, bool merge);
+
+    // `Text`: the whole text with every line break written as CR LF.
+    QString Text() const;
+    // `Lines.Text`: every line followed by CR LF.
+    QString linesText() const;
+    // `Lines.Count`: the number of lines; an empty last line is not counted.
+    int lineCount() const;
+    // Line i without its line break; an invalid line gives an empty text.
+    QString line(int index) const;
+    // Replaces the text of line i (not its break); an invalid line leaves the text unchanged. Writing the
+    // text the line already has changes nothing.
+    void setLine(int index, const QString &text);
+    // `Lines.Add`: appends a line.
+    void addLine(const QString &text);
+    // `Lines.Clear`.
+    void clearLines();
+    // Replaces the whole text; CR LF, lone CR and lone LF all become line breaks.
+    void setDocumentText(const QString &text);
+
+    // `Lines.BeginUpdate` / `Lines.EndUpdate`: nested suspension of redrawing; the last end repaints.
+    void beginUpdate();
+    void endUpdate();
+
+    // `FindText`: position of the first occurrence of text in [start, start + length), ignoring letter case,
+    // or -1. CR LF in the search text matches a line break. An empty text finds nothing.
+    int FindText(const QString &text, int start, int length) const;
+    // `EM_LINEINDEX`: position of the first character of a line; -1 for a line that does not exist.
+    int lineIndex(int line) const;
+    // `EM_LINEFROMCHAR`: the line that holds a position.
+    int lineFromChar(int position) const;
+
+    // `EM_SETRECT`: the text area inside the pane, as margins from its client rectangle.
+    void setTextMargins(int left, int top, int right, int bottom);
+    QMargins textMargins() const;
+
+    // The look of the character at a position (for checks and for painting decisions).
+    QTextCharFormat formatAt(int position) const;
+
+Q_SIGNALS:
+    // A key was released in the pane (after the pane has handled it).
+    void keyReleased(int key);
+    // A key is about to be handled by the pane: the character it types, if any.
+    void keyPressing(QChar typed);
+    void mouseReleased();
+    void clicked();
+    void doubleClicked();
+    void mouseLeft();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    int m_updateDepth = 0;
+};
+
+// `RichRow`: the line of the caret.
+int RichRow(const CodePane *pane);
+// `RichCol`: the number of characters on the caret's line before the caret.
+int RichCol(const CodePane *pane);
+// `GoXYRichEdit`: puts the caret at a line and column (the column is not checked against the line's length,
+// so a column past the end lands further on) and focuses the pane; does nothing when the pane's own
+// visibility flag is off.
+void GoXYRichEdit(CodePane *pane, int line, int column);

@@ -1,0 +1,82 @@
+#include "occurrenceindex.h"
+
+QString foldedCase(QStringView text)
+{
+    QString folded(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        folded[i] = text.at(i).toCaseFolded();
+    return folded;
+}
+
+OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
+{
+    m_foldedLines.reserve(lines.size());
+    m_lineOffsets.reserve(lines.size() + 1);
+    int offset = 0;
+    for (const QString &line : lines) {
+        m_foldedLines.append(foldedCase(line));
+        m_lineOffsets.append(offset);
+        offset += int(line.size());
+    }
+    m_lineOffsets.append(offset);
+}
+
+int OccurrenceIndex::keyOf(QStringView text)
+{
+    const QString folded = foldedCase(text);
+    const auto known = m_keys.constFind(folded);
+    if (known != m_keys.constEnd())
+        return known.value();
+
+    QVector<Occurrence> found;
+    if (!folded.isEmpty()) {
+        for (int line = 0; line < m_foldedLines.size(); ++line) {
+            const QStringView lineText = m_foldedLines.at(line);
+            qsizetype at = lineText.indexOf(folded);
+            while (at >= 0) {
+                found.append({line, int(at)});
+                at = lineText.indexOf(folded, at + folded.size());
+            }
+        }
+    }
+    const int key = int(m_occurrences.size());
+    m_keys.insert(folded, key);
+    m_keyLengths.append(int(folded.size()));
+    m_occurrences.append(found);
+    return key;
+}
+
+void OccurrenceIndex::buildCoverage()
+{
+    const int positions = m_lineOffsets.constLast();
+    m_coverOffsets.fill(0, positions + 1);
+    for (int key = 0; key < keyCount(); ++key) {
+        for (const Occurrence &occurrence : m_occurrences.at(key)) {
+            const int first = positionOf(occurrence.line, occurrence.column);
+            for (int position = first; position < first + m_keyLengths.at(key); ++position)
+                ++m_coverOffsets[position + 1];
+        }
+    }
+    for (int position = 0; position < positions; ++position)
+        m_coverOffsets[position + 1] += m_coverOffsets.at(position);
+
+    m_covers.resize(m_coverOffsets.constLast());
+    QVector<int> filled(m_coverOffsets.cbegin(), m_coverOffsets.cend() - 1);
+    for (int key = 0; key < keyCount(); ++key) {
+        for (const Occurrence &occurrence : m_occurrences.at(key)) {
+            const int first = positionOf(occurrence.line, occurrence.column);
+            for (int position = first; position < first + m_keyLengths.at(key); ++position)
+                m_covers[filled[position]++] = {key, occurrence.column};
+        }
+    }
+}
+
+const OccurrenceIndex::Cover *OccurrenceIndex::coversBegin(int line, int column) const
+{
+    return m_covers.constData() + m_coverOffsets.at(positionOf(line, column));
+}
+
+const OccurrenceIndex::Cover *OccurrenceIndex::coversEnd(int line, int column) const
+{
+    return m_covers.constData() + m_coverOffsets.at(positionOf(line, column) + 1);
+}

@@ -1,0 +1,48 @@
+#include "reindent.h"
+
+#include "tagscan.h"
+
+namespace {
+const QString ThreeSpaces = QStringLiteral("   ");
+}
+
+QStringView withoutLeadingBlanks(QStringView line)
+{
+    qsizetype first = 0;
+    while (first < line.size() && line.at(first).unicode() <= 32)
+        ++first;
+    return line.mid(first);
+}
+
+QString reindentedLine(QStringView line)
+{
+    return ThreeSpaces + withoutLeadingBlanks(line).toString();
+}
+
+QString standardReindented(QStringView previousLine, QStringView line)
+{
+    if (beginsWithLt(previousLine) && !beginsWithLt(line))
+        return reindentedLine(line);
+    return line.toString();
+}
+
+QString templateReindentedLine(QStringView line)
+{
+    const QStringView stripped = withoutLeadingBlanks(line);
+    if (beginsWithLt(stripped))
+        return stripped.toString();
+    return ThreeSpaces + stripped.toString();
+}
+
+QStringList templateReindented(const QStringList &lines, bool endsWithLineBreak)
+{
+    QStringList result;
+    result.reserve(lines.size() + 1);
+    for (const QString &line : lines)
+        result.append(templateReindentedLine(line));
+    // The rule for line i also re-indents line i + 1 when line i begins with "<" and line i + 1 does not; for
+    // lines already visited that changes nothing, so only the empty line that ends the text is left to do.
+    if (endsWithLineBreak && !result.isEmpty() && beginsWithLt(result.constLast()))
+        result.append(ThreeSpaces);
+    return result;
+}

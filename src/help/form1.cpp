@@ -1,0 +1,11 @@
+#include "help/form1.h"
+
+#include "app/fonts.h"
+
+TForm1::TForm1(QWidget *parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Επικοινωνία"));
+    setFont(Fonts::pixels(15));
+    resize(451, 526);
+}

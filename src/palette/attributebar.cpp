@@ -1,0 +1,166 @@
+#include "palette/attributebar.h"
+
+#include "app/docklayout.h"
+#include "palette/attributelists.h"
+#include "palette/tagbuttons.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+const QString kBarName = QStringLiteral("panel15");
+const QString kGeneralBoxName = QStringLiteral("combo1");
+const QString kGeneralBoxText = QStringLiteral("Γενικά Χαρακτηριστικά");
+constexpr int kBarHeight = 23;
+constexpr int kBoxHeight = 23;
+constexpr int kGeneralBoxWidth = 177;
+
+} // namespace
+
+AttributeBar::AttributeBar(QWidget *owner, QWidget *panel9, std::function<bool()> editingMode, QObject *parent)
+    : QObject(parent), m_owner(owner), m_panel9(panel9), m_editingMode(std::move(editingMode))
+{
+    createBar(QStringLiteral("Panel15"));
+}
+
+QWidget *AttributeBar::Panel15() const
+{
+    return qobject_cast<QWidget *>(findComponent(kBarName));
+}
+
+void AttributeBar::mhden()
+{
+    if (!m_editingMode())
+        return;
+    if (QWidget *bar = Panel15())
+        bar->hide();
+    freeComponent(kBarName);
+    createBar(kBarName)->show();
+}
+
+QWidget *AttributeBar::createBar(const QString &name)
+{
+    auto *bar = new QFrame(m_panel9);
+    bar->setObjectName(name);
+    bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    QFont font = bar->font();
+    font.setBold(true);
+    bar->setFont(font);
+    bar->resize(bar->width(), kBarHeight);
+    // Docked after the strips already at the bottom, the bar sits directly under the code pane.
+    dockInto(m_panel9, bar, DockAlign::Bottom);
+    return bar;
+}
+
+void AttributeBar::ypokat(const QString &met)
+{
+    if (!m_editingMode())
+        return;
+    QWidget *bar = Panel15();
+    if (!bar)
+        return;
+    if (TagButtons::find(met) && !TagButtons::isComment(met)) {
+        bar->show();
+        combopro();
+    }
+    if (const AttributeList *list = AttributeLists::forCaption(met)) {
+        bar->show();
+        for (const AttributeEntry &entry : list->entries)
+            addAttributeButton(entry.text, entry.width);
+    }
+}
+
+QComboBox *AttributeBar::combopro()
+{
+    return addBox(kGeneralBoxName, kGeneralBoxText, kGeneralBoxWidth, AttributeLists::general());
+}
+
+QAbstractButton *AttributeBar::addAttributeButton(const QString &text, int width)
+{
+    QWidget *bar = Panel15();
+    if (!bar)
+        return nullptr;
+    auto *button = new QToolButton(bar);
+    button->setText(text);
+    button->setAccessibleName(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->resize(width, kBarHeight);
+    connect(button, &QToolButton::clicked, this, [this, button] { MyButtonClick(button); });
+    dockInto(bar, button, DockAlign::Left);
+    button->show();
+    return button;
+}
+
+QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int width, const QStringList &items)
+{
+    freeComponent(name);
+    QWidget *bar = Panel15();
+    if (!bar)
+        return nullptr;
+    auto *box = new QComboBox(bar);
+    box->setObjectName(name);
+    // An editable box shows its caption in the edit field; the field is read-only because typed text is not
+    // a choice, and nothing typed may become an item.
+    box->setEditable(true);
+    box->lineEdit()->setReadOnly(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    QFont font = box->font();
+    font.setBold(true);
+    font.setPointSize(10);
+    box->setFont(font);
+    box->resize(width, kBoxHeight);
+    box->addItems(items);
+    // Filling an empty box selects its first item; the box starts with no item chosen and shows its caption.
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+    box->setAccessibleName(text);
+    // Only the user's picks insert: a click in the list or an arrow key on the closed box. Building and filling
+    // the box above change its selection without a user action and insert nothing.
+    connect(box, &QComboBox::activated, this, [this, box] { MyButtonClick2(box); });
+    dockInto(bar, box, DockAlign::Left);
+    box->show();
+    return box;
+}
+
+QObject *AttributeBar::findComponent(const QString &name) const
+{
+    const QList<QObject *> descendants = m_owner->findChildren<QObject *>();
+    for (QObject *object : descendants)
+        if (object->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return object;
+    return nullptr;
+}
+
+void AttributeBar::freeComponent(const QString &name)
+{
+    QObject *component = findComponent(name);
+    if (!component)
+        return;
+    // Taken out of the window at once, so that its name is free and its place in the docking is given up, but
+    // destroyed only once the current event is over: the component may be the one whose signal is running.
+    if (auto *widget = qobject_cast<QWidget *>(component)) {
+        widget->hide();
+        if (QWidget *parent = widget->parentWidget())
+            if (auto *layout = qobject_cast<DockLayout *>(parent->layout()))
+                if (const int index = layout->indexOf(widget); index >= 0)
+                    delete layout->takeAt(index);
+        widget->setParent(nullptr);
+    } else {
+        component->setParent(nullptr);
+    }
+    component->setObjectName(QString());
+    component->deleteLater();
+}
+
+void AttributeBar::MyButtonClick(QAbstractButton *button)
+{
+    Q_EMIT insertText(button->text());
+}
+
+void AttributeBar::MyButtonClick2(QComboBox *box)
+{
+    Q_EMIT insertText(box->currentText());
+}

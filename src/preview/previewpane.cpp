@@ -1,0 +1,158 @@
+#include "previewpane.h"
+
+#include "previewdocument.h"
+#include "previewschemehandler.h"
+
+#include <QPointer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+namespace {
+
+const QString blankAddress = QStringLiteral("about:blank");
+const QString scrollRestoreScriptName = QStringLiteral("velmark-scroll-restore");
+
+QString trimmedMarkup(const QString &markup)
+{
+    auto trimmable = [](QChar c) { return c.isSpace() || c.category() == QChar::Other_Control; };
+    qsizetype begin = 0;
+    qsizetype end = markup.size();
+    while (begin < end && trimmable(markup.at(begin)))
+        ++begin;
+    while (end > begin && trimmable(markup.at(end - 1)))
+        --end;
+    return markup.mid(begin, end - begin);
+}
+
+QString scrollToScript(const QPointF &position)
+{
+    return QStringLiteral("window.scrollTo(%1, %2);").arg(position.x()).arg(position.y());
+}
+
+} // namespace
+
+void registerPreviewScheme()
+{
+    PreviewSchemeHandler::registerScheme();
+}
+
+PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
+{
+    // An off-the-record profile of the pane's own, so its scheme handler serves this pane's documents alone.
+    m_profile = new QWebEngineProfile(this);
+    m_schemeHandler = new PreviewSchemeHandler(m_profile);
+    m_profile->installUrlSchemeHandler(PreviewSchemeHandler::schemeName, m_schemeHandler);
+    auto *page = new QWebEnginePage(m_profile, this);
+    setPage(page);
+
+    // The pupil's scripts run; they reach no local file contents, while the document's images and media, local
+    // ones included, still load as elements.
+    QWebEngineSettings *settings = page->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+
+    connect(page, &QWebEnginePage::loadStarted, this, &PreviewPane::downloadBegin);
+    connect(page, &QWebEnginePage::loadProgress, this, [this](int progress) { Q_EMIT progressChange(progress, 100); });
+    connect(page, &QWebEnginePage::loadFinished, this, &PreviewPane::finishLoad);
+}
+
+PreviewPane::~PreviewPane()
+{
+    // The page goes before the profile it lives in; answers still on their way are no longer reported.
+    blockSignals(true);
+    delete page();
+}
+
+void PreviewPane::WBLoadHTML(const QString &htmlCode)
+{
+    loadDocument(previewDocumentFromText(htmlCode));
+}
+
+void PreviewPane::LoadStream(const QByteArray &bytes)
+{
+    loadDocument(previewDocumentFromBytes(bytes));
+}
+
+void PreviewPane::navigate(const QUrl &url)
+{
+    m_scrollRestorePending = false;
+    load(url);
+}
+
+QString PreviewPane::locationUrl() const
+{
+    return showsPreview() ? blankAddress : url().toString();
+}
+
+QString PreviewPane::documentTitle() const
+{
+    return m_title;
+}
+
+void PreviewPane::readBodyMarkup(std::function<void(const QString &)> done) const
+{
+    page()->runJavaScript(QStringLiteral("document.body ? document.body.innerHTML : ''"),
+                          QWebEngineScript::ApplicationWorld,
+                          [done](const QVariant &markup) { done(trimmedMarkup(markup.toString())); });
+}
+
+void PreviewPane::loadDocument(const QByteArray &document)
+{
+    // The position to keep is read from the preview on screen; while an earlier preview load is still under
+    // way, the position it was to restore is kept instead of the top of its half-loaded page.
+    if (!m_scrollRestorePending) {
+        m_scrollToRestore = showsPreview() ? page()->scrollPosition() : QPointF();
+        m_scrollRestorePending = true;
+    }
+    m_schemeHandler->setDocument(document);
+    const QUrl documentUrl = PreviewSchemeHandler::documentUrl(++m_documentNumber);
+    setScrollRestore(documentUrl);
+    load(documentUrl);
+}
+
+// Scrolls the new document to the kept position as soon as it is parsed, before its first paint where the
+// page is quick enough; the load's end scrolls again once images have given the page its full height.
+void PreviewPane::setScrollRestore(const QUrl &documentUrl)
+{
+    QWebEngineScriptCollection &scripts = page()->scripts();
+    for (const QWebEngineScript &old : scripts.find(scrollRestoreScriptName))
+        scripts.remove(old);
+    QWebEngineScript script;
+    script.setName(scrollRestoreScriptName);
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    script.setSourceCode(QStringLiteral("if (location.href === '%1') %2")
+                             .arg(documentUrl.toString(), scrollToScript(m_scrollToRestore)));
+    scripts.insert(script);
+}
+
+void PreviewPane::finishLoad()
+{
+    if (m_scrollRestorePending && url() == PreviewSchemeHandler::documentUrl(m_documentNumber)) {
+        page()->runJavaScript(scrollToScript(m_scrollToRestore), QWebEngineScript::ApplicationWorld);
+        m_scrollRestorePending = false;
+    } else if (!showsPreview()) {
+        m_scrollRestorePending = false;
+    }
+    Q_EMIT progressChange(-1, 100);
+    // The title is read from the document itself: the engine's page title falls back to the address.
+    QPointer<PreviewPane> self(this);
+    page()->runJavaScript(QStringLiteral("document.title"), QWebEngineScript::ApplicationWorld,
+                          [self](const QVariant &title) {
+                              if (!self)
+                                  return;
+                              self->m_title = title.toString();
+                              Q_EMIT self->downloadComplete();
+                              Q_EMIT self->documentComplete();
+                          });
+}
+
+bool PreviewPane::showsPreview() const
+{
+    return url().isEmpty() || PreviewSchemeHandler::isPreviewUrl(url());
+}

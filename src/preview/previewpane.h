@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPointF>
+#include <QString>
+#include <QUrl>
+#include <QWebEngineView>
+
+#include <functional>
+
+class PreviewSchemeHandler;
+class QWebEngineProfile;
+
+// Registers the preview's URL scheme with the browser engine; call once before the QApplication is created.
+void registerPreviewScheme();
+
+// webbrowser1: the embedded browser of the main window. While the pupil edits it shows the document rendered;
+// while the pupil browses it shows web pages. Every load is asynchronous and nothing here waits: a load started
+// while another is under way supersedes it, so the pane always ends showing the newest text. A preview document
+// keeps the address "about:blank" and keeps the scroll position of the preview it replaces.
+class PreviewPane : public QWebEngineView
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewPane(QWidget *parent = nullptr);
+    ~PreviewPane() override;
+
+    // WBLoadHTML: renders the text as an HTML document, exactly the characters written.
+    void WBLoadHTML(const QString &htmlCode);
+    // LoadStream: renders bytes as an HTML document; bytes without a byte-order mark are read as UTF-8.
+    void LoadStream(const QByteArray &bytes);
+    // Loads a web address (browsing).
+    void navigate(const QUrl &url);
+
+    // LocationURL: the address of the page shown; "about:blank" while a preview document (or nothing) is shown.
+    QString locationUrl() const;
+    // Document.Title: the title of the document as it stood when its last load completed ("" without a title).
+    QString documentTitle() const;
+    // The markup inside the body of the document shown, trimmed of white space and control characters at both
+    // ends; "" for a document without a body. Delivered to done once the page has answered.
+    void readBodyMarkup(std::function<void(const QString &)> done) const;
+
+Q_SIGNALS:
+    // The browser's load notifications, raised for every load, previews included, in this order.
+    void downloadBegin();
+    void progressChange(int progress, int progressMax); // progress -1 when a download has finished
+    void downloadComplete();
+    void documentComplete();
+
+private:
+    void loadDocument(const QByteArray &document);
+    void setScrollRestore(const QUrl &documentUrl);
+    void finishLoad();
+    bool showsPreview() const;
+
+    QWebEngineProfile *m_profile = nullptr;
+    PreviewSchemeHandler *m_schemeHandler = nullptr;
+    quint64 m_documentNumber = 0;
+    bool m_scrollRestorePending = false;
+    QPointF m_scrollToRestore;
+    QString m_title;
+};

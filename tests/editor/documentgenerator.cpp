@@ -1,0 +1,128 @@
+#include "documentgenerator.h"
+
+namespace {
+
+const QStringList TagNames = {QStringLiteral("p"),     QStringLiteral("b"),    QStringLiteral("td"),
+                              QStringLiteral("tr"),    QStringLiteral("table"), QStringLiteral("font"),
+                              QStringLiteral("h2"),    QStringLiteral("title"), QStringLiteral("a"),
+                              QStringLiteral("br"),    QStringLiteral("img"),   QStringLiteral("li")};
+const QStringList Attributes = {QStringLiteral(" border=\"1\""), QStringLiteral(" color=\"#4f598e\""),
+                                QStringLiteral(" size=\"4\" "), QStringLiteral(" align=center")};
+const QStringList Addresses = {QStringLiteral(" href=\"http://www.example.gr/a.htm\""),
+                               QStringLiteral(" src=\"https://media.example.com/v//x.jpg\"")};
+const QStringList Words = {QStringLiteral("text"),  QStringLiteral("Velmark"), QStringLiteral("html"),
+                           QStringLiteral("lesson"), QStringLiteral("page"),   QStringLiteral("a"),
+                           QStringLiteral("TD"),    QStringLiteral("p")};
+const QStringList GreekWords = {QStringLiteral("σελίδα"), QStringLiteral("ΠΙΝΑΚΑΣ"), QStringLiteral("ς"),
+                                QStringLiteral("Σ")};
+const QStringList IrregularPieces = {
+    QStringLiteral("<"),         QStringLiteral(">"),     QStringLiteral("<>"),       QStringLiteral("<! -- x -->"),
+    QStringLiteral("<!-- σχόλιο -->"), QStringLiteral("<<x>"), QStringLiteral("<a<b>"), QStringLiteral("< p>"),
+    QStringLiteral("<META charset=\"x\">"), QStringLiteral("<Σ>"), QStringLiteral("<ς>"), QStringLiteral("</σ>"),
+    QStringLiteral("x > y"),     QStringLiteral("<!>"),   QStringLiteral("<//>"),
+    QStringLiteral("<<b><b>"),   QStringLiteral("<B><b><B>")};
+
+} // namespace
+
+DocumentGenerator::DocumentGenerator(quint32 seed) : m_random(seed) {}
+
+bool DocumentGenerator::chance(int percent)
+{
+    return below(100) < percent;
+}
+
+int DocumentGenerator::below(int bound)
+{
+    return int(m_random.bounded(bound));
+}
+
+QString DocumentGenerator::pick(const QStringList &choices)
+{
+    return choices.at(below(int(choices.size())));
+}
+
+QStringList DocumentGenerator::generate(const Settings &settings)
+{
+    QStringList lines;
+    lines.reserve(settings.lineCount);
+    for (int i = 0; i < settings.lineCount; ++i)
+        lines.append(lineOf(settings));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.last() = QStringLiteral("</HTML>");
+    return lines;
+}
+
+QString DocumentGenerator::lineOf(const Settings &settings)
+{
+    if (settings.irregular && chance(8))
+        return chance(50) ? QString() : indentation(true);
+
+    // Lines without tags now and then; otherwise around the wanted number of tags.
+    int tags = settings.tagsPerLine;
+    if (settings.irregular)
+        tags = chance(15) ? 0 : below(2 * settings.tagsPerLine + 1);
+    QString line = indentation(settings.irregular);
+    const int wordsBetween = 2;
+    for (int i = 0; i < tags; ++i) {
+        line += tag(settings.irregular);
+        for (int w = 0; w < wordsBetween && line.size() < (i + 1) * settings.lineLength / qMax(tags, 1); ++w)
+            line += word(settings.irregular) + u' ';
+    }
+    while (line.size() < settings.lineLength / 2)
+        line += word(settings.irregular) + u' ';
+    return line;
+}
+
+QString DocumentGenerator::tag(bool irregular)
+{
+    if (irregular && chance(20))
+        return irregularPiece();
+    const QString name = tagName(irregular);
+    if (chance(45)) {
+        if (irregular && chance(10))
+            return QStringLiteral("</") + name + (chance(50) ? QStringLiteral(" >") : pick(Attributes) + u'>');
+        return QStringLiteral("</") + name + u'>';
+    }
+    QString attributes;
+    if (chance(25))
+        attributes = pick(Attributes);
+    else if (irregular && chance(10))
+        attributes = pick(Addresses);
+    return u'<' + name + attributes + u'>';
+}
+
+QString DocumentGenerator::tagName(bool irregular)
+{
+    const QString name = pick(TagNames);
+    const int caseStyle = below(irregular ? 4 : 2);
+    if (caseStyle == 0)
+        return name;
+    if (caseStyle == 1)
+        return name.toUpper();
+    if (caseStyle == 2)
+        return name.at(0).toUpper() + name.mid(1);
+    QString mixed = name;
+    for (QChar &c : mixed) {
+        if (chance(50))
+            c = c.toUpper();
+    }
+    return mixed;
+}
+
+QString DocumentGenerator::irregularPiece()
+{
+    return pick(IrregularPieces);
+}
+
+QString DocumentGenerator::word(bool irregular)
+{
+    return irregular && chance(15) ? pick(GreekWords) : pick(Words);
+}
+
+QString DocumentGenerator::indentation(bool irregular)
+{
+    QString indent(below(7), u' ');
+    if (irregular && chance(10))
+        indent.prepend(u'\t');
+    return indent;
+}

@@ -1,0 +1,224 @@
+#include "literalmodel.h"
+
+#include "balancecheck.h"
+#include "tagcollector.h"
+
+LiteralModel::LiteralModel(const QStringList &lines, bool endsWithLineBreak)
+    : m_text(lines.join(u'\n') + (endsWithLineBreak ? QStringLiteral("\n") : QString()))
+{
+    m_looks.resize(m_text.size());
+}
+
+int LiteralModel::physicalLineCount() const
+{
+    return int(m_text.count(u'\n')) + 1;
+}
+
+int LiteralModel::lineCount() const
+{
+    const int count = physicalLineCount();
+    return m_text.isEmpty() || m_text.endsWith(u'\n') ? count - 1 : count;
+}
+
+int LiteralModel::lineStart(int index) const
+{
+    int start = 0;
+    for (int line = 0; line < index; ++line)
+        start = int(m_text.indexOf(u'\n', start)) + 1;
+    return start;
+}
+
+QString LiteralModel::line(int index) const
+{
+    if (index < 0 || index >= physicalLineCount())
+        return QString();
+    const int start = lineStart(index);
+    const qsizetype end = m_text.indexOf(u'\n', start);
+    return m_text.mid(start, end < 0 ? -1 : end - start);
+}
+
+void LiteralModel::setLine(int index, const QString &text)
+{
+    if (index < 0 || index >= physicalLineCount() || line(index) == text)
+        return;
+    replace(lineStart(index), int(line(index).size()), text);
+}
+
+void LiteralModel::replace(int start, int length, const QString &text)
+{
+    // The new text takes the look of the first replaced character, or of the character before an empty range.
+    Look look;
+    if (length > 0)
+        look = m_looks.at(start);
+    else if (start > 0)
+        look = m_looks.at(start - 1);
+    m_text.replace(start, length, text);
+    m_looks.remove(start, length);
+    m_looks.insert(start, text.size(), look);
+}
+
+void LiteralModel::setWholeTextBase()
+{
+    m_looks.fill(Look());
+}
+
+int LiteralModel::findText(const QString &search, int start) const
+{
+    if (search.isEmpty())
+        return -1;
+    for (int position = start; position + search.size() <= m_text.size(); ++position) {
+        int matched = 0;
+        while (matched < search.size() &&
+               m_text.at(position + matched).toCaseFolded() == search.at(matched).toCaseFolded())
+            ++matched;
+        if (matched == search.size())
+            return position;
+    }
+    return -1;
+}
+
+void LiteralModel::rearchAndReplace(const QString &search, quint32 colour)
+{
+    int position = findText(search, 0);
+    while (position != -1) {
+        for (int i = position; i < position + search.size(); ++i)
+            m_looks[i] = Look{colour, true};
+        replace(position, int(search.size()), search);
+        m_lastReplacementEnd = position + int(search.size());
+        position = findText(search, position + int(search.size()));
+    }
+}
+
+int LiteralModel::takeLastReplacementEnd()
+{
+    const int end = m_lastReplacementEnd;
+    m_lastReplacementEnd = -1;
+    return end;
+}
+
+QStringList LiteralModel::lines() const
+{
+    if (m_text.isEmpty())
+        return {};
+    QStringList result = m_text.split(u'\n');
+    if (endsWithLineBreak())
+        result.removeLast();
+    return result;
+}
+
+bool LiteralModel::endsWithLineBreak() const
+{
+    return m_text.endsWith(u'\n');
+}
+
+QVector<QVector<LookRun>> LiteralModel::looks() const
+{
+    QVector<QVector<LookRun>> result;
+    QVector<LookRun> runs;
+    int column = 0;
+    for (int position = 0; position < m_text.size(); ++position, ++column) {
+        if (m_text.at(position) == u'\n') {
+            result.append(runs);
+            runs.clear();
+            column = -1;
+            continue;
+        }
+        const Look look = m_looks.at(position);
+        if (look == Look())
+            continue;
+        if (!runs.isEmpty() && runs.constLast().start + runs.constLast().length == column &&
+            runs.constLast().colour == look.colour && runs.constLast().bold == look.bold)
+            ++runs.last().length;
+        else
+            runs.append({column, 1, look.colour, look.bold});
+    }
+    if (!m_text.isEmpty() && !endsWithLineBreak())
+        result.append(runs);
+    return result;
+}
+
+LinePosition LiteralModel::linePositionOf(int position) const
+{
+    const QStringView before = QStringView(m_text).left(position);
+    const int line = int(before.count(u'\n'));
+    return {line, int(position - (before.lastIndexOf(u'\n') + 1))};
+}
+
+namespace {
+
+// Position (from 1) of the first `c` after position `after` (from 1; 0 searches from the start), or 0.
+int positionAfter(const QString &line, QChar c, int after)
+{
+    return int(line.indexOf(c, after)) + 1;
+}
+
+QString withoutLeadingBlanks(const QString &line)
+{
+    int first = 0;
+    while (first < line.size() && line.at(first).unicode() <= 32)
+        ++first;
+    return line.mid(first);
+}
+
+bool beginsWithLessThan(const QString &line)
+{
+    return line.startsWith(u'<');
+}
+
+void reindentLine(LiteralModel &model, int i, Reindent reindent)
+{
+    const QString threeSpaces = QStringLiteral("   ");
+    if (reindent == Reindent::Standard) {
+        if (i >= 1 && beginsWithLessThan(model.line(i - 1)) && !beginsWithLessThan(model.line(i)))
+            model.setLine(i, threeSpaces + withoutLeadingBlanks(model.line(i)));
+    } else if (reindent == Reindent::Template) {
+        QString stripped = withoutLeadingBlanks(model.line(i));
+        if (!beginsWithLessThan(stripped))
+            stripped = threeSpaces + stripped;
+        model.setLine(i, stripped);
+        if (beginsWithLessThan(model.line(i)) && !beginsWithLessThan(model.line(i + 1)))
+            model.setLine(i + 1, threeSpaces + withoutLeadingBlanks(model.line(i + 1)));
+    }
+}
+
+} // namespace
+
+RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak)
+{
+    LiteralModel model(lines, endsWithLineBreak);
+    RefreshResult result;
+    TagCollector collector;
+
+    model.setWholeTextBase();
+    for (int i = model.lineCount() - 1; i >= 0; --i) {
+        reindentLine(model, i, options.reindent);
+        int gt = positionAfter(model.line(i), u'>', 0);
+        int lt = positionAfter(model.line(i), u'<', 0);
+        while (lt != 0) {
+            ++result.tagCount;
+            const int length = gt - lt + 1;
+            const QString tagText = length > 0 ? model.line(i).mid(lt - 1, length) : QString();
+            if (options.paintTags && !(options.skipEmptyPairTags && tagText.contains(QStringLiteral("<>"))))
+                model.rearchAndReplace(tagText, TagColour);
+            if (options.collect)
+                collector.add(tagText);
+            lt = positionAfter(model.line(i), u'<', lt);
+            gt = positionAfter(model.line(i), u'>', gt);
+        }
+    }
+
+    model.takeLastReplacementEnd();
+    if (options.balanceCheck) {
+        result.report = checkBalance(collector);
+        for (const QString &highlight : result.report.highlights)
+            model.rearchAndReplace(highlight, WarningColour);
+        const int caret = model.takeLastReplacementEnd();
+        if (caret >= 0)
+            result.highlightCaret = model.linePositionOf(caret);
+    }
+
+    result.lines = model.lines();
+    result.endsWithLineBreak = model.endsWithLineBreak();
+    result.looks = model.looks();
+    return result;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "refreshengine.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// A plain model of the code pane: the text with "\n" line breaks and one look per character, with the pane
+// operations the refresh cycle uses, each done one step at a time. It serves as the reference the fast refresh
+// engine is compared with.
+class LiteralModel
+{
+public:
+    struct Look
+    {
+        quint32 colour = BaseColour;
+        bool bold = false;
+        friend bool operator==(const Look &a, const Look &b) { return a.colour == b.colour && a.bold == b.bold; }
+    };
+
+    // A document of these lines, followed by a line break when `endsWithLineBreak`; every character base.
+    LiteralModel(const QStringList &lines, bool endsWithLineBreak);
+
+    // `Lines.Count`: the number of lines, an empty last line not counted.
+    int lineCount() const;
+    // Line i without its line break; empty for a line that does not exist.
+    QString line(int index) const;
+    // Replaces the text of line i. Writing the text the line already has is no edit at all; a line that does
+    // not exist stays as it is.
+    void setLine(int index, const QString &text);
+    // `SetTextColor` with the whole text: every character returns to the base look.
+    void setWholeTextBase();
+    // `RearchAndReplace`: every occurrence of the search text, found forward, ignoring case and without
+    // overlap, gets the colour and bold, and its letters are replaced by those of the search text.
+    void rearchAndReplace(const QString &search, quint32 colour);
+
+    // Position right after the last occurrence rewritten since the last call, or -1.
+    int takeLastReplacementEnd();
+
+    QStringList lines() const;
+    bool endsWithLineBreak() const;
+    QVector<QVector<LookRun>> looks() const;
+    LinePosition linePositionOf(int position) const;
+
+private:
+    int lineStart(int index) const;
+    int physicalLineCount() const;
+    int findText(const QString &search, int start) const;
+    void replace(int start, int length, const QString &text);
+
+    QString m_text;
+    QVector<Look> m_looks;
+    int m_lastReplacementEnd = -1;
+};
+
+// The refresh cycle done literally, tag by tag, on a LiteralModel: the same contract as runRefresh.
+RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &options,
+                                bool endsWithLineBreak = false);

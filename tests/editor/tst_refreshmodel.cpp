@@ -1,0 +1,289 @@
+#include "literalmodel.h"
+#include "refreshengine.h"
+#include "reindent.h"
+#include "tagscan.h"
+
+#include <QtTest>
+
+namespace {
+
+// The welcome document the main window starts with; the author credit is any text without "<".
+const QStringList WelcomeDocument = {
+    "<HTML>",
+    "  <HEAD>",
+    "  <meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />",
+    "    <TITLE>",
+    "      Velmark Html Editor - Browser, by its author",
+    "    </TITLE>",
+    "  </HEAD>",
+    "  <BODY>",
+    "  <TABLE border=\"1\" >",
+    "   <TR bgcolor=\"#4f598e\">",
+    "    <TD>",
+    "     <H2>",
+    "       <FONT color=\"#ffffff\">Velmark Html Editor - Browser</FONT>",
+    "     </H2>",
+    "    </TD>",
+    "   </TR>",
+    "   <TR bgcolor=\"#cdd5fb\">",
+    "    <TD>",
+    "       <FONT color=\"#000000\" size=\"4\">",
+    "            Ο Velmark Html Editor είναι μία Δωρεάν Εφαρμογή που έχει ως βασικό εκπαιδευτικό σκοπό τη γνωριμία",
+    "            των μαθητών με τη γλώσσα κατασκευής ιστοσελίδων <B>HTML</B>",
+    "       </FONT> ",
+    "    </TD>",
+    "   </TR>",
+    "  </TABLE>",
+    "  </BODY>",
+    "</HTML>",
+};
+
+// The simple page template, each line followed by a line break.
+const QStringList SimplePage = {
+    "<HTML>",
+    "  <HEAD>",
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />",
+    "<TITLE>",
+    "      Η πρώτη μου ιστοσελίδα",
+    "</TITLE>",
+    "</HEAD>",
+    "<BODY>",
+    "      Εδω μπορείς να γράψεις το περιεχόμενο της ιστοσελίδας σου",
+    "</BODY>",
+    "</HTML>",
+};
+
+RefreshOptions standardOptions(bool ticked = true)
+{
+    return RefreshOptions{Reindent::Standard, ticked, true, true, true};
+}
+
+RefreshOptions paintOnly(Reindent reindent)
+{
+    return RefreshOptions{reindent, true, true, false, false};
+}
+
+// The look of every character of a line: its colour, or 0 for the base look.
+QVector<quint32> coloursOf(const QString &line, const QVector<LookRun> &runs)
+{
+    QVector<quint32> colours(line.size(), BaseColour);
+    for (const LookRun &run : runs) {
+        for (int i = run.start; i < run.start + run.length; ++i)
+            colours[i] = run.bold ? run.colour : 0xFFFFFFFF;
+    }
+    return colours;
+}
+
+// Runs both the refresh engine and the literal model, checks they agree, and returns the engine's result.
+RefreshResult refreshed(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak = false)
+{
+    const RefreshResult fast = runRefresh(lines, options, endsWithLineBreak);
+    const RefreshResult literal = runLiteralRefresh(lines, options, endsWithLineBreak);
+    [&] {
+        QCOMPARE(fast.lines, literal.lines);
+        QCOMPARE(fast.endsWithLineBreak, literal.endsWithLineBreak);
+        QCOMPARE(fast.looks.size(), literal.looks.size());
+        for (int i = 0; i < fast.looks.size(); ++i)
+            QVERIFY2(fast.looks.at(i) == literal.looks.at(i), qPrintable(QStringLiteral("looks of line %1").arg(i)));
+        QCOMPARE(fast.tagCount, literal.tagCount);
+        QCOMPARE(fast.report.highlights, literal.report.highlights);
+        QCOMPARE(fast.highlightCaret.line, literal.highlightCaret.line);
+        QCOMPARE(fast.highlightCaret.column, literal.highlightCaret.column);
+    }();
+    return fast;
+}
+
+// Whether every character inside a tag text is painted in `colour` and every other character is base.
+bool onlyTagTextsPainted(const RefreshResult &result, quint32 colour)
+{
+    for (int i = 0; i < result.lines.size(); ++i) {
+        const QString &line = result.lines.at(i);
+        QVector<quint32> expected(line.size(), BaseColour);
+        for (const TagSpan &span : scanTags(line)) {
+            for (int c = span.start; c < span.start + span.length; ++c)
+                expected[c] = colour;
+        }
+        if (coloursOf(line, result.looks.at(i)) != expected)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class RefreshModelTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void standardReindentation_data();
+    void standardReindentation();
+    void welcomeDocumentStandardCycle();
+    void welcomeDocumentStartUp();
+    void untickedSwitchLeavesOnlyUnbalancedTagsRed();
+    void letterCase_data();
+    void letterCase();
+    void reindentedLineLosesEarlierPaint();
+    void occurrencesNeverOverlap();
+    void simplePageTemplateRule();
+    void highlightLeavesCaretAfterLastOccurrence();
+    void emptyDocument();
+};
+
+void RefreshModelTest::standardReindentation_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("reindented");
+
+    QTest::newRow("empty line below <BODY>")
+        << QStringList{"<BODY>", "", "</BODY>"} << QStringList{"<BODY>", "   ", "</BODY>"};
+    QTest::newRow("spaces then < below a tag line")
+        << QStringList{"<P>", "      <B>x</B>"} << QStringList{"<P>", "   <B>x</B>"};
+    QTest::newRow("text below a tag line") << QStringList{"<P>", "text"} << QStringList{"<P>", "   text"};
+    QTest::newRow("tab and spaces stripped") << QStringList{"<P>", "\t  x"} << QStringList{"<P>", "   x"};
+    QTest::newRow("tag line below a tag line") << QStringList{"<P>", "<B>"} << QStringList{"<P>", "<B>"};
+    QTest::newRow("line above does not begin with <")
+        << QStringList{"  <P>", "x", "text", "     more"} << QStringList{"  <P>", "x", "text", "     more"};
+    QTest::newRow("only the line directly below")
+        << QStringList{"<A>", "b", "c"} << QStringList{"<A>", "   b", "c"};
+    QTest::newRow("three spaces already") << QStringList{"<A>", "   b"} << QStringList{"<A>", "   b"};
+}
+
+void RefreshModelTest::standardReindentation()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, reindented);
+
+    const RefreshResult first = refreshed(lines, standardOptions());
+    QCOMPARE(first.lines, reindented);
+    // Running the cycle again changes nothing more.
+    const RefreshResult second = refreshed(first.lines, standardOptions());
+    QCOMPARE(second.lines, reindented);
+    QCOMPARE(second.looks, first.looks);
+}
+
+void RefreshModelTest::welcomeDocumentStandardCycle()
+{
+    const RefreshResult result = refreshed(WelcomeDocument, standardOptions());
+
+    QStringList expected = WelcomeDocument;
+    expected[1] = "   <HEAD>";
+    QCOMPARE(result.lines, expected);
+    QCOMPARE(result.tagCount, 27);
+    QVERIFY(result.report.warnings.isEmpty());
+    QVERIFY(onlyTagTextsPainted(result, TagColour));
+}
+
+void RefreshModelTest::welcomeDocumentStartUp()
+{
+    const RefreshResult result = refreshed(WelcomeDocument, RefreshOptions{Reindent::None, true, false, false, false});
+
+    QCOMPARE(result.lines, WelcomeDocument);
+    QCOMPARE(result.tagCount, 27);
+    QVERIFY(onlyTagTextsPainted(result, TagColour));
+}
+
+void RefreshModelTest::untickedSwitchLeavesOnlyUnbalancedTagsRed()
+{
+    const QStringList lines = {"<HTML>", "<p>one", "<B>two</B>", "<>", "</HTML>"};
+    const RefreshResult result = refreshed(lines, RefreshOptions{Reindent::Standard, false, false, true, true});
+
+    QCOMPARE(result.lines, (QStringList{"<HTML>", "<P>one", "<B>two</B>", "<>", "</HTML>"}));
+    QCOMPARE(result.looks,
+             (QVector<QVector<LookRun>>{{}, {{0, 3, WarningColour, true}}, {}, {}, {}}));
+    QCOMPARE(result.report.highlights, QStringList{"<P>"});
+    QCOMPARE(result.tagCount, 6);
+}
+
+void RefreshModelTest::letterCase_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("painted");
+
+    // The walk starts at the last line: its paint sets the letter case that every later read sees.
+    QTest::newRow("across lines") << QStringList{"<td>", "<TD>", "<Td>"} << QStringList{"<Td>", "<Td>", "<Td>"};
+    QTest::newRow("within a line") << QStringList{"<b><B>x"} << QStringList{"<b><b>x"};
+    QTest::newRow("a tag inside another tag's text")
+        << QStringList{"<A<b>", "<B>"} << QStringList{"<A<B>", "<B>"};
+    QTest::newRow("Greek final sigma folds with sigma")
+        << QStringList{"<Σ>", "<ς>"} << QStringList{"<ς>", "<ς>"};
+}
+
+void RefreshModelTest::letterCase()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, painted);
+
+    const RefreshResult result = refreshed(lines, paintOnly(Reindent::None));
+    QCOMPARE(result.lines, painted);
+    QVERIFY(onlyTagTextsPainted(result, TagColour));
+}
+
+void RefreshModelTest::reindentedLineLosesEarlierPaint()
+{
+    // Line 1 pairs its "<" with stray ">" only and paints nothing itself; the "<b>" in it is painted by line 2
+    // first and then returns to the base look when line 1 is re-indented.
+    const QStringList lines = {"<X>", " >x<b> <c>", "<b>"};
+    const RefreshResult result = refreshed(lines, paintOnly(Reindent::Standard));
+
+    QCOMPARE(result.lines, (QStringList{"<X>", "   >x<b> <c>", "<b>"}));
+    QCOMPARE(result.looks, (QVector<QVector<LookRun>>{{{0, 3, TagColour, true}}, {}, {{0, 3, TagColour, true}}}));
+}
+
+void RefreshModelTest::occurrencesNeverOverlap()
+{
+    // Line 0 pairs every "<" with a stray ">" and paints nothing itself. Line 1 paints "<b><b>", which occurs in
+    // line 0 once: the search goes on after that occurrence, not inside it.
+    const QStringList lines = {"> > > <B><B><B>", "<x<b><b>"};
+    const RefreshResult result = refreshed(lines, paintOnly(Reindent::None));
+
+    QCOMPARE(result.lines, (QStringList{"> > > <b><b><B>", "<x<b><b>"}));
+    QCOMPARE(result.looks.at(0), (QVector<LookRun>{{6, 6, TagColour, true}}));
+}
+
+void RefreshModelTest::simplePageTemplateRule()
+{
+    const QStringList expected = {
+        "<HTML>",
+        "<HEAD>",
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />",
+        "<TITLE>",
+        "   Η πρώτη μου ιστοσελίδα",
+        "</TITLE>",
+        "</HEAD>",
+        "<BODY>",
+        "   Εδω μπορείς να γράψεις το περιεχόμενο της ιστοσελίδας σου",
+        "</BODY>",
+        "</HTML>",
+        "   ",
+    };
+    QCOMPARE(templateReindented(SimplePage, true), expected);
+    QCOMPARE(templateReindented(SimplePage, false), expected.mid(0, 11));
+
+    const RefreshResult result = refreshed(SimplePage, paintOnly(Reindent::Template), true);
+    QCOMPARE(result.lines, expected);
+    QVERIFY(!result.endsWithLineBreak);
+    QCOMPARE(result.tagCount, 9);
+    QVERIFY(onlyTagTextsPainted(result, TagColour));
+}
+
+void RefreshModelTest::highlightLeavesCaretAfterLastOccurrence()
+{
+    const RefreshResult result = refreshed({"<P>", "x <p> y", "<B></B>"}, standardOptions(false));
+
+    QCOMPARE(result.lines, (QStringList{"<P>", "   x <P> y", "<B></B>"}));
+    QCOMPARE(result.highlightCaret.line, 1);
+    QCOMPARE(result.highlightCaret.column, 8);
+}
+
+void RefreshModelTest::emptyDocument()
+{
+    const RefreshResult result = refreshed({}, standardOptions());
+    QVERIFY(result.lines.isEmpty());
+    QCOMPARE(result.tagCount, 0);
+    QVERIFY(result.report.warnings.isEmpty());
+    QCOMPARE(result.highlightCaret.line, -1);
+}
+
+QTEST_GUILESS_MAIN(RefreshModelTest)
+#include "tst_refreshmodel.moc"

@@ -1,0 +1,78 @@
+#include "palettehost.h"
+
+#include "app/docklayout.h"
+#include "palette/attributebar.h"
+#include "palette/form6.h"
+#include "palette/tagtoolbars.h"
+
+#include <QPlainTextEdit>
+#include <QStatusBar>
+
+namespace {
+
+QWidget *makePanel(const QString &name, QWidget *parent, int height)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->resize(panel->width(), height);
+    return panel;
+}
+
+} // namespace
+
+PaletteHost::PaletteHost()
+    : panel9(makePanel(QStringLiteral("Panel9"), this, 400)), panel2(makePanel(QStringLiteral("Panel2"), panel9, 154)),
+      codePane(new QPlainTextEdit(panel9)), messagePane(new QPlainTextEdit(panel9)), statusBar(new QStatusBar(this)),
+      valuePopup(new QWidget), tip(new TForm6)
+{
+    setObjectName(QStringLiteral("Form5"));
+    for (const char *name : {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel13", "Panel14"}) {
+        rows.append(makePanel(QString::fromLatin1(name), panel2, 22));
+        dockInto(panel2, rows.last(), DockAlign::Top);
+    }
+    rows[5]->hide();
+    rows[6]->hide();
+    panel2->resize(panel2->width(), 5 * 22);
+    toolbars = new TagToolbars(rows, this);
+
+    codePane->setObjectName(QStringLiteral("RichEdit1"));
+    messagePane->setObjectName(QStringLiteral("RichEdit2"));
+    messagePane->resize(messagePane->width(), 35);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->resize(statusBar->width(), 19);
+
+    dockInto(panel9, panel2, DockAlign::Top);
+    dockInto(panel9, messagePane, DockAlign::Bottom);
+    bar = new AttributeBar(this, panel9, [this] { return editing; }, this);
+    dockInto(panel9, codePane, DockAlign::Fill);
+    dockInto(this, statusBar, DockAlign::Bottom);
+    dockInto(this, panel9, DockAlign::Fill);
+
+    QObject::connect(toolbars, &TagToolbars::tagClicked, this, [this](const QString &c) { tagButtonClick(c); });
+    QObject::connect(bar, &AttributeBar::insertText, this, [this](const QString &text) { kata(text); });
+    QObject::connect(toolbars, &TagToolbars::tagHovered, tip, &TForm6::minima);
+    QObject::connect(toolbars, &TagToolbars::tagLeft, tip, &TForm6::ypokatleave);
+    tip->setStatusBar(statusBar);
+    tip->setMainWindow(this);
+    tip->setValuePopup(valuePopup);
+}
+
+PaletteHost::~PaletteHost()
+{
+    delete tip;
+    delete valuePopup;
+}
+
+void PaletteHost::kata(const QString &text)
+{
+    messagePane->clear();
+    if (editing)
+        codePane->insertPlainText(text);
+}
+
+void PaletteHost::tagButtonClick(const QString &caption)
+{
+    bar->mhden();
+    kata(caption);
+    bar->ypokat(caption);
+}

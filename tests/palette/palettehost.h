@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+class AttributeBar;
+class QPlainTextEdit;
+class TagToolbars;
+class TForm6;
+
+// A small stand-in for the main window: the editor area Panel9 holds the tag rows at the top, the code pane in
+// the middle and the message pane at the bottom, with the attribute bar docked between them; the status bar
+// lies along the window's bottom. Rows 6 and 7 start hidden, as in the program.
+class PaletteHost : public QWidget
+{
+public:
+    PaletteHost();
+    ~PaletteHost() override;
+
+    // What the palette needs of kata: the message pane is cleared, and in editing mode the text replaces the
+    // selection of the code pane.
+    void kata(const QString &text);
+    // The main window's handler of a tag button click.
+    void tagButtonClick(const QString &caption);
+
+    bool editing = true;
+    QWidget *panel9;
+    QWidget *panel2;
+    QList<QWidget *> rows;
+    QPlainTextEdit *codePane;
+    QPlainTextEdit *messagePane;
+    QWidget *statusBar;
+    QWidget *valuePopup;
+    TagToolbars *toolbars;
+    AttributeBar *bar;
+    QPointer<TForm6> tip;
+};

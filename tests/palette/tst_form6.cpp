@@ -1,0 +1,153 @@
+#include "palettehost.h"
+#include "testenvironment.h"
+
+#include "palette/form6.h"
+#include "palette/tagbuttons.h"
+#include "palette/tagtoolbars.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+class TestForm6 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void hoverShowsTheDescription_data();
+    void hoverShowsTheDescription();
+    void leavingHidesTheTip();
+    void showingClosesTheValuePopup();
+    void tipTakesTheWidthOfTheResizedWindow();
+    void descriptionIsLookedUpOnlyWhenTheTipAppears();
+
+private:
+    void hover(const QString &caption);
+    void leave(const QString &caption);
+
+    std::unique_ptr<PaletteHost> m_host;
+};
+
+void TestForm6::init()
+{
+    m_host = std::make_unique<PaletteHost>();
+    m_host->rows[5]->show();
+    m_host->rows[6]->show();
+    m_host->panel2->resize(m_host->panel2->width(), 7 * 22);
+    m_host->resize(1024, 600);
+    m_host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+    m_host->toolbars->layoutWidths(1024);
+}
+
+void TestForm6::cleanup()
+{
+    m_host.reset();
+}
+
+void TestForm6::hover(const QString &caption)
+{
+    QToolButton *button = m_host->toolbars->button(TagButtons::find(caption)->objectName);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), button->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &move);
+}
+
+void TestForm6::leave(const QString &caption)
+{
+    QEvent leaveEvent(QEvent::Leave);
+    QApplication::sendEvent(m_host->toolbars->button(TagButtons::find(caption)->objectName), &leaveEvent);
+}
+
+void TestForm6::hoverShowsTheDescription_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("closing html") << "</HTML>" << "Ορίζει τo Τέλος μιας ιστοσελίδας.";
+    QTest::newRow("section") << "<SECTION>" << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
+    QTest::newRow("div") << "<DIV>" << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
+    QTest::newRow("comment opener")
+        << "<! --"
+        << "Ορίζει την αρχή σχολίων του προγραμματιστή στον κώδικα που όμως δεν εμφανίζονται στο "
+           "περιέχομενο της ιστοσελίδας.";
+    QTest::newRow("comment closer")
+        << "-->"
+        << "Ορίζει το τέλος σχολίων του προγραμματιστή στον κώδικα που όμως δεν εμφανίζονται στο "
+           "περιέχομενο της ιστοσελίδας.";
+}
+
+void TestForm6::hoverShowsTheDescription()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, description);
+    hover(caption);
+    TForm6 *tip = m_host->tip;
+    QVERIFY(tip->isVisible());
+    QCOMPARE(tip->parentWidget(), m_host->statusBar);
+    QCOMPARE(tip->pos(), QPoint(0, 0));
+    QCOMPARE(tip->size(), QSize(m_host->frameGeometry().width(), 28));
+    QCOMPARE(tip->panel1()->text(), description);
+    QCOMPARE(tip->panel1()->height(), 25);
+    QCOMPARE(tip->edit1()->text(), caption);
+    QVERIFY(!tip->edit1()->isVisible());
+}
+
+void TestForm6::leavingHidesTheTip()
+{
+    hover(QStringLiteral("<IMG>"));
+    leave(QStringLiteral("<IMG>"));
+    QVERIFY(m_host->tip->isHidden());
+    QVERIFY(m_host->tip->edit1()->text().isEmpty());
+    QCOMPARE(m_host->tip->parentWidget(), m_host->statusBar);
+}
+
+void TestForm6::showingClosesTheValuePopup()
+{
+    m_host->valuePopup->show();
+    hover(QStringLiteral("<IMG>"));
+    QVERIFY(m_host->valuePopup->isHidden());
+}
+
+void TestForm6::tipTakesTheWidthOfTheResizedWindow()
+{
+    hover(QStringLiteral("<P>"));
+    leave(QStringLiteral("<P>"));
+    m_host->resize(1400, 600);
+    hover(QStringLiteral("<P>"));
+    QCOMPARE(m_host->tip->width(), m_host->frameGeometry().width());
+    QCOMPARE(m_host->tip->width(), 1400);
+}
+
+void TestForm6::descriptionIsLookedUpOnlyWhenTheTipAppears()
+{
+    const QString table = QStringLiteral("Ορίζει την Αρχή ενός πίνακα.");
+    hover(QStringLiteral("<TABLE>"));
+    m_host->tip->minima(QStringLiteral("<TR>"));
+    QCOMPARE(m_host->tip->panel1()->text(), table);
+
+    // A caption without a description leaves the last text in place.
+    leave(QStringLiteral("<TABLE>"));
+    m_host->tip->minima(QStringLiteral("<CAPTION>"));
+    QVERIFY(m_host->tip->isVisible());
+    QCOMPARE(m_host->tip->panel1()->text(), table);
+
+    m_host->tip->ypokatleave(QString());
+    hover(QStringLiteral("</TR>"));
+    QCOMPARE(m_host->tip->panel1()->text(), QStringLiteral("Ορίζει το Τέλος γραμμής ενός πίνακα."));
+}
+
+int main(int argc, char *argv[])
+{
+    prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestForm6 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_form6.moc"

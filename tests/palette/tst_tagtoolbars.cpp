@@ -1,0 +1,195 @@
+#include "palettehost.h"
+#include "testenvironment.h"
+
+#include "palette/tagbuttons.h"
+#include "palette/tagtoolbars.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QSet>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// The names of every accessible object under an interface, as a screen reader walking the tree finds them.
+void collectAccessibleNames(QAccessibleInterface *iface, QSet<QString> &names, int depth = 0)
+{
+    if (!iface || depth > 20)
+        return;
+    if (iface->role() == QAccessible::PushButton)
+        names.insert(iface->text(QAccessible::Name));
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectAccessibleNames(iface->child(i), names, depth + 1);
+}
+
+QList<const TagButton *> rowButtons(int row)
+{
+    QList<const TagButton *> specs;
+    for (const TagButton &spec : TagButtons::all())
+        if (spec.row == row)
+            specs.append(&spec);
+    return specs;
+}
+
+} // namespace
+
+class TestTagToolbars : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void buttonsFollowTheTable();
+    void widthsFollowTheWindow_data();
+    void widthsFollowTheWindow();
+    void clickReportsTheCaptionReadAtClickTime();
+    void mouseMovesAndLeavesAreReported();
+    void screenReaderReachesEveryButton();
+};
+
+void TestTagToolbars::buttonsFollowTheTable()
+{
+    PaletteHost host;
+    QCOMPARE(host.toolbars->buttons().size(), TagButtons::all().size());
+    for (const TagButton &spec : TagButtons::all()) {
+        QToolButton *button = host.toolbars->button(spec.objectName);
+        QVERIFY2(button, qPrintable(spec.objectName));
+        QCOMPARE(button->parentWidget(), host.rows[spec.row - 1]);
+        QCOMPARE(button->text(), spec.caption);
+        QVERIFY(button->autoRaise());
+        QCOMPARE(button->height(), 20);
+        QVERIFY(button->font().bold());
+        QCOMPARE(button->font().pointSize(), 8);
+    }
+}
+
+void TestTagToolbars::widthsFollowTheWindow_data()
+{
+    QTest::addColumn<int>("firstWidth");
+    QTest::addColumn<int>("resizedWidth");
+    QTest::newRow("narrower") << 1280 << 800;
+    QTest::newRow("wider") << 800 << 1366;
+}
+
+void TestTagToolbars::widthsFollowTheWindow()
+{
+    QFETCH(int, firstWidth);
+    QFETCH(int, resizedWidth);
+    PaletteHost host;
+    host.resize(firstWidth, 500);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    host.toolbars->layoutWidths(host.frameGeometry().width());
+    host.resize(resizedWidth, 500);
+    const int w = host.frameGeometry().width();
+    host.toolbars->layoutWidths(w);
+
+    // Rows 6 and 7 are hidden, yet their buttons already have their widths.
+    for (const TagButton &spec : TagButtons::all())
+        if (spec.row >= 6 && spec.placement != TagPlacement::Fill)
+            QCOMPARE(host.toolbars->button(spec.objectName)->width(), w / spec.divisor);
+
+    host.rows[5]->show();
+    host.rows[6]->show();
+    host.panel2->resize(host.panel2->width(), 7 * 22);
+    QCoreApplication::processEvents();
+
+    for (int row = 1; row <= TagButtons::RowCount; ++row) {
+        const int rowWidth = host.rows[row - 1]->width();
+        QCOMPARE(rowWidth, w);
+        int left = 0;
+        int right = rowWidth;
+        QToolButton *fill = nullptr;
+        const QList<const TagButton *> specs = rowButtons(row);
+        for (const TagButton *spec : specs) {
+            QToolButton *button = host.toolbars->button(spec->objectName);
+            const QString where = QStringLiteral("%1 at %2").arg(spec->caption).arg(w);
+            QVERIFY2(button->isVisible(), qPrintable(where));
+            if (spec->placement == TagPlacement::Left) {
+                QCOMPARE(button->width(), w / spec->divisor);
+                QVERIFY2(button->x() == left, qPrintable(where));
+                left += button->width();
+            } else if (spec->placement == TagPlacement::Fill) {
+                fill = button;
+            }
+        }
+        for (auto it = specs.crbegin(); it != specs.crend() && (*it)->placement == TagPlacement::Right; ++it) {
+            QToolButton *button = host.toolbars->button((*it)->objectName);
+            QCOMPARE(button->width(), w / (*it)->divisor);
+            QVERIFY2(button->x() + button->width() == right, qPrintable((*it)->caption));
+            right -= button->width();
+        }
+        if (fill) {
+            QCOMPARE(fill->x(), left);
+            QCOMPARE(fill->x() + fill->width(), right);
+        } else {
+            QVERIFY(left <= rowWidth);
+        }
+    }
+}
+
+void TestTagToolbars::clickReportsTheCaptionReadAtClickTime()
+{
+    PaletteHost host;
+    host.resize(1024, 500);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    host.toolbars->layoutWidths(1024);
+    QSignalSpy clicks(host.toolbars, &TagToolbars::tagClicked);
+    QToolButton *table = host.toolbars->button(QStringLiteral("SpeedButton55"));
+    qDebug() << table->geometry() << table->isVisible() << table->mapTo(&host, QPoint(2,2)) << host.childAt(table->mapTo(&host, QPoint(2,2))) << host.geometry() << host.panel9->geometry() << host.panel2->geometry() << host.rows[0]->geometry();
+    QTest::mousePress(table, Qt::LeftButton);
+    qDebug() << "down" << table->isDown() << QApplication::widgetAt(table->mapToGlobal(QPoint(3,3))) << QGuiApplication::topLevelWindows();
+    QSignalSpy rel(table, &QToolButton::released); QSignalSpy cl(table, &QToolButton::clicked);
+    QTest::mouseRelease(table, Qt::LeftButton);
+    qDebug() << rel.size() << cl.size() << clicks.size();
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(clicks.at(0).at(0).toString(), QStringLiteral("<TABLE>"));
+
+    table->setText(QStringLiteral("<CAPTION>"));
+    QTest::mouseClick(table, Qt::LeftButton);
+    QCOMPARE(clicks.at(1).at(0).toString(), QStringLiteral("<CAPTION>"));
+}
+
+void TestTagToolbars::mouseMovesAndLeavesAreReported()
+{
+    PaletteHost host;
+    host.resize(1024, 500);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    host.toolbars->layoutWidths(1024);
+    QSignalSpy hovered(host.toolbars, &TagToolbars::tagHovered);
+    QSignalSpy left(host.toolbars, &TagToolbars::tagLeft);
+
+    QTest::mouseMove(host.toolbars->button(QStringLiteral("SpeedButton45")));
+    QTRY_VERIFY(!hovered.isEmpty());
+    QCOMPARE(hovered.last().at(0).toString(), QStringLiteral("<DIV>"));
+    QVERIFY(left.isEmpty());
+
+    QTest::mouseMove(host.toolbars->button(QStringLiteral("SpeedButton104")));
+    QTRY_COMPARE(hovered.last().at(0).toString(), QStringLiteral("<A>"));
+    QCOMPARE(left.size(), 1);
+    QCOMPARE(left.at(0).at(0).toString(), QStringLiteral("<DIV>"));
+}
+
+void TestTagToolbars::screenReaderReachesEveryButton()
+{
+    PaletteHost host;
+    host.resize(1024, 500);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QSet<QString> names;
+    collectAccessibleNames(QAccessible::queryAccessibleInterface(&host), names);
+    for (const TagButton &spec : TagButtons::all())
+        QVERIFY2(names.contains(spec.caption), qPrintable(spec.caption));
+}
+
+int main(int argc, char *argv[])
+{
+    prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestTagToolbars test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_tagtoolbars.moc"

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QTcpServer>
+#include <QUrl>
+
+// A tiny HTTP server on 127.0.0.1 for the tests: answers GET requests for the paths it was given with their
+// bytes, and every other path with 404. Each connection carries one request and is closed after the answer.
+class LocalHttpServer : public QTcpServer
+{
+    Q_OBJECT
+
+public:
+    explicit LocalHttpServer(QObject *parent = nullptr);
+
+    void serve(const QString &path, const QByteArray &contentType, const QByteArray &body);
+    // The address of a path on this server; the server listens from its construction on.
+    QUrl url(const QString &path) const;
+
+private:
+    struct Resource
+    {
+        QByteArray contentType;
+        QByteArray body;
+    };
+
+    void answer(QTcpSocket *socket);
+
+    QHash<QString, Resource> m_resources;
+};

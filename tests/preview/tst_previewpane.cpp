@@ -1,0 +1,369 @@
+#include "localhttpserver.h"
+#include "preview/previewpane.h"
+#include "testenvironment.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeout = 60000;
+
+// A document of about the given size in bytes, its paragraphs numbered, with a last paragraph "marker" that
+// holds the given text.
+QString largeDocument(int bytes, const QString &marker)
+{
+    const QString paragraph = QStringLiteral("<p>Παράγραφος με ελληνικό κείμενο για να μεγαλώσει η σελίδα</p>\n");
+    const int count = bytes / int(paragraph.toUtf8().size()) + 1;
+    QString html = QStringLiteral("<html><body>\n");
+    html.reserve(html.size() + count * paragraph.size() + 100);
+    for (int i = 0; i < count; ++i)
+        html += paragraph;
+    return html + QStringLiteral("<p id=\"marker\">%1</p></body></html>").arg(marker);
+}
+
+// One second of silence as 8 kHz, 8-bit mono PCM in a WAV file.
+QByteArray silentWave()
+{
+    const QByteArray samples(8000, char(0x80));
+    QByteArray wave;
+    QBuffer buffer(&wave);
+    buffer.open(QIODevice::WriteOnly);
+    QDataStream out(&buffer);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + samples.size());
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1) << quint16(8);
+    out.writeRawData("data", 4);
+    out << quint32(samples.size());
+    out.writeRawData(samples.constData(), int(samples.size()));
+    return wave;
+}
+
+} // namespace
+
+class TestPreviewPane : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void emptyTextShowsBlankDocument();
+    void charactersRenderAsWritten_data();
+    void charactersRenderAsWritten();
+    void newestLoadEndsOnScreen_data();
+    void newestLoadEndsOnScreen();
+    void documentAboveTwoMegabytesRenders();
+    void reloadKeepsScrollPosition_data();
+    void reloadKeepsScrollPosition();
+    void scriptsRunAndMediaShowButLocalFilesStayUnread();
+    void browsingReportsPageAndBodyMarkup();
+
+private:
+    // Waits until a load that began after the last wait, and every other load started, has finished and been
+    // reported complete.
+    void waitUntilSettled();
+    QVariant evaluate(const QString &script);
+
+    std::unique_ptr<PreviewPane> m_pane;
+    std::unique_ptr<QSignalSpy> m_started;
+    std::unique_ptr<QSignalSpy> m_finished;
+    std::unique_ptr<QSignalSpy> m_completed;
+    qsizetype m_settledLoads = 0;
+};
+
+void TestPreviewPane::init()
+{
+    m_pane = std::make_unique<PreviewPane>();
+    m_pane->resize(800, 600);
+    m_pane->show();
+    m_started = std::make_unique<QSignalSpy>(m_pane->page(), &QWebEnginePage::loadStarted);
+    m_finished = std::make_unique<QSignalSpy>(m_pane->page(), &QWebEnginePage::loadFinished);
+    m_completed = std::make_unique<QSignalSpy>(m_pane.get(), &PreviewPane::documentComplete);
+    m_settledLoads = 0;
+}
+
+void TestPreviewPane::cleanup()
+{
+    m_started.reset();
+    m_finished.reset();
+    m_completed.reset();
+    m_pane.reset();
+}
+
+void TestPreviewPane::waitUntilSettled()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_started->count() > m_settledLoads && m_finished->count() == m_started->count() &&
+                                 m_completed->count() == m_finished->count(),
+                             loadTimeout);
+    m_settledLoads = m_started->count();
+}
+
+QVariant TestPreviewPane::evaluate(const QString &script)
+{
+    QVariant result;
+    bool answered = false;
+    m_pane->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        answered = true;
+    });
+    // An unanswered script leaves the result invalid, which fails the comparison that reads it.
+    if (!QTest::qWaitFor([&] { return answered; }, loadTimeout))
+        qWarning("script not answered: %s", qPrintable(script));
+    return result;
+}
+
+void TestPreviewPane::emptyTextShowsBlankDocument()
+{
+    QStringList notifications;
+    connect(m_pane.get(), &PreviewPane::downloadBegin, this, [&] { notifications << "begin"; });
+    connect(m_pane.get(), &PreviewPane::downloadComplete, this, [&] { notifications << "complete"; });
+    connect(m_pane.get(), &PreviewPane::documentComplete, this, [&] { notifications << "document"; });
+    connect(m_pane.get(), &PreviewPane::progressChange, this,
+            [&](int progress) { notifications << (progress == -1 ? "finished" : "progress"); });
+
+    m_pane->WBLoadHTML(QString());
+    waitUntilSettled();
+
+    QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+    QCOMPARE(m_pane->documentTitle(), QString());
+    QCOMPARE(evaluate(QStringLiteral("document.body.innerHTML")).toString(), QString());
+    notifications.removeAll("progress");
+    QCOMPARE(notifications, QStringList({"begin", "finished", "complete", "document"}));
+}
+
+void TestPreviewPane::charactersRenderAsWritten_data()
+{
+    QTest::addColumn<bool>("asBytes");
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("bodyText");
+
+    const QString greekMeta =
+        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />");
+    const QString greek = QStringLiteral("<html><head>%1<title>Καλώς ήρθατε</title></head>"
+                                         "<body><p>Ο μαθητής γράφει HTML</p></body></html>")
+                              .arg(greekMeta);
+    const QString cyrillic = QStringLiteral("<html><head>%1<title>Привет</title></head>"
+                                            "<body><p>Кириллица και Ελληνικά €</p></body></html>")
+                                 .arg(greekMeta);
+    const QString beyondCodePages = QStringLiteral("<html><head><meta charset=\"windows-1253\"></head>"
+                                                   "<body><p>ŋ ☃ 😀 ünïcödé</p></body></html>");
+
+    QTest::newRow("Greek under a Greek charset declaration")
+        << false << greek << "Καλώς ήρθατε" << "Ο μαθητής γράφει HTML";
+    QTest::newRow("Cyrillic under a Greek charset declaration")
+        << false << cyrillic << "Привет" << "Кириллица και Ελληνικά €";
+    QTest::newRow("characters no code page holds") << false << beyondCodePages << "" << "ŋ ☃ 😀 ünïcödé";
+    QTest::newRow("bytes without a byte-order mark")
+        << true << cyrillic << "Привет" << "Кириллица και Ελληνικά €";
+    QTest::newRow("bytes with a byte-order mark")
+        << true << QStringLiteral("\uFEFF") + greek << "Καλώς ήρθατε" << "Ο μαθητής γράφει HTML";
+}
+
+void TestPreviewPane::charactersRenderAsWritten()
+{
+    QFETCH(bool, asBytes);
+    QFETCH(QString, html);
+    QFETCH(QString, title);
+    QFETCH(QString, bodyText);
+
+    if (asBytes)
+        m_pane->LoadStream(html.toUtf8());
+    else
+        m_pane->WBLoadHTML(html);
+    waitUntilSettled();
+
+    QCOMPARE(evaluate(QStringLiteral("document.body.innerText")).toString(), bodyText);
+    QCOMPARE(m_pane->documentTitle(), title);
+    QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+}
+
+void TestPreviewPane::newestLoadEndsOnScreen_data()
+{
+    QTest::addColumn<QString>("older");
+    QTest::addColumn<QString>("newer");
+
+    const QString smallOlder = QStringLiteral("<p id=\"marker\">older</p>");
+    const QString smallNewer = QStringLiteral("<p id=\"marker\">newer</p>");
+    QTest::newRow("two small documents") << smallOlder << smallNewer;
+    QTest::newRow("a large document, then a small one") << largeDocument(3 << 20, "older") << smallNewer;
+    QTest::newRow("a small document, then a large one") << smallOlder << largeDocument(3 << 20, "newer");
+}
+
+void TestPreviewPane::newestLoadEndsOnScreen()
+{
+    QFETCH(QString, older);
+    QFETCH(QString, newer);
+
+    m_pane->WBLoadHTML(older);
+    m_pane->WBLoadHTML(newer);
+    waitUntilSettled();
+
+    QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
+             QStringLiteral("newer"));
+    QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+}
+
+void TestPreviewPane::documentAboveTwoMegabytesRenders()
+{
+    const QString html = largeDocument(5 << 20, QStringLiteral("τέλος"));
+    QVERIFY(html.toUtf8().size() > 5 << 20);
+    const int paragraphs = int(html.count(QStringLiteral("<p>"))) + 1;
+
+    m_pane->WBLoadHTML(html);
+    waitUntilSettled();
+
+    QCOMPARE(evaluate(QStringLiteral("document.getElementsByTagName('p').length")).toInt(), paragraphs);
+    QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
+             QStringLiteral("τέλος"));
+    QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+}
+
+void TestPreviewPane::reloadKeepsScrollPosition_data()
+{
+    QTest::addColumn<int>("reloads");
+
+    QTest::newRow("one reload") << 1;
+    QTest::newRow("reloads in quick succession") << 3;
+}
+
+void TestPreviewPane::reloadKeepsScrollPosition()
+{
+    QFETCH(int, reloads);
+
+    QString html = QStringLiteral("<body style=\"margin:0\">");
+    for (int i = 0; i < 200; ++i)
+        html += QStringLiteral("<div style=\"height:50px\">Γραμμή %1</div>\n").arg(i);
+    m_pane->WBLoadHTML(html);
+    waitUntilSettled();
+    evaluate(QStringLiteral("window.scrollTo(0, 3000)"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_pane->page()->scrollPosition().y(), 3000.0, loadTimeout);
+
+    for (int i = 0; i < reloads; ++i) {
+        html += QStringLiteral("<div>Νέα γραμμή %1</div>").arg(i);
+        m_pane->WBLoadHTML(html);
+    }
+    waitUntilSettled();
+
+    QCOMPARE(evaluate(QStringLiteral("document.body.lastElementChild.textContent")).toString(),
+             QStringLiteral("Νέα γραμμή %1").arg(reloads - 1));
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(QStringLiteral("window.scrollY")).toInt(), 3000, loadTimeout);
+}
+
+void TestPreviewPane::scriptsRunAndMediaShowButLocalFilesStayUnread()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString secretPath = folder.filePath(QStringLiteral("secret.txt"));
+    const QString picturePath = folder.filePath(QStringLiteral("picture.png"));
+    const QString soundPath = folder.filePath(QStringLiteral("sound.wav"));
+    QFile secret(secretPath);
+    QVERIFY(secret.open(QIODevice::WriteOnly));
+    secret.write("the pupil's private notes");
+    secret.close();
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(picturePath));
+    QFile sound(soundPath);
+    QVERIFY(sound.open(QIODevice::WriteOnly));
+    sound.write(silentWave());
+    sound.close();
+    QByteArray servedPicture;
+    QBuffer pictureBuffer(&servedPicture);
+    QVERIFY(picture.save(&pictureBuffer, "PNG"));
+    LocalHttpServer server;
+    server.serve(QStringLiteral("/picture.png"), "image/png", servedPicture);
+
+    const QString secretUrl = QUrl::fromLocalFile(secretPath).toString();
+    const QString html =
+        QStringLiteral(
+            "<html><body>"
+            "<img id=\"local\" src=\"%1\"><img id=\"served\" src=\"%2\">"
+            "<audio id=\"sound\" src=\"%3\" preload=\"auto\"></audio>"
+            "<p id=\"script\">not run</p><p id=\"fetch\">pending</p><p id=\"xhr\">pending</p>"
+            "<p id=\"frame\">pending</p>"
+            "<iframe id=\"secretFrame\" src=\"%4\"></iframe>"
+            "<script>"
+            "function report(id, text) { document.getElementById(id).textContent = text; }"
+            "report('script', 'ran');"
+            "fetch('%4').then(r => r.text()).then(t => report('fetch', 'read ' + t),"
+            "                                     () => report('fetch', 'refused'));"
+            "try {"
+            "  var request = new XMLHttpRequest();"
+            "  request.onload = () => report('xhr', 'read ' + request.responseText);"
+            "  request.onerror = () => report('xhr', 'refused');"
+            "  request.open('GET', '%4');"
+            "  request.send();"
+            "} catch (e) { report('xhr', 'refused'); }"
+            "document.getElementById('secretFrame').onload = function () {"
+            "  try {"
+            "    var inside = this.contentDocument;"
+            "    report('frame', inside && inside.body && inside.body.textContent.indexOf('private') >= 0"
+            "                    ? 'read' : 'refused');"
+            "  } catch (e) { report('frame', 'refused'); }"
+            "};"
+            "</script></body></html>")
+            .arg(QUrl::fromLocalFile(picturePath).toString(), server.url(QStringLiteral("/picture.png")).toString(),
+                 QUrl::fromLocalFile(soundPath).toString(), secretUrl);
+
+    m_pane->WBLoadHTML(html);
+    waitUntilSettled();
+
+    QCOMPARE(evaluate(QStringLiteral("document.getElementById('script').textContent")).toString(),
+             QStringLiteral("ran"));
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(QStringLiteral("document.getElementById('local').naturalWidth")).toInt(), 3,
+                              loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(QStringLiteral("document.getElementById('served').naturalWidth")).toInt(), 3,
+                              loadTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(evaluate(QStringLiteral("document.getElementById('sound').duration")).toDouble() > 0.5,
+                             loadTimeout);
+    for (const QString &id : {QStringLiteral("fetch"), QStringLiteral("xhr"), QStringLiteral("frame")})
+        QTRY_COMPARE_WITH_TIMEOUT(
+            evaluate(QStringLiteral("document.getElementById('%1').textContent").arg(id)).toString(),
+            QStringLiteral("refused"), loadTimeout);
+}
+
+void TestPreviewPane::browsingReportsPageAndBodyMarkup()
+{
+    LocalHttpServer server;
+    server.serve(QStringLiteral("/page.html"), "text/html; charset=utf-8",
+                 QStringLiteral("<html><head><title>Σελίδα του Διαδικτύου</title></head><body>\r\n\r\n"
+                                "  <p class=\"lesson\">Μια παράγραφος</p>\r\n\r\n</body></html>")
+                     .toUtf8());
+
+    m_pane->navigate(server.url(QStringLiteral("/page.html")));
+    waitUntilSettled();
+
+    QCOMPARE(m_pane->locationUrl(), server.url(QStringLiteral("/page.html")).toString());
+    QCOMPARE(m_pane->documentTitle(), QStringLiteral("Σελίδα του Διαδικτύου"));
+    QString markup;
+    m_pane->readBodyMarkup([&](const QString &body) { markup = body; });
+    QTRY_COMPARE_WITH_TIMEOUT(markup, QStringLiteral("<p class=\"lesson\">Μια παράγραφος</p>"), loadTimeout);
+
+    m_pane->WBLoadHTML(QStringLiteral("<p>πίσω στην προεπισκόπηση</p>"));
+    waitUntilSettled();
+    QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+    QCOMPARE(m_pane->documentTitle(), QString());
+}
+
+int main(int argc, char **argv)
+{
+    prepareTestEnvironment();
+    registerPreviewScheme();
+    QApplication application(argc, argv);
+    TestPreviewPane test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_previewpane.moc"
