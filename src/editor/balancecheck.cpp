@@ -1,6 +1,6 @@
-#include "balancecheck.h"
+#include "editor/balancecheck.h"
 
-#include "charlook.h"
+#include "editor/charlook.h"
 
 #include <algorithm>
 
@@ -8,16 +8,16 @@ namespace {
 
 // Entries whose counts may differ without a warning: void elements, comments, declarations, empty pairs.
 const QStringList OpeningExemptions = {
-    QStringLiteral("charset"), QStringLiteral("HR"),     QStringLiteral("BR"),     QStringLiteral("! --"),
-    QStringLiteral("SOURCE"),  QStringLiteral("IMG"),    QStringLiteral("INPUT"),  QStringLiteral("META"),
-    QStringLiteral("hr"),      QStringLiteral("br"),     QStringLiteral("--"),     QStringLiteral("<!>"),
-    QStringLiteral("source"),  QStringLiteral("image"),  QStringLiteral("input"),  QStringLiteral("audio/"),
-    QStringLiteral("video/"),  QStringLiteral("meta"),   QStringLiteral("<>")};
+    QStringLiteral("charset"), QStringLiteral("HR"),    QStringLiteral("BR"),    QStringLiteral("! --"),
+    QStringLiteral("SOURCE"),  QStringLiteral("IMG"),   QStringLiteral("INPUT"), QStringLiteral("META"),
+    QStringLiteral("hr"),      QStringLiteral("br"),    QStringLiteral("--"),    QStringLiteral("<!>"),
+    QStringLiteral("source"),  QStringLiteral("image"), QStringLiteral("input"), QStringLiteral("audio/"),
+    QStringLiteral("video/"),  QStringLiteral("meta"),  QStringLiteral("<>")};
 const QStringList ClosingExemptions = {
-    QStringLiteral("charset"), QStringLiteral("HR"),     QStringLiteral("BR"),     QStringLiteral("--"),
-    QStringLiteral("SOURCE"),  QStringLiteral("IMG"),    QStringLiteral("INPUT"),  QStringLiteral("META"),
-    QStringLiteral("hr"),      QStringLiteral("br"),     QStringLiteral("<!>"),    QStringLiteral("source"),
-    QStringLiteral("img"),     QStringLiteral("input"),  QStringLiteral("audio/"), QStringLiteral("video/"),
+    QStringLiteral("charset"), QStringLiteral("HR"),    QStringLiteral("BR"),     QStringLiteral("--"),
+    QStringLiteral("SOURCE"),  QStringLiteral("IMG"),   QStringLiteral("INPUT"),  QStringLiteral("META"),
+    QStringLiteral("hr"),      QStringLiteral("br"),    QStringLiteral("<!>"),    QStringLiteral("source"),
+    QStringLiteral("img"),     QStringLiteral("input"), QStringLiteral("audio/"), QStringLiteral("video/"),
     QStringLiteral("meta"),    QStringLiteral("<>")};
 
 const QString FewerWords = QStringLiteral(" έχει εισαχθεί λίγοτερο κατά ");
@@ -45,16 +45,25 @@ QStringList sortedWithEmptyEntry(const QStringList &entries)
     return sorted;
 }
 
-// The empty entry followed by the distinct non-empty entries of a sorted list.
-QStringList distinctEntries(const QStringList &sorted)
+// The distinct entries of a sorted list, each with how often it occurs; the empty entry comes first.
+struct Tally
 {
-    QStringList distinct;
-    distinct.append(sorted.constFirst());
-    for (qsizetype i = 1; i < sorted.size(); ++i) {
-        if (sorted.at(i) != sorted.at(i - 1))
-            distinct.append(sorted.at(i));
+    QStringList entries;
+    QVector<int> counts;
+};
+
+Tally tallied(const QStringList &sorted)
+{
+    Tally tally;
+    for (qsizetype i = 0; i < sorted.size(); ++i) {
+        if (i > 0 && sorted.at(i) == sorted.at(i - 1)) {
+            ++tally.counts.last();
+        } else {
+            tally.entries.append(sorted.at(i));
+            tally.counts.append(1);
+        }
     }
-    return distinct;
+    return tally;
 }
 
 // Exact, case-sensitive substring test; the empty text is contained in nothing.
@@ -63,10 +72,15 @@ bool holds(const QString &text, const QString &part)
     return !part.isEmpty() && text.contains(part);
 }
 
-int countHolding(const QStringList &entries, const QString &part)
+// How many of the tallied entries hold the part.
+int countHolding(const Tally &tally, const QString &part)
 {
-    return int(std::count_if(entries.cbegin(), entries.cend(),
-                             [&part](const QString &entry) { return holds(entry, part); }));
+    int count = 0;
+    for (qsizetype i = 0; i < tally.entries.size(); ++i) {
+        if (holds(tally.entries.at(i), part))
+            count += tally.counts.at(i);
+    }
+    return count;
 }
 
 bool isExempt(const QString &entry, const QStringList &exemptions)
@@ -81,7 +95,8 @@ bool isExempt(const QString &entry, const QStringList &exemptions)
 QString openingFormOf(const QString &closing)
 {
     const qsizetype space = closing.indexOf(u' ');
-    const QString form = space < 0 ? closing.mid(2) : closing.mid(1, std::max<qsizetype>(space - 1, 0)) + u'>';
+    const QString form =
+        space < 0 ? closing.mid(2) : closing.mid(1, std::max<qsizetype>(space - 1, 0)) + u'>';
     if (form == u" " || form == u"<")
         return QString();
     return u'<' + form;
@@ -92,22 +107,23 @@ QString openingFormOf(const QString &closing)
 BalanceReport checkBalance(const TagCollector &collected)
 {
     BalanceReport report;
-    const QStringList opening = sortedWithEmptyEntry(collected.opening());
-    const QStringList closing = sortedWithEmptyEntry(collected.closing());
+    const Tally opening = tallied(sortedWithEmptyEntry(collected.opening()));
+    const Tally closing = tallied(sortedWithEmptyEntry(collected.closing()));
 
-    // Every closing entry in two opening shapes: "<" + the entry from its third character on (F), and F without
-    // its last character followed by a space (G).
-    QStringList closingAsOpening;
-    QStringList closingAsOpeningWithSpace;
-    for (const QString &entry : closing) {
+    // Every closing entry in two opening shapes: "<" + the entry from its third character on (F), and F
+    // without its last character followed by a space (G).
+    Tally closingAsOpening{{}, closing.counts};
+    Tally closingAsOpeningWithSpace{{}, closing.counts};
+    for (const QString &entry : closing.entries) {
         const QString asOpening = u'<' + entry.mid(2);
-        closingAsOpening.append(asOpening);
-        closingAsOpeningWithSpace.append(asOpening.chopped(1) + u' ');
+        closingAsOpening.entries.append(asOpening);
+        closingAsOpeningWithSpace.entries.append(asOpening.chopped(1) + u' ');
     }
 
-    for (const QString &tag : distinctEntries(opening)) {
+    for (const QString &tag : opening.entries) {
         const int openings = countHolding(opening, tag);
-        const int closings = countHolding(closingAsOpening, tag) + countHolding(closingAsOpeningWithSpace, tag);
+        const int closings =
+            countHolding(closingAsOpening, tag) + countHolding(closingAsOpeningWithSpace, tag);
         if (closings == openings || isExempt(tag, OpeningExemptions))
             continue;
         if (closings > openings) {
@@ -118,14 +134,15 @@ BalanceReport checkBalance(const TagCollector &collected)
         report.highlights.append(tag);
     }
 
-    for (const QString &tag : distinctEntries(closing)) {
+    for (const QString &tag : closing.entries) {
         const QString openingForm = openingFormOf(tag);
         const int openings = countHolding(opening, openingForm);
         const int closings = countHolding(closing, tag);
         if (closings == openings || isExempt(tag, ClosingExemptions))
             continue;
         if (closings > openings) {
-            report.warnings.append({warningText(tag, MoreClosingWords, closings - openings), ClosingWarningColour});
+            report.warnings.append(
+                {warningText(tag, MoreClosingWords, closings - openings), ClosingWarningColour});
         } else {
             report.warnings.append({warningText(tag, FewerWords, openings - closings), ClosingWarningColour});
         }

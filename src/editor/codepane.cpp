@@ -261,9 +261,13 @@ QMargins CodePane::textMargins() const
 
 QTextCharFormat CodePane::formatAt(int position) const
 {
-    QTextCursor c(document());
-    c.setPosition(qBound(0, position + 1, document()->characterCount() - 1));
-    return c.charFormat();
+    const QTextBlock block = document()->findBlock(position);
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (position >= fragment.position() && position < fragment.position() + fragment.length())
+            return fragment.charFormat();
+    }
+    return block.charFormat();
 }
 
 void CodePane::keyPressEvent(QKeyEvent *event)

@@ -71,7 +71,7 @@ public:
     void setTextMargins(int left, int top, int right, int bottom);
     QMargins textMargins() const;
 
-    // The look of the character at a position (for checks and for painting decisions).
+    // The look of the character at a position; a line break has the look of its line.
     QTextCharFormat formatAt(int position) const;
 
 Q_SIGNALS:

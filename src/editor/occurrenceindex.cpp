@@ -1,4 +1,4 @@
-#include "occurrenceindex.h"
+#include "editor/occurrenceindex.h"
 
 QString foldedCase(QStringView text)
 {
@@ -19,6 +19,16 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
         offset += int(line.size());
     }
     m_lineOffsets.append(offset);
+
+    for (int line = 0; line < m_foldedLines.size(); ++line) {
+        const QStringView text = m_foldedLines.at(line);
+        for (qsizetype lt = text.indexOf(u'<'); lt >= 0; lt = text.indexOf(u'<', lt + 1)) {
+            const qsizetype gt = text.indexOf(u'>', lt);
+            if (gt < 0)
+                break;
+            m_starts[text.mid(lt, gt - lt + 1)].append({line, int(lt)});
+        }
+    }
 }
 
 int OccurrenceIndex::keyOf(QStringView text)
@@ -28,16 +38,15 @@ int OccurrenceIndex::keyOf(QStringView text)
     if (known != m_keys.constEnd())
         return known.value();
 
+    Q_ASSERT(folded.startsWith(u'<') && folded.contains(u'>'));
     QVector<Occurrence> found;
-    if (!folded.isEmpty()) {
-        for (int line = 0; line < m_foldedLines.size(); ++line) {
-            const QStringView lineText = m_foldedLines.at(line);
-            qsizetype at = lineText.indexOf(folded);
-            while (at >= 0) {
-                found.append({line, int(at)});
-                at = lineText.indexOf(folded, at + folded.size());
-            }
-        }
+    const QVector<Occurrence> starts = m_starts.value(QStringView(folded).left(folded.indexOf(u'>') + 1));
+    for (const Occurrence &start : starts) {
+        const bool overlapsPrevious = !found.isEmpty() && found.constLast().line == start.line &&
+                                      start.column < found.constLast().column + folded.size();
+        if (!overlapsPrevious &&
+            QStringView(m_foldedLines.at(start.line)).mid(start.column).startsWith(folded))
+            found.append(start);
     }
     const int key = int(m_occurrences.size());
     m_keys.insert(folded, key);

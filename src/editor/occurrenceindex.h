@@ -10,11 +10,13 @@
 // folded forms are equal.
 QString foldedCase(QStringView text);
 
-// Where search texts occur in a document whose folded content does not change: found once per distinct folded
+// Where tag texts occur in a document whose folded content does not change: found once per distinct folded
 // text (a key), forward, ignoring letter case, never overlapping (the next search starts after the previous
-// occurrence), within one line (a search text holds no line break). Painting only rewrites letter case and the
-// re-indentation only touches leading blanks, which no search text reaches, so the occurrences stay valid for a
-// whole refresh.
+// occurrence), within one line (a tag text holds no line break). Painting only rewrites letter case and the
+// re-indentation only touches leading blanks, which no tag text reaches, so the occurrences stay valid for a
+// whole refresh. Search texts are tag texts: they begin with "<" and hold a ">", so an occurrence can only
+// start at a "<" whose text up to the next ">" equals the search text's; the "<" positions are grouped by
+// that text.
 class OccurrenceIndex
 {
 public:
@@ -32,14 +34,14 @@ public:
 
     explicit OccurrenceIndex(const QStringList &lines);
 
-    // The key of a search text; its occurrences are found the first time it is asked for. An empty text has
-    // no occurrences.
+    // The key of a tag text (it begins with "<" and holds a ">"); its occurrences are found the first time it
+    // is asked for.
     int keyOf(QStringView text);
-    int keyLength(int key) const { return m_keyLengths.at(key); }
     const QVector<Occurrence> &occurrences(int key) const { return m_occurrences.at(key); }
     int keyCount() const { return int(m_occurrences.size()); }
 
-    // Records, for every character, which of the keys known so far cover it. Keys added later are not covered.
+    // Records, for every character, which of the keys known so far cover it. Keys added later are not
+    // covered.
     void buildCoverage();
     // The covers of one character, as a range of the recorded covers.
     const Cover *coversBegin(int line, int column) const;
@@ -49,10 +51,12 @@ private:
     int positionOf(int line, int column) const { return m_lineOffsets.at(line) + column; }
 
     QStringList m_foldedLines;
-    QVector<int> m_lineOffsets;  // position of each line's first character in the lines laid end to end
+    QVector<int> m_lineOffsets; // position of each line's first character in the lines laid end to end
+    // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
+    QHash<QStringView, QVector<Occurrence>> m_starts;
     QHash<QString, int> m_keys;
     QVector<int> m_keyLengths;
     QVector<QVector<Occurrence>> m_occurrences;
-    QVector<int> m_coverOffsets;  // per position, where its covers begin in m_covers (one extra at the end)
+    QVector<int> m_coverOffsets; // per position, where its covers begin in m_covers (one extra at the end)
     QVector<Cover> m_covers;
 };

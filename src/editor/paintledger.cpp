@@ -1,4 +1,4 @@
-#include "paintledger.h"
+#include "editor/paintledger.h"
 
 #include <algorithm>
 #include <numeric>
@@ -33,7 +33,8 @@ QString PaintLedger::currentText(int line, TagSpan span) const
     for (int i = 0; i < span.length; ++i) {
         const int column = span.start + i;
         int latest = -1;
-        for (auto cover = m_index.coversBegin(line, column); cover != m_index.coversEnd(line, column); ++cover) {
+        for (auto cover = m_index.coversBegin(line, column); cover != m_index.coversEnd(line, column);
+             ++cover) {
             if (cover->key >= m_paints.size())
                 continue;
             const KeyPaint &paint = m_paints.at(cover->key);
@@ -56,9 +57,9 @@ PaintLedger::Composition PaintLedger::compose() const
     // Applying each key's latest paint once, oldest first, leaves every position with its latest paint.
     QVector<int> painted(m_paints.size());
     std::iota(painted.begin(), painted.end(), 0);
-    painted.erase(std::remove_if(painted.begin(), painted.end(),
-                                 [this](int key) { return m_paints.at(key).time < 0; }),
-                  painted.end());
+    painted.erase(
+        std::remove_if(painted.begin(), painted.end(), [this](int key) { return m_paints.at(key).time < 0; }),
+        painted.end());
     std::sort(painted.begin(), painted.end(),
               [this](int a, int b) { return m_paints.at(a).time < m_paints.at(b).time; });
     for (const int key : painted) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "charlook.h"
-#include "occurrenceindex.h"
-#include "tagscan.h"
+#include "editor/charlook.h"
+#include "editor/occurrenceindex.h"
+#include "editor/tagscan.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,8 +10,8 @@
 
 // The paints of one refresh, kept per key instead of per character. A paint gives every occurrence of its key
 // a colour (bold) and the letters of the painted text; a later paint of the same key overwrites the same
-// occurrences, so only each key's latest paint is kept. A character then shows the letters and the look of the
-// latest paint among the keys that cover it; its look falls back to the base look when its line was
+// occurrences, so only each key's latest paint is kept. A character then shows the letters and the look of
+// the latest paint among the keys that cover it; its look falls back to the base look when its line was
 // re-indented after that paint.
 class PaintLedger
 {

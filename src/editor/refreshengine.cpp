@@ -1,10 +1,10 @@
-#include "refreshengine.h"
+#include "editor/refreshengine.h"
 
-#include "occurrenceindex.h"
-#include "paintledger.h"
-#include "reindent.h"
-#include "tagcollector.h"
-#include "tagscan.h"
+#include "editor/occurrenceindex.h"
+#include "editor/paintledger.h"
+#include "editor/reindent.h"
+#include "editor/tagcollector.h"
+#include "editor/tagscan.h"
 
 namespace {
 
@@ -42,8 +42,8 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     OccurrenceIndex index(reindented);
     PaintLedger ledger(reindented, index);
 
-    // The spans of every line and the key each painted span paints with (-1: not painted). Positions of "<" and
-    // ">" never change, so the spans are those of the re-indented line.
+    // The spans of every line and the key each painted span paints with (-1: not painted). The positions of
+    // "<" and ">" never change during the walk, so the spans are those of the re-indented line.
     QVector<QVector<TagSpan>> spans(lines.size());
     QVector<QVector<int>> keys(lines.size());
     for (int line = 0; line < lines.size(); ++line) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "balancecheck.h"
-#include "charlook.h"
+#include "editor/balancecheck.h"
+#include "editor/charlook.h"
 
 #include <QStringList>
 #include <QVector>
@@ -9,9 +9,9 @@
 // How a refresh re-indents lines before scanning them.
 enum class Reindent
 {
-    None,      // lines keep their indentation
-    Standard,  // a line below a line that begins with "<" gets three leading spaces, unless it begins with "<"
-    Template,  // every line loses its leading blanks; lines that do not begin with "<" get three spaces
+    None,     // lines keep their indentation
+    Standard, // a line below a line that begins with "<" gets three leading spaces, unless it begins with "<"
+    Template, // every line loses its leading blanks; lines that do not begin with "<" get three spaces
 };
 
 // The steps in which the refresh cycle `kata` and its variants differ.
@@ -55,7 +55,8 @@ struct RefreshResult
 
 // One run of the refresh cycle over a document, from the base attributes through the line walk (from the last
 // line to the first: re-indentation, tag scan, tag painting with letter-case rewrite, collection) to the
-// balance check and its highlighting. `lines` are the lines the walk sees: without the empty line that follows a
-// final line break, which `endsWithLineBreak` tells about. The result equals that of painting tag by tag, at
-// a cost that grows with the document's length times the number of distinct tag texts.
-RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak = false);
+// balance check and its highlighting. `lines` are the lines the walk sees: without the empty line that
+// follows a final line break, which `endsWithLineBreak` tells about. The result equals that of painting tag
+// by tag, at a cost that grows with the document's length times the number of distinct tag texts.
+RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options,
+                         bool endsWithLineBreak = false);

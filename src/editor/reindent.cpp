@@ -1,6 +1,6 @@
-#include "reindent.h"
+#include "editor/reindent.h"
 
-#include "tagscan.h"
+#include "editor/tagscan.h"
 
 namespace {
 const QString ThreeSpaces = QStringLiteral("   ");

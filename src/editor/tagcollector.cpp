@@ -1,4 +1,4 @@
-#include "tagcollector.h"
+#include "editor/tagcollector.h"
 
 namespace {
 

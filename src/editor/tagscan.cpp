@@ -1,4 +1,4 @@
-#include "tagscan.h"
+#include "editor/tagscan.h"
 
 QVector<TagSpan> scanTags(QStringView line)
 {

@@ -18,8 +18,8 @@ struct TagSpan
 };
 
 // The tag scan of one line: one span per "<", from left to right. The k-th "<" is paired with the k-th ">"
-// found by a cursor that moves to the next ">" after itself for every "<"; when the ">" characters have run out
-// the cursor starts over at the line's first ">". A "<" whose paired ">" stands before it (or is missing)
+// found by a cursor that moves to the next ">" after itself for every "<"; when the ">" characters have run
+// out the cursor starts over at the line's first ">". A "<" whose paired ">" stands before it (or is missing)
 // gives an empty tag text.
 QVector<TagSpan> scanTags(QStringView line);
 

@@ -20,7 +20,8 @@ constexpr int kGeneralBoxWidth = 177;
 
 } // namespace
 
-AttributeBar::AttributeBar(QWidget *owner, QWidget *panel9, std::function<bool()> editingMode, QObject *parent)
+AttributeBar::AttributeBar(QWidget *owner, QWidget *panel9, std::function<bool()> editingMode,
+                           QObject *parent)
     : QObject(parent), m_owner(owner), m_panel9(panel9), m_editingMode(std::move(editingMode))
 {
     createBar(QStringLiteral("Panel15"));
@@ -116,9 +117,10 @@ QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int wi
     // Filling an empty box selects its first item; the box starts with no item chosen and shows its caption.
     box->setCurrentIndex(-1);
     box->setEditText(text);
+    box->lineEdit()->setCursorPosition(0);
     box->setAccessibleName(text);
-    // Only the user's picks insert: a click in the list or an arrow key on the closed box. Building and filling
-    // the box above change its selection without a user action and insert nothing.
+    // Only the user's picks insert: a click in the list or an arrow key on the closed box. Building and
+    // filling the box above change its selection without a user action and insert nothing.
     connect(box, &QComboBox::activated, this, [this, box] { MyButtonClick2(box); });
     dockInto(bar, box, DockAlign::Left);
     box->show();

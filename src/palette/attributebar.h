@@ -23,7 +23,8 @@ public:
     // `owner` is the main window (TForm5) whose descendants are searched by name; `panel9` is the editor area
     // the bar is docked into; `editingMode` says whether the window is in editing mode (address bar reads
     // "about:blank"). Docks the first, empty bar "Panel15" at the bottom of the editor area.
-    AttributeBar(QWidget *owner, QWidget *panel9, std::function<bool()> editingMode, QObject *parent = nullptr);
+    AttributeBar(QWidget *owner, QWidget *panel9, std::function<bool()> editingMode,
+                 QObject *parent = nullptr);
 
     // Panel15: the current bar, found by its name "panel15" among the main window's descendants (the designed
     // one until the first reset), or nullptr.

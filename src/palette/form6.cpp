@@ -16,7 +16,8 @@ const QColor kTipColour(255, 255, 215);
 } // namespace
 
 TForm6::TForm6(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_panel1(new QLabel(this)), m_edit1(new QLineEdit(this))
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_panel1(new QLabel(this)),
+      m_edit1(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Form6"));
     setAutoFillBackground(true);

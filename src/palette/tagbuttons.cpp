@@ -11,7 +11,8 @@ struct TagButtonRow
     int divisor;
 };
 
-// Rows 1-7 (the panels Panel3, Panel4, Panel5, Panel6, Panel7, Panel13, Panel14), each in left-to-right order.
+// Rows 1-7 (the panels Panel3, Panel4, Panel5, Panel6, Panel7, Panel13, Panel14), each in left-to-right
+// order.
 constexpr TagButtonRow kTagButtons[] = {
     // Row 1
     {1, u"SpeedButton6", u"<HTML>", TagPlacement::Left, 15},

@@ -5,16 +5,21 @@
 
 // Where a tag button sits in its row: packed from the left edge, filling what is left between the packed
 // buttons, or packed against the right edge.
-enum class TagPlacement { Left, Fill, Right };
+enum class TagPlacement
+{
+    Left,
+    Fill,
+    Right
+};
 
 // One button of the seven tag toolbar rows: the text it inserts is its caption.
 struct TagButton
 {
-    int row;               // 1 to 7, top to bottom
-    QString objectName;    // "SpeedButton6" ... "SpeedButton113"
-    QString caption;       // the exact text the button shows and inserts
+    int row;            // 1 to 7, top to bottom
+    QString objectName; // "SpeedButton6" ... "SpeedButton113"
+    QString caption;    // the exact text the button shows and inserts
     TagPlacement placement;
-    int divisor;           // the width is the main window's outer width / divisor; 0 for the fill button
+    int divisor; // the width is the main window's outer width / divisor; 0 for the fill button
 
     // The button's width for a main window of the given outer width (integer division), or -1 for the fill
     // button, whose width is whatever its row leaves.

@@ -26,9 +26,9 @@ TagToolbars::TagToolbars(const QList<QWidget *> &rows, QObject *parent) : QObjec
     for (int i = int(table.size()) - 1; i >= 0; --i) {
         const TagButton &spec = table[i];
         QToolButton *button = m_buttons[i];
-        const DockAlign align = spec.placement == TagPlacement::Left   ? DockAlign::Left
+        const DockAlign align = spec.placement == TagPlacement::Left    ? DockAlign::Left
                                 : spec.placement == TagPlacement::Right ? DockAlign::Right
-                                                                         : DockAlign::Fill;
+                                                                        : DockAlign::Fill;
         dockInto(rows[spec.row - 1], button, align);
     }
 }

@@ -8,8 +8,8 @@ class QToolButton;
 class QWidget;
 
 // The 99 tag buttons in their seven rows. Creates the buttons inside the row panels it is given, keeps their
-// widths in step with the main window's width and reports clicks and mouse movement by caption: a button holds
-// nothing but its caption, read from the button when the event happens.
+// widths in step with the main window's width and reports clicks and mouse movement by caption: a button
+// holds nothing but its caption, read from the button when the event happens.
 class TagToolbars : public QObject
 {
     Q_OBJECT

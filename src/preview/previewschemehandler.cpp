@@ -26,8 +26,8 @@ void PreviewSchemeHandler::registerScheme()
     QWebEngineUrlScheme scheme(schemeName);
     // A host gives the documents an origin of their own, so the pupil's scripts may use storage and cookies.
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
-    // The documents may show local images and media; web pages may not load the documents.
-    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+    // Pages of other schemes may not load local files; the documents may, so their local images and media show.
+    scheme.setFlags(QWebEngineUrlScheme::LocalAccessAllowed);
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 

@@ -2,25 +2,36 @@
 
 namespace {
 
-const QStringList TagNames = {QStringLiteral("p"),     QStringLiteral("b"),    QStringLiteral("td"),
-                              QStringLiteral("tr"),    QStringLiteral("table"), QStringLiteral("font"),
-                              QStringLiteral("h2"),    QStringLiteral("title"), QStringLiteral("a"),
-                              QStringLiteral("br"),    QStringLiteral("img"),   QStringLiteral("li")};
+const QStringList TagNames = {QStringLiteral("p"),  QStringLiteral("b"),     QStringLiteral("td"),
+                              QStringLiteral("tr"), QStringLiteral("table"), QStringLiteral("font"),
+                              QStringLiteral("h2"), QStringLiteral("title"), QStringLiteral("a"),
+                              QStringLiteral("br"), QStringLiteral("img"),   QStringLiteral("li")};
 const QStringList Attributes = {QStringLiteral(" border=\"1\""), QStringLiteral(" color=\"#4f598e\""),
                                 QStringLiteral(" size=\"4\" "), QStringLiteral(" align=center")};
 const QStringList Addresses = {QStringLiteral(" href=\"http://www.example.gr/a.htm\""),
                                QStringLiteral(" src=\"https://media.example.com/v//x.jpg\"")};
-const QStringList Words = {QStringLiteral("text"),  QStringLiteral("Velmark"), QStringLiteral("html"),
-                           QStringLiteral("lesson"), QStringLiteral("page"),   QStringLiteral("a"),
-                           QStringLiteral("TD"),    QStringLiteral("p")};
+const QStringList Words = {QStringLiteral("text"),   QStringLiteral("Velmark"), QStringLiteral("html"),
+                           QStringLiteral("lesson"), QStringLiteral("page"),    QStringLiteral("a"),
+                           QStringLiteral("TD"),     QStringLiteral("p")};
 const QStringList GreekWords = {QStringLiteral("σελίδα"), QStringLiteral("ΠΙΝΑΚΑΣ"), QStringLiteral("ς"),
                                 QStringLiteral("Σ")};
-const QStringList IrregularPieces = {
-    QStringLiteral("<"),         QStringLiteral(">"),     QStringLiteral("<>"),       QStringLiteral("<! -- x -->"),
-    QStringLiteral("<!-- σχόλιο -->"), QStringLiteral("<<x>"), QStringLiteral("<a<b>"), QStringLiteral("< p>"),
-    QStringLiteral("<META charset=\"x\">"), QStringLiteral("<Σ>"), QStringLiteral("<ς>"), QStringLiteral("</σ>"),
-    QStringLiteral("x > y"),     QStringLiteral("<!>"),   QStringLiteral("<//>"),
-    QStringLiteral("<<b><b>"),   QStringLiteral("<B><b><B>")};
+const QStringList IrregularPieces = {QStringLiteral("<"),
+                                     QStringLiteral(">"),
+                                     QStringLiteral("<>"),
+                                     QStringLiteral("<! -- x -->"),
+                                     QStringLiteral("<!-- σχόλιο -->"),
+                                     QStringLiteral("<<x>"),
+                                     QStringLiteral("<a<b>"),
+                                     QStringLiteral("< p>"),
+                                     QStringLiteral("<META charset=\"x\">"),
+                                     QStringLiteral("<Σ>"),
+                                     QStringLiteral("<ς>"),
+                                     QStringLiteral("</σ>"),
+                                     QStringLiteral("x > y"),
+                                     QStringLiteral("<!>"),
+                                     QStringLiteral("<//>"),
+                                     QStringLiteral("<<b><b>"),
+                                     QStringLiteral("<B><b><B>")};
 
 } // namespace
 
@@ -57,19 +68,21 @@ QString DocumentGenerator::lineOf(const Settings &settings)
     if (settings.irregular && chance(8))
         return chance(50) ? QString() : indentation(true);
 
-    // Lines without tags now and then; otherwise around the wanted number of tags.
+    // Lines without tags now and then; otherwise around the wanted number of tags, mixed with words.
     int tags = settings.tagsPerLine;
     if (settings.irregular)
         tags = chance(15) ? 0 : below(2 * settings.tagsPerLine + 1);
+    const int length = settings.lineLength - 4 + below(9);
     QString line = indentation(settings.irregular);
-    const int wordsBetween = 2;
-    for (int i = 0; i < tags; ++i) {
-        line += tag(settings.irregular);
-        for (int w = 0; w < wordsBetween && line.size() < (i + 1) * settings.lineLength / qMax(tags, 1); ++w)
+    int placed = 0;
+    while (placed < tags || line.size() < length) {
+        if (placed < tags && (line.size() >= length || chance(50))) {
+            line += tag(settings.irregular);
+            ++placed;
+        } else {
             line += word(settings.irregular) + u' ';
+        }
     }
-    while (line.size() < settings.lineLength / 2)
-        line += word(settings.irregular) + u' ';
     return line;
 }
 
@@ -80,7 +93,8 @@ QString DocumentGenerator::tag(bool irregular)
     const QString name = tagName(irregular);
     if (chance(45)) {
         if (irregular && chance(10))
-            return QStringLiteral("</") + name + (chance(50) ? QStringLiteral(" >") : pick(Attributes) + u'>');
+            return QStringLiteral("</") + name +
+                   (chance(50) ? QStringLiteral(" >") : pick(Attributes) + u'>');
         return QStringLiteral("</") + name + u'>';
     }
     QString attributes;
@@ -121,7 +135,7 @@ QString DocumentGenerator::word(bool irregular)
 
 QString DocumentGenerator::indentation(bool irregular)
 {
-    QString indent(below(7), u' ');
+    QString indent(chance(40) ? 0 : below(7), u' ');
     if (irregular && chance(10))
         indent.prepend(u'\t');
     return indent;

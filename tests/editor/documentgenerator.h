@@ -4,25 +4,26 @@
 #include <QString>
 #include <QStringList>
 
-// Seeded pseudo-random HTML sources for the refresh tests and benchmarks: lines of words and tags, with the same
-// lines for the same seed and settings.
+// Seeded pseudo-random HTML sources for the refresh tests and benchmarks: lines of words and tags, with the
+// same lines for the same seed and settings.
 class DocumentGenerator
 {
 public:
     struct Settings
     {
         int lineCount = 30;
-        int lineLength = 40;  // characters per line, about
-        int tagsPerLine = 2;  // tags per line, on average
-        // Also letter-case variants inside tag names, tags with attributes and web addresses ("//"), closing tags
-        // with a space or attributes, stray "<" and ">", comments "<! -- x -->", empty pairs "<>", lines without
-        // tags, empty lines, tabs and spaces in front, Greek letters.
+        int lineLength = 40; // characters per line, about
+        int tagsPerLine = 2; // tags per line, on average
+        // Also letter-case variants inside tag names, tags with attributes and web addresses ("//"), closing
+        // tags with a space or attributes, stray "<" and ">", comments "<! -- x -->", empty pairs "<>", lines
+        // without tags, empty lines, tabs and spaces in front, Greek letters.
         bool irregular = true;
     };
 
     explicit DocumentGenerator(quint32 seed);
 
-    // The lines of one document. The last line is never empty: a text's empty last line is not one of its lines.
+    // The lines of one document. The last line is never empty: a text's empty last line is not one of its
+    // lines.
     QStringList generate(const Settings &settings);
 
 private:

@@ -1,7 +1,7 @@
 #include "literalmodel.h"
 
-#include "balancecheck.h"
-#include "tagcollector.h"
+#include "editor/balancecheck.h"
+#include "editor/tagcollector.h"
 
 LiteralModel::LiteralModel(const QStringList &lines, bool endsWithLineBreak)
     : m_text(lines.join(u'\n') + (endsWithLineBreak ? QStringLiteral("\n") : QString()))
@@ -183,7 +183,8 @@ void reindentLine(LiteralModel &model, int i, Reindent reindent)
 
 } // namespace
 
-RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak)
+RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &options,
+                                bool endsWithLineBreak)
 {
     LiteralModel model(lines, endsWithLineBreak);
     RefreshResult result;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "refreshengine.h"
+#include "editor/refreshengine.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 // A plain model of the code pane: the text with "\n" line breaks and one look per character, with the pane
-// operations the refresh cycle uses, each done one step at a time. It serves as the reference the fast refresh
-// engine is compared with.
+// operations the refresh cycle uses, each done one step at a time. It serves as the reference the fast
+// refresh engine is compared with.
 class LiteralModel
 {
 public:
@@ -16,7 +16,10 @@ public:
     {
         quint32 colour = BaseColour;
         bool bold = false;
-        friend bool operator==(const Look &a, const Look &b) { return a.colour == b.colour && a.bold == b.bold; }
+        friend bool operator==(const Look &a, const Look &b)
+        {
+            return a.colour == b.colour && a.bold == b.bold;
+        }
     };
 
     // A document of these lines, followed by a line break when `endsWithLineBreak`; every character base.

@@ -1,6 +1,6 @@
-#include "balancecheck.h"
-#include "charlook.h"
-#include "tagcollector.h"
+#include "editor/balancecheck.h"
+#include "editor/charlook.h"
+#include "editor/tagcollector.h"
 
 #include <QtTest>
 
@@ -8,7 +8,9 @@ namespace {
 
 QString fewer(const QString &tag, int difference)
 {
-    return QStringLiteral("# Προειδοποίηση: Η ετικέτα %1 έχει εισαχθεί λίγοτερο κατά %2 φορές").arg(tag).arg(difference);
+    return QStringLiteral("# Προειδοποίηση: Η ετικέτα %1 έχει εισαχθεί λίγοτερο κατά %2 φορές")
+        .arg(tag)
+        .arg(difference);
 }
 
 QString moreOpening(const QString &tag, int difference)
@@ -55,12 +57,15 @@ void BalanceCheckTest::collectorFilesEntries_data()
     QTest::addColumn<QStringList>("opening");
     QTest::addColumn<QStringList>("closing");
 
-    QTest::newRow("opening cut at space") << "<TABLE border=\"1\" >" << QStringList{"<TABLE>"} << QStringList{};
+    QTest::newRow("opening cut at space")
+        << "<TABLE border=\"1\" >" << QStringList{"<TABLE>"} << QStringList{};
     QTest::newRow("small letters to capitals") << "<p>" << QStringList{"<P>"} << QStringList{};
     QTest::newRow("one capital keeps letters") << "<Table>" << QStringList{"<Table>"} << QStringList{};
-    QTest::newRow("closing keeps attributes") << "</p class=x>" << QStringList{} << QStringList{"</P CLASS=X>"};
+    QTest::newRow("closing keeps attributes")
+        << "</p class=x>" << QStringList{} << QStringList{"</P CLASS=X>"};
     QTest::newRow("closing in small letters") << "</table>" << QStringList{} << QStringList{"</TABLE>"};
-    QTest::newRow("closing with // is opening") << "</a href=\"http://x.gr\">" << QStringList{"</A>"} << QStringList{};
+    QTest::newRow("closing with // is opening")
+        << "</a href=\"http://x.gr\">" << QStringList{"</A>"} << QStringList{};
     QTest::newRow("opening with //") << "<a href=\"http://x.gr\">" << QStringList{"<A>"} << QStringList{};
     QTest::newRow("empty tag text") << "" << QStringList{""} << QStringList{};
     QTest::newRow("slash later in the tag") << "<br/>" << QStringList{"<BR/>"} << QStringList{};
@@ -88,37 +93,39 @@ void BalanceCheckTest::checkWarnsAndHighlights_data()
         << QStringList{"<P>", "</P>", "<P>"}
         << Warnings{{moreOpening("<P>", 1), WarningColour}, {fewer("</P>", 1), ClosingWarningColour}}
         << QStringList{"<P>", "</P>"};
-    QTest::newRow("</B> alone") << QStringList{"</B>"} << Warnings{{moreClosing("</B>", 1), ClosingWarningColour}}
+    QTest::newRow("</B> alone") << QStringList{"</B>"}
+                                << Warnings{{moreClosing("</B>", 1), ClosingWarningColour}}
                                 << QStringList{"</B>"};
     QTest::newRow("more closings than openings")
         << QStringList{"<TD>", "</TD>", "</TD>", "</TD>"}
         << Warnings{{fewer("<TD>", 2), WarningColour}, {moreClosing("</TD>", 2), ClosingWarningColour}}
         << QStringList{"<TD>", "</TD>"};
     QTest::newRow("exempt tags never warn")
-        << QStringList{"<BR>",    "<br>",         "<HR>",         "<IMG src=\"a.jpg\">", "<INPUT type=text>",
-                       "<meta>",  "<SOURCE>",     "<! -- x -->",  "<!-- y -->",         "<>",
-                       "</br>",   "</IMG>",       "<!>",          "<META charset=\"x\">"}
+        << QStringList{"<BR>",   "<br>",     "<HR>",        "<IMG src=\"a.jpg\">", "<INPUT type=text>",
+                       "<meta>", "<SOURCE>", "<! -- x -->", "<!-- y -->",          "<>",
+                       "</br>",  "</IMG>",   "<!>",         "<META charset=\"x\">"}
         << Warnings{} << QStringList{};
     QTest::newRow("image exempt only when opening") << QStringList{"<Mimage>"} << Warnings{} << QStringList{};
     QTest::newRow("image warns when closing")
         << QStringList{"</Mimage>"} << Warnings{{moreClosing("</Mimage>", 1), ClosingWarningColour}}
         << QStringList{"</Mimage>"};
     QTest::newRow("img exempt only when closing") << QStringList{"</Ximg>"} << Warnings{} << QStringList{};
-    QTest::newRow("img warns when opening") << QStringList{"<Ximg>"}
-                                            << Warnings{{moreOpening("<Ximg>", 1), WarningColour}}
-                                            << QStringList{"<Ximg>"};
+    QTest::newRow("img warns when opening")
+        << QStringList{"<Ximg>"} << Warnings{{moreOpening("<Ximg>", 1), WarningColour}}
+        << QStringList{"<Ximg>"};
     QTest::newRow("capital T closed in small letters")
         << QStringList{"<Table>", "</table>"}
-        << Warnings{{moreOpening("<Table>", 1), WarningColour}, {moreClosing("</TABLE>", 1), ClosingWarningColour}}
+        << Warnings{{moreOpening("<Table>", 1), WarningColour},
+                    {moreClosing("</TABLE>", 1), ClosingWarningColour}}
         << QStringList{"<Table>", "</TABLE>"};
     QTest::newRow("</ with // is an opening tag")
         << QStringList{"</a href=\"http://x.gr\">"} << Warnings{{moreOpening("</A>", 1), WarningColour}}
         << QStringList{"</A>"};
     QTest::newRow("small-letter p reported as <P>")
         << QStringList{"<p>"} << Warnings{{moreOpening("<P>", 1), WarningColour}} << QStringList{"<P>"};
-    QTest::newRow("all balanced")
-        << QStringList{"</HTML>", "</B>", "<B>", "<TABLE border=1>", "</TABLE>", "<HTML>"} << Warnings{}
-        << QStringList{};
+    QTest::newRow("all balanced") << QStringList{"</HTML>",          "</B>",     "<B>",
+                                                 "<TABLE border=1>", "</TABLE>", "<HTML>"}
+                                  << Warnings{} << QStringList{};
     QTest::newRow("warnings in ascending order")
         << QStringList{"<TD>", "<B>", "</TD>", "</B>", "</B>", "<TD>"}
         << Warnings{{fewer("<B>", 1), WarningColour},
@@ -126,12 +133,11 @@ void BalanceCheckTest::checkWarnsAndHighlights_data()
                     {moreClosing("</B>", 1), ClosingWarningColour},
                     {fewer("</TD>", 1), ClosingWarningColour}}
         << QStringList{"<B>", "<TD>", "</B>", "</TD>"};
-    QTest::newRow("counting by containment")
-        << QStringList{"<B>", "<<B>", "</B>"}
-        << Warnings{{moreOpening("<<B>", 1), WarningColour},
-                    {moreOpening("<B>", 1), WarningColour},
-                    {fewer("</B>", 1), ClosingWarningColour}}
-        << QStringList{"<<B>", "<B>", "</B>"};
+    QTest::newRow("counting by containment") << QStringList{"<B>", "<<B>", "</B>"}
+                                             << Warnings{{moreOpening("<<B>", 1), WarningColour},
+                                                         {moreOpening("<B>", 1), WarningColour},
+                                                         {fewer("</B>", 1), ClosingWarningColour}}
+                                             << QStringList{"<<B>", "<B>", "</B>"};
     QTest::newRow("closing counted in both opening shapes")
         << QStringList{"<B>", "<B>", "</B>x>"} << Warnings{{moreClosing("</B>x>", 1), ClosingWarningColour}}
         << QStringList{"</B>x>"};

@@ -1,6 +1,6 @@
 #include "documentgenerator.h"
+#include "editor/refreshengine.h"
 #include "literalmodel.h"
-#include "refreshengine.h"
 
 #include <QtTest>
 
@@ -10,7 +10,11 @@ QString describeRuns(const QVector<LookRun> &runs)
 {
     QStringList parts;
     for (const LookRun &run : runs)
-        parts.append(QStringLiteral("%1+%2:%3%4").arg(run.start).arg(run.length).arg(run.colour).arg(run.bold ? "b" : ""));
+        parts.append(QStringLiteral("%1+%2:%3%4")
+                         .arg(run.start)
+                         .arg(run.length)
+                         .arg(run.colour)
+                         .arg(run.bold ? "b" : ""));
     return parts.join(u' ');
 }
 
@@ -21,7 +25,9 @@ QString firstDifference(const RefreshResult &fast, const RefreshResult &literal)
         return QStringLiteral("line count %1 vs %2").arg(fast.lines.size()).arg(literal.lines.size());
     for (int i = 0; i < fast.lines.size(); ++i) {
         if (fast.lines.at(i) != literal.lines.at(i))
-            return QStringLiteral("line %1: \"%2\" vs \"%3\"").arg(i).arg(fast.lines.at(i), literal.lines.at(i));
+            return QStringLiteral("line %1: \"%2\" vs \"%3\"")
+                .arg(i)
+                .arg(fast.lines.at(i), literal.lines.at(i));
     }
     if (fast.endsWithLineBreak != literal.endsWithLineBreak)
         return QStringLiteral("final line break");
@@ -86,7 +92,8 @@ void RefreshDifferentialTest::fastEngineEqualsLiteralModel_data()
     for (const auto &variant : variants) {
         QTest::newRow(qPrintable(QStringLiteral("%1, irregular").arg(variant.name)))
             << variant.options << true << 25;
-        QTest::newRow(qPrintable(QStringLiteral("%1, regular").arg(variant.name))) << variant.options << false << 60;
+        QTest::newRow(qPrintable(QStringLiteral("%1, regular").arg(variant.name)))
+            << variant.options << false << 60;
     }
 }
 
@@ -108,9 +115,8 @@ void RefreshDifferentialTest::fastEngineEqualsLiteralModel()
 
         const QString difference = firstDifference(runRefresh(lines, options, endsWithLineBreak),
                                                    runLiteralRefresh(lines, options, endsWithLineBreak));
-        QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("seed %1: %2\n%3")
-                                                      .arg(seed)
-                                                      .arg(difference, lines.join(u'\n'))));
+        QVERIFY2(difference.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1: %2\n%3").arg(seed).arg(difference, lines.join(u'\n'))));
     }
 }
 

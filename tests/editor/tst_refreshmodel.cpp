@@ -1,7 +1,7 @@
+#include "editor/refreshengine.h"
+#include "editor/reindent.h"
+#include "editor/tagscan.h"
 #include "literalmodel.h"
-#include "refreshengine.h"
-#include "reindent.h"
-#include "tagscan.h"
 
 #include <QtTest>
 
@@ -28,7 +28,8 @@ const QStringList WelcomeDocument = {
     "   <TR bgcolor=\"#cdd5fb\">",
     "    <TD>",
     "       <FONT color=\"#000000\" size=\"4\">",
-    "            Ο Velmark Html Editor είναι μία Δωρεάν Εφαρμογή που έχει ως βασικό εκπαιδευτικό σκοπό τη γνωριμία",
+    "            Ο Velmark Html Editor είναι μία Δωρεάν Εφαρμογή που έχει ως βασικό εκπαιδευτικό σκοπό τη "
+    "γνωριμία",
     "            των μαθητών με τη γλώσσα κατασκευής ιστοσελίδων <B>HTML</B>",
     "       </FONT> ",
     "    </TD>",
@@ -75,7 +76,8 @@ QVector<quint32> coloursOf(const QString &line, const QVector<LookRun> &runs)
 }
 
 // Runs both the refresh engine and the literal model, checks they agree, and returns the engine's result.
-RefreshResult refreshed(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak = false)
+RefreshResult refreshed(const QStringList &lines, const RefreshOptions &options,
+                        bool endsWithLineBreak = false)
 {
     const RefreshResult fast = runRefresh(lines, options, endsWithLineBreak);
     const RefreshResult literal = runLiteralRefresh(lines, options, endsWithLineBreak);
@@ -84,7 +86,8 @@ RefreshResult refreshed(const QStringList &lines, const RefreshOptions &options,
         QCOMPARE(fast.endsWithLineBreak, literal.endsWithLineBreak);
         QCOMPARE(fast.looks.size(), literal.looks.size());
         for (int i = 0; i < fast.looks.size(); ++i)
-            QVERIFY2(fast.looks.at(i) == literal.looks.at(i), qPrintable(QStringLiteral("looks of line %1").arg(i)));
+            QVERIFY2(fast.looks.at(i) == literal.looks.at(i),
+                     qPrintable(QStringLiteral("looks of line %1").arg(i)));
         QCOMPARE(fast.tagCount, literal.tagCount);
         QCOMPARE(fast.report.highlights, literal.report.highlights);
         QCOMPARE(fast.highlightCaret.line, literal.highlightCaret.line);
@@ -176,7 +179,8 @@ void RefreshModelTest::welcomeDocumentStandardCycle()
 
 void RefreshModelTest::welcomeDocumentStartUp()
 {
-    const RefreshResult result = refreshed(WelcomeDocument, RefreshOptions{Reindent::None, true, false, false, false});
+    const RefreshResult result =
+        refreshed(WelcomeDocument, RefreshOptions{Reindent::None, true, false, false, false});
 
     QCOMPARE(result.lines, WelcomeDocument);
     QCOMPARE(result.tagCount, 27);
@@ -186,11 +190,11 @@ void RefreshModelTest::welcomeDocumentStartUp()
 void RefreshModelTest::untickedSwitchLeavesOnlyUnbalancedTagsRed()
 {
     const QStringList lines = {"<HTML>", "<p>one", "<B>two</B>", "<>", "</HTML>"};
-    const RefreshResult result = refreshed(lines, RefreshOptions{Reindent::Standard, false, false, true, true});
+    const RefreshResult result =
+        refreshed(lines, RefreshOptions{Reindent::Standard, false, false, true, true});
 
     QCOMPARE(result.lines, (QStringList{"<HTML>", "<P>one", "<B>two</B>", "<>", "</HTML>"}));
-    QCOMPARE(result.looks,
-             (QVector<QVector<LookRun>>{{}, {{0, 3, WarningColour, true}}, {}, {}, {}}));
+    QCOMPARE(result.looks, (QVector<QVector<LookRun>>{{}, {{0, 3, WarningColour, true}}, {}, {}, {}}));
     QCOMPARE(result.report.highlights, QStringList{"<P>"});
     QCOMPARE(result.tagCount, 6);
 }
@@ -201,7 +205,8 @@ void RefreshModelTest::letterCase_data()
     QTest::addColumn<QStringList>("painted");
 
     // The walk starts at the last line: its paint sets the letter case that every later read sees.
-    QTest::newRow("across lines") << QStringList{"<td>", "<TD>", "<Td>"} << QStringList{"<Td>", "<Td>", "<Td>"};
+    QTest::newRow("across lines") << QStringList{"<td>", "<TD>", "<Td>"}
+                                  << QStringList{"<Td>", "<Td>", "<Td>"};
     QTest::newRow("within a line") << QStringList{"<b><B>x"} << QStringList{"<b><b>x"};
     QTest::newRow("a tag inside another tag's text")
         << QStringList{"<A<b>", "<B>"} << QStringList{"<A<B>", "<B>"};
@@ -221,19 +226,20 @@ void RefreshModelTest::letterCase()
 
 void RefreshModelTest::reindentedLineLosesEarlierPaint()
 {
-    // Line 1 pairs its "<" with stray ">" only and paints nothing itself; the "<b>" in it is painted by line 2
-    // first and then returns to the base look when line 1 is re-indented.
+    // Line 1 pairs its "<" with stray ">" only and paints nothing itself; the "<b>" in it is painted by line
+    // 2 first and then returns to the base look when line 1 is re-indented.
     const QStringList lines = {"<X>", " >x<b> <c>", "<b>"};
     const RefreshResult result = refreshed(lines, paintOnly(Reindent::Standard));
 
     QCOMPARE(result.lines, (QStringList{"<X>", "   >x<b> <c>", "<b>"}));
-    QCOMPARE(result.looks, (QVector<QVector<LookRun>>{{{0, 3, TagColour, true}}, {}, {{0, 3, TagColour, true}}}));
+    QCOMPARE(result.looks,
+             (QVector<QVector<LookRun>>{{{0, 3, TagColour, true}}, {}, {{0, 3, TagColour, true}}}));
 }
 
 void RefreshModelTest::occurrencesNeverOverlap()
 {
-    // Line 0 pairs every "<" with a stray ">" and paints nothing itself. Line 1 paints "<b><b>", which occurs in
-    // line 0 once: the search goes on after that occurrence, not inside it.
+    // Line 0 pairs every "<" with a stray ">" and paints nothing itself. Line 1 paints "<b><b>", which occurs
+    // in line 0 once: the search goes on after that occurrence, not inside it.
     const QStringList lines = {"> > > <B><B><B>", "<x<b><b>"};
     const RefreshResult result = refreshed(lines, paintOnly(Reindent::None));
 

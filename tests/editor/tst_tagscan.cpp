@@ -1,4 +1,4 @@
-#include "tagscan.h"
+#include "editor/tagscan.h"
 
 #include <QtTest>
 
@@ -19,8 +19,7 @@ void TagScanTest::cutsOneTagTextPerLessThan_data()
     QTest::addColumn<QStringList>("tagTexts");
 
     QTest::newRow("normal line") << "  <TD>cell</TD>" << QStringList{"<TD>", "</TD>"};
-    QTest::newRow("tag with attributes")
-        << "<TABLE border=\"1\" >" << QStringList{"<TABLE border=\"1\" >"};
+    QTest::newRow("tag with attributes") << "<TABLE border=\"1\" >" << QStringList{"<TABLE border=\"1\" >"};
     QTest::newRow("stray > before <B>") << "a > b <B>" << QStringList{""};
     QTest::newRow("< without >") << "if a < b" << QStringList{""};
     QTest::newRow("three < one letter one >") << "<<<x>" << QStringList{"<<<x>", "", "<x>"};

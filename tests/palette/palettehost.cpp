@@ -21,9 +21,10 @@ QWidget *makePanel(const QString &name, QWidget *parent, int height)
 } // namespace
 
 PaletteHost::PaletteHost()
-    : panel9(makePanel(QStringLiteral("Panel9"), this, 400)), panel2(makePanel(QStringLiteral("Panel2"), panel9, 154)),
-      codePane(new QPlainTextEdit(panel9)), messagePane(new QPlainTextEdit(panel9)), statusBar(new QStatusBar(this)),
-      valuePopup(new QWidget), tip(new TForm6)
+    : panel9(makePanel(QStringLiteral("Panel9"), this, 400)),
+      panel2(makePanel(QStringLiteral("Panel2"), panel9, 154)), codePane(new QPlainTextEdit(panel9)),
+      messagePane(new QPlainTextEdit(panel9)), statusBar(new QStatusBar(this)), valuePopup(new QWidget),
+      tip(new TForm6)
 {
     setObjectName(QStringLiteral("Form5"));
     for (const char *name : {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel13", "Panel14"}) {
@@ -43,12 +44,14 @@ PaletteHost::PaletteHost()
 
     dockInto(panel9, panel2, DockAlign::Top);
     dockInto(panel9, messagePane, DockAlign::Bottom);
-    bar = new AttributeBar(this, panel9, [this] { return editing; }, this);
+    bar = new AttributeBar(
+        this, panel9, [this] { return editing; }, this);
     dockInto(panel9, codePane, DockAlign::Fill);
     dockInto(this, statusBar, DockAlign::Bottom);
     dockInto(this, panel9, DockAlign::Fill);
 
-    QObject::connect(toolbars, &TagToolbars::tagClicked, this, [this](const QString &c) { tagButtonClick(c); });
+    QObject::connect(toolbars, &TagToolbars::tagClicked, this,
+                     [this](const QString &c) { tagButtonClick(c); });
     QObject::connect(bar, &AttributeBar::insertText, this, [this](const QString &text) { kata(text); });
     QObject::connect(toolbars, &TagToolbars::tagHovered, tip, &TForm6::minima);
     QObject::connect(toolbars, &TagToolbars::tagLeft, tip, &TForm6::ypokatleave);

@@ -9,9 +9,9 @@ class QPlainTextEdit;
 class TagToolbars;
 class TForm6;
 
-// A small stand-in for the main window: the editor area Panel9 holds the tag rows at the top, the code pane in
-// the middle and the message pane at the bottom, with the attribute bar docked between them; the status bar
-// lies along the window's bottom. Rows 6 and 7 start hidden, as in the program.
+// A small stand-in for the main window: the editor area Panel9 holds the tag rows at the top, the code pane
+// in the middle and the message pane at the bottom, with the attribute bar docked between them; the status
+// bar lies along the window's bottom. Rows 6 and 7 start hidden, as in the program.
 class PaletteHost : public QWidget
 {
 public:

@@ -19,7 +19,8 @@
 
 namespace {
 
-// The visible controls of a bar from left to right: an attribute button as "caption @ width", a box by its name.
+// The visible controls of a bar from left to right: an attribute button as "caption @ width", a box by its
+// name.
 QStringList barContents(QWidget *bar)
 {
     QList<QWidget *> controls;
@@ -101,31 +102,39 @@ void TestAttributeBar::tagClickBuildsItsBar_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("contents");
 
-    const QStringList table{R"(bgcolor="#" @ 120)", R"(style="" @ 120)",  R"(cellspacing="" @ 120)",
-                            R"(cellpadding="" @ 120)", R"(border="" @ 120)", R"(align="" @ 120)",
-                            R"(frame="" @ 120)",     R"(rules="" @ 120)",  "sortable @ 120",
-                            "combo1"};
+    const QStringList table{R"(bgcolor="#" @ 120)",    R"(style="" @ 120)",
+                            R"(cellspacing="" @ 120)", R"(cellpadding="" @ 120)",
+                            R"(border="" @ 120)",      R"(align="" @ 120)",
+                            R"(frame="" @ 120)",       R"(rules="" @ 120)",
+                            "sortable @ 120",          "combo1"};
     QTest::newRow("table") << "<TABLE>" << table;
     QTest::newRow("closing table gives the same bar") << "</TABLE>" << table;
     QTest::newRow("html") << "<HTML>"
                           << QStringList{R"(xmlns="http://www.w3.org/1999/xhtml" @ 270)", "!DOCTYPE @ 100",
                                          "combo1"};
     QTest::newRow("iframe") << "<IFRAME>"
-                            << QStringList{R"(width="" @ 75)",     R"(height="" @ 75)", R"(src="" @ 75)",
-                                           R"(scrolling="" @ 75)", R"(name="" @ 75)",   R"(align="" @ 75)",
-                                           R"(frameborder="0" @ 75)", "allowfullscreen @ 110", "combo1"};
+                            << QStringList{
+                                   R"(width="" @ 75)",        R"(height="" @ 75)",     R"(src="" @ 75)",
+                                   R"(scrolling="" @ 75)",    R"(name="" @ 75)",       R"(align="" @ 75)",
+                                   R"(frameborder="0" @ 75)", "allowfullscreen @ 110", "combo1"};
     QTest::newRow("select") << "<SELECT>"
-                            << QStringList{R"(<option value=""> @ 120)", "</option> @ 70", R"(size="" @ 70)",
-                                           "required @ 70", R"(name="" @ 70)", "multiple @ 70", "disabled @ 70",
-                                           "autofocus @ 70", "combo1"};
+                            << QStringList{R"(<option value=""> @ 120)",
+                                           "</option> @ 70",
+                                           R"(size="" @ 70)",
+                                           "required @ 70",
+                                           R"(name="" @ 70)",
+                                           "multiple @ 70",
+                                           "disabled @ 70",
+                                           "autofocus @ 70",
+                                           "combo1"};
     QTest::newRow("closing anchor") << "</A>"
-                                    << QStringList{R"(href="" @ 90)", R"(target="" @ 90)", R"(rel="" @ 90)",
+                                    << QStringList{R"(href="" @ 90)", R"(target="" @ 90)",   R"(rel="" @ 90)",
                                                    R"(name="" @ 90)", R"(hreflang="" @ 90)", "download @ 90",
                                                    "combo1"};
-    QTest::newRow("table header") << "<TH>"
-                                  << QStringList{R"(sorted="" @ 90)", R"(headers="" @ 90)", R"(colspan="" @ 90)",
-                                                 "bgcolor @ 90", R"(width="" @ 90)", R"(height="" @ 90)",
-                                                 R"(align="" @ 90)", "combo1"};
+    QTest::newRow("table header") << "<TH>" << QStringList{R"(sorted="" @ 90)",  R"(headers="" @ 90)",
+                                                           R"(colspan="" @ 90)", "bgcolor @ 90",
+                                                           R"(width="" @ 90)",   R"(height="" @ 90)",
+                                                           R"(align="" @ 90)",   "combo1"};
     QTest::newRow("line break has no list") << "<BR>" << QStringList{"combo1"};
     QTest::newRow("unordered list has no list") << "<UL>" << QStringList{"combo1"};
     QTest::newRow("span has no list") << "</SPAN>" << QStringList{"combo1"};
@@ -250,7 +259,8 @@ void TestAttributeBar::namedBoxesReplaceTheirNamesake()
     const QStringList mouse{QStringLiteral(R"(onclick="")"), QStringLiteral(R"(ondblclick="")")};
     m_host->bar->addBox(QStringLiteral("combo5"), QStringLiteral("Γεγ. Ποντικιού"), 145, mouse);
     m_host->bar->addBox(QStringLiteral("combo2"), QStringLiteral("Γεγ. Παραθυρικά"), 149, {});
-    QComboBox *again = m_host->bar->addBox(QStringLiteral("combo5"), QStringLiteral("Γεγ. Ποντικιού"), 145, mouse);
+    QComboBox *again =
+        m_host->bar->addBox(QStringLiteral("combo5"), QStringLiteral("Γεγ. Ποντικιού"), 145, mouse);
     QCOMPARE(componentsNamed(m_host.get(), QStringLiteral("combo5")), 1);
     QCOMPARE(barContents(m_host->bar->Panel15()),
              (QStringList{"combo5", "combo2", R"(align="" @ 90)", "combo1"}));

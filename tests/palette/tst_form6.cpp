@@ -69,9 +69,12 @@ void TestForm6::hoverShowsTheDescription_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("description");
-    QTest::newRow("closing html") << "</HTML>" << "Ορίζει τo Τέλος μιας ιστοσελίδας.";
-    QTest::newRow("section") << "<SECTION>" << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
-    QTest::newRow("div") << "<DIV>" << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
+    QTest::newRow("closing html") << "</HTML>"
+                                  << "Ορίζει τo Τέλος μιας ιστοσελίδας.";
+    QTest::newRow("section") << "<SECTION>"
+                             << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
+    QTest::newRow("div") << "<DIV>"
+                         << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
     QTest::newRow("comment opener")
         << "<! --"
         << "Ορίζει την αρχή σχολίων του προγραμματιστή στον κώδικα που όμως δεν εμφανίζονται στο "
@@ -118,10 +121,11 @@ void TestForm6::tipTakesTheWidthOfTheResizedWindow()
 {
     hover(QStringLiteral("<P>"));
     leave(QStringLiteral("<P>"));
+    const int narrow = m_host->tip->width();
     m_host->resize(1400, 600);
     hover(QStringLiteral("<P>"));
     QCOMPARE(m_host->tip->width(), m_host->frameGeometry().width());
-    QCOMPARE(m_host->tip->width(), 1400);
+    QCOMPARE(m_host->tip->width() - narrow, 1400 - 1024);
 }
 
 void TestForm6::descriptionIsLookedUpOnlyWhenTheTipAppears()

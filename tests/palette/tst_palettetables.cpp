@@ -54,16 +54,24 @@ void TestPaletteTables::descriptions_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("description");
 
-    QTest::newRow("opening") << "<TABLE>" << "Ορίζει την Αρχή ενός πίνακα.";
-    QTest::newRow("closing") << "</TABLE>" << "Ορίζει το Τέλος ενός πίνακα.";
-    QTest::newRow("closing html keeps its own wording") << "</HTML>" << "Ορίζει τo Τέλος μιας ιστοσελίδας.";
-    QTest::newRow("heading") << "<H4>" << "Αρχή Επικεφαλίδας μεγέθους 4.";
-    QTest::newRow("closing heading") << "</H1>" << "Τέλος Επικεφαλίδας μεγέθους 1.";
-    QTest::newRow("section") << "<SECTION>" << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
-    QTest::newRow("div shares the section text") << "<DIV>" << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
-    QTest::newRow("small letters") << "</TH>" << "Ορίζει το τέλος κειμένου έντονης γραφής.";
-    QTest::newRow("words that only start alike stay")
-        << "</AUDIO>" << "Ορίζει το Τέλος για την προσθήκη Αρχείων Ήχου.";
+    QTest::newRow("opening") << "<TABLE>"
+                             << "Ορίζει την Αρχή ενός πίνακα.";
+    QTest::newRow("closing") << "</TABLE>"
+                             << "Ορίζει το Τέλος ενός πίνακα.";
+    QTest::newRow("closing html keeps its own wording") << "</HTML>"
+                                                        << "Ορίζει τo Τέλος μιας ιστοσελίδας.";
+    QTest::newRow("heading") << "<H4>"
+                             << "Αρχή Επικεφαλίδας μεγέθους 4.";
+    QTest::newRow("closing heading") << "</H1>"
+                                     << "Τέλος Επικεφαλίδας μεγέθους 1.";
+    QTest::newRow("section") << "<SECTION>"
+                             << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
+    QTest::newRow("div shares the section text") << "<DIV>"
+                                                 << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
+    QTest::newRow("small letters") << "</TH>"
+                                   << "Ορίζει το τέλος κειμένου έντονης γραφής.";
+    QTest::newRow("words that only start alike stay") << "</AUDIO>"
+                                                      << "Ορίζει το Τέλος για την προσθήκη Αρχείων Ήχου.";
     QTest::newRow("comment opener")
         << "<! --"
         << "Ορίζει την αρχή σχολίων του προγραμματιστή στον κώδικα που όμως δεν εμφανίζονται στο "
@@ -72,7 +80,8 @@ void TestPaletteTables::descriptions_data()
         << "-->"
         << "Ορίζει το τέλος σχολίων του προγραμματιστή στον κώδικα που όμως δεν εμφανίζονται στο "
            "περιέχομενο της ιστοσελίδας.";
-    QTest::newRow("line break") << "<BR>" << "Δηλώνει αλλαγή γραμμής";
+    QTest::newRow("line break") << "<BR>"
+                                << "Δηλώνει αλλαγή γραμμής";
     QTest::newRow("small letters are another caption") << "<table>" << QString();
     QTest::newRow("comment without the blank") << "<!--" << QString();
     QTest::newRow("no closing input button") << "</INPUT>" << QString();
@@ -91,13 +100,20 @@ void TestPaletteTables::listOfCaption_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("list");
 
-    QTest::newRow("table") << "<TABLE>" << "ptable";
-    QTest::newRow("closing table") << "</TABLE>" << "ptable";
-    QTest::newRow("row and cell share") << "</TD>" << "pttrtd";
-    QTest::newRow("anchor") << "<A>" << "phref";
-    QTest::newRow("last heading") << "</H6>" << "ph";
-    QTest::newRow("insertion shares deletion's") << "<INS>" << "pdel";
-    QTest::newRow("input") << "<INPUT>" << "pinput";
+    QTest::newRow("table") << "<TABLE>"
+                           << "ptable";
+    QTest::newRow("closing table") << "</TABLE>"
+                                   << "ptable";
+    QTest::newRow("row and cell share") << "</TD>"
+                                        << "pttrtd";
+    QTest::newRow("anchor") << "<A>"
+                            << "phref";
+    QTest::newRow("last heading") << "</H6>"
+                                  << "ph";
+    QTest::newRow("insertion shares deletion's") << "<INS>"
+                                                 << "pdel";
+    QTest::newRow("input") << "<INPUT>"
+                           << "pinput";
     QTest::newRow("list without its own") << "<UL>" << QString();
     QTest::newRow("line break") << "<BR>" << QString();
     QTest::newRow("title") << "<TITLE>" << QString();
@@ -134,17 +150,17 @@ void TestPaletteTables::exceptionalWidths_data()
     QTest::newRow("html") << "phtml" << QStringList{"!DOCTYPE", R"(xmlns="http://www.w3.org/1999/xhtml")"}
                           << QList<int>{100, 270};
     QTest::newRow("iframe") << "piframe"
-                            << QStringList{"allowfullscreen", R"(frameborder="0")", R"(align="")", R"(name="")",
-                                           R"(scrolling="")", R"(src="")", R"(height="")", R"(width="")"}
+                            << QStringList{"allowfullscreen", R"(frameborder="0")", R"(align="")",
+                                           R"(name="")",      R"(scrolling="")",    R"(src="")",
+                                           R"(height="")",    R"(width="")"}
                             << QList<int>{110, 75, 75, 75, 75, 75, 75, 75};
     QTest::newRow("select") << "pselect"
-                            << QStringList{"autofocus", "disabled", "multiple", R"(name="")", "required",
-                                           R"(size="")", "</option>", R"(<option value="">)"}
+                            << QStringList{"autofocus", "disabled",   "multiple",  R"(name="")",
+                                           "required",  R"(size="")", "</option>", R"(<option value="">)"}
                             << QList<int>{70, 70, 70, 70, 70, 70, 70, 120};
     QTest::newRow("table header has a bare bgcolor")
-        << "pth"
-        << QStringList{R"(align="")", R"(height="")", R"(width="")", "bgcolor", R"(colspan="")", R"(headers="")",
-                       R"(sorted="")"}
+        << "pth" << QStringList{R"(align="")",   R"(height="")",  R"(width="")", "bgcolor",
+                                R"(colspan="")", R"(headers="")", R"(sorted="")"}
         << QList<int>{90, 90, 90, 90, 90, 90, 90};
 }
 

@@ -95,8 +95,9 @@ void TestTagToolbars::widthsFollowTheWindow()
     QCoreApplication::processEvents();
 
     for (int row = 1; row <= TagButtons::RowCount; ++row) {
+        // The rows span the window's client width; the widths are shares of its outer width.
         const int rowWidth = host.rows[row - 1]->width();
-        QCOMPARE(rowWidth, w);
+        QCOMPARE(rowWidth, host.width());
         int left = 0;
         int right = rowWidth;
         QToolButton *fill = nullptr;
@@ -113,7 +114,8 @@ void TestTagToolbars::widthsFollowTheWindow()
                 fill = button;
             }
         }
-        for (auto it = specs.crbegin(); it != specs.crend() && (*it)->placement == TagPlacement::Right; ++it) {
+        for (auto it = specs.crbegin(); it != specs.crend() && (*it)->placement == TagPlacement::Right;
+             ++it) {
             QToolButton *button = host.toolbars->button((*it)->objectName);
             QCOMPARE(button->width(), w / (*it)->divisor);
             QVERIFY2(button->x() + button->width() == right, qPrintable((*it)->caption));
@@ -137,12 +139,7 @@ void TestTagToolbars::clickReportsTheCaptionReadAtClickTime()
     host.toolbars->layoutWidths(1024);
     QSignalSpy clicks(host.toolbars, &TagToolbars::tagClicked);
     QToolButton *table = host.toolbars->button(QStringLiteral("SpeedButton55"));
-    qDebug() << table->geometry() << table->isVisible() << table->mapTo(&host, QPoint(2,2)) << host.childAt(table->mapTo(&host, QPoint(2,2))) << host.geometry() << host.panel9->geometry() << host.panel2->geometry() << host.rows[0]->geometry();
-    QTest::mousePress(table, Qt::LeftButton);
-    qDebug() << "down" << table->isDown() << QApplication::widgetAt(table->mapToGlobal(QPoint(3,3))) << QGuiApplication::topLevelWindows();
-    QSignalSpy rel(table, &QToolButton::released); QSignalSpy cl(table, &QToolButton::clicked);
-    QTest::mouseRelease(table, Qt::LeftButton);
-    qDebug() << rel.size() << cl.size() << clicks.size();
+    QTest::mouseClick(table, Qt::LeftButton);
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(clicks.at(0).at(0).toString(), QStringLiteral("<TABLE>"));
 

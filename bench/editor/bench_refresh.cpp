@@ -1,0 +1,82 @@
+// Refresh cycle speed: the fast cycle on generated documents of 100, 1,000 and 10,000 lines against the floor
+// of only loading the same text into the code pane, and the literal, step-by-step walk at 100 and 300 lines.
+#include "documentgenerator.h"
+#include "editor/codepane.h"
+#include "editor/refreshcycle.h"
+#include "literalcycle.h"
+#include "testenvironment.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <cstdio>
+
+namespace {
+
+QString document(int lines)
+{
+    DocumentGenerator generator(7);
+    DocumentGenerator::Settings settings;
+    settings.lineCount = lines;
+    settings.lineLength = 40;
+    settings.tagsPerLine = 2;
+    return generator.generate(settings).join(QLatin1Char('\n'));
+}
+
+double millisecondsOf(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    prepareTestEnvironment();
+    QApplication app(argc, argv);
+    QWidget window;
+    auto *code = new CodePane(&window);
+    auto *messages = new CodePane(&window);
+    auto *mirror = new QPlainTextEdit(&window);
+    auto *progress = new QProgressBar(&window);
+    auto *graphicalSwitch = new QCheckBox(&window);
+    graphicalSwitch->setChecked(true);
+    code->resize(900, 600);
+    window.resize(900, 700);
+    window.show();
+    // The program copies the text into the mirror on every change of the code pane; the benchmark does too.
+    QObject::connect(code, &CodePane::textChanged, mirror,
+                     [code, mirror] { mirror->setPlainText(code->Text()); });
+    RefreshControls controls;
+    controls.code = code;
+    controls.messages = messages;
+    controls.progress = progress;
+    controls.graphicalSwitch = graphicalSwitch;
+    RefreshCycle cycle(controls);
+
+    std::printf("%-8s %14s %14s %8s\n", "lines", "load (ms)", "refresh (ms)", "ratio");
+    for (int lines : {100, 1000, 10000}) {
+        const QString text = document(lines);
+        const double load = millisecondsOf([&] { code->setDocumentText(text); });
+        code->setSelStart(0);
+        const double refresh = millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
+        std::printf("%-8d %14.1f %14.1f %8.2f\n", lines, load, refresh, refresh / load);
+    }
+    std::printf("\n%-8s %14s %14s %8s\n", "lines", "fast (ms)", "literal (ms)", "speed-up");
+    for (int lines : {100, 300}) {
+        const QString text = document(lines);
+        code->setDocumentText(text);
+        code->setSelStart(0);
+        const double fast = millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
+        code->setDocumentText(text);
+        code->setSelStart(0);
+        const double literal = millisecondsOf([&] { runLiteralCycle(code, RefreshOptions()); });
+        std::printf("%-8d %14.1f %14.1f %8.0f\n", lines, fast, literal, literal / fast);
+    }
+    return 0;
+}

@@ -1,0 +1,42 @@
+#include "literalcycle.h"
+
+#include "editor/charlook.h"
+#include "editor/codepane.h"
+#include "editor/colouring.h"
+#include "editor/reindent.h"
+#include "editor/tagcollector.h"
+#include "editor/tagscan.h"
+
+RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
+{
+    const int lineNumber = RichRow(pane);
+    const int colNumber = RichCol(pane);
+    TTextAttributes base;
+    base.Font = pane->font();
+    base.Font.setPointSize(11);
+    base.Font.setBold(false);
+    SetTextColor(pane, pane->Text(), base);
+
+    RefreshResult result;
+    TagCollector collector;
+    for (int i = pane->lineCount() - 1; i >= 0; --i) {
+        if (options.reindent == Reindent::Standard && i >= 1 && beginsWithLt(pane->line(i - 1)) &&
+            !beginsWithLt(pane->line(i)))
+            pane->setLine(i, reindentedLine(pane->line(i)));
+        for (const TagSpan &span : scanTags(pane->line(i))) {
+            ++result.tagCount;
+            const QString tagText = pane->line(i).mid(span.start, span.length);
+            if (options.paintTags && !(options.skipEmptyPairTags && tagText.contains(QLatin1String("<>"))))
+                RearchAndReplace(pane, tagText, TagColour);
+            if (options.collect)
+                collector.add(tagText);
+        }
+    }
+    if (options.balanceCheck) {
+        result.report = checkBalance(collector);
+        for (const QString &tag : result.report.highlights)
+            RearchAndReplace(pane, tag, WarningColour);
+    }
+    GoXYRichEdit(pane, lineNumber, colNumber);
+    return result;
+}

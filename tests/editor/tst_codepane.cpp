@@ -1,0 +1,145 @@
+// The code pane's operations on a real widget: text with CR LF, lines, search, caret routines, looks.
+#include "editor/codepane.h"
+#include "widgettestmain.h"
+
+#include <QTextCharFormat>
+#include <QtTest>
+
+class CodePaneTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void textAndLines_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty") << QString() << QString() << 0;
+        QTest::newRow("one line") << QStringLiteral("ab") << QStringLiteral("ab") << 1;
+        QTest::newRow("CR LF") << QStringLiteral("ab\r\nc") << QStringLiteral("ab\r\nc") << 2;
+        QTest::newRow("empty last line not counted")
+            << QStringLiteral("ab\nc\n") << QStringLiteral("ab\r\nc\r\n") << 2;
+        QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb") << 2;
+        QTest::newRow("empty middle line") << QStringLiteral("a\n\nb") << QStringLiteral("a\r\n\r\nb") << 3;
+    }
+
+    void textAndLines()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        CodePane pane;
+        pane.setDocumentText(input);
+        QCOMPARE(pane.Text(), text);
+        QCOMPARE(pane.lineCount(), count);
+        QString joined;
+        for (int i = 0; i < count; ++i)
+            joined += pane.line(i) + QStringLiteral("\r\n");
+        QCOMPARE(pane.linesText(), joined);
+    }
+
+    void longLinesWrapButStayOneLine()
+    {
+        CodePane pane;
+        pane.resize(120, 200);
+        pane.show();
+        pane.setDocumentText(QString(400, QLatin1Char('x')) + QStringLiteral("\nend"));
+        QCOMPARE(pane.lineCount(), 2);
+        QCOMPARE(pane.lineFromChar(399), 0);
+        QCOMPARE(pane.lineIndex(1), 401);
+    }
+
+    void invalidLinesReadEmptyAndWriteNothing()
+    {
+        CodePane pane;
+        pane.setDocumentText(QStringLiteral("one\ntwo"));
+        QCOMPARE(pane.line(-1), QString());
+        QCOMPARE(pane.line(5), QString());
+        pane.setLine(5, QStringLiteral("x"));
+        pane.setLine(-1, QStringLiteral("x"));
+        QCOMPARE(pane.Text(), QStringLiteral("one\r\ntwo"));
+        pane.setLine(0, QStringLiteral("uno"));
+        QCOMPARE(pane.Text(), QStringLiteral("uno\r\ntwo"));
+        QCOMPARE(pane.lineIndex(7), -1);
+    }
+
+    void findTextIgnoresCaseAndDoesNotOverlap_data()
+    {
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("found");
+        QTest::newRow("first, other case") << QStringLiteral("<TD>") << 0 << 2;
+        QTest::newRow("next after the first") << QStringLiteral("<td>") << 3 << 7;
+        QTest::newRow("none left") << QStringLiteral("<td>") << 8 << -1;
+        QTest::newRow("empty finds nothing") << QString() << 0 << -1;
+        QTest::newRow("across a line break") << QStringLiteral("d>\r\nΑβ") << 0 << 9;
+        QTest::newRow("Greek ignoring case") << QStringLiteral("αΒ") << 0 << 12;
+    }
+
+    void findTextIgnoresCaseAndDoesNotOverlap()
+    {
+        QFETCH(QString, needle);
+        QFETCH(int, start);
+        QFETCH(int, found);
+        CodePane pane;
+        pane.setDocumentText(QStringLiteral("x <td> <TD>\nΑβ"));
+        QCOMPARE(pane.FindText(needle, start, int(pane.Text().size())), found);
+    }
+
+    void caretRoutines()
+    {
+        CodePane pane;
+        pane.show();
+        pane.setDocumentText(QStringLiteral("abc\nde\nfghij"));
+        pane.setSelStart(5);
+        QCOMPARE(RichRow(&pane), 1);
+        QCOMPARE(RichCol(&pane), 1);
+        GoXYRichEdit(&pane, 2, 3);
+        QCOMPARE(pane.SelStart(), 10);
+        QCOMPARE(pane.SelLength(), 0);
+        // A column past the end of its line lands on a later line.
+        GoXYRichEdit(&pane, 0, 5);
+        QCOMPARE(RichRow(&pane), 1);
+        QCOMPARE(RichCol(&pane), 1);
+        pane.hide();
+        GoXYRichEdit(&pane, 2, 0);
+        QCOMPARE(pane.SelStart(), 5);
+    }
+
+    void selTextTakesTheLookOfTheSelectionStart()
+    {
+        CodePane pane;
+        pane.setDocumentText(QStringLiteral("abcdef"));
+        pane.setSelStart(1);
+        pane.setSelLength(2);
+        pane.setSelColor(215);
+        pane.setSelStyle(true);
+        pane.setSelStart(1);
+        pane.setSelLength(4);
+        pane.setSelText(QStringLiteral("XYZ"));
+        QCOMPARE(pane.Text(), QStringLiteral("aXYZf"));
+        QCOMPARE(pane.SelStart(), 4);
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(pane.formatAt(i).foreground().color(), QColor(215, 0, 0));
+            QCOMPARE(pane.formatAt(i).fontWeight(), int(QFont::Bold));
+        }
+        QVERIFY(pane.formatAt(4).fontWeight() != QFont::Bold);
+    }
+
+    void addedLinesTakeTheTypingLookSetBeforeThem()
+    {
+        CodePane pane;
+        pane.setSelColor(168);
+        pane.addLine(QStringLiteral("red"));
+        pane.setSelColor(0x800040);
+        pane.addLine(QStringLiteral("violet"));
+        QCOMPARE(pane.Text(), QStringLiteral("red\r\nviolet\r\n"));
+        QCOMPARE(pane.lineCount(), 2);
+        QCOMPARE(pane.formatAt(0).foreground().color(), QColor(168, 0, 0));
+        QCOMPARE(pane.formatAt(pane.lineIndex(1)).foreground().color(), QColor(64, 0, 128));
+    }
+};
+
+VELMARK_WIDGET_TEST_MAIN(CodePaneTest)
+#include "tst_codepane.moc"

@@ -1,0 +1,183 @@
+// The refresh cycle on real widgets: the fast cycle against the literal walk, the caret, the switch, undo and
+// change notifications.
+#include "documentgenerator.h"
+#include "editor/charlook.h"
+#include "editor/codepane.h"
+#include "editor/refreshcycle.h"
+#include "literalcycle.h"
+#include "widgettestmain.h"
+
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTextCharFormat>
+#include <QtTest>
+
+namespace {
+
+// The controls the cycle works on, standing alone.
+struct Bench
+{
+    QWidget window;
+    CodePane *code = new CodePane(&window);
+    CodePane *messages = new CodePane(&window);
+    QWidget *splitter = new QWidget(&window);
+    QProgressBar *progress = new QProgressBar(&window);
+    QCheckBox *graphicalSwitch = new QCheckBox(&window);
+    bool editing = true;
+    int tagCount = -1;
+    QStringList rendered;
+    RefreshCycle *cycle;
+
+    Bench()
+    {
+        graphicalSwitch->setChecked(true);
+        RefreshControls c;
+        c.code = code;
+        c.messages = messages;
+        c.messageSplitter = splitter;
+        c.progress = progress;
+        c.graphicalSwitch = graphicalSwitch;
+        c.editingMode = [this] { return editing; };
+        c.showTagCount = [this](int n) { tagCount = n; };
+        c.render = [this](const QString &text) { rendered << text; };
+        cycle = new RefreshCycle(c, &window);
+        window.resize(600, 400);
+        code->resize(600, 300);
+        window.show();
+    }
+};
+
+QString looks(const CodePane *pane)
+{
+    // One letter per character: b = base, t = tag colour bold, w = warning colour bold, ? = anything else;
+    // line breaks stay line breaks.
+    QString out;
+    const int length = pane->document()->characterCount() - 1;
+    const QString text = pane->document()->toRawText();
+    for (int i = 0; i < length; ++i) {
+        if (text.at(i) == QChar::ParagraphSeparator) {
+            out += QLatin1Char('\n');
+            continue;
+        }
+        const QTextCharFormat f = pane->formatAt(i);
+        const QColor c = f.foreground().color();
+        const bool bold = f.fontWeight() == QFont::Bold;
+        if (c == QColor(0, 0, 0) && !bold)
+            out += QLatin1Char('b');
+        else if (c == QColor(64, 0, 128) && bold)
+            out += QLatin1Char('t');
+        else if (c == QColor(215, 0, 0) && bold)
+            out += QLatin1Char('w');
+        else
+            out += QLatin1Char('?');
+    }
+    return out;
+}
+
+} // namespace
+
+class RefreshCycleTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fastCycleMatchesTheLiteralWalk_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<bool>("ticked");
+        for (quint32 seed = 1; seed <= 6; ++seed)
+            QTest::addRow("seed %u%s", seed, seed % 2 ? "" : " unticked") << seed << bool(seed % 2);
+    }
+
+    void fastCycleMatchesTheLiteralWalk()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(bool, ticked);
+        DocumentGenerator generator(seed);
+        DocumentGenerator::Settings settings;
+        settings.lineCount = 18;
+        const QString text = generator.generate(settings).join(QLatin1Char('\n'));
+
+        Bench fast;
+        fast.graphicalSwitch->setChecked(ticked);
+        fast.code->setDocumentText(text);
+        fast.code->setSelStart(int(text.size() / 2));
+        fast.cycle->refreshWithoutInsertion();
+
+        Bench literal;
+        literal.code->setDocumentText(text);
+        literal.code->setSelStart(int(text.size() / 2));
+        RefreshOptions options;
+        options.paintTags = ticked;
+        const RefreshResult expected = runLiteralCycle(literal.code, options);
+
+        QCOMPARE(fast.code->Text(), literal.code->Text());
+        QCOMPARE(looks(fast.code), looks(literal.code));
+        QCOMPARE(fast.tagCount, expected.tagCount);
+        QCOMPARE(fast.code->SelStart(), literal.code->SelStart());
+        QStringList warnings;
+        for (const BalanceWarning &w : expected.report.warnings)
+            warnings << w.text;
+        QStringList shown;
+        for (int i = 0; i < fast.messages->lineCount(); ++i)
+            shown << fast.messages->line(i);
+        QCOMPARE(shown, warnings);
+    }
+
+    void kataKeepsTheCaretAfterTheInsertedTag()
+    {
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<HTML>\n<BODY>\n<B>abcdef</B>\n</BODY>\n</HTML>"));
+        b.code->setSelStart(b.code->lineIndex(2) + 6);
+        b.cycle->kata(QStringLiteral("<P>"));
+        QCOMPARE(b.code->line(2), QStringLiteral("<B>abc<P>def</B>"));
+        QCOMPARE(RichRow(b.code), 2);
+        QCOMPARE(RichCol(b.code), 9);
+        QCOMPARE(b.tagCount, 7);
+        QCOMPARE(b.rendered.last(), b.code->Text());
+        QVERIFY(!b.messages->isHidden());
+        QCOMPARE(b.messages->line(0),
+                 QStringLiteral("# Προειδοποίηση: Η ετικέτα <P> έχει εισαχθεί περισσότερο κατά 1 φορές"));
+    }
+
+    void oneUndoStepAndOneNotificationPerCommand()
+    {
+        Bench b;
+        const QString before = QStringLiteral("<HTML>\nhello <b>x</B>\n</HTML>");
+        b.code->setDocumentText(before);
+        b.code->document()->clearUndoRedoStacks();
+        b.code->setSelStart(0);
+        QSignalSpy changes(b.code, &CodePane::textChanged);
+        b.cycle->kata(QStringLiteral("<P>"));
+        QCOMPARE(b.code->line(1), QStringLiteral("   hello <b>x</B>"));
+        QCOMPARE(changes.count(), 1);
+        b.code->undo();
+        QCOMPARE(b.code->Text(), QString(before).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+    }
+
+    void untickedSwitchLeavesOnlyUnbalancedTagsRed()
+    {
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<P>one</P>\n<I>two"));
+        b.graphicalSwitch->setChecked(false);
+        b.cycle->switchRefresh();
+        QCOMPARE(looks(b.code), QStringLiteral("bbbbbbbbbb\nwwwbbb"));
+        QVERIFY(b.rendered.isEmpty());
+    }
+
+    void browsingModeOnlyClearsTheMessagePane()
+    {
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<P>"));
+        b.messages->addLine(QStringLiteral("old warning"));
+        b.editing = false;
+        b.cycle->kata(QStringLiteral("<B>"));
+        QCOMPARE(b.code->Text(), QStringLiteral("<P>"));
+        QCOMPARE(b.messages->lineCount(), 0);
+        QVERIFY(b.rendered.isEmpty());
+    }
+};
+
+VELMARK_WIDGET_TEST_MAIN(RefreshCycleTest)
+#include "tst_refreshcycle.moc"
