@@ -127,6 +127,42 @@ private Q_SLOTS:
         QCOMPARE(f->Edit1->text(), QStringLiteral("about:blank"));
     }
 
+    void tagButtonInsertsAndFillsTheAttributeBar()
+    {
+        auto windows = enterMainWindow();
+        TForm5 *f = windows->form5();
+        f->RichEdit1->setSelStart(f->RichEdit1->lineIndex(7) + 8);
+        auto *table = f->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
+        QVERIFY(table);
+        table->click();
+        QCOMPARE(f->RichEdit1->line(7), QStringLiteral("  <BODY><TABLE>"));
+        QCOMPARE(RichRow(f->RichEdit1), 7);
+        QCOMPARE(RichCol(f->RichEdit1), 15);
+        QVERIFY(!f->Panel15()->isHidden());
+        QVERIFY(f->Panel15()->findChild<QWidget *>(QStringLiteral("combo1")));
+        QVERIFY(!f->RichEdit2->isHidden());
+        QCOMPARE(f->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 28"));
+
+        f->Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        const QString before = f->RichEdit1->Text();
+        table->click();
+        QCOMPARE(f->RichEdit1->Text(), before);
+        QCOMPARE(f->RichEdit2->lineCount(), 0);
+    }
+
+    void doubleClickReindentsOnlyTheSecondLine()
+    {
+        auto windows = enterMainWindow();
+        TForm5 *f = windows->form5();
+        const QStringList welcome = ProgramTexts::welcomeDocument();
+        QTest::mouseDClick(f->RichEdit1->viewport(), Qt::LeftButton, {}, QPoint(60, 30));
+        QCOMPARE(f->RichEdit1->line(1), QStringLiteral("   <HEAD>"));
+        for (int i = 0; i < welcome.size(); ++i)
+            if (i != 1)
+                QCOMPARE(f->RichEdit1->line(i), welcome[i]);
+        QCOMPARE(f->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 27"));
+    }
+
     void statusPanelsCountLinesAndCharacters()
     {
         auto windows = enterMainWindow();
