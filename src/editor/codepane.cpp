@@ -56,18 +56,20 @@ QString CodePane::SelText() const
     return text;
 }
 
+void CodePane::replaceSelection(QTextCursor &cursor, const QString &text) const
+{
+    // The new text takes the look of the selection's first character; with no selection, the look typing
+    // gets.
+    QTextCharFormat format = cursor.charFormat();
+    if (cursor.hasSelection())
+        format = formatAt(cursor.selectionStart());
+    cursor.insertText(text, format);
+}
+
 void CodePane::setSelText(const QString &text)
 {
     QTextCursor c = textCursor();
-    QTextCharFormat format;
-    if (c.hasSelection()) {
-        QTextCursor first(document());
-        first.setPosition(c.selectionStart() + 1);
-        format = first.charFormat();
-    } else {
-        format = c.charFormat();
-    }
-    c.insertText(text, format);
+    replaceSelection(c, text);
     setTextCursor(c);
 }
 
@@ -169,15 +171,7 @@ void CodePane::setLine(int index, const QString &text)
     QTextCursor c(document());
     c.setPosition(block.position());
     c.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-    QTextCharFormat format;
-    if (c.hasSelection()) {
-        QTextCursor first(document());
-        first.setPosition(block.position() + 1);
-        format = first.charFormat();
-    } else {
-        format = c.charFormat();
-    }
-    c.insertText(text, format);
+    replaceSelection(c, text);
 }
 
 void CodePane::addLine(const QString &text)

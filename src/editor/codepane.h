@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 class QTextCharFormat;
+class QTextCursor;
 
 // A rich-text pane with the operations the editor relies on: caret and selection as character positions,
 // lines (the text's own lines, separated by line breaks), the text with CR LF breaks, case-insensitive
@@ -92,6 +93,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    void replaceSelection(QTextCursor &cursor, const QString &text) const;
+
     int m_updateDepth = 0;
 };
 

@@ -36,8 +36,6 @@ void AttributeBar::mhden()
 {
     if (!m_editingMode())
         return;
-    if (QWidget *bar = Panel15())
-        bar->hide();
     freeComponent(kBarName);
     createBar(kBarName)->show();
 }

@@ -73,7 +73,7 @@ constexpr DescriptionRow kDescriptions[] = {
      u"ιστοσελίδας."},
 };
 
-// The closing tag's wording is kept as the description table has always read, with its Latin "o".
+// The closing HTML tag has a wording of its own, kept letter for letter (a Latin "o" in "τo").
 constexpr char16_t kHtmlClosingText[] = u"Ορίζει τo Τέλος μιας ιστοσελίδας.";
 
 // A closing tag's text: the opening text with its "beginning" turned into "end".
