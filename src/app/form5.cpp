@@ -220,6 +220,8 @@ void TForm5::setCompanions(QWidget *form3, QWidget *form7, TForm6 *form6)
     m_form3 = form3;
     m_form7 = form7;
     m_form6 = form6;
+    connect(m_tagToolbars, &TagToolbars::tagHovered, m_form6, &TForm6::minima);
+    connect(m_tagToolbars, &TagToolbars::tagLeft, m_form6, &TForm6::ypokatleave);
 }
 
 void TForm5::setScreenSizeOverride(const QSize &size)

@@ -132,6 +132,7 @@ private:
     void applyTextMargins(int codeRightMargin);
     void placeIndicators(bool connected);
     void sizeFromScreen();
+    void applyTabOrder();
 
     QWidget *m_form3 = nullptr;
     QWidget *m_form7 = nullptr;

@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QToolButton>
 #include <QUrl>
 
 namespace {
@@ -97,10 +98,24 @@ void TForm5::FormShow()
     Image1->show();
     applyToolboxCaptions(false);
     layoutTagWidths();
+    applyTabOrder();
     m_refresh->startupPass(ProgramTexts::welcomeDocument());
     Memo1->setPlainText(RichEdit1->Text());
     webbrowser1->WBLoadHTML(RichEdit1->Text());
     Edit1->setText(QStringLiteral("about:blank"));
+}
+
+void TForm5::applyTabOrder()
+{
+    // Keyboard focus moves in the order the controls are seen: address row, preview, tag buttons, code pane,
+    // message pane, the switch and the logo.
+    QList<QWidget *> order{SpeedButton1, SpeedButton2, SpeedButton3, Edit1,      SpeedButton5,
+                           SpeedButton4, Image2,       Image3,       webbrowser1};
+    for (QToolButton *button : m_tagToolbars->buttons())
+        order.append(button);
+    order << RichEdit1 << RichEdit2 << CheckBox1 << Image1;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm5::sizeFromScreen()

@@ -1,6 +1,5 @@
 #include "editor/refreshcycle.h"
 
-#include "editor/charlook.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 
@@ -22,23 +21,21 @@ bool RefreshCycle::switchTicked() const
 void RefreshCycle::kata(const QString &met)
 {
     Variant v;
-    v.insert = true;
+    v.prepare = Prepare::Insert;
     run(v, met);
 }
 
 void RefreshCycle::refreshWithoutInsertion()
 {
-    run(Variant(), QString());
+    run(Variant());
 }
 
 void RefreshCycle::pasteAndRefresh()
 {
-    m_c.code->paste();
-    if (m_c.renderStream)
-        m_c.renderStream(m_c.code->Text());
     Variant v;
-    v.checkBeforeClear = true;
-    run(v, QString());
+    v.prepare = Prepare::Paste;
+    v.modeBeforeClear = true;
+    run(v);
 }
 
 void RefreshCycle::switchRefresh()
@@ -48,46 +45,107 @@ void RefreshCycle::switchRefresh()
     v.render = false;
     v.checkAfterCaret = true;
     v.engine.skipEmptyPairTags = false;
-    run(v, QString());
+    run(v);
 }
 
-void RefreshCycle::run(const Variant &variant, const QString &met)
+void RefreshCycle::startupPass(const QStringList &lines)
 {
-    const bool editing = !m_c.editingMode || m_c.editingMode();
-    if (variant.checkBeforeClear && variant.checkMode && !editing)
-        return;
-    m_c.messages->clearLines();
-    if (variant.checkMode && !editing)
-        return;
+    Variant v;
+    v.checkMode = false;
+    v.prepare = Prepare::LoadLines;
+    v.progress = false;
+    v.render = false;
+    v.paintAlways = true;
+    v.engine.reindent = Reindent::None;
+    v.engine.skipEmptyPairTags = false;
+    v.engine.collect = false;
+    v.engine.balanceCheck = false;
+    run(v, QString(), lines);
+}
 
+void RefreshCycle::openedDocumentRefresh()
+{
+    Variant v;
+    v.caretToStartBeforeCheck = true;
+    run(v);
+}
+
+void RefreshCycle::declarationRefresh(const QString &met)
+{
+    Variant v;
+    v.modeBeforeClear = true;
+    v.prepare = Prepare::Insert;
+    v.caretToStartBeforeCheck = true;
+    run(v, met);
+}
+
+void RefreshCycle::templateRefresh(const QStringList &lines, bool simplePage)
+{
+    Variant v;
+    v.checkMode = false;
+    v.prepare = Prepare::LoadLines;
+    v.progress = false;
+    v.engine.reindent = simplePage ? Reindent::Template : Reindent::None;
+    v.engine.collect = !simplePage;
+    v.engine.balanceCheck = !simplePage;
+    run(v, QString(), lines);
+}
+
+void RefreshCycle::run(const Variant &variant, const QString &met, const QStringList &lines)
+{
     CodePane *code = m_c.code;
-    code->beginUpdate();
     QTextCursor edit(code->document());
     edit.beginEditBlock();
-    const int linesBefore = code->lineCount();
+    if (variant.prepare == Prepare::Paste) {
+        // Pasting and its rendering happen in every mode.
+        code->paste();
+        if (m_c.renderStream)
+            m_c.renderStream(code->Text());
+    }
+    const bool editing = !m_c.editingMode || m_c.editingMode();
+    const bool stop = variant.checkMode && !editing;
+    if (stop && variant.modeBeforeClear) {
+        edit.endEditBlock();
+        return;
+    }
+    m_c.messages->clearLines();
+    if (stop) {
+        edit.endEditBlock();
+        return;
+    }
+
+    code->beginUpdate();
     if (variant.progress && m_c.progress) {
         m_c.progress->setValue(0);
-        m_c.progress->setMaximum(qMax(0, linesBefore - 1));
+        m_c.progress->setMaximum(qMax(0, code->lineCount() - 1));
     }
-    if (variant.insert)
+    if (variant.prepare == Prepare::Insert) {
         code->setSelText(met);
+    } else if (variant.prepare == Prepare::LoadLines) {
+        code->clearLines();
+        for (const QString &line : lines)
+            code->addLine(line);
+        code->setSelStart(0);
+    }
     const int lineNumber = RichRow(code);
     const int colNumber = RichCol(code);
 
     RefreshOptions options = variant.engine;
-    options.paintTags = switchTicked();
+    options.paintTags = variant.paintAlways || switchTicked();
     const RefreshResult result = paintDocument(options);
     if (variant.progress && m_c.progress)
         m_c.progress->setValue(qMin(m_c.progress->maximum(), int(result.lines.size())));
     edit.endEditBlock();
     code->endUpdate();
 
-    if (!variant.checkAfterCaret)
+    if (variant.caretToStartBeforeCheck)
+        code->setSelStart(0);
+    if (!variant.checkAfterCaret && options.balanceCheck)
         showWarnings(result.report);
     GoXYRichEdit(code, lineNumber, colNumber);
     if (m_c.showTagCount)
         m_c.showTagCount(result.tagCount);
-    if (variant.checkAfterCaret) {
+    if (variant.checkAfterCaret && options.balanceCheck) {
         // The check's highlighting runs after the caret was put back and leaves it after its last occurrence.
         showWarnings(result.report);
         if (result.highlightCaret.line >= 0)
@@ -95,30 +153,6 @@ void RefreshCycle::run(const Variant &variant, const QString &met)
     }
     if (variant.render && m_c.render)
         m_c.render(code->Text());
-}
-
-void RefreshCycle::startupPass(const QStringList &lines)
-{
-    CodePane *code = m_c.code;
-    code->beginUpdate();
-    QTextCursor edit(code->document());
-    edit.beginEditBlock();
-    code->clearLines();
-    for (const QString &line : lines)
-        code->addLine(line);
-    code->setSelStart(0);
-    RefreshOptions options;
-    options.reindent = Reindent::None;
-    options.paintTags = true;
-    options.skipEmptyPairTags = false;
-    options.collect = false;
-    options.balanceCheck = false;
-    const RefreshResult result = paintDocument(options);
-    edit.endEditBlock();
-    code->endUpdate();
-    GoXYRichEdit(code, 0, 0);
-    if (m_c.showTagCount)
-        m_c.showTagCount(result.tagCount);
 }
 
 RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
@@ -130,7 +164,7 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
     for (int i = 0; i < count; ++i)
         lines.append(code->line(i));
     const bool endsWithBreak = count < code->document()->blockCount();
-    RefreshResult result = runRefresh(lines, options, endsWithBreak);
+    const RefreshResult result = runRefresh(lines, options, endsWithBreak);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (int i = 0; i < result.lines.size(); ++i)

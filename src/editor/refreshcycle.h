@@ -26,8 +26,8 @@ struct RefreshControls
 
 // The refresh cycle that every command changing the document ends with: insert the command's text, reset the
 // looks, re-indent, count and paint the tags, check their balance, put the caret back, show the count and
-// render the preview. The whole pass is one edit of the code pane (one undo step, one change notification);
-// the painting itself is computed by the refresh engine.
+// render the preview. Each entry point is one variant of it. The whole pass is one edit of the code pane (one
+// undo step, one change notification); the painting itself is computed by the refresh engine.
 class RefreshCycle : public QObject
 {
     Q_OBJECT
@@ -37,35 +37,55 @@ public:
 
     // `kata`: the standard cycle, inserting `met` at the caret (replacing the selection).
     void kata(const QString &met);
-    // `RichEdit1DblClick`: the cycle without insertion.
+    // `RichEdit1DblClick` and the Enter key: the cycle without insertion.
     void refreshWithoutInsertion();
     // `N23Click`: paste the clipboard, render it, then the cycle without insertion.
     void pasteAndRefresh();
     // `CheckBox1Click`'s cycle (the caller sets the caption first): works in every mode, no insertion, paints
-    // also tag texts holding "<>", no preview.
+    // also tag texts holding "<>", no preview; the check runs last and leaves the caret after its last
+    // highlight.
     void switchRefresh();
     // The start-up pass: loads the lines, paints every tag text, no re-indentation, no check, caret to the
     // start.
     void startupPass(const QStringList &lines);
+    // After a file was loaded into the code pane: the cycle without insertion, the check run with the caret
+    // at the start of the text.
+    void openedDocumentRefresh();
+    // The character-set commands: the mode is checked first, `met` (the declaration line) is inserted, and
+    // the check runs with the caret at the start of the text.
+    void declarationRefresh(const QString &met);
+    // The templates, in every mode: load the lines with the caret at the start, no progress. The simple page
+    // re-indents by the template rule and is not checked; the assignments are not re-indented and are
+    // checked.
+    void templateRefresh(const QStringList &lines, bool simplePage);
 
+private:
+    enum class Prepare
+    {
+        Nothing,
+        Insert,
+        Paste,
+        LoadLines
+    };
+    struct Variant
+    {
+        bool checkMode = true;        // stop outside editing mode
+        bool modeBeforeClear = false; // the mode check comes before clearing the message pane
+        Prepare prepare = Prepare::Nothing;
+        bool progress = true;
+        bool render = true;
+        bool caretToStartBeforeCheck = false;
+        bool checkAfterCaret = false;
+        bool paintAlways = false; // paint tags whatever the switch says
+        RefreshOptions engine;
+    };
+    void run(const Variant &variant, const QString &met = QString(),
+             const QStringList &lines = QStringList());
+    // Runs the engine over the code pane's lines and applies its result; returns the result.
+    RefreshResult paintDocument(const RefreshOptions &options);
     // Writes the balance check's warnings into the message pane, showing it only when there is something to
     // say.
     void showWarnings(const BalanceReport &report);
-
-private:
-    struct Variant
-    {
-        bool checkMode = true;
-        bool insert = false;
-        bool checkBeforeClear = false;
-        bool progress = true;
-        bool render = true;
-        bool checkAfterCaret = false;
-        RefreshOptions engine;
-    };
-    void run(const Variant &variant, const QString &met);
-    // Runs the engine over the code pane's lines and applies its result in one edit; returns the report.
-    RefreshResult paintDocument(const RefreshOptions &options);
     bool switchTicked() const;
 
     RefreshControls m_c;

@@ -11,11 +11,14 @@
 #include "app/toolboxcaptions.h"
 #include "editor/charlook.h"
 #include "editor/codepane.h"
+#include "palette/form6.h"
+#include "palette/tagtoolbars.h"
 #include "widgettestmain.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -150,6 +153,18 @@ private Q_SLOTS:
         QCOMPARE(f->RichEdit2->lineCount(), 0);
     }
 
+    void tagHoverAndLeaveDriveTheTip()
+    {
+        auto windows = enterMainWindow();
+        TForm5 *f = windows->form5();
+        Q_EMIT f->tagToolbars()->tagHovered(QStringLiteral("</HTML>"));
+        QVERIFY(windows->form6()->isVisible());
+        QCOMPARE(windows->form6()->parentWidget(), static_cast<QWidget *>(f->StatusBar1));
+        QCOMPARE(windows->form6()->panel1()->text(), QStringLiteral("Ορίζει τo Τέλος μιας ιστοσελίδας."));
+        Q_EMIT f->tagToolbars()->tagLeft(QStringLiteral("</HTML>"));
+        QVERIFY(!windows->form6()->isVisible());
+    }
+
     void doubleClickReindentsOnlyTheSecondLine()
     {
         auto windows = enterMainWindow();
@@ -269,6 +284,39 @@ private Q_SLOTS:
         QCOMPARE(popup, QStringList({QStringLiteral("Αναίρεση"), QStringLiteral("Αποκοπή"),
                                      QStringLiteral("Αντιγραφή"), QStringLiteral("Επικόλληση"),
                                      QStringLiteral("Επιλογή όλων")}));
+    }
+
+    void downloadProgressInBrowsingMode()
+    {
+        auto windows = enterMainWindow();
+        TForm5 *f = windows->form5();
+        f->ProgressBar1->setMaximum(100);
+        f->webbrowser1ProgressChange(50, 200);
+        QCOMPARE(f->ProgressBar1->value(), 0);
+        f->Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        f->webbrowser1ProgressChange(50, 200);
+        QCOMPARE(f->ProgressBar1->value(), 25);
+        QCOMPARE(f->Label1->text(), QStringLiteral("25"));
+        f->webbrowser1ProgressChange(-1, 200);
+        f->webbrowser1ProgressChange(300, 200);
+        QCOMPARE(f->ProgressBar1->value(), 25);
+    }
+
+    void tabOrderFollowsTheVisualOrder()
+    {
+        auto windows = enterMainWindow();
+        TForm5 *f = windows->form5();
+        const QList<QWidget *> expected{f->SpeedButton1, f->SpeedButton2, f->SpeedButton3,
+                                        f->Edit1,        f->SpeedButton5, f->SpeedButton4,
+                                        f->RichEdit1,    f->RichEdit2,    f->CheckBox1};
+        QList<QWidget *> met;
+        QWidget *w = f->SpeedButton1;
+        do {
+            if (expected.contains(w) && !met.contains(w))
+                met.append(w);
+            w = w->nextInFocusChain();
+        } while (w != f->SpeedButton1);
+        QCOMPARE(met, expected);
     }
 
     void screenReaderNames()

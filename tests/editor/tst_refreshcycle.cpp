@@ -8,6 +8,7 @@
 #include "widgettestmain.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTextCharFormat>
@@ -164,6 +165,58 @@ private Q_SLOTS:
         b.cycle->switchRefresh();
         QCOMPARE(looks(b.code), QStringLiteral("bbbbbbbbbb\nwwwbbb"));
         QVERIFY(b.rendered.isEmpty());
+    }
+
+    void templatesLoadInEveryMode_data()
+    {
+        QTest::addColumn<bool>("simplePage");
+        QTest::addColumn<QString>("textLine");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("simple page: template re-indentation, no check")
+            << true << QStringLiteral("   text") << 0;
+        QTest::newRow("assignment: no re-indentation, checked") << false << QStringLiteral("  text") << 3;
+    }
+
+    void templatesLoadInEveryMode()
+    {
+        QFETCH(bool, simplePage);
+        QFETCH(QString, textLine);
+        QFETCH(int, warnings);
+        Bench b;
+        b.editing = false;
+        b.cycle->templateRefresh({QStringLiteral("<HTML>"), QStringLiteral("<HEAD>"),
+                                  QStringLiteral("  text"), QStringLiteral("<P>")},
+                                 simplePage);
+        QCOMPARE(b.code->line(1), QStringLiteral("<HEAD>"));
+        QCOMPARE(b.code->line(2), textLine);
+        QCOMPARE(b.code->SelStart(), 0);
+        QCOMPARE(b.messages->lineCount(), warnings);
+        QCOMPARE(b.rendered.size(), 1);
+    }
+
+    void pasteIsOneUndoStepWithItsRefresh()
+    {
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<HTML>\n</HTML>"));
+        b.code->document()->clearUndoRedoStacks();
+        QApplication::clipboard()->setText(QStringLiteral("\nplain"));
+        b.code->setSelStart(6);
+        b.cycle->pasteAndRefresh();
+        QCOMPARE(b.code->line(1), QStringLiteral("   plain"));
+        QCOMPARE(b.rendered.size(), 1);
+        b.code->undo();
+        QCOMPARE(b.code->Text(), QStringLiteral("<HTML>\r\n</HTML>"));
+    }
+
+    void declarationIsRefusedOutsideEditingModeBeforeAnythingElse()
+    {
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<P>"));
+        b.messages->addLine(QStringLiteral("old warning"));
+        b.editing = false;
+        b.cycle->declarationRefresh(QStringLiteral("<meta charset=\"utf-8\">"));
+        QCOMPARE(b.code->Text(), QStringLiteral("<P>"));
+        QCOMPARE(b.messages->lineCount(), 1);
     }
 
     void browsingModeOnlyClearsTheMessagePane()
