@@ -215,7 +215,7 @@ QWidget *TForm5::Panel15() const
     return m_attributeBar->Panel15();
 }
 
-void TForm5::setCompanions(QWidget *form3, QWidget *form7, TForm6 *form6)
+void TForm5::setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6)
 {
     m_form3 = form3;
     m_form7 = form7;

@@ -20,6 +20,7 @@ class RefreshCycle;
 class StatusPanels;
 class TagToolbars;
 class TForm6;
+class TForm7;
 
 // `TForm5`: the main window. A web browser (address row, preview, browser status strip) stacked over the HTML
 // editor (tag toolbars, code pane, message pane, attribute bar, lower status strip), with the main menu.
@@ -32,7 +33,7 @@ public:
     ~TForm5() override;
 
     // The other windows the main window works with (created after it, at start).
-    void setCompanions(QWidget *form3, QWidget *form7, TForm6 *form6);
+    void setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6);
     // The screen size the window sizes itself from when shown; by default the size of its screen.
     void setScreenSizeOverride(const QSize &size);
     QSize screenSize() const;
@@ -135,7 +136,7 @@ private:
     void applyTabOrder();
 
     QWidget *m_form3 = nullptr;
-    QWidget *m_form7 = nullptr;
+    TForm7 *m_form7 = nullptr;
     TForm6 *m_form6 = nullptr;
     QSize m_screenOverride;
     bool m_shown = false;

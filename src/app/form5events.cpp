@@ -8,6 +8,7 @@
 #include "app/programtexts.h"
 #include "app/statuspanels.h"
 #include "app/windowsizing.h"
+#include "assist/form7.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -19,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -196,6 +198,7 @@ void TForm5::RichEdit1KeyUp()
 void TForm5::RichEdit1Click()
 {
     if (m_form7) {
+        m_form7->ComboBox1->clear();
         m_form7->hide();
     }
 }
