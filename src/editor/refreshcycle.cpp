@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QProgressBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -158,17 +159,19 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
 RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
 {
     CodePane *code = m_c.code;
-    QStringList lines;
+    QTextDocument *doc = code->document();
     const int count = code->lineCount();
+    QStringList lines;
     lines.reserve(count);
-    for (int i = 0; i < count; ++i)
-        lines.append(code->line(i));
-    const bool endsWithBreak = count < code->document()->blockCount();
-    const RefreshResult result = runRefresh(lines, options, endsWithBreak);
+    QTextBlock block = doc->begin();
+    for (int i = 0; i < count; ++i, block = block.next())
+        lines.append(block.text());
+    const RefreshResult result = runRefresh(lines, options, count < doc->blockCount());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (int i = 0; i < result.lines.size(); ++i)
-        code->setLine(i, result.lines[i]);
+        if (i >= lines.size() || result.lines[i] != lines[i])
+            code->setLine(i, result.lines[i]);
     applyLooks(code, result.looks);
     QApplication::restoreOverrideCursor();
     return result;
@@ -177,16 +180,18 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
 void RefreshCycle::showWarnings(const BalanceReport &report)
 {
     CodePane *pane = m_c.messages;
-    pane->hide();
-    if (m_c.messageSplitter)
-        m_c.messageSplitter->hide();
     pane->clearLines();
+    const bool any = !report.warnings.isEmpty();
+    pane->setVisible(any);
+    if (m_c.messageSplitter)
+        m_c.messageSplitter->setVisible(any);
+    // One line per warning, each in its colour, bold; written in one edit so a long list costs one layout.
+    QTextCursor c(pane->document());
+    c.beginEditBlock();
     for (const BalanceWarning &w : report.warnings) {
-        pane->show();
-        if (m_c.messageSplitter)
-            m_c.messageSplitter->show();
-        pane->setSelColor(w.colour);
-        pane->setSelStyle(true);
-        pane->addLine(w.text);
+        const QTextCharFormat format = paintedLookFormat(w.colour);
+        c.insertText(w.text, format);
+        c.insertBlock(QTextBlockFormat(), format);
     }
+    c.endEditBlock();
 }

@@ -52,7 +52,7 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     // The pupil's scripts run. The documents come from a scheme allowed to load local files, so their local
     // images and media show; the guard keeps the files' contents from their scripts.
     page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-    m_profile->setUrlRequestInterceptor(new LocalFileGuard(m_profile));
+
 
     connect(page, &QWebEnginePage::loadStarted, this, &PreviewPane::downloadBegin);
     connect(page, &QWebEnginePage::loadProgress, this, [this](int progress) { Q_EMIT progressChange(progress, 100); });
@@ -127,13 +127,13 @@ void PreviewPane::setScrollRestore(const QUrl &documentUrl)
     script.setRunsOnSubFrames(false);
     script.setSourceCode(QStringLiteral("if (location.href === '%1') %2")
                              .arg(documentUrl.toString(), scrollToScript(m_scrollToRestore)));
-
+    scripts.insert(script);
 }
 
 void PreviewPane::finishLoad()
 {
     if (m_scrollRestorePending && url() == PreviewSchemeHandler::documentUrl(m_documentNumber)) {
-
+        page()->runJavaScript(scrollToScript(m_scrollToRestore), QWebEngineScript::ApplicationWorld);
         m_scrollRestorePending = false;
     } else if (!showsPreview()) {
         m_scrollRestorePending = false;
