@@ -266,8 +266,6 @@ QTextCharFormat CodePane::formatAt(int position) const
 
 void CodePane::keyPressEvent(QKeyEvent *event)
 {
-    const QString typed = event->text();
-    Q_EMIT keyPressing(typed.isEmpty() ? QChar() : typed.at(0));
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & Qt::ShiftModifier)) {
         // A soft line break would make one text line look like two; every break is a real one here.
@@ -287,7 +285,6 @@ void CodePane::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
     Q_EMIT clicked();
-    Q_EMIT mouseReleased();
 }
 
 void CodePane::mouseDoubleClickEvent(QMouseEvent *event)

@@ -78,9 +78,6 @@ public:
 Q_SIGNALS:
     // A key was released in the pane (after the pane has handled it).
     void keyReleased(int key);
-    // A key is about to be handled by the pane: the character it types, if any.
-    void keyPressing(QChar typed);
-    void mouseReleased();
     void clicked();
     void doubleClicked();
     void mouseLeft();
