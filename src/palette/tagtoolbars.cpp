@@ -17,19 +17,19 @@ TagToolbars::TagToolbars(const QList<QWidget *> &rows, QObject *parent) : QObjec
 {
     Q_ASSERT(rows.size() == TagButtons::RowCount);
     const QList<TagButton> &table = TagButtons::all();
-    for (const TagButton &spec : table)
-        m_buttons.append(createButton(rows[spec.row - 1], spec.objectName, spec.caption));
+    for (const TagButton &entry : table)
+        m_buttons.append(createButton(rows[entry.row - 1], entry.objectName, entry.caption));
 
     // Docking order decides the place in a row: a left-docked button docked later takes the left end, and the
     // first right-docked button takes the right edge. Docking both kinds from the end of the table backwards
     // leaves every row in table order from left to right.
     for (int i = int(table.size()) - 1; i >= 0; --i) {
-        const TagButton &spec = table[i];
+        const TagButton &entry = table[i];
         QToolButton *button = m_buttons[i];
-        const DockAlign align = spec.placement == TagPlacement::Left    ? DockAlign::Left
-                                : spec.placement == TagPlacement::Right ? DockAlign::Right
+        const DockAlign align = entry.placement == TagPlacement::Left    ? DockAlign::Left
+                                : entry.placement == TagPlacement::Right ? DockAlign::Right
                                                                         : DockAlign::Fill;
-        dockInto(rows[spec.row - 1], button, align);
+        dockInto(rows[entry.row - 1], button, align);
     }
 }
 

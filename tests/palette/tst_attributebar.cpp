@@ -92,9 +92,9 @@ void TestAttributeBar::cleanup()
 
 void TestAttributeBar::clickTag(const QString &caption)
 {
-    const TagButton *spec = TagButtons::find(caption);
-    QVERIFY2(spec, qPrintable(caption));
-    QTest::mouseClick(m_host->toolbars->button(spec->objectName), Qt::LeftButton);
+    const TagButton *entry = TagButtons::find(caption);
+    QVERIFY2(entry, qPrintable(caption));
+    QTest::mouseClick(m_host->toolbars->button(entry->objectName), Qt::LeftButton);
 }
 
 void TestAttributeBar::tagClickBuildsItsBar_data()

@@ -25,11 +25,11 @@ void collectAccessibleNames(QAccessibleInterface *iface, QSet<QString> &names, i
 
 QList<const TagButton *> rowButtons(int row)
 {
-    QList<const TagButton *> specs;
-    for (const TagButton &spec : TagButtons::all())
-        if (spec.row == row)
-            specs.append(&spec);
-    return specs;
+    QList<const TagButton *> entries;
+    for (const TagButton &entry : TagButtons::all())
+        if (entry.row == row)
+            entries.append(&entry);
+    return entries;
 }
 
 } // namespace
@@ -51,11 +51,11 @@ void TestTagToolbars::buttonsFollowTheTable()
 {
     PaletteHost host;
     QCOMPARE(host.toolbars->buttons().size(), TagButtons::all().size());
-    for (const TagButton &spec : TagButtons::all()) {
-        QToolButton *button = host.toolbars->button(spec.objectName);
-        QVERIFY2(button, qPrintable(spec.objectName));
-        QCOMPARE(button->parentWidget(), host.rows[spec.row - 1]);
-        QCOMPARE(button->text(), spec.caption);
+    for (const TagButton &entry : TagButtons::all()) {
+        QToolButton *button = host.toolbars->button(entry.objectName);
+        QVERIFY2(button, qPrintable(entry.objectName));
+        QCOMPARE(button->parentWidget(), host.rows[entry.row - 1]);
+        QCOMPARE(button->text(), entry.caption);
         QVERIFY(button->autoRaise());
         QCOMPARE(button->height(), 20);
         QVERIFY(button->font().bold());
@@ -85,9 +85,9 @@ void TestTagToolbars::widthsFollowTheWindow()
     host.toolbars->layoutWidths(w);
 
     // Rows 6 and 7 are hidden, yet their buttons already have their widths.
-    for (const TagButton &spec : TagButtons::all())
-        if (spec.row >= 6 && spec.placement != TagPlacement::Fill)
-            QCOMPARE(host.toolbars->button(spec.objectName)->width(), w / spec.divisor);
+    for (const TagButton &entry : TagButtons::all())
+        if (entry.row >= 6 && entry.placement != TagPlacement::Fill)
+            QCOMPARE(host.toolbars->button(entry.objectName)->width(), w / entry.divisor);
 
     host.rows[5]->show();
     host.rows[6]->show();
@@ -101,20 +101,20 @@ void TestTagToolbars::widthsFollowTheWindow()
         int left = 0;
         int right = rowWidth;
         QToolButton *fill = nullptr;
-        const QList<const TagButton *> specs = rowButtons(row);
-        for (const TagButton *spec : specs) {
-            QToolButton *button = host.toolbars->button(spec->objectName);
-            const QString where = QStringLiteral("%1 at %2").arg(spec->caption).arg(w);
+        const QList<const TagButton *> entries = rowButtons(row);
+        for (const TagButton *entry : entries) {
+            QToolButton *button = host.toolbars->button(entry->objectName);
+            const QString where = QStringLiteral("%1 at %2").arg(entry->caption).arg(w);
             QVERIFY2(button->isVisible(), qPrintable(where));
-            if (spec->placement == TagPlacement::Left) {
-                QCOMPARE(button->width(), w / spec->divisor);
+            if (entry->placement == TagPlacement::Left) {
+                QCOMPARE(button->width(), w / entry->divisor);
                 QVERIFY2(button->x() == left, qPrintable(where));
                 left += button->width();
-            } else if (spec->placement == TagPlacement::Fill) {
+            } else if (entry->placement == TagPlacement::Fill) {
                 fill = button;
             }
         }
-        for (auto it = specs.crbegin(); it != specs.crend() && (*it)->placement == TagPlacement::Right;
+        for (auto it = entries.crbegin(); it != entries.crend() && (*it)->placement == TagPlacement::Right;
              ++it) {
             QToolButton *button = host.toolbars->button((*it)->objectName);
             QCOMPARE(button->width(), w / (*it)->divisor);
@@ -177,8 +177,8 @@ void TestTagToolbars::screenReaderReachesEveryButton()
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     QSet<QString> names;
     collectAccessibleNames(QAccessible::queryAccessibleInterface(&host), names);
-    for (const TagButton &spec : TagButtons::all())
-        QVERIFY2(names.contains(spec.caption), qPrintable(spec.caption));
+    for (const TagButton &entry : TagButtons::all())
+        QVERIFY2(names.contains(entry.caption), qPrintable(entry.caption));
 }
 
 int main(int argc, char *argv[])
