@@ -4,6 +4,7 @@
 #include "preview/previewpane.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <cstdio>
 #include <unistd.h>
 
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "velmark: running as root, so the web view's sandbox is turned off.\n");
     }
     registerPreviewScheme();
+    // The program logs nothing: the pupils' pages' console messages are not echoed to the terminal.
+    QLoggingCategory::setFilterRules(QStringLiteral("js.*=false"));
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     applyCyanDusk(app);

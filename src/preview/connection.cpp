@@ -20,7 +20,8 @@ QByteArray readProcFile(const QString &path)
 // Loading is tried once per run; a loaded backend stays and keeps following the connection state.
 std::optional<bool> reportedByNetworkInformation()
 {
-    static const bool loaded = QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    static const bool loaded =
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
     if (!loaded || !QNetworkInformation::instance())
         return std::nullopt;
     switch (QNetworkInformation::instance()->reachability()) {
@@ -38,9 +39,8 @@ std::optional<bool> reportedByNetworkInformation()
 
 bool interfaceWithDefaultRoute()
 {
-    const QStringList routed =
-        defaultRouteInterfaces(readProcFile(QStringLiteral("/proc/net/route")),
-                               readProcFile(QStringLiteral("/proc/net/ipv6_route")));
+    const QStringList routed = defaultRouteInterfaces(readProcFile(QStringLiteral("/proc/net/route")),
+                                                      readProcFile(QStringLiteral("/proc/net/ipv6_route")));
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &interface : interfaces) {
         const QNetworkInterface::InterfaceFlags flags = interface.flags();

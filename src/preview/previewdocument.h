@@ -4,8 +4,8 @@
 #include <QString>
 
 // The bytes the preview serves for a document. They always start with a byte-order mark, which the browser
-// honours above any character set the document declares in a meta element, so every character reaches the page
-// exactly as written.
+// honours above any character set the document declares in a meta element, so every character reaches the
+// page exactly as written.
 
 // The text as the code pane hands its lines over: split into lines at every CR LF, lone CR and lone LF, each
 // line (the last one included) followed by CR LF, encoded as UTF-8 behind the UTF-8 byte-order mark. A line

@@ -52,10 +52,11 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     // The pupil's scripts run. The documents come from a scheme allowed to load local files, so their local
     // images and media show; the guard keeps the files' contents from their scripts.
     page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-
+    m_profile->setUrlRequestInterceptor(new LocalFileGuard(m_profile));
 
     connect(page, &QWebEnginePage::loadStarted, this, &PreviewPane::downloadBegin);
-    connect(page, &QWebEnginePage::loadProgress, this, [this](int progress) { Q_EMIT progressChange(progress, 100); });
+    connect(page, &QWebEnginePage::loadProgress, this,
+            [this](int progress) { Q_EMIT progressChange(progress, 100); });
     connect(page, &QWebEnginePage::loadFinished, this, &PreviewPane::finishLoad);
 }
 

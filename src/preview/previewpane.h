@@ -15,9 +15,11 @@ class QWebEngineProfile;
 void registerPreviewScheme();
 
 // webbrowser1: the embedded browser of the main window. While the pupil edits it shows the document rendered;
-// while the pupil browses it shows web pages. Every load is asynchronous and nothing here waits: a load started
-// while another is under way supersedes it, so the pane always ends showing the newest text. A preview document
-// keeps the address "about:blank" and keeps the scroll position of the preview it replaces.
+// while the pupil browses it shows web pages. Every load is asynchronous and nothing here waits: a load
+// started while another is under way supersedes it, so the pane always ends showing the newest text. A
+// preview document keeps the address "about:blank" and keeps the scroll position of the preview it replaces.
+// Each preview document runs in a renderer process of its own, so a document whose script never ends cannot
+// hold up the next one.
 class PreviewPane : public QWebEngineView
 {
     Q_OBJECT
@@ -33,9 +35,11 @@ public:
     // Loads a web address (browsing).
     void navigate(const QUrl &url);
 
-    // LocationURL: the address of the page shown; "about:blank" while a preview document (or nothing) is shown.
+    // LocationURL: the address of the page shown; "about:blank" while a preview document (or nothing) is
+    // shown.
     QString locationUrl() const;
-    // Document.Title: the title of the document as it stood when its last load completed ("" without a title).
+    // Document.Title: the title of the document as it stood when its last load completed ("" without a
+    // title).
     QString documentTitle() const;
     // The markup inside the body of the document shown, trimmed of white space and control characters at both
     // ends; "" for a document without a body. Delivered to done once the page has answered.

@@ -9,12 +9,10 @@ const QByteArray PreviewSchemeHandler::schemeName = QByteArrayLiteral("velmark-p
 
 namespace {
 
-const QString documentHost = QStringLiteral("preview");
-
-bool isDocumentPath(const QString &path)
+bool isDocumentAddress(const QUrl &url)
 {
-    static const QRegularExpression pattern(QStringLiteral("^/[0-9]+$"));
-    return pattern.match(path).hasMatch();
+    static const QRegularExpression host(QStringLiteral("^document[0-9]+$"));
+    return host.match(url.host()).hasMatch() && url.path() == QLatin1String("/");
 }
 
 } // namespace
@@ -24,9 +22,11 @@ void PreviewSchemeHandler::registerScheme()
     if (QWebEngineUrlScheme::schemeByName(schemeName).name() == schemeName)
         return;
     QWebEngineUrlScheme scheme(schemeName);
-    // A host gives the documents an origin of their own, so the pupil's scripts may use storage and cookies.
+    // Each document gets a host of its own, and with it a site and a renderer process of its own: a document
+    // whose script never ends cannot hold up the documents after it.
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
-    // Pages of other schemes may not load local files; the documents may, so their local images and media show.
+    // Pages of other schemes may not load local files; the documents may, so their local images and media
+    // show.
     scheme.setFlags(QWebEngineUrlScheme::LocalAccessAllowed);
     QWebEngineUrlScheme::registerScheme(scheme);
 }
@@ -35,8 +35,8 @@ QUrl PreviewSchemeHandler::documentUrl(quint64 number)
 {
     QUrl url;
     url.setScheme(QString::fromLatin1(schemeName));
-    url.setHost(documentHost);
-    url.setPath(QLatin1Char('/') + QString::number(number));
+    url.setHost(QStringLiteral("document") + QString::number(number));
+    url.setPath(QStringLiteral("/"));
     return url;
 }
 
@@ -52,8 +52,7 @@ void PreviewSchemeHandler::setDocument(const QByteArray &bytes)
 
 void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
 {
-    const QUrl url = job->requestUrl();
-    if (url.host() != documentHost || !isDocumentPath(url.path())) {
+    if (!isDocumentAddress(job->requestUrl())) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }

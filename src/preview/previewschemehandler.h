@@ -4,11 +4,11 @@
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
-// Serves the preview's documents to the browser through a URL scheme of the program's own, so documents of any
-// size load (a data URL is limited to 2 MB) and their bytes reach the page untouched. Every document address
-// (velmark-preview://preview/<number>) is answered with the newest document: a load that an older address
-// started, or a step back in the history, can only show the newest text. Other addresses of the scheme (a
-// relative image path in the document, say) are not found.
+// Serves the preview's documents to the browser through a URL scheme of the program's own, so documents of
+// any size load (a data URL is limited to 2 MB) and their bytes reach the page untouched. Every document
+// address (velmark-preview://document<number>/) is answered with the newest document: a load that an older
+// address started, or a step back in the history, can only show the newest text. Other addresses of the
+// scheme (a relative image path in the document, say) are not found.
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT

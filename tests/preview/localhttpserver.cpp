@@ -32,6 +32,7 @@ void LocalHttpServer::answer(QTcpSocket *socket)
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     socket->readAll();
     const QString path = requestLine.size() >= 2 ? QString::fromLatin1(requestLine[1]) : QString();
+    Q_EMIT requested(path);
     const auto found = m_resources.constFind(path);
     const bool ok = found != m_resources.constEnd();
     const QByteArray body = ok ? found->body : QByteArray("not found");

@@ -6,7 +6,8 @@
 #include <QUrl>
 
 // A tiny HTTP server on 127.0.0.1 for the tests: answers GET requests for the paths it was given with their
-// bytes, and every other path with 404. Each connection carries one request and is closed after the answer.
+// bytes, and every other path with 404, and reports each request. Each connection carries one request and is
+// closed after the answer.
 class LocalHttpServer : public QTcpServer
 {
     Q_OBJECT
@@ -17,6 +18,10 @@ public:
     void serve(const QString &path, const QByteArray &contentType, const QByteArray &body);
     // The address of a path on this server; the server listens from its construction on.
     QUrl url(const QString &path) const;
+
+Q_SIGNALS:
+    // A request for the path has arrived.
+    void requested(const QString &path);
 
 private:
     struct Resource

@@ -11,16 +11,18 @@
 #include <QWebEnginePage>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
-constexpr int loadTimeout = 60000;
+constexpr int loadTimeout = 30000;
 
 // A document of about the given size in bytes, its paragraphs numbered, with a last paragraph "marker" that
 // holds the given text.
 QString largeDocument(int bytes, const QString &marker)
 {
-    const QString paragraph = QStringLiteral("<p>Παράγραφος με ελληνικό κείμενο για να μεγαλώσει η σελίδα</p>\n");
+    const QString paragraph =
+        QStringLiteral("<p>Παράγραφος με ελληνικό κείμενο για να μεγαλώσει η σελίδα</p>\n");
     const int count = bytes / int(paragraph.toUtf8().size()) + 1;
     QString html = QStringLiteral("<html><body>\n");
     html.reserve(html.size() + count * paragraph.size() + 100);
@@ -41,7 +43,8 @@ QByteArray silentWave()
     out.writeRawData("RIFF", 4);
     out << quint32(36 + samples.size());
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1) << quint16(8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1)
+        << quint16(8);
     out.writeRawData("data", 4);
     out << quint32(samples.size());
     out.writeRawData(samples.constData(), int(samples.size()));
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void newestLoadEndsOnScreen_data();
     void newestLoadEndsOnScreen();
     void documentAboveTwoMegabytesRenders();
+    void documentWhoseScriptNeverEndsIsReplaced();
     void reloadKeepsScrollPosition_data();
     void reloadKeepsScrollPosition();
     void scriptsRunAndMediaShowButLocalFilesStayUnread();
@@ -74,7 +78,8 @@ private:
     // reported complete.
     void waitUntilSettled();
     QVariant evaluate(const QString &script);
-    // Runs the script again and again until it yields the expected value or the time runs out; the last value.
+    // Runs the script again and again until it yields the expected value or the time runs out; the last
+    // value.
     QVariant evaluateUntil(const QString &script, const QVariant &expected);
 
     std::unique_ptr<PreviewPane> m_pane;
@@ -105,7 +110,8 @@ void TestPreviewPane::cleanup()
 
 void TestPreviewPane::waitUntilSettled()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(m_started->count() > m_settledLoads && m_finished->count() == m_started->count() &&
+    QTRY_VERIFY_WITH_TIMEOUT(m_started->count() > m_settledLoads &&
+                                 m_finished->count() == m_started->count() &&
                                  m_completed->count() == m_finished->count(),
                              loadTimeout);
     m_settledLoads = m_started->count();
@@ -113,16 +119,13 @@ void TestPreviewPane::waitUntilSettled()
 
 QVariant TestPreviewPane::evaluate(const QString &script)
 {
-    QVariant result;
-    bool answered = false;
-    m_pane->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        answered = true;
-    });
-    // An unanswered script leaves the result invalid, which fails the comparison that reads it.
-    if (!QTest::qWaitFor([&] { return answered; }, loadTimeout))
+    // The answer is shared with the callback, which may still come after an unanswered wait has given up.
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    m_pane->page()->runJavaScript(script, [answer](const QVariant &value) { *answer = value; });
+    // An unanswered script gives an invalid value, which fails the comparison that reads it.
+    if (!QTest::qWaitFor([&] { return answer->has_value(); }, loadTimeout))
         qWarning("script not answered: %s", qPrintable(script));
-    return result;
+    return answer->value_or(QVariant());
 }
 
 QVariant TestPreviewPane::evaluateUntil(const QString &script, const QVariant &expected)
@@ -174,15 +177,17 @@ void TestPreviewPane::charactersRenderAsWritten_data()
     const QString beyondCodePages = QStringLiteral("<html><head><meta charset=\"windows-1253\"></head>"
                                                    "<body><p>ŋ ☃ 😀 ünïcödé</p></body></html>");
 
-    QTest::newRow("Greek under a Greek charset declaration")
-        << false << greek << "Καλώς ήρθατε" << "Ο μαθητής γράφει HTML";
-    QTest::newRow("Cyrillic under a Greek charset declaration")
-        << false << cyrillic << "Привет" << "Кириллица και Ελληνικά €";
-    QTest::newRow("characters no code page holds") << false << beyondCodePages << "" << "ŋ ☃ 😀 ünïcödé";
-    QTest::newRow("bytes without a byte-order mark")
-        << true << cyrillic << "Привет" << "Кириллица και Ελληνικά €";
+    QTest::newRow("Greek under a Greek charset declaration") << false << greek << "Καλώς ήρθατε"
+                                                             << "Ο μαθητής γράφει HTML";
+    QTest::newRow("Cyrillic under a Greek charset declaration") << false << cyrillic << "Привет"
+                                                                << "Кириллица και Ελληνικά €";
+    QTest::newRow("characters no code page holds") << false << beyondCodePages << ""
+                                                   << "ŋ ☃ 😀 ünïcödé";
+    QTest::newRow("bytes without a byte-order mark") << true << cyrillic << "Привет"
+                                                     << "Кириллица και Ελληνικά €";
     QTest::newRow("bytes with a byte-order mark")
-        << true << QStringLiteral("\uFEFF") + greek << "Καλώς ήρθατε" << "Ο μαθητής γράφει HTML";
+        << true << QStringLiteral("\uFEFF") + greek << "Καλώς ήρθατε"
+        << "Ο μαθητής γράφει HTML";
 }
 
 void TestPreviewPane::charactersRenderAsWritten()
@@ -241,6 +246,28 @@ void TestPreviewPane::documentAboveTwoMegabytesRenders()
     QCOMPARE(evaluate(QStringLiteral("document.getElementsByTagName('p').length")).toInt(), paragraphs);
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
              QStringLiteral("τέλος"));
+    QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+}
+
+void TestPreviewPane::documentWhoseScriptNeverEndsIsReplaced()
+{
+    LocalHttpServer server;
+    QSignalSpy requests(&server, &LocalHttpServer::requested);
+    // The script's request, sent and waited for right before the loop, tells that the loop has begun.
+    m_pane->WBLoadHTML(
+        QStringLiteral("<p id=\"marker\">endless</p><script>"
+                       "try { var request = new XMLHttpRequest(); request.open('GET', '%1', false);"
+                       "      request.send(); } catch (e) {}"
+                       "while (true);</script>")
+            .arg(server.url(QStringLiteral("/looping")).toString()));
+    QTRY_VERIFY_WITH_TIMEOUT(!requests.isEmpty(), loadTimeout);
+
+    m_pane->WBLoadHTML(QStringLiteral("<p id=\"marker\">newer</p>"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_completed->isEmpty(), loadTimeout);
+
+    QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('marker').textContent"),
+                           QStringLiteral("newer")),
+             QVariant(QStringLiteral("newer")));
     QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
 }
 
@@ -328,7 +355,8 @@ void TestPreviewPane::scriptsRunAndMediaShowButLocalFilesStayUnread()
             "  } catch (e) { report('frame', 'refused'); }"
             "});"
             "</script></body></html>")
-            .arg(QUrl::fromLocalFile(picturePath).toString(), server.url(QStringLiteral("/picture.png")).toString(),
+            .arg(QUrl::fromLocalFile(picturePath).toString(),
+                 server.url(QStringLiteral("/picture.png")).toString(),
                  QUrl::fromLocalFile(soundPath).toString(), secretUrl);
 
     m_pane->WBLoadHTML(html);
@@ -339,7 +367,8 @@ void TestPreviewPane::scriptsRunAndMediaShowButLocalFilesStayUnread()
     // The load event waits for the images; the sound's length and the scripts' answers come when they come.
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('local').naturalWidth")).toInt(), 3);
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('served').naturalWidth")).toInt(), 3);
-    QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('sound').duration > 0.5"), true), QVariant(true));
+    QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('sound').duration > 0.5"), true),
+             QVariant(true));
     for (const QString &id : {QStringLiteral("fetch"), QStringLiteral("xhr"), QStringLiteral("frame")})
         QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('%1').textContent").arg(id),
                                QStringLiteral("refused")),
