@@ -8,6 +8,7 @@
 #include "app/programtexts.h"
 #include "app/statuspanels.h"
 #include "editor/codepane.h"
+#include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
 #include "palette/form6.h"
@@ -33,7 +34,7 @@ QWidget *makePanel(const QString &name, QWidget *parent, int height, int bgr = -
     panel->resize(panel->width(), height);
     if (bgr >= 0) {
         QPalette pal = panel->palette();
-        pal.setColor(QPalette::Window, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+        pal.setColor(QPalette::Window, colourFromBgr(quint32(bgr)));
         panel->setPalette(pal);
         panel->setAutoFillBackground(true);
     }

@@ -1,19 +1,12 @@
 #include "editor/codepane.h"
 
+#include "editor/documentlooks.h"
+
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-
-namespace {
-
-QColor fromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-} // namespace
 
 CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -92,7 +85,7 @@ void CodePane::applySelFormat(const QTextCharFormat &format, bool merge)
 void CodePane::setSelColor(quint32 bgr)
 {
     QTextCharFormat f;
-    f.setForeground(fromBgr(bgr));
+    f.setForeground(colourFromBgr(bgr));
     applySelFormat(f, true);
 }
 
@@ -122,20 +115,25 @@ void CodePane::setSelName(const QString &face)
 void CodePane::setSelBackColor(quint32 bgr)
 {
     QTextCharFormat f;
-    f.setBackground(fromBgr(bgr));
+    f.setBackground(colourFromBgr(bgr));
     applySelFormat(f, true);
 }
 
-QString CodePane::Text() const
+QString CodePane::plainText(const QString &lineBreak) const
 {
     QString text;
     text.reserve(document()->characterCount() + document()->blockCount());
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
         if (b != document()->begin())
-            text += QLatin1String("\r\n");
+            text += lineBreak;
         text += b.text();
     }
     return text;
+}
+
+QString CodePane::Text() const
+{
+    return plainText(QStringLiteral("\r\n"));
 }
 
 QString CodePane::linesText() const
@@ -222,8 +220,7 @@ int CodePane::FindText(const QString &text, int start, int length) const
     needle.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (needle.isEmpty() || start < 0)
         return -1;
-    QString haystack = Text();
-    haystack.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString haystack = plainText(QStringLiteral("\n"));
     const int found = int(haystack.indexOf(needle, start, Qt::CaseInsensitive));
     if (found < 0 || qint64(found) + needle.size() > qint64(start) + length)
         return -1;

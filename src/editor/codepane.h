@@ -91,6 +91,8 @@ protected:
 
 private:
     void replaceSelection(QTextCursor &cursor, const QString &text) const;
+    // The whole text with the given text between lines.
+    QString plainText(const QString &lineBreak) const;
 
     int m_updateDepth = 0;
 };

@@ -6,14 +6,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-namespace {
-
-QColor fromBgr(quint32 bgr)
+QColor colourFromBgr(quint32 bgr)
 {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
-
-} // namespace
 
 QTextCharFormat baseLookFormat()
 {
@@ -31,7 +27,7 @@ QTextCharFormat baseLookFormat()
 QTextCharFormat paintedLookFormat(quint32 colour)
 {
     QTextCharFormat f;
-    f.setForeground(fromBgr(colour));
+    f.setForeground(colourFromBgr(colour));
     f.setFontWeight(QFont::Bold);
     return f;
 }
@@ -51,9 +47,9 @@ void applyLooks(CodePane *pane, const QVector<QVector<LookRun>> &looks)
                 continue;
             c.setPosition(block.position() + run.start);
             c.setPosition(block.position() + run.start + run.length, QTextCursor::KeepAnchor);
-            QTextCharFormat f;
-            f.setForeground(fromBgr(run.colour));
-            f.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+            QTextCharFormat f = paintedLookFormat(run.colour);
+            if (!run.bold)
+                f.setFontWeight(QFont::Normal);
             c.mergeCharFormat(f);
         }
     }

@@ -5,6 +5,7 @@
 #include "app/termstext.h"
 #include "assist/form7.h"
 #include "editor/codepane.h"
+#include "editor/documentlooks.h"
 #include "help/form1.h"
 #include "help/form2.h"
 #include "help/form4.h"
@@ -117,8 +118,7 @@ private Q_SLOTS:
             if (expected[i].text.trimmed().isEmpty())
                 continue;
             const QTextCharFormat f = pane->formatAt(pane->lineIndex(i) + int(expected[i].text.size()) - 1);
-            const quint32 bgr = expected[i].colour;
-            QCOMPARE(f.foreground().color(), QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+            QCOMPARE(f.foreground().color(), colourFromBgr(expected[i].colour));
             QCOMPARE(f.fontWeight() == QFont::Bold, expected[i].bold);
             QCOMPARE(f.fontUnderline(), expected[i].underline);
             QCOMPARE(qRound(f.fontPointSize()), expected[i].pointSize);
