@@ -1,7 +1,7 @@
 #include "app/form3.h"
 
-#include "app/docklayout.h"
-#include "app/fonts.h"
+#include "widgets/docklayout.h"
+#include "widgets/fonts.h"
 #include "app/programtexts.h"
 #include "app/termstext.h"
 #include "editor/codepane.h"

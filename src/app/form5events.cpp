@@ -1,12 +1,12 @@
 // The main window's event handlers: first showing, resizing, closing, the code pane's notifications, the
 // graphical switch, the tag buttons, the small images and the preview's notifications.
-#include "app/clickableimage.h"
-#include "app/docklayout.h"
-#include "app/docksplitter.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
 #include "app/form5.h"
-#include "app/messages.h"
+#include "widgets/messages.h"
 #include "app/programtexts.h"
-#include "app/statuspanels.h"
+#include "widgets/statuspanels.h"
 #include "app/windowsizing.h"
 #include "assist/form7.h"
 #include "editor/codepane.h"

@@ -1,7 +1,7 @@
 // The main window's menus: the main menu with its items, the code pane's context menu, the toolbox menu and
 // the views of the "Προτιμήσεις" menu.
-#include "app/docklayout.h"
-#include "app/docksplitter.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
 #include "app/form5.h"
 #include "app/toolboxcaptions.h"
 #include "editor/codepane.h"

@@ -1,6 +1,5 @@
-#include "app/programtexts.h"
+#include "app/applicationsetup.h"
 #include "app/programwindows.h"
-#include "app/theme.h"
 #include "preview/previewpane.h"
 
 #include <QApplication>
@@ -19,10 +18,7 @@ int main(int argc, char *argv[])
     // The program logs nothing: the pupils' pages' console messages are not echoed to the terminal.
     QLoggingCategory::setFilterRules(QStringLiteral("js.*=false"));
     QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    applyCyanDusk(app);
-    QApplication::setApplicationName(ProgramTexts::applicationTitle());
-    QApplication::setApplicationDisplayName(ProgramTexts::applicationTitle());
+    setUpApplication(app);
 
     ProgramWindows windows;
     QObject::connect(&windows, &ProgramWindows::finished, &app, &QApplication::quit);

@@ -2,7 +2,7 @@
 
 #include "app/form3.h"
 #include "app/form5.h"
-#include "app/statuspanels.h"
+#include "widgets/statuspanels.h"
 #include "assist/form7.h"
 #include "help/form1.h"
 #include "help/form2.h"

@@ -1,7 +1,7 @@
 #include "assist/form7.h"
 
-#include "app/docklayout.h"
-#include "app/fonts.h"
+#include "widgets/docklayout.h"
+#include "widgets/fonts.h"
 
 #include <QComboBox>
 

@@ -1,6 +1,6 @@
 #include "help/form1.h"
 
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent, Qt::Tool)
 {

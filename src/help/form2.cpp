@@ -1,6 +1,6 @@
 #include "help/form2.h"
 
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 
 TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Window)
 {

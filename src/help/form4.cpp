@@ -1,6 +1,6 @@
 #include "help/form4.h"
 
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 
 TForm4::TForm4(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {

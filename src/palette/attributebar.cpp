@@ -1,6 +1,6 @@
 #include "palette/attributebar.h"
 
-#include "app/docklayout.h"
+#include "widgets/docklayout.h"
 #include "palette/attributelists.h"
 #include "palette/tagbuttons.h"
 

@@ -1,7 +1,7 @@
 #include "palette/form6.h"
 
-#include "app/docklayout.h"
-#include "app/fonts.h"
+#include "widgets/docklayout.h"
+#include "widgets/fonts.h"
 #include "palette/tagdescriptions.h"
 
 #include <QLabel>

@@ -1,13 +1,13 @@
 // The main window: composition, sizing, the state after start-up, status panels, the document mirror, the
 // toolbox menu, the views and what a screen reader finds.
-#include "app/clickableimage.h"
-#include "app/docklayout.h"
-#include "app/docksplitter.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
 #include "app/form3.h"
 #include "app/form5.h"
 #include "app/programtexts.h"
 #include "app/programwindows.h"
-#include "app/statuspanels.h"
+#include "widgets/statuspanels.h"
 #include "app/toolboxcaptions.h"
 #include "editor/charlook.h"
 #include "editor/codepane.h"

@@ -1,6 +1,6 @@
 #include "palettehost.h"
 
-#include "app/docklayout.h"
+#include "widgets/docklayout.h"
 #include "palette/attributebar.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"

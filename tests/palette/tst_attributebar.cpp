@@ -1,5 +1,5 @@
 #include "palettehost.h"
-#include "testenvironment.h"
+#include "widgettestmain.h"
 
 #include "palette/attributebar.h"
 #include "palette/attributelists.h"
@@ -316,12 +316,6 @@ void TestAttributeBar::screenReaderReadsTheBar()
     QCOMPARE(names, (QStringList{"reversed", R"(start="")", R"(type="")", "Γενικά Χαρακτηριστικά"}));
 }
 
-int main(int argc, char *argv[])
-{
-    prepareTestEnvironment();
-    QApplication app(argc, argv);
-    TestAttributeBar test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMARK_WIDGET_TEST_MAIN(TestAttributeBar)
 
 #include "tst_attributebar.moc"

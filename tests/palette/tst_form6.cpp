@@ -1,5 +1,5 @@
 #include "palettehost.h"
-#include "testenvironment.h"
+#include "widgettestmain.h"
 
 #include "palette/form6.h"
 #include "palette/tagbuttons.h"
@@ -146,12 +146,6 @@ void TestForm6::descriptionIsLookedUpOnlyWhenTheTipAppears()
     QCOMPARE(m_host->tip->panel1()->text(), QStringLiteral("Ορίζει το Τέλος γραμμής ενός πίνακα."));
 }
 
-int main(int argc, char *argv[])
-{
-    prepareTestEnvironment();
-    QApplication app(argc, argv);
-    TestForm6 test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMARK_WIDGET_TEST_MAIN(TestForm6)
 
 #include "tst_form6.moc"

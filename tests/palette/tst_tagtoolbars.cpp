@@ -1,5 +1,5 @@
 #include "palettehost.h"
-#include "testenvironment.h"
+#include "widgettestmain.h"
 
 #include "palette/tagbuttons.h"
 #include "palette/tagtoolbars.h"
@@ -181,12 +181,6 @@ void TestTagToolbars::screenReaderReachesEveryButton()
         QVERIFY2(names.contains(entry.caption), qPrintable(entry.caption));
 }
 
-int main(int argc, char *argv[])
-{
-    prepareTestEnvironment();
-    QApplication app(argc, argv);
-    TestTagToolbars test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMARK_WIDGET_TEST_MAIN(TestTagToolbars)
 
 #include "tst_tagtoolbars.moc"

@@ -1,6 +1,6 @@
 #include "localhttpserver.h"
 #include "preview/previewpane.h"
-#include "testenvironment.h"
+#include "widgettestmain.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -398,13 +398,6 @@ void TestPreviewPane::browsingReportsPageAndBodyMarkup()
     QCOMPARE(m_pane->documentTitle(), QString());
 }
 
-int main(int argc, char **argv)
-{
-    prepareTestEnvironment();
-    registerPreviewScheme();
-    QApplication application(argc, argv);
-    TestPreviewPane test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMARK_WIDGET_TEST_MAIN(TestPreviewPane)
 
 #include "tst_previewpane.moc"

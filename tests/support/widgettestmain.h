@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/applicationsetup.h"
 #include "preview/previewpane.h"
 #include "testenvironment.h"
 
@@ -14,7 +15,7 @@
         prepareTestEnvironment();                                                                            \
         registerPreviewScheme();                                                                             \
         QApplication app(argc, argv);                                                                        \
-        app.setQuitOnLastWindowClosed(false);                                                                \
+        setUpApplication(app);                                                                               \
         TestObject test;                                                                                     \
         return QTest::qExec(&test, argc, argv);                                                              \
     }

@@ -1,4 +1,4 @@
-#include "app/theme.h"
+#include "widgets/theme.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 // The docking layout: edges served in docking order, fill takes the rest, hidden children take no space,
 // resizing a docked child re-docks it.
-#include "app/docklayout.h"
+#include "widgets/docklayout.h"
 #include "widgettestmain.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "app/docksplitter.h"
+#include "widgets/docksplitter.h"
 
-#include "app/docklayout.h"
+#include "widgets/docklayout.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "app/clickableimage.h"
+#include "widgets/clickableimage.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "app/docklayout.h"
+#include "widgets/docklayout.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/statuspanels.h"
+#include "widgets/statuspanels.h"
 
 StatusPanels::StatusPanels(const QList<Panel> &panels, QWidget *parent) : QWidget(parent)
 {
