@@ -19,6 +19,9 @@ class QToolButton;
 class RefreshCycle;
 class StatusPanels;
 class TagToolbars;
+class TForm1;
+class TForm2;
+class TForm4;
 class TForm6;
 class TForm7;
 
@@ -34,6 +37,8 @@ public:
 
     // The other windows the main window works with (created after it, at start).
     void setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6);
+    // The help windows the "Βοήθεια" menu shows.
+    void setHelpWindows(TForm1 *form1, TForm2 *form2, TForm4 *form4);
     // The screen size the window sizes itself from when shown; by default the size of its screen.
     void setScreenSizeOverride(const QSize &size);
     QSize screenSize() const;
@@ -118,6 +123,12 @@ public:
     // Connection indicator from the connection query.
     void showConnection(bool connected);
 
+private Q_SLOTS:
+    // "Βοήθεια" menu: the about window, the presentation and the contact window.
+    void N6Click();
+    void N35Click();
+    void N37Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -138,6 +149,9 @@ private:
     QWidget *m_form3 = nullptr;
     TForm7 *m_form7 = nullptr;
     TForm6 *m_form6 = nullptr;
+    TForm1 *m_form1 = nullptr;
+    TForm2 *m_form2 = nullptr;
+    TForm4 *m_form4 = nullptr;
     QSize m_screenOverride;
     bool m_shown = false;
     TagToolbars *m_tagToolbars = nullptr;

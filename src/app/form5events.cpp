@@ -1,23 +1,27 @@
 // The main window's event handlers: first showing, resizing, closing, the code pane's notifications, the
 // graphical switch, the tag buttons, the small images and the preview's notifications.
-#include "widgets/clickableimage.h"
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
 #include "app/form5.h"
-#include "widgets/messages.h"
 #include "app/programtexts.h"
-#include "widgets/statuspanels.h"
 #include "app/windowsizing.h"
 #include "assist/form7.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
+#include "help/form1.h"
+#include "help/form2.h"
+#include "help/form4.h"
 #include "palette/attributebar.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
 #include "preview/connection.h"
 #include "preview/previewpane.h"
 #include "preview/progresspercent.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/messages.h"
+#include "widgets/statuspanels.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -63,6 +67,10 @@ void TForm5::wireSignals()
     connect(webbrowser1, &PreviewPane::downloadComplete, this, &TForm5::webbrowser1DownloadComplete);
     connect(webbrowser1, &PreviewPane::progressChange, this, &TForm5::webbrowser1ProgressChange);
     connect(webbrowser1, &PreviewPane::documentComplete, this, &TForm5::webbrowser1DocumentComplete);
+
+    connect(findChild<QAction *>(QStringLiteral("N6")), &QAction::triggered, this, &TForm5::N6Click);
+    connect(findChild<QAction *>(QStringLiteral("N35")), &QAction::triggered, this, &TForm5::N35Click);
+    connect(findChild<QAction *>(QStringLiteral("N37")), &QAction::triggered, this, &TForm5::N37Click);
 }
 
 void TForm5::showEvent(QShowEvent *event)
@@ -272,4 +280,36 @@ void TForm5::webbrowser1DocumentComplete()
         if (!editingMode())
             RichEdit1->setDocumentText(markup);
     });
+}
+
+void TForm5::setHelpWindows(TForm1 *form1, TForm2 *form2, TForm4 *form4)
+{
+    m_form1 = form1;
+    m_form2 = form2;
+    m_form4 = form4;
+}
+
+void TForm5::N6Click()
+{
+    if (!m_form4)
+        return;
+    // Already open, the window only comes to the front; its text is written when it appears.
+    m_form4->show();
+    m_form4->raise();
+    m_form4->activateWindow();
+}
+
+void TForm5::N35Click()
+{
+    if (!m_form2)
+        return;
+    m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
+}
+
+void TForm5::N37Click()
+{
+    if (m_form1)
+        m_form1->showContact(internet());
 }
