@@ -46,9 +46,10 @@ void TForm1::prepareBrowser()
     if (m_browserUsed)
         return;
     // The contact page gets a profile of its own that keeps nothing on disk, created only when first needed
-    // so that a window used offline starts no browser process.
+    // so that a window used offline starts no browser process. It belongs to the window, which frees the
+    // browser and its page first.
     m_browserUsed = true;
-    auto *profile = new QWebEngineProfile(WebBrowser1);
+    auto *profile = new QWebEngineProfile(this);
     WebBrowser1->setPage(new QWebEnginePage(profile, WebBrowser1));
 }
 

@@ -69,8 +69,9 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Splitter1);
 
-    // A click and the arrow keys both make an entry current; a click on the current entry shows it anew.
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm2::ListBox1Click);
+    // A click and the arrow keys both select an entry; a click on the selected entry shows it anew. Focus
+    // alone makes the first entry current without selecting it, and shows nothing.
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm2::ListBox1Click);
     connect(ListBox1, &QListWidget::itemClicked, this, &TForm2::ListBox1Click);
 }
 
@@ -78,7 +79,8 @@ void TForm2::ListBox1Click()
 {
     RichEdit1->clearLines();
     const QVector<PresentationTopic> &topics = presentationTopics();
-    const int index = ListBox1->currentRow();
+    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
+    const int index = selected.isEmpty() ? -1 : ListBox1->row(selected.first());
     if (index < 0 || index >= topics.size())
         return;
     for (const PresentationLine &line : topics[index].lines)

@@ -22,7 +22,8 @@ public:
     QWidget *Panel4;       // holds the pane
     HelpPane *RichEdit1;   // the chosen topic's explanation
 
-    // `ListBox1Click`: fills the pane with the topic of the selected entry (empties it when none is).
+    // `ListBox1Click`: fills the pane with the topic of the selected entry (empties it when none is
+    // selected).
     void ListBox1Click();
 
 protected:
