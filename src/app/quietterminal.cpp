@@ -1,6 +1,5 @@
 #include "app/quietterminal.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -37,5 +36,4 @@ void quietenTerminal()
     QLoggingCategory::setFilterRules(QStringLiteral("js.*=false\n"
                                                     "qt.webenginecontext.info=false\n"
                                                     "default.info=false"));
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }

@@ -6,5 +6,4 @@
 //   so that Qt has nothing to warn about; a folder that is not safe to use is left for Qt to report.
 // - Turns off the web engine's start-up report, its "sandboxing disabled" note and the console messages of
 //   the pupils' pages (the program logs nothing).
-// - Lets the web engine share the application's OpenGL context, as it asks to.
 void quietenTerminal();

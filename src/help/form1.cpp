@@ -5,9 +5,9 @@
 #include "widgets/fonts.h"
 #include "widgets/makerinfo.h"
 
-#include <QGridLayout>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStackedLayout>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -22,18 +22,12 @@ TForm1::TForm1(QWidget *parent)
     setFont(Fonts::pixels(15));
     resize(451, 526);
 
-    WebBrowser1 = new QWebEngineView(this);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setAccessibleName(QStringLiteral("Σελίδα επικοινωνίας"));
     RichEdit1 = new HelpPane(this);
     RichEdit1->setAccessibleName(QStringLiteral("Στοιχεία επικοινωνίας"));
-
-    // Both fill the window; the text pane lies on top of the browser.
-    auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(WebBrowser1, 0, 0);
-    layout->addWidget(RichEdit1, 0, 0);
-    RichEdit1->raise();
+    // The text pane and the browser both fill the window; one at a time is shown.
+    m_stack = new QStackedLayout(this);
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    m_stack->addWidget(RichEdit1);
 }
 
 void TForm1::setContactPage(const QUrl &url)
@@ -43,34 +37,41 @@ void TForm1::setContactPage(const QUrl &url)
 
 void TForm1::prepareBrowser()
 {
-    if (m_browserUsed)
+    if (WebBrowser1)
         return;
-    // The contact page gets a profile of its own that keeps nothing on disk, created only when first needed
-    // so that a window used offline starts no browser process. It belongs to the window, which frees the
+    // The browser is made when first needed, so that a window used offline starts no browser process. It gets
+    // a profile of its own that keeps nothing on disk; the profile belongs to the window, which frees the
     // browser and its page first.
-    m_browserUsed = true;
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setAccessibleName(QStringLiteral("Σελίδα επικοινωνίας"));
     auto *profile = new QWebEngineProfile(this);
     WebBrowser1->setPage(new QWebEnginePage(profile, WebBrowser1));
+    m_stack->addWidget(WebBrowser1);
 }
 
 void TForm1::showContact(bool connected)
 {
     if (connected) {
         RichEdit1->clearLines();
-        RichEdit1->hide();
         prepareBrowser();
-        WebBrowser1->show();
+        m_stack->setCurrentWidget(WebBrowser1);
         WebBrowser1->setUrl(m_contactPage);
     } else {
-        // Stops and empties a contact page shown earlier; a browser never used has nothing to stop.
-        if (m_browserUsed)
+        // Stops and empties a contact page shown earlier; a browser never made has nothing to stop.
+        if (WebBrowser1)
             WebBrowser1->setUrl(QUrl(QStringLiteral("about:blank")));
-        WebBrowser1->hide();
         RichEdit1->clearLines();
         for (const HelpLine &line : HelpTexts::contactOfflineText())
             RichEdit1->addLine(line.text, line.colour, line.bold);
         RichEdit1->moveCursor(QTextCursor::Start);
-        RichEdit1->show();
+        m_stack->setCurrentWidget(RichEdit1);
+    }
+    if (!m_placed) {
+        // Centred on the desktop the first time it appears; afterwards it stays where the pupil puts it.
+        m_placed = true;
+        if (const QScreen *s = screen())
+            move(s->availableGeometry().center() - rect().center());
     }
     show();
     raise();
@@ -83,9 +84,4 @@ void TForm1::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     RichEdit1->setTextMargins(50, 22, 50, 12);
-    if (!m_placed) {
-        m_placed = true;
-        if (const QScreen *s = screen())
-            move(s->availableGeometry().center() - rect().center());
-    }
 }

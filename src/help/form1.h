@@ -4,10 +4,11 @@
 #include <QWidget>
 
 class HelpPane;
+class QStackedLayout;
 class QWebEngineView;
 
 // `TForm1`: the contact window. Online it shows the maker's contact page in its browser; offline it shows
-// the maker's e-mail addresses in a text pane that covers the browser.
+// the maker's e-mail addresses in a text pane in the browser's place.
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -15,8 +16,8 @@ class TForm1 : public QWidget
 public:
     explicit TForm1(QWidget *parent = nullptr);
 
-    QWebEngineView *WebBrowser1; // the contact page (online)
-    HelpPane *RichEdit1;         // the e-mail addresses (offline)
+    QWebEngineView *WebBrowser1 = nullptr; // the contact page (online); created on the first online use
+    HelpPane *RichEdit1;                   // the e-mail addresses (offline)
 
     // Fills the window for the given connection state and shows it: the contact page when connected, the
     // e-mail addresses otherwise.
@@ -31,7 +32,7 @@ protected:
 private:
     void prepareBrowser();
 
+    QStackedLayout *m_stack;
     QUrl m_contactPage;
-    bool m_browserUsed = false;
     bool m_placed = false;
 };

@@ -64,7 +64,14 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Window)
 
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({listWidth, width() - listWidth - Splitter1->handleWidth()});
+    // The column is 184 pixels wide, or as wide as its longest entry where the interface font runs wider than
+    // the one it was laid out for, so that no entry is cut short.
+    int columnWidth = listWidth;
+    const QFontMetrics metrics(ListBox1->font());
+    for (int i = 0; i < ListBox1->count(); ++i)
+        columnWidth = qMax(columnWidth, metrics.horizontalAdvance(ListBox1->item(i)->text()) +
+                                            2 * ListBox1->frameWidth() + 12);
+    Splitter1->setSizes({columnWidth, width() - columnWidth - Splitter1->handleWidth()});
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Splitter1);

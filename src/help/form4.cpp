@@ -29,6 +29,8 @@ TForm4::TForm4(QWidget *parent)
     RichEdit1 = new HelpPane(this);
     RichEdit1->setAccessibleName(QStringLiteral("Σχετικά με το πρόγραμμα"));
     RichEdit1->setFrameShape(QFrame::NoFrame);
+    // A scroll bar appears only where the interface font runs wider than the text was written for.
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit1->setTextInteractionFlags(Qt::NoTextInteraction);
     RichEdit1->setFocusPolicy(Qt::NoFocus);
     RichEdit1->viewport()->setCursor(Qt::ArrowCursor);

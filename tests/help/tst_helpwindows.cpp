@@ -73,7 +73,11 @@ private Q_SLOTS:
         QCOMPARE(form2->size(), QSize(770, 562));
         QCOMPARE(form2->ListBox1->count(), 22);
         QCOMPARE(form2->ListBox1->item(3)->text(), QStringLiteral("  - Εργαλειοθήκη 1"));
-        QCOMPARE(form2->Panel2->width(), 184);
+        // 184 pixels, or wider where the font needs it: no entry is cut short.
+        QVERIFY(form2->Panel2->width() >= 184);
+        for (int i = 0; i < form2->ListBox1->count(); ++i)
+            QVERIFY(form2->ListBox1->fontMetrics().horizontalAdvance(form2->ListBox1->item(i)->text()) <=
+                    form2->ListBox1->viewport()->width());
         QVERIFY(form2->RichEdit1->lines().isEmpty());
         QVERIFY(form2->RichEdit1->isReadOnly());
 
@@ -142,6 +146,7 @@ private Q_SLOTS:
         form2.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form2));
         QSplitter *splitter = form2.Splitter1;
+        const int before = form2.Panel2->width();
         QWidget *handle = splitter->handle(1);
         const QPoint start = handle->rect().center();
         QTest::mousePress(handle, Qt::LeftButton, {}, start);
@@ -150,7 +155,7 @@ private Q_SLOTS:
                          Qt::NoModifier);
         QApplication::sendEvent(handle, &move);
         QTest::mouseRelease(handle, Qt::LeftButton, {}, start + QPoint(60, 0));
-        QCOMPARE(form2.Panel2->width(), 244);
+        QCOMPARE(form2.Panel2->width(), before + 60);
         QCOMPARE(form2.Panel4->width(), form2.RichEdit1->width());
     }
 
@@ -193,7 +198,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&form1));
         QCOMPARE(form1.windowTitle(), "Επικοινωνία (" + MakerInfo::emails().join(" , ") + ")");
         QCOMPARE(form1.size(), QSize(451, 526));
-        QVERIFY(!form1.WebBrowser1->isVisible());
+        // Used offline only, the window has started no browser at all.
+        QVERIFY(!form1.WebBrowser1);
         QVERIFY(form1.RichEdit1->isVisible());
         const QStringList lines = form1.RichEdit1->lines();
         QCOMPARE(lines.size(), 5);
@@ -243,7 +249,7 @@ private Q_SLOTS:
         form1->setContactPage(server.url(QStringLiteral("/velmarkmail.php")));
         menuItem(windows.form5(), "N37")->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(form1));
-        QCOMPARE(form1->WebBrowser1->isVisible(), internet());
+        QCOMPARE(form1->WebBrowser1 && form1->WebBrowser1->isVisible(), internet());
         QCOMPARE(form1->RichEdit1->isVisible(), !internet());
     }
 };
