@@ -33,7 +33,13 @@ void prepareRuntimeDirectory()
 void quietenTerminal()
 {
     prepareRuntimeDirectory();
-    QLoggingCategory::setFilterRules(QStringLiteral("js.*=false\n"
+    QLoggingCategory::setFilterRules(QStringLiteral("js=false\n"
+                                                    "js.*=false\n"
                                                     "qt.webenginecontext.info=false\n"
                                                     "default.info=false"));
+    // Chromium's own log lines (graphics fallbacks and the like) are for its developers; only fatal ones
+    // stay, unless the user asks for a log level of their own.
+    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--log-level"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --log-level=3").trimmed());
 }

@@ -5,5 +5,5 @@
 // - When the session has no runtime folder (XDG_RUNTIME_DIR), prepares the private one Qt would fall back to,
 //   so that Qt has nothing to warn about; a folder that is not safe to use is left for Qt to report.
 // - Turns off the web engine's start-up report, its "sandboxing disabled" note and the console messages of
-//   the pupils' pages (the program logs nothing).
+//   the pages shown (the program logs nothing), and keeps Chromium's own log to its fatal errors.
 void quietenTerminal();
