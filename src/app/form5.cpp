@@ -1,19 +1,18 @@
 #include "app/form5.h"
 
+#include "app/programtexts.h"
+#include "editor/codepane.h"
+#include "editor/documentlooks.h"
+#include "editor/refreshcycle.h"
+#include "palette/attributebar.h"
+#include "palette/tagtoolbars.h"
+#include "preview/previewpane.h"
 #include "widgets/clickableimage.h"
 #include "widgets/docklayout.h"
 #include "widgets/docksplitter.h"
 #include "widgets/fonts.h"
 #include "widgets/pictures.h"
-#include "app/programtexts.h"
 #include "widgets/statuspanels.h"
-#include "editor/codepane.h"
-#include "editor/documentlooks.h"
-#include "editor/refreshcycle.h"
-#include "palette/attributebar.h"
-#include "palette/form6.h"
-#include "palette/tagtoolbars.h"
-#include "preview/previewpane.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -90,23 +89,12 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     Image3 = new ClickableImage(Pictures::globeNoEntry(), QStringLiteral("Χωρίς σύνδεση στο Internet"), this);
     Image3->setObjectName(QStringLiteral("Image3"));
 
-    RefreshControls controls;
-    controls.code = RichEdit1;
-    controls.messages = RichEdit2;
-    controls.messageSplitter = Splitter1;
-    controls.progress = ProgressBar1;
-    controls.graphicalSwitch = CheckBox1;
-    controls.editingMode = [this] { return editingMode(); };
-    controls.showTagCount = [this](int count) {
-        StatusBar2->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
-    };
-    controls.render = [this](const QString &text) { webbrowser1->WBLoadHTML(text); };
-    controls.renderStream = [this](const QString &text) { webbrowser1->LoadStream(text.toUtf8()); };
-    m_refresh = new RefreshCycle(controls, this);
+    m_refresh = new RefreshCycle(
+        RichEdit1, [this] { return editingMode(); }, this);
 
     buildMenus();
     buildPopupMenu();
-    wireSignals();
+    connectSignals();
 }
 
 TForm5::~TForm5() = default;
@@ -211,18 +199,11 @@ void TForm5::buildEditorArea()
     dockInto(Panel8, Panel9, DockAlign::Bottom);
 }
 
-QWidget *TForm5::Panel15() const
-{
-    return m_attributeBar->Panel15();
-}
-
 void TForm5::setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6)
 {
     m_form3 = form3;
     m_form7 = form7;
     m_form6 = form6;
-    connect(m_tagToolbars, &TagToolbars::tagHovered, m_form6, &TForm6::minima);
-    connect(m_tagToolbars, &TagToolbars::tagLeft, m_form6, &TForm6::ypokatleave);
 }
 
 void TForm5::setScreenSizeOverride(const QSize &size)

@@ -1,8 +1,8 @@
 #include "palette/form6.h"
 
+#include "palette/tagdescriptions.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
-#include "palette/tagdescriptions.h"
 
 #include <QLabel>
 #include <QLineEdit>
