@@ -25,7 +25,9 @@
 
 namespace {
 
-// A plain panel with a docking layout and, optionally, a background colour given as 0x00BBGGRR.
+// A plain panel with a docking layout and, optionally, a background colour given as 0x00BBGGRR. The colours
+// are written in that decimal blue-green-red form, as the window's design gives them, so that each can be
+// checked against the design at a glance (16372442 is a pale blue, 15329769 light grey).
 QWidget *makePanel(const QString &name, QWidget *parent, int height, int bgr = -1)
 {
     auto *panel = new QWidget(parent);

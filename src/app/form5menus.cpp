@@ -75,6 +75,7 @@ void TForm5::buildMenus()
                    {"N32", "Πολυμεσικά"},
                    {"N33", "Διάφορα"}});
 
+    // `temp1`: the "Προτιμήσεις" menu of the three views (its name was never given a meaning of its own).
     QMenu *temp1 = addMenu(MainMenu1, "temp1", QStringLiteral("Προτιμήσεις"));
     addItem(temp1, "Browser1", QStringLiteral("Ορατός μόνο ο Browser"));
     addItem(temp1, "htmleditor1", QStringLiteral("Ορατός μόνο ο html editor"));
