@@ -50,7 +50,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
@@ -177,6 +176,7 @@ private:
     bool m_shown = false;
     int m_progressMaximum = 100; // the progress bar's range is 0 to this
     QSize m_targetOuterSize;     // the outer size the window takes once its frame is known
+    int m_frameChecks = 0;       // how often the frame has been looked for
     TagToolbars *m_tagToolbars = nullptr;
     AttributeBar *m_attributeBar = nullptr;
     RefreshCycle *m_refresh = nullptr;

@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -100,6 +101,7 @@ void TForm5::sizeFromScreen()
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
     m_targetOuterSize = outer;
+    m_frameChecks = 0;
     fitOuterSize();
 }
 
@@ -107,24 +109,18 @@ void TForm5::fitOuterSize()
 {
     if (!m_targetOuterSize.isValid())
         return;
-    // The size is the outer frame's. Under a window manager the frame is known only once the window is
-    // mapped: until then the client area takes the whole size, and it shrinks to fit when the frame appears
-    // (the window then moves inside its frame).
+    // The size is the outer frame's. Under a window manager the frame is known only some time after the
+    // window is mapped: until then the client area takes the whole size, and it shrinks to fit once the frame
+    // is there. The frame is looked for a few times in the first second; a window without one keeps its size.
     const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                          frameGeometry().right() - geometry().right(),
                          frameGeometry().bottom() - geometry().bottom());
-    const QSize client(m_targetOuterSize.width() - frame.left() - frame.right(),
-                       m_targetOuterSize.height() - frame.top() - frame.bottom());
-    if (!frame.isNull())
+    resize(m_targetOuterSize.width() - frame.left() - frame.right(),
+           m_targetOuterSize.height() - frame.top() - frame.bottom());
+    if (!frame.isNull() || ++m_frameChecks > 20)
         m_targetOuterSize = QSize();
-    if (size() != client)
-        resize(client);
-}
-
-void TForm5::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    fitOuterSize();
+    else
+        QTimer::singleShot(50, this, &TForm5::fitOuterSize);
 }
 
 void TForm5::applyTextMargins(int codeRightMargin)

@@ -41,7 +41,7 @@ QToolButton *TagToolbars::createButton(QWidget *row, const QString &objectName, 
     button->setAccessibleName(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
-    button->setFont(Fonts::points(8, true));
+    button->setFont(Fonts::latinPoints(8, true));
     button->setFixedHeight(kButtonHeight);
     button->setMouseTracking(true);
     button->installEventFilter(this);

@@ -34,10 +34,22 @@ QString greekFace()
     return QFont().defaultFamily();
 }
 
-QFont make(bool bold)
+// The face for text that may hold Greek: Tahoma when it has Greek letters (Windows' own does); otherwise the
+// Greek face, since a Tahoma without them (Debian's) would mix two faces within one Greek word.
+QString textFace()
+{
+    static const QString chosen =
+        tahomaAvailable() &&
+                QFontDatabase::writingSystems(QStringLiteral("Tahoma")).contains(QFontDatabase::Greek)
+            ? QStringLiteral("Tahoma")
+            : greekFace();
+    return chosen;
+}
+
+QFont make(const QString &face, bool bold)
 {
     QFont f;
-    f.setFamilies({Fonts::family(), greekFace()});
+    f.setFamilies({face, greekFace()});
     f.setBold(bold);
     return f;
 }
@@ -48,20 +60,26 @@ namespace Fonts {
 
 QString family()
 {
-    static const QString chosen = tahomaAvailable() ? QStringLiteral("Tahoma") : greekFace();
-    return chosen;
+    return textFace();
 }
 
 QFont pixels(int pixelHeight, bool bold)
 {
-    QFont f = make(bold);
+    QFont f = make(textFace(), bold);
     f.setPixelSize(pixelHeight);
     return f;
 }
 
 QFont points(int pointSize, bool bold)
 {
-    QFont f = make(bold);
+    QFont f = make(textFace(), bold);
+    f.setPointSize(pointSize);
+    return f;
+}
+
+QFont latinPoints(int pointSize, bool bold)
+{
+    QFont f = make(tahomaAvailable() ? QStringLiteral("Tahoma") : textFace(), bold);
     f.setPointSize(pointSize);
     return f;
 }

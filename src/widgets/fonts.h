@@ -10,4 +10,6 @@ QString family();
 QFont pixels(int pixelHeight, bool bold = false);
 // A font of a given point size.
 QFont points(int pointSize, bool bold = false);
+// A font of a given point size for captions in Latin letters only.
+QFont latinPoints(int pointSize, bool bold = false);
 } // namespace Fonts
