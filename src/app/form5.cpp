@@ -1,12 +1,9 @@
 #include "app/form5.h"
 
-#include "widgets/clickableimage.h"
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
-#include "widgets/fonts.h"
-#include "widgets/pictures.h"
 #include "app/programtexts.h"
-#include "widgets/statuspanels.h"
+#include "assist/form7.h"
+#include "assist/typingassistant.h"
+#include "assist/valueassistant.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
@@ -14,6 +11,12 @@
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
 #include "preview/previewpane.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/fonts.h"
+#include "widgets/pictures.h"
+#include "widgets/statuspanels.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -103,6 +106,17 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     controls.render = [this](const QString &text) { webbrowser1->WBLoadHTML(text); };
     controls.renderStream = [this](const QString &text) { webbrowser1->LoadStream(text.toUtf8()); };
     m_refresh = new RefreshCycle(controls, this);
+
+    TypingAssistantControls typing;
+    typing.code = RichEdit1;
+    typing.messages = RichEdit2;
+    typing.messageSplitter = Splitter1;
+    typing.progress = ProgressBar1;
+    typing.attributeBar = m_attributeBar;
+    typing.refresh = m_refresh;
+    typing.editingMode = controls.editingMode;
+    m_typingAssistant = new TypingAssistant(typing, this);
+    m_valueAssistant = new ValueAssistant(RichEdit1, m_attributeBar, controls.editingMode, this);
 
     buildMenus();
     buildPopupMenu();
@@ -221,6 +235,8 @@ void TForm5::setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6)
     m_form3 = form3;
     m_form7 = form7;
     m_form6 = form6;
+    m_valueAssistant->setPopup(m_form7);
+    connect(m_form7, &TForm7::picked, this, &TForm5::kata);
     connect(m_tagToolbars, &TagToolbars::tagHovered, m_form6, &TForm6::minima);
     connect(m_tagToolbars, &TagToolbars::tagLeft, m_form6, &TForm6::ypokatleave);
 }

@@ -1,14 +1,13 @@
 // The main window's event handlers: first showing, resizing, closing, the code pane's notifications, the
 // graphical switch, the tag buttons, the small images and the preview's notifications.
-#include "widgets/clickableimage.h"
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
 #include "app/form5.h"
-#include "widgets/messages.h"
 #include "app/programtexts.h"
-#include "widgets/statuspanels.h"
 #include "app/windowsizing.h"
+#include "assist/eventboxes.h"
+#include "assist/eventlists.h"
 #include "assist/form7.h"
+#include "assist/typingassistant.h"
+#include "assist/valueassistant.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -17,7 +16,13 @@
 #include "preview/connection.h"
 #include "preview/previewpane.h"
 #include "preview/progresspercent.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/messages.h"
+#include "widgets/statuspanels.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -48,6 +53,8 @@ void TForm5::wireSignals()
     connect(RichEdit1, &CodePane::keyReleased, this, &TForm5::RichEdit1KeyUp);
     connect(RichEdit1, &CodePane::clicked, this, &TForm5::RichEdit1Click);
     connect(RichEdit1, &CodePane::mouseLeft, this, &TForm5::RichEdit1MouseLeave);
+    connect(RichEdit1, &CodePane::keyPressed, m_typingAssistant, &TypingAssistant::RichEdit1KeyPress);
+    connect(RichEdit1, &CodePane::mouseReleased, m_valueAssistant, &ValueAssistant::RichEdit1MouseUp);
     connect(RichEdit1, &CodePane::doubleClicked, m_refresh, &RefreshCycle::refreshWithoutInsertion);
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm5::CheckBox1Click);
     connect(Splitter1, &DockSplitter::canResize, this, &TForm5::Splitter1Moved);
@@ -55,6 +62,10 @@ void TForm5::wireSignals()
 
     connect(m_tagToolbars, &TagToolbars::tagClicked, this, &TForm5::tagButtonClick);
     connect(m_attributeBar, &AttributeBar::insertText, this, &TForm5::kata);
+    // The "Γεγονότα" menu: each item puts its group's box of event attributes on the attribute bar.
+    for (const EventGroup &group : EventLists::all())
+        connect(findChild<QAction *>(group.menuItem), &QAction::triggered, m_attributeBar,
+                [this, &group] { addEventBox(m_attributeBar, group); });
     connect(Image1, &ClickableImage::clicked, this, &TForm5::Image1Click);
     connect(Image2, &ClickableImage::clicked, this, &TForm5::Image2Click);
     connect(Image3, &ClickableImage::clicked, this, &TForm5::Image3Click);
