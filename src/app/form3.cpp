@@ -1,10 +1,10 @@
 #include "app/form3.h"
 
-#include "widgets/docklayout.h"
-#include "widgets/fonts.h"
 #include "app/programtexts.h"
 #include "app/termstext.h"
 #include "editor/codepane.h"
+#include "widgets/docklayout.h"
+#include "widgets/fonts.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -1,14 +1,12 @@
 #include "app/form5.h"
 
 #include "app/programtexts.h"
-#include "assist/form7.h"
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
-#include "palette/form6.h"
 #include "palette/tagtoolbars.h"
 #include "preview/previewpane.h"
 #include "widgets/clickableimage.h"
@@ -29,7 +27,9 @@
 
 namespace {
 
-// A plain panel with a docking layout and, optionally, a background colour given as 0x00BBGGRR.
+// A plain panel with a docking layout and, optionally, a background colour given as 0x00BBGGRR. The colours
+// are written in that decimal blue-green-red form, as the window's design gives them, so that each can be
+// checked against the design at a glance (16372442 is a pale blue, 15329769 light grey).
 QWidget *makePanel(const QString &name, QWidget *parent, int height, int bgr = -1)
 {
     auto *panel = new QWidget(parent);
@@ -93,19 +93,8 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     Image3 = new ClickableImage(Pictures::globeNoEntry(), QStringLiteral("Χωρίς σύνδεση στο Internet"), this);
     Image3->setObjectName(QStringLiteral("Image3"));
 
-    RefreshControls controls;
-    controls.code = RichEdit1;
-    controls.messages = RichEdit2;
-    controls.messageSplitter = Splitter1;
-    controls.progress = ProgressBar1;
-    controls.graphicalSwitch = CheckBox1;
-    controls.editingMode = [this] { return editingMode(); };
-    controls.showTagCount = [this](int count) {
-        StatusBar2->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
-    };
-    controls.render = [this](const QString &text) { webbrowser1->WBLoadHTML(text); };
-    controls.renderStream = [this](const QString &text) { webbrowser1->LoadStream(text.toUtf8()); };
-    m_refresh = new RefreshCycle(controls, this);
+    m_refresh = new RefreshCycle(
+        RichEdit1, [this] { return editingMode(); }, this);
 
     TypingAssistantControls typing;
     typing.code = RichEdit1;
@@ -114,13 +103,14 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     typing.progress = ProgressBar1;
     typing.attributeBar = m_attributeBar;
     typing.refresh = m_refresh;
-    typing.editingMode = controls.editingMode;
+    typing.editingMode = [this] { return editingMode(); };
     m_typingAssistant = new TypingAssistant(typing, this);
-    m_valueAssistant = new ValueAssistant(RichEdit1, m_attributeBar, controls.editingMode, this);
+    m_valueAssistant = new ValueAssistant(
+        RichEdit1, m_attributeBar, [this] { return editingMode(); }, this);
 
     buildMenus();
     buildPopupMenu();
-    wireSignals();
+    connectSignals();
 }
 
 TForm5::~TForm5() = default;
@@ -225,20 +215,12 @@ void TForm5::buildEditorArea()
     dockInto(Panel8, Panel9, DockAlign::Bottom);
 }
 
-QWidget *TForm5::Panel15() const
-{
-    return m_attributeBar->Panel15();
-}
-
 void TForm5::setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6)
 {
     m_form3 = form3;
     m_form7 = form7;
     m_form6 = form6;
     m_valueAssistant->setPopup(m_form7);
-    connect(m_form7, &TForm7::picked, this, &TForm5::kata);
-    connect(m_tagToolbars, &TagToolbars::tagHovered, m_form6, &TForm6::minima);
-    connect(m_tagToolbars, &TagToolbars::tagLeft, m_form6, &TForm6::ypokatleave);
 }
 
 void TForm5::setScreenSizeOverride(const QSize &size)

@@ -3,13 +3,10 @@
 #include "app/form5.h"
 #include "app/programtexts.h"
 #include "app/windowsizing.h"
-#include "assist/eventboxes.h"
-#include "assist/eventlists.h"
 #include "assist/form7.h"
-#include "assist/typingassistant.h"
-#include "assist/valueassistant.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
+#include "editor/warninglines.h"
 #include "palette/attributebar.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
@@ -22,7 +19,6 @@
 #include "widgets/messages.h"
 #include "widgets/statuspanels.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -41,40 +37,6 @@ const QString switchOnCaption =
 const QString switchOffCaption =
     QStringLiteral("Το γραφικό περιβάλλον του Επεξεργαστή κειμένου είναι Απενεργοποιημένο");
 } // namespace
-
-void TForm5::wireSignals()
-{
-    connect(N4, &QAction::triggered, this, &TForm5::close);
-    for (int row = 0; row < 7; ++row)
-        connect(toolboxItems[size_t(row)], &QAction::triggered, this, [this, row] { toolboxRowClick(row); });
-    connect(toolboxItems[7], &QAction::triggered, this, &TForm5::N25Click);
-
-    connect(RichEdit1, &CodePane::textChanged, this, &TForm5::RichEdit1Change);
-    connect(RichEdit1, &CodePane::keyReleased, this, &TForm5::RichEdit1KeyUp);
-    connect(RichEdit1, &CodePane::clicked, this, &TForm5::RichEdit1Click);
-    connect(RichEdit1, &CodePane::mouseLeft, this, &TForm5::RichEdit1MouseLeave);
-    connect(RichEdit1, &CodePane::keyPressed, m_typingAssistant, &TypingAssistant::RichEdit1KeyPress);
-    connect(RichEdit1, &CodePane::mouseReleased, m_valueAssistant, &ValueAssistant::RichEdit1MouseUp);
-    connect(RichEdit1, &CodePane::doubleClicked, m_refresh, &RefreshCycle::refreshWithoutInsertion);
-    connect(CheckBox1, &QCheckBox::toggled, this, &TForm5::CheckBox1Click);
-    connect(Splitter1, &DockSplitter::canResize, this, &TForm5::Splitter1Moved);
-    connect(Splitter1, &DockSplitter::moved, this, &TForm5::Splitter1Moved);
-
-    connect(m_tagToolbars, &TagToolbars::tagClicked, this, &TForm5::tagButtonClick);
-    connect(m_attributeBar, &AttributeBar::insertText, this, &TForm5::kata);
-    // The "Γεγονότα" menu: each item puts its group's box of event attributes on the attribute bar.
-    for (const EventGroup &group : EventLists::all())
-        connect(findChild<QAction *>(group.menuItem), &QAction::triggered, m_attributeBar,
-                [this, &group] { addEventBox(m_attributeBar, group); });
-    connect(Image1, &ClickableImage::clicked, this, &TForm5::Image1Click);
-    connect(Image2, &ClickableImage::clicked, this, &TForm5::Image2Click);
-    connect(Image3, &ClickableImage::clicked, this, &TForm5::Image3Click);
-
-    connect(webbrowser1, &PreviewPane::downloadBegin, this, &TForm5::webbrowser1DownloadBegin);
-    connect(webbrowser1, &PreviewPane::downloadComplete, this, &TForm5::webbrowser1DownloadComplete);
-    connect(webbrowser1, &PreviewPane::progressChange, this, &TForm5::webbrowser1ProgressChange);
-    connect(webbrowser1, &PreviewPane::documentComplete, this, &TForm5::webbrowser1DocumentComplete);
-}
 
 void TForm5::showEvent(QShowEvent *event)
 {
@@ -101,7 +63,7 @@ void TForm5::FormShow()
     CheckBox1->setChecked(true);
     CheckBox1->setText(switchOnCaption);
     sizeFromScreen();
-    Panel15()->hide();
+    m_attributeBar->Panel15()->hide();
     toolbarRows[5]->hide();
     toolbarRows[6]->hide();
     Panel2->resize(Panel2->width(), Panel2->height() - toolbarRows[5]->height() - toolbarRows[6]->height());
@@ -222,6 +184,7 @@ void TForm5::RichEdit1MouseLeave()
 void TForm5::CheckBox1Click()
 {
     CheckBox1->setText(CheckBox1->isChecked() ? switchOnCaption : switchOffCaption);
+    m_refresh->setPaintTags(CheckBox1->isChecked());
     m_refresh->switchRefresh();
 }
 
@@ -229,6 +192,19 @@ void TForm5::Splitter1Moved()
 {
     RichEdit1->viewport()->update();
     RichEdit2->viewport()->update();
+}
+
+void TForm5::showWarnings(const QList<BalanceWarning> &warnings)
+{
+    writeWarningLines(RichEdit2, warnings);
+    const bool any = !warnings.isEmpty();
+    RichEdit2->setVisible(any);
+    Splitter1->setVisible(any);
+}
+
+void TForm5::showTagCount(int count)
+{
+    StatusBar2->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
 }
 
 void TForm5::tagButtonClick(const QString &caption)

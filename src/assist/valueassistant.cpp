@@ -13,7 +13,11 @@ ValueAssistant::ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::
 
 void ValueAssistant::setPopup(TForm7 *popup)
 {
+    if (m_popup)
+        disconnect(m_popup, &TForm7::picked, this, &ValueAssistant::valuePicked);
     m_popup = popup;
+    if (m_popup)
+        connect(m_popup, &TForm7::picked, this, &ValueAssistant::valuePicked);
 }
 
 void ValueAssistant::RichEdit1MouseUp(const QPoint &pointer)

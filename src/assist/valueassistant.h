@@ -18,12 +18,16 @@ public:
     ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::function<bool()> editingMode,
                    QObject *parent = nullptr);
 
-    // The popup that shows the lists (`Form7`).
+    // The popup that shows the lists (`Form7`); the values picked in it come out of valuePicked.
     void setPopup(TForm7 *popup);
 
     // `RichEdit1MouseUp`: a mouse button was released in the code pane, the pointer at `pointer` on the
     // screen.
     void RichEdit1MouseUp(const QPoint &pointer);
+
+Q_SIGNALS:
+    // A value was picked in the popup (`MyButtonClick2`): to be inserted at the caret, between the quotes.
+    void valuePicked(const QString &value);
 
 private:
     CodePane *m_code;

@@ -42,13 +42,6 @@ void CodePane::setSelLength(int length)
     setTextCursor(c);
 }
 
-QString CodePane::SelText() const
-{
-    QString text = textCursor().selectedText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
-}
-
 void CodePane::replaceSelection(QTextCursor &cursor, const QString &text) const
 {
     // The new text takes the look of the selection's first character; with no selection, the look typing

@@ -24,7 +24,6 @@ public:
     void setSelLength(int length);
     // `SelText`: replaces the selection (or inserts at the caret); the caret ends after the new text, which
     // takes the look of the selection's first character (with no selection, the look typing would get).
-    QString SelText() const;
     void setSelText(const QString &text);
 
     // `SelAttributes`: the look of the selected characters, or of the text typed next when nothing is

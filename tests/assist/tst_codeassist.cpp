@@ -5,6 +5,7 @@
 #include "app/programwindows.h"
 #include "assist/form7.h"
 #include "editor/codepane.h"
+#include "mainwindowparts.h"
 #include "preview/previewpane.h"
 #include "widgets/statuspanels.h"
 #include "widgettestmain.h"
@@ -42,17 +43,17 @@ std::unique_ptr<ProgramWindows> enterMainWindow()
 }
 
 // Replaces the document and puts the caret at a line and column, as the pupil would with the mouse.
-void startWith(TForm5 *f, const QString &text, int line, int column)
+void startWith(const MainWindowParts &f, const QString &text, int line, int column)
 {
-    f->RichEdit1->setDocumentText(text);
-    f->RichEdit1->setSelStart(f->RichEdit1->lineIndex(line) + column);
-    f->RichEdit1->setFocus();
+    f.RichEdit1->setDocumentText(text);
+    f.RichEdit1->setSelStart(f.RichEdit1->lineIndex(line) + column);
+    f.RichEdit1->setFocus();
 }
 
 // The visible controls of the attribute bar from left to right: a button by its caption, a box by its name.
-QStringList barContents(TForm5 *f)
+QStringList barContents(const MainWindowParts &f)
 {
-    QWidget *bar = f->Panel15();
+    QWidget *bar = f.Panel15();
     bar->layout()->activate();
     QList<QWidget *> controls;
     for (QWidget *child : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -117,52 +118,52 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QStringList, bar);
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         startWith(f, QStringLiteral("<P>\n\n</P>"), 1, 0);
-        QTest::keyClicks(f->RichEdit1, typed);
+        QTest::keyClicks(f.RichEdit1, typed);
         // The key is typed as it was pressed, letter case and blank included.
-        QCOMPARE(f->RichEdit1->line(1), typed);
-        QCOMPARE(f->Panel15()->isHidden(), bar.isEmpty());
+        QCOMPARE(f.RichEdit1->line(1), typed);
+        QCOMPARE(f.Panel15()->isHidden(), bar.isEmpty());
         if (!bar.isEmpty())
             QCOMPARE(barContents(f), bar);
-        QVERIFY(f->RichEdit2->isHidden());
+        QVERIFY(f.RichEdit2->isHidden());
     }
 
     void attributeButtonAfterTheBlankGivesAWellFormedTag()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         startWith(f, QStringLiteral("<A>link</A>"), 0, 2);
-        QTest::keyClick(f->RichEdit1, Qt::Key_Space);
+        QTest::keyClick(f.RichEdit1, Qt::Key_Space);
         QToolButton *href = nullptr;
-        for (QToolButton *button : f->Panel15()->findChildren<QToolButton *>())
+        for (QToolButton *button : f.Panel15()->findChildren<QToolButton *>())
             if (button->text() == QLatin1String(R"(href="")"))
                 href = button;
         QVERIFY(href);
         href->click();
-        QCOMPARE(f->RichEdit1->line(0), QStringLiteral(R"(<A href="">link</A>)"));
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<A href="">link</A>)"));
     }
 
     void enterRefreshesThenBreaksTheLineAtTheRestoredCaret()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         startWith(f, QStringLiteral("<P>\ntext here"), 1, 9);
-        QTest::keyClick(f->RichEdit1, Qt::Key_Return);
+        QTest::keyClick(f.RichEdit1, Qt::Key_Return);
         // The line under the tag line is re-indented first; the caret goes back to line 1, column 9, which is
         // now three characters earlier in the text, and the break goes in there.
-        QCOMPARE(f->RichEdit1->line(1), QStringLiteral("   text h"));
-        QCOMPARE(f->RichEdit1->line(2), QStringLiteral("ere"));
-        QCOMPARE(RichRow(f->RichEdit1), 2);
-        QCOMPARE(RichCol(f->RichEdit1), 0);
+        QCOMPARE(f.RichEdit1->line(1), QStringLiteral("   text h"));
+        QCOMPARE(f.RichEdit1->line(2), QStringLiteral("ere"));
+        QCOMPARE(RichRow(f.RichEdit1), 2);
+        QCOMPARE(RichCol(f.RichEdit1), 0);
         // The unclosed paragraph is reported and the preview shows the refreshed document.
-        QVERIFY(!f->RichEdit2->isHidden());
-        QVERIFY(f->RichEdit2->lineCount() > 0);
-        QCOMPARE(f->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 1"));
+        QVERIFY(!f.RichEdit2->isHidden());
+        QVERIFY(f.RichEdit2->lineCount() > 0);
+        QCOMPARE(f.StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 1"));
         auto body = std::make_shared<QString>();
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {
-                f->webbrowser1->readBodyMarkup([body](const QString &markup) { *body = markup; });
+                f.webbrowser1->readBodyMarkup([body](const QString &markup) { *body = markup; });
                 return body->contains(QLatin1String("text here"));
             }(),
             20000);
@@ -171,36 +172,36 @@ private Q_SLOTS:
     void keysWhileBrowsingAreTypedWithoutRefresh()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         startWith(f, QStringLiteral("<P>\ntext"), 1, 4);
-        f->Edit1->setText(QStringLiteral("http://127.0.0.1/"));
-        QTest::keyClicks(f->RichEdit1, QStringLiteral("<table "));
-        QTest::keyClick(f->RichEdit1, Qt::Key_Return);
-        QCOMPARE(f->RichEdit1->line(1), QStringLiteral("text<table "));
-        QCOMPARE(f->RichEdit1->document()->blockCount(), 3);
-        QVERIFY(f->Panel15()->isHidden());
+        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        QTest::keyClicks(f.RichEdit1, QStringLiteral("<table "));
+        QTest::keyClick(f.RichEdit1, Qt::Key_Return);
+        QCOMPARE(f.RichEdit1->line(1), QStringLiteral("text<table "));
+        QCOMPARE(f.RichEdit1->document()->blockCount(), 3);
+        QVERIFY(f.Panel15()->isHidden());
     }
 
     void alignPopupInsertsBetweenTheQuotes()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         TForm7 *popup = windows->form7();
         startWith(f, QStringLiteral(R"(<P align="center">x</P>)"), 0, 0);
         QWidget *const activeBefore = QApplication::activeWindow();
-        clickAt(f->RichEdit1, 10);
-        QCOMPARE(f->RichEdit1->SelStart(), 10);
-        QVERIFY(!f->Panel15()->isHidden());
+        clickAt(f.RichEdit1, 10);
+        QCOMPARE(f.RichEdit1->SelStart(), 10);
+        QVERIFY(!f.Panel15()->isHidden());
         QTRY_VERIFY(popup->isVisible());
         QCOMPARE(itemsOf(popup->ComboBox1), alignments);
         // The popup leaves the keyboard with the code pane and stands inside the screen.
         QTRY_COMPARE(QApplication::activeWindow(), activeBefore);
-        QCOMPARE(f->RichEdit1->hasFocus(), activeBefore == f);
+        QCOMPARE(f.RichEdit1->hasFocus(), activeBefore == f.w);
         const QRect screen = popup->screen()->availableGeometry();
         QVERIFY(screen.contains(popup->frameGeometry()));
         // An arrow key on the closed box picks the first value.
         QTest::keyClick(popup->ComboBox1, Qt::Key_Down);
-        QCOMPARE(f->RichEdit1->line(0), QStringLiteral(R"(<P align="leftcenter">x</P>)"));
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="leftcenter">x</P>)"));
         QVERIFY(!popup->isVisible());
         QCOMPARE(popup->ComboBox1->count(), 0);
     }
@@ -208,10 +209,10 @@ private Q_SLOTS:
     void typeLookupShowsEveryHitInTurn()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         TForm7 *popup = windows->form7();
         startWith(f, QStringLiteral(R"(<INPUT type="" name="video">)"), 0, 0);
-        clickAt(f->RichEdit1, 13);
+        clickAt(f.RichEdit1, 13);
         QTRY_COMPARE(itemsOf(popup->ComboBox1).value(0), QStringLiteral("button"));
         QTRY_COMPARE(itemsOf(popup->ComboBox1), QStringList({"video/mp4", "video/ogg"}));
         QTest::qWait(400);
@@ -222,25 +223,25 @@ private Q_SLOTS:
     void keyDuringTheDelayCancelsThePopup()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         TForm7 *popup = windows->form7();
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
-        clickAt(f->RichEdit1, 10);
+        clickAt(f.RichEdit1, 10);
         QVERIFY(popup->isPending());
-        QTest::keyClick(f->RichEdit1, Qt::Key_R);
+        QTest::keyClick(f.RichEdit1, Qt::Key_R);
         QTest::qWait(500);
         QVERIFY(!popup->isVisible());
-        QCOMPARE(f->RichEdit1->line(0), QStringLiteral(R"(<P align="r">x</P>)"));
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="r">x</P>)"));
     }
 
     void clickElsewhereDuringTheDelayCancelsThePopup()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         TForm7 *popup = windows->form7();
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
-        clickAt(f->RichEdit1, 10);
-        QTest::mouseClick(f->Edit1, Qt::LeftButton);
+        clickAt(f.RichEdit1, 10);
+        QTest::mouseClick(f.Edit1, Qt::LeftButton);
         QTest::qWait(500);
         QVERIFY(!popup->isVisible());
     }
@@ -257,50 +258,48 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         TForm7 *popup = windows->form7();
         startWith(f, QStringLiteral(R"(<TABLE rules="">)"), 0, 0);
-        clickAt(f->RichEdit1, 14);
+        clickAt(f.RichEdit1, 14);
         QTRY_VERIFY(popup->isVisible());
         QCOMPARE(popup->ComboBox1->count(), 5);
         if (how == QLatin1String("type"))
             QTest::keyClick(popup->ComboBox1->lineEdit(), Qt::Key_A);
         else if (how == QLatin1String("code"))
-            QTest::keyClick(f->RichEdit1, Qt::Key_A);
+            QTest::keyClick(f.RichEdit1, Qt::Key_A);
         else
-            f->resize(f->width() - 20, f->height());
+            f.w->resize(f.w->width() - 20, f.w->height());
         QVERIFY(!popup->isVisible());
         QCOMPARE(popup->ComboBox1->count(), 0);
         const QString expected = how == QLatin1String("code") ? QStringLiteral(R"(<TABLE rules="a">)")
                                                               : QStringLiteral(R"(<TABLE rules="">)");
-        QCOMPARE(f->RichEdit1->line(0), expected);
+        QCOMPARE(f.RichEdit1->line(0), expected);
     }
 
     void noPopupWhileBrowsing()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
-        f->Edit1->setText(QStringLiteral("http://127.0.0.1/"));
-        clickAt(f->RichEdit1, 10);
+        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        clickAt(f.RichEdit1, 10);
         QVERIFY(!windows->form7()->isPending());
-        QVERIFY(f->Panel15()->isHidden());
+        QVERIFY(f.Panel15()->isHidden());
     }
 
     void eventsMenuBuildsItsBoxes()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         startWith(f, QStringLiteral("<P >x</P>"), 0, 3);
-        const QString before = f->RichEdit1->Text();
-        auto trigger = [f](const char *name) {
-            f->findChild<QAction *>(QString::fromLatin1(name))->trigger();
-        };
+        const QString before = f.RichEdit1->Text();
+        auto trigger = [&f](const char *name) { f.menuItem(name)->trigger(); };
         trigger("N31");
         trigger("N31");
-        QVERIFY(!f->Panel15()->isHidden());
+        QVERIFY(!f.Panel15()->isHidden());
         QCOMPARE(barContents(f), QStringList{"combo5"});
-        auto *mouse = f->Panel15()->findChild<QComboBox *>(QStringLiteral("combo5"));
+        auto *mouse = f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo5"));
         QCOMPARE(mouse->currentText(), QStringLiteral("Γεγ. Ποντικιού"));
         QCOMPARE(mouse->count(), 16);
         QCOMPARE(mouse->width(), 145);
@@ -308,30 +307,30 @@ private Q_SLOTS:
             trigger(name);
         QCOMPARE(barContents(f),
                  QStringList({"combo7", "combo8", "combo6", "combo4", "combo3", "combo2", "combo5"}));
-        QCOMPARE(f->Panel15()->findChild<QComboBox *>(QStringLiteral("combo6"))->currentText(),
+        QCOMPARE(f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo6"))->currentText(),
                  QStringLiteral("Γεγ. ΠΛηκτρολογίου"));
         // Building and filling the boxes inserted nothing; a pick inserts the attribute with an empty value.
-        QCOMPARE(f->RichEdit1->Text(), before);
+        QCOMPARE(f.RichEdit1->Text(), before);
         QTest::keyClick(mouse, Qt::Key_Down);
-        QCOMPARE(f->RichEdit1->line(0), QStringLiteral(R"(<P onclick="">x</P>)"));
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P onclick="">x</P>)"));
         QCOMPARE(mouse->currentText(), QStringLiteral(R"(onclick="")"));
 
         // A tag button rebuilds the bar without them.
-        f->findChild<QToolButton *>(QStringLiteral("SpeedButton14"))->click();
+        f.get<QToolButton>("SpeedButton14")->click();
         QCOMPARE(barContents(f), QStringList({R"(align="")", "combo1"}));
     }
 
     void eventsMenuWhileBrowsingBuildsButDoesNotInsert()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindowParts f(windows->form5());
         startWith(f, QStringLiteral("<P >x</P>"), 0, 3);
-        f->Edit1->setText(QStringLiteral("http://127.0.0.1/"));
-        f->findChild<QAction *>(QStringLiteral("Clipboard1"))->trigger();
-        auto *clipboard = f->Panel15()->findChild<QComboBox *>(QStringLiteral("combo6"));
-        QVERIFY(clipboard && !f->Panel15()->isHidden());
+        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        f.menuItem("Clipboard1")->trigger();
+        auto *clipboard = f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo6"));
+        QVERIFY(clipboard && !f.Panel15()->isHidden());
         QTest::keyClick(clipboard, Qt::Key_Down);
-        QCOMPARE(f->RichEdit1->line(0), QStringLiteral("<P >x</P>"));
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral("<P >x</P>"));
     }
 };
 
