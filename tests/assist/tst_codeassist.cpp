@@ -6,6 +6,7 @@
 #include "assist/form7.h"
 #include "editor/codepane.h"
 #include "mainwindowparts.h"
+#include "palette/tagtoolbars.h"
 #include "preview/previewpane.h"
 #include "widgets/statuspanels.h"
 #include "widgettestmain.h"
@@ -234,14 +235,26 @@ private Q_SLOTS:
         QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="r">x</P>)"));
     }
 
-    void clickElsewhereDuringTheDelayCancelsThePopup()
+    void clickOrTipDuringTheDelayCancelsThePopup_data()
     {
+        QTest::addColumn<bool>("tip");
+        QTest::newRow("click on the address bar") << false;
+        QTest::newRow("tag description shown") << true;
+    }
+
+    void clickOrTipDuringTheDelayCancelsThePopup()
+    {
+        QFETCH(bool, tip);
         auto windows = enterMainWindow();
         MainWindowParts f(windows->form5());
         TForm7 *popup = windows->form7();
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
         clickAt(f.RichEdit1, 10);
-        QTest::mouseClick(f.Edit1, Qt::LeftButton);
+        QVERIFY(popup->isPending());
+        if (tip)
+            Q_EMIT windows->form5()->tagToolbars()->tagHovered(QStringLiteral("<P>"));
+        else
+            QTest::mouseClick(f.Edit1, Qt::LeftButton);
         QTest::qWait(500);
         QVERIFY(!popup->isVisible());
     }
