@@ -56,8 +56,15 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
     setTabOrder(acceptItem, declineItem);
     setTabOrder(declineItem, SpeedButton1);
 
-    connect(acceptItem, &QRadioButton::clicked, this, [this] { RadioGroup1Click(0); });
-    connect(declineItem, &QRadioButton::clicked, this, [this] { RadioGroup1Click(1); });
+    // An item chosen by any means (mouse, keys, a screen reader's action) sets the button's caption.
+    connect(acceptItem, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioGroup1Click(0);
+    });
+    connect(declineItem, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioGroup1Click(1);
+    });
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
 
     if (const QScreen *screen = this->screen())

@@ -45,6 +45,14 @@ QWidget *makePanel(const QString &name, QWidget *parent, int height, int bgr = -
     return panel;
 }
 
+// Panel 3 of `StatusBar2` is 120 pixels wide, or wider when the caret's position in a long document would not
+// fit in that.
+int caretPanelWidth()
+{
+    const QFontMetrics metrics(Fonts::pixels(11));
+    return qMax(120, metrics.horizontalAdvance(QStringLiteral("Στήλη: 9999 - Γραμμή: 99999")) + 8);
+}
+
 QToolButton *makeIconButton(const QString &name, QStyle::StandardPixmap icon, const QString &accessibleName,
                             int width, QWidget *parent)
 {
@@ -73,6 +81,9 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     buildEditorArea();
     Splitter6 = new DockSplitter(Panel8);
     Splitter6->setObjectName(QStringLiteral("Splitter6"));
+    // The editor area keeps room for five toolbar rows, a few lines of code and its status strip; the preview
+    // keeps a strip of its page.
+    Splitter6->setMinimumHeights(220, 60);
     dockInto(Panel8, Splitter6, DockAlign::Bottom);
     buildBrowserStrip();
     Panel1 = makePanel(QStringLiteral("Panel1"), Panel8, 0);
@@ -189,7 +200,7 @@ void TForm5::buildEditorArea()
     StatusBar2 = new StatusPanels({{170, Qt::AlignHCenter, true, QStringLiteral("Αριθμός γραμμών")},
                                    {200, Qt::AlignHCenter, false, QStringLiteral("Αριθμός χαρακτήρων")},
                                    {200, Qt::AlignHCenter, false, QStringLiteral("Αριθμός Εντολών HTML")},
-                                   {120, Qt::AlignLeft, false, QStringLiteral("Θέση δρομέα")}},
+                                   {caretPanelWidth(), Qt::AlignLeft, false, QStringLiteral("Θέση δρομέα")}},
                                   Panel10);
     StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
     dockInto(Panel10, StatusBar2, DockAlign::Fill);
@@ -201,9 +212,11 @@ void TForm5::buildEditorArea()
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
     RichEdit2->setAccessibleName(QStringLiteral("Μηνύματα"));
     RichEdit2->setFont(Fonts::points(10));
-    RichEdit2->resize(RichEdit2->width(), 35);
+    RichEdit2->resize(RichEdit2->width(), MessagePaneHeight);
     Splitter1 = new DockSplitter(Panel9);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    // The message pane keeps its designed height for a line or two of warnings; the code pane a few lines.
+    Splitter1->setMinimumHeights(MessagePaneHeight, 60);
 
     dockInto(Panel9, Panel2, DockAlign::Top);
     dockInto(Panel9, Panel10, DockAlign::Bottom);

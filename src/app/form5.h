@@ -52,6 +52,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
@@ -111,6 +112,11 @@ private:
     QAction *menuItem(const char *name) const;
     // Warnings of the refresh cycle: written into the message pane, which shows only when there are any.
     void showWarnings(const QList<BalanceWarning> &warnings);
+    // The progress bar's range becomes 0 to `maximum` (the refresh cycle's line count less one), its position
+    // 0. An empty range is shown as a bar with nothing done: Qt would draw it as an endless "busy" animation.
+    void startProgress(int maximum);
+    // The progress bar's position, held within its range.
+    void showProgress(int value);
     // The refresh cycle's tag count in panel 2 of `StatusBar2`.
     void showTagCount(int count);
     // Width layout of the tag buttons from the window's outer width.
@@ -123,6 +129,8 @@ private:
     // Connection indicator: `Image2` when connected, `Image3` when not, both at the address row's right end.
     void showConnection(bool connected);
     void sizeFromScreen();
+    // Gives the window the outer size `sizeFromScreen` chose, once the window manager's frame is known.
+    void fitOuterSize();
     void applyTabOrder();
 
     // Window frame, address row and preview.
@@ -162,11 +170,15 @@ private:
     QMenu *PopupMenu1;                     // code pane context menu
     std::array<QAction *, 8> toolboxItems; // `N9`, `N10`, `N11`, `N12`, `N13`, `N14`, `N20`, `N25`
 
+    static constexpr int MessagePaneHeight = 35; // the message pane's designed height
+
     QWidget *m_form3 = nullptr;
     TForm7 *m_form7 = nullptr;
     TForm6 *m_form6 = nullptr;
     QSize m_screenOverride;
     bool m_shown = false;
+    int m_progressMaximum = 100; // the progress bar's range is 0 to this
+    QSize m_targetOuterSize;     // the outer size the window takes once its frame is known
     TagToolbars *m_tagToolbars = nullptr;
     AttributeBar *m_attributeBar = nullptr;
     RefreshCycle *m_refresh = nullptr;

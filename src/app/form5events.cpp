@@ -96,13 +96,35 @@ void TForm5::applyTabOrder()
 void TForm5::sizeFromScreen()
 {
     const QSize outer = mainWindowOuterSize(screenSize());
+    Panel9->resize(Panel9->width(), editorAreaHeight(outer.height()));
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
+    m_targetOuterSize = outer;
+    fitOuterSize();
+}
+
+void TForm5::fitOuterSize()
+{
+    if (!m_targetOuterSize.isValid())
+        return;
+    // The size is the outer frame's. Under a window manager the frame is known only once the window is
+    // mapped: until then the client area takes the whole size, and it shrinks to fit when the frame appears
+    // (the window then moves inside its frame).
     const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                          frameGeometry().right() - geometry().right(),
                          frameGeometry().bottom() - geometry().bottom());
-    resize(outer.width() - frame.left() - frame.right(), outer.height() - frame.top() - frame.bottom());
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
-    Panel9->resize(Panel9->width(), editorAreaHeight(outer.height()));
+    const QSize client(m_targetOuterSize.width() - frame.left() - frame.right(),
+                       m_targetOuterSize.height() - frame.top() - frame.bottom());
+    if (!frame.isNull())
+        m_targetOuterSize = QSize();
+    if (size() != client)
+        resize(client);
+}
+
+void TForm5::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitOuterSize();
 }
 
 void TForm5::applyTextMargins(int codeRightMargin)
@@ -202,6 +224,18 @@ void TForm5::showWarnings(const QList<BalanceWarning> &warnings)
     Splitter1->setVisible(any);
 }
 
+void TForm5::startProgress(int maximum)
+{
+    m_progressMaximum = qMax(0, maximum);
+    ProgressBar1->setRange(0, qMax(1, m_progressMaximum));
+    ProgressBar1->setValue(0);
+}
+
+void TForm5::showProgress(int value)
+{
+    ProgressBar1->setValue(qBound(0, value, m_progressMaximum));
+}
+
 void TForm5::showTagCount(int count)
 {
     StatusBar2->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
@@ -241,11 +275,10 @@ void TForm5::webbrowser1ProgressChange(int progress, int progressMax)
 {
     if (editingMode())
         return;
-    const std::optional<int> value =
-        progressPercent(progress, progressMax, ProgressBar1->minimum(), ProgressBar1->maximum());
+    const std::optional<int> value = progressPercent(progress, progressMax, 0, m_progressMaximum);
     if (!value)
         return;
-    ProgressBar1->setValue(*value);
+    showProgress(*value);
     Label1->setText(QString::number(ProgressBar1->value()));
     ProgressBar1->repaint();
 }

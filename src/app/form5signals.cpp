@@ -69,11 +69,8 @@ void TForm5::connectSignals()
     // What the refresh cycle reports.
     connect(m_refresh, &RefreshCycle::warningsCleared, RichEdit2, &CodePane::clearLines);
     connect(m_refresh, &RefreshCycle::warningsReady, this, &TForm5::showWarnings);
-    connect(m_refresh, &RefreshCycle::progressStarted, this, [this](int maximum) {
-        ProgressBar1->setValue(0);
-        ProgressBar1->setMaximum(maximum);
-    });
-    connect(m_refresh, &RefreshCycle::progressReached, ProgressBar1, &QProgressBar::setValue);
+    connect(m_refresh, &RefreshCycle::progressStarted, this, &TForm5::startProgress);
+    connect(m_refresh, &RefreshCycle::progressReached, this, &TForm5::showProgress);
     connect(m_refresh, &RefreshCycle::tagCountChanged, this, &TForm5::showTagCount);
     connect(m_refresh, &RefreshCycle::renderRequested, webbrowser1, &PreviewPane::WBLoadHTML);
     connect(m_refresh, &RefreshCycle::renderStreamRequested, webbrowser1,

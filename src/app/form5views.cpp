@@ -109,5 +109,8 @@ void TForm5::N40Click()
     Panel11->show();
     if (!editingMode())
         CheckBox1->setChecked(false);
+    // The message pane takes back its designed height, whatever its splitter was dragged to.
+    RichEdit2->resize(RichEdit2->width(), MessagePaneHeight);
+    dockLayoutOf(Panel9)->invalidate();
     RichEdit1->viewport()->update();
 }

@@ -2,7 +2,8 @@
 
 #include <QFont>
 
-// Fonts of the interface: Tahoma where it is installed, otherwise a face with full Greek coverage.
+// Fonts of the interface: Tahoma (the system's, or the Tahoma-metric face Debian ships with fonts-wine), with
+// a face of full Greek coverage for the letters Tahoma lacks; without any Tahoma, that Greek face alone.
 namespace Fonts {
 QString family();
 // A font of a given pixel height.
