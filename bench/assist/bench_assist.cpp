@@ -68,14 +68,16 @@ int main(int argc, char *argv[])
                          for (const BalanceWarning &warning : w)
                              messages->addLine(warning.text);
                      });
-    TypingAssistantControls typing;
-    typing.code = code;
-    typing.messages = messages;
-    typing.progress = progress;
-    typing.attributeBar = &bar;
-    typing.refresh = &cycle;
-    typing.editingMode = [] { return true; };
-    TypingAssistant assistant(typing);
+    TypingAssistant assistant(code, &bar, &cycle, [] { return true; });
+    // As in the main window: the assistant's reports reach the message pane and the progress bar.
+    QObject::connect(&assistant, &TypingAssistant::messagesCleared, messages, [messages] {
+        if (!messages->document()->isEmpty())
+            messages->clearLines();
+    });
+    QObject::connect(&assistant, &TypingAssistant::progressStarted, progress, [progress](int maximum) {
+        progress->setRange(0, qMax(1, maximum));
+        progress->setValue(0);
+    });
     QObject::connect(code, &CodePane::keyPressed, &assistant, &TypingAssistant::RichEdit1KeyPress);
 
     std::printf("%-8s %16s %16s %8s\n", "lines", "tag click (ms)", "Enter (ms)", "ratio");

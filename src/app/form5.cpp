@@ -107,15 +107,8 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     m_refresh = new RefreshCycle(
         RichEdit1, [this] { return editingMode(); }, this);
 
-    TypingAssistantControls typing;
-    typing.code = RichEdit1;
-    typing.messages = RichEdit2;
-    typing.messageSplitter = Splitter1;
-    typing.progress = ProgressBar1;
-    typing.attributeBar = m_attributeBar;
-    typing.refresh = m_refresh;
-    typing.editingMode = [this] { return editingMode(); };
-    m_typingAssistant = new TypingAssistant(typing, this);
+    m_typingAssistant = new TypingAssistant(
+        RichEdit1, m_attributeBar, m_refresh, [this] { return editingMode(); }, this);
     m_valueAssistant = new ValueAssistant(
         RichEdit1, m_attributeBar, [this] { return editingMode(); }, this);
 

@@ -45,6 +45,13 @@ void TForm5::connectSignals()
     connect(RichEdit1, &CodePane::mouseLeft, this, &TForm5::RichEdit1MouseLeave);
     connect(RichEdit1, &CodePane::doubleClicked, m_refresh, &RefreshCycle::refreshWithoutInsertion);
     connect(RichEdit1, &CodePane::keyPressed, m_typingAssistant, &TypingAssistant::RichEdit1KeyPress);
+    // Every typed key empties the message pane; most find it empty already, and then nothing needs doing.
+    connect(m_typingAssistant, &TypingAssistant::messagesCleared, this, [this] {
+        if (!RichEdit2->document()->isEmpty())
+            RichEdit2->clearLines();
+    });
+    connect(m_typingAssistant, &TypingAssistant::messagesHidden, this, [this] { showWarnings({}); });
+    connect(m_typingAssistant, &TypingAssistant::progressStarted, this, &TForm5::startProgress);
     connect(RichEdit1, &CodePane::mouseReleased, m_valueAssistant, &ValueAssistant::RichEdit1MouseUp);
     connect(m_valueAssistant, &ValueAssistant::valuePicked, this, &TForm5::kata);
     connect(RichEdit1, &CodePane::customContextMenuRequested, this,

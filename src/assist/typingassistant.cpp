@@ -6,58 +6,44 @@
 #include "palette/attributebar.h"
 #include "palette/attributelists.h"
 
-#include <QProgressBar>
-
-TypingAssistant::TypingAssistant(const TypingAssistantControls &controls, QObject *parent)
-    : QObject(parent), m_c(controls)
+TypingAssistant::TypingAssistant(CodePane *code, AttributeBar *attributeBar, RefreshCycle *refresh,
+                                 std::function<bool()> editingMode, QObject *parent)
+    : QObject(parent), m_code(code), m_attributeBar(attributeBar), m_refresh(refresh),
+      m_editingMode(std::move(editingMode))
 {
-}
-
-void TypingAssistant::clearMessages()
-{
-    // Most keys find the message pane empty already; only a pane with text is cleared.
-    if (!m_c.messages->document()->isEmpty())
-        m_c.messages->clearLines();
 }
 
 void TypingAssistant::RichEdit1KeyPress(QChar key)
 {
-    m_c.code->viewport()->update();
-    clearMessages();
-    if (!m_c.editingMode())
+    m_code->viewport()->update();
+    Q_EMIT messagesCleared();
+    if (!m_editingMode())
         return;
     if (key == QLatin1Char(' '))
         tagNameStep();
-    if (m_c.progress) {
-        m_c.progress->setValue(0);
-        m_c.progress->setMaximum(qMax(0, m_c.code->lineCount() - 1));
-    }
+    Q_EMIT progressStarted(m_code->lineCount() - 1);
     // Enter: the document is refreshed as it stands; the caret goes back where it was (on its line and
     // column, which re-indentation may have moved), and the pane then breaks the line there.
     if (key == QLatin1Char('\r'))
-        m_c.refresh->refreshWithoutInsertion();
+        m_refresh->refreshWithoutInsertion();
 }
 
 void TypingAssistant::tagNameStep()
 {
-    m_c.messages->hide();
-    if (m_c.messageSplitter)
-        m_c.messageSplitter->hide();
-    clearMessages();
+    Q_EMIT messagesHidden();
 
-    const QString line = m_c.code->line(RichRow(m_c.code));
-    const QString name = TagNameAssist::normalised(TagNameAssist::candidate(line, RichCol(m_c.code)));
+    const QString line = m_code->line(RichRow(m_code));
+    const QString name = TagNameAssist::normalised(TagNameAssist::candidate(line, RichCol(m_code)));
     const TagNameOffer offer = TagNameAssist::offerFor(name);
 
-    AttributeBar *bar = m_c.attributeBar;
-    bar->mhden();
-    QWidget *panel = bar->Panel15();
-    if (!panel)
+    m_attributeBar->mhden();
+    QWidget *bar = m_attributeBar->Panel15();
+    if (!bar)
         return;
-    panel->setVisible(offer.generalBox);
+    bar->setVisible(offer.generalBox);
     if (offer.generalBox)
-        bar->combopro();
+        m_attributeBar->combopro();
     if (offer.list)
         for (const AttributeEntry &entry : offer.list->entries)
-            bar->addAttributeButton(entry.text, entry.width);
+            m_attributeBar->addAttributeButton(entry.text, entry.width);
 }

@@ -5,39 +5,39 @@
 
 class AttributeBar;
 class CodePane;
-class QProgressBar;
-class QWidget;
 class RefreshCycle;
-
-// The controls of the main window that the typing assistant reads and writes.
-struct TypingAssistantControls
-{
-    CodePane *code = nullptr;           // `RichEdit1`
-    CodePane *messages = nullptr;       // `RichEdit2`
-    QWidget *messageSplitter = nullptr; // `Splitter1`
-    QProgressBar *progress = nullptr;   // `ProgressBar1`
-    AttributeBar *attributeBar = nullptr;
-    RefreshCycle *refresh = nullptr;
-    std::function<bool()> editingMode; // the address bar reads exactly "about:blank"
-};
 
 // The typing assistant: sees every typed character before the code pane inserts it. A blank right after a
 // tag name fills the attribute bar as that tag's button would; Enter refreshes the document so that the line
-// break goes in at the caret the refresh puts back. It never changes or swallows the key.
+// break goes in at the caret the refresh puts back. It never changes or swallows the key. What it has to say
+// about the message pane and the progress bar it says through its signals, which the main window shows.
 class TypingAssistant : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TypingAssistant(const TypingAssistantControls &controls, QObject *parent = nullptr);
+    // `code` is the code pane `RichEdit1`; `editingMode` answers whether the address bar reads exactly
+    // "about:blank".
+    TypingAssistant(CodePane *code, AttributeBar *attributeBar, RefreshCycle *refresh,
+                    std::function<bool()> editingMode, QObject *parent = nullptr);
 
     // `RichEdit1KeyPress`: a character is about to be typed into the code pane.
     void RichEdit1KeyPress(QChar key);
 
+Q_SIGNALS:
+    // The message pane's text is emptied: every typed key does it, in every mode.
+    void messagesCleared();
+    // The message pane and its splitter hide, emptied: a blank does it.
+    void messagesHidden();
+    // The progress bar restarts at 0 over the code pane's lines (its line count less one).
+    void progressStarted(int maximum);
+
 private:
     // A blank: offers the attributes of the tag name just before the caret, or hides the bar.
     void tagNameStep();
-    void clearMessages();
 
-    TypingAssistantControls m_c;
+    CodePane *m_code;
+    AttributeBar *m_attributeBar;
+    RefreshCycle *m_refresh;
+    std::function<bool()> m_editingMode;
 };
