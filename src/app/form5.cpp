@@ -1,6 +1,8 @@
 #include "app/form5.h"
 
 #include "app/programtexts.h"
+#include "assist/typingassistant.h"
+#include "assist/valueassistant.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
@@ -104,6 +106,11 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
 
     m_refresh = new RefreshCycle(
         RichEdit1, [this] { return editingMode(); }, this);
+
+    m_typingAssistant = new TypingAssistant(
+        RichEdit1, m_attributeBar, m_refresh, [this] { return editingMode(); }, this);
+    m_valueAssistant = new ValueAssistant(
+        RichEdit1, m_attributeBar, [this] { return editingMode(); }, this);
 
     buildMenus();
     buildPopupMenu();
@@ -219,6 +226,7 @@ void TForm5::setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6)
     m_form3 = form3;
     m_form7 = form7;
     m_form6 = form6;
+    m_valueAssistant->setPopup(m_form7);
 }
 
 void TForm5::setScreenSizeOverride(const QSize &size)

@@ -23,6 +23,8 @@ class StatusPanels;
 class TagToolbars;
 class TForm6;
 class TForm7;
+class TypingAssistant;
+class ValueAssistant;
 
 // `TForm5`: the main window. A web browser (address row, preview, browser status strip) stacked over the HTML
 // editor (tag toolbars, code pane, message pane, attribute bar, lower status strip), with the main menu.
@@ -180,4 +182,6 @@ private:
     TagToolbars *m_tagToolbars = nullptr;
     AttributeBar *m_attributeBar = nullptr;
     RefreshCycle *m_refresh = nullptr;
+    TypingAssistant *m_typingAssistant = nullptr;
+    ValueAssistant *m_valueAssistant = nullptr;
 };

@@ -1,6 +1,10 @@
 // The one place where the main window's signals meet their handlers: menus, code pane, switch, splitter, tag
 // buttons, attribute bar, images, refresh cycle and the preview's notifications.
 #include "app/form5.h"
+#include "assist/eventboxes.h"
+#include "assist/eventlists.h"
+#include "assist/typingassistant.h"
+#include "assist/valueassistant.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -29,6 +33,10 @@ void TForm5::connectSignals()
     connect(menuItem("Browser1"), &QAction::triggered, this, &TForm5::Browser1Click);
     connect(menuItem("htmleditor1"), &QAction::triggered, this, &TForm5::htmleditor1Click);
     connect(menuItem("N40"), &QAction::triggered, this, &TForm5::N40Click);
+    // The "Γεγονότα" menu: each item puts its group's box of event attributes on the attribute bar.
+    for (const EventGroup &group : EventLists::all())
+        connect(findChild<QAction *>(group.menuItem), &QAction::triggered, m_attributeBar,
+                [this, &group] { addEventBox(m_attributeBar, group); });
 
     // The code pane and its context menu.
     connect(RichEdit1, &CodePane::textChanged, this, &TForm5::RichEdit1Change);
@@ -36,6 +44,16 @@ void TForm5::connectSignals()
     connect(RichEdit1, &CodePane::clicked, this, &TForm5::RichEdit1Click);
     connect(RichEdit1, &CodePane::mouseLeft, this, &TForm5::RichEdit1MouseLeave);
     connect(RichEdit1, &CodePane::doubleClicked, m_refresh, &RefreshCycle::refreshWithoutInsertion);
+    connect(RichEdit1, &CodePane::keyPressed, m_typingAssistant, &TypingAssistant::RichEdit1KeyPress);
+    // Every typed key empties the message pane; most find it empty already, and then nothing needs doing.
+    connect(m_typingAssistant, &TypingAssistant::messagesCleared, this, [this] {
+        if (!RichEdit2->document()->isEmpty())
+            RichEdit2->clearLines();
+    });
+    connect(m_typingAssistant, &TypingAssistant::messagesHidden, this, [this] { showWarnings({}); });
+    connect(m_typingAssistant, &TypingAssistant::progressStarted, this, &TForm5::startProgress);
+    connect(RichEdit1, &CodePane::mouseReleased, m_valueAssistant, &ValueAssistant::RichEdit1MouseUp);
+    connect(m_valueAssistant, &ValueAssistant::valuePicked, this, &TForm5::kata);
     connect(RichEdit1, &CodePane::customContextMenuRequested, this,
             [this](const QPoint &pos) { PopupMenu1->popup(RichEdit1->mapToGlobal(pos)); });
     connect(menuItem("N36"), &QAction::triggered, RichEdit1, &CodePane::undo);

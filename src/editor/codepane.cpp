@@ -262,6 +262,8 @@ QTextCharFormat CodePane::formatAt(int position) const
 
 void CodePane::keyPressEvent(QKeyEvent *event)
 {
+    if (const QString text = event->text(); !text.isEmpty())
+        Q_EMIT keyPressed(text.front());
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & Qt::ShiftModifier)) {
         // A soft line break would make one text line look like two; every break is a real one here.
@@ -281,6 +283,7 @@ void CodePane::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
     Q_EMIT clicked();
+    Q_EMIT mouseReleased(event->globalPosition().toPoint());
 }
 
 void CodePane::mouseDoubleClickEvent(QMouseEvent *event)

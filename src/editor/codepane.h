@@ -75,9 +75,14 @@ public:
     QTextCharFormat formatAt(int position) const;
 
 Q_SIGNALS:
+    // A character is about to be typed (the key's first character: a blank, a carriage return for Enter, a
+    // letter, ...); raised before the pane handles the key, which it then does as usual.
+    void keyPressed(QChar key);
     // A key was released in the pane (after the pane has handled it).
     void keyReleased(int key);
     void clicked();
+    // A mouse button was released over the pane, the pointer at this screen position; raised after clicked.
+    void mouseReleased(const QPoint &globalPos);
     void doubleClicked();
     void mouseLeft();
 
