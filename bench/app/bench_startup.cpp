@@ -97,7 +97,9 @@ int child(int argc, char *argv[])
     QElapsedTimer enter;
     enter.start();
     QTest::mouseClick(form3->SpeedButton1, Qt::LeftButton);
-    PreviewPane *preview = windows.form5()->webbrowser1;
+    auto *preview = windows.form5()->findChild<PreviewPane *>(QStringLiteral("webbrowser1"));
+    if (!preview)
+        return 1;
     while (!welcomePainted(preview)) {
         if (enter.elapsed() > 60000)
             return 1;

@@ -3,6 +3,7 @@
 #include "app/programwindows.h"
 #include "app/quietterminal.h"
 #include "preview/previewpane.h"
+#include "widgets/caretrest.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     quietenTerminal();
     QApplication app(argc, argv);
     setUpApplication(app);
+    CaretRest caretRest;
 
     ProgramWindows windows;
     QObject::connect(&windows, &ProgramWindows::finished, &app, &QApplication::quit);
