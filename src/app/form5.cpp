@@ -1,19 +1,20 @@
 #include "app/form5.h"
 
-#include "widgets/clickableimage.h"
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
-#include "widgets/fonts.h"
-#include "widgets/pictures.h"
 #include "app/programtexts.h"
-#include "widgets/statuspanels.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
+#include "preview/browsingbar.h"
 #include "preview/previewpane.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/fonts.h"
+#include "widgets/pictures.h"
+#include "widgets/statuspanels.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -103,6 +104,22 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     controls.render = [this](const QString &text) { webbrowser1->WBLoadHTML(text); };
     controls.renderStream = [this](const QString &text) { webbrowser1->LoadStream(text.toUtf8()); };
     m_refresh = new RefreshCycle(controls, this);
+
+    BrowsingBarControls browsing;
+    browsing.address = Edit1;
+    browsing.browser = webbrowser1;
+    browsing.editorArea = Panel9;
+    browsing.graphicalSwitch = CheckBox1;
+    browsing.clearAndHideMessages = [this] {
+        RichEdit2->clearLines();
+        RichEdit2->hide();
+        Splitter1->hide();
+    };
+    browsing.hideAttributeBar = [this] {
+        if (QWidget *bar = Panel15())
+            bar->hide();
+    };
+    m_browsingBar = new BrowsingBar(browsing, this);
 
     buildMenus();
     buildPopupMenu();

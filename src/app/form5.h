@@ -4,6 +4,7 @@
 #include <array>
 
 class AttributeBar;
+class BrowsingBar;
 class ClickableImage;
 class CodePane;
 class DockSplitter;
@@ -143,4 +144,5 @@ private:
     TagToolbars *m_tagToolbars = nullptr;
     AttributeBar *m_attributeBar = nullptr;
     RefreshCycle *m_refresh = nullptr;
+    BrowsingBar *m_browsingBar = nullptr; // the address row's commands and the Help menu's web links
 };

@@ -1,12 +1,7 @@
 // The main window's event handlers: first showing, resizing, closing, the code pane's notifications, the
 // graphical switch, the tag buttons, the small images and the preview's notifications.
-#include "widgets/clickableimage.h"
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
 #include "app/form5.h"
-#include "widgets/messages.h"
 #include "app/programtexts.h"
-#include "widgets/statuspanels.h"
 #include "app/windowsizing.h"
 #include "assist/form7.h"
 #include "editor/codepane.h"
@@ -14,10 +9,17 @@
 #include "palette/attributebar.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
+#include "preview/browsingbar.h"
 #include "preview/connection.h"
 #include "preview/previewpane.h"
 #include "preview/progresspercent.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/messages.h"
+#include "widgets/statuspanels.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -63,6 +65,18 @@ void TForm5::wireSignals()
     connect(webbrowser1, &PreviewPane::downloadComplete, this, &TForm5::webbrowser1DownloadComplete);
     connect(webbrowser1, &PreviewPane::progressChange, this, &TForm5::webbrowser1ProgressChange);
     connect(webbrowser1, &PreviewPane::documentComplete, this, &TForm5::webbrowser1DocumentComplete);
+
+    connect(SpeedButton1, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton4Click);
+    connect(SpeedButton5, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton5Click);
+    connect(findChild<QAction *>(QStringLiteral("Skolvik1")), &QAction::triggered, m_browsingBar,
+            &BrowsingBar::Skolvik1Click);
+    connect(findChild<QAction *>(QStringLiteral("Sch1")), &QAction::triggered, m_browsingBar,
+            &BrowsingBar::Sch1Click);
+    connect(findChild<QAction *>(QStringLiteral("N38")), &QAction::triggered, m_browsingBar,
+            &BrowsingBar::N38Click);
 }
 
 void TForm5::showEvent(QShowEvent *event)

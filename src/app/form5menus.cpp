@@ -1,11 +1,11 @@
 // The main window's menus: the main menu with its items, the code pane's context menu, the toolbox menu and
 // the views of the "Προτιμήσεις" menu.
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
 #include "app/form5.h"
 #include "app/toolboxcaptions.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
