@@ -32,6 +32,8 @@ NavigationKind kindOf(QWebEnginePage::NavigationType type)
 
 PreviewPage::PreviewPage(QWebEngineProfile *profile, QObject *parent) : QWebEnginePage(profile, parent)
 {
+    // The pupil's navigation is under way until its page commits or its load ends.
+    connect(this, &QWebEnginePage::urlChanged, this, [this] { m_approvedInFlight = false; });
     connect(this, &QWebEnginePage::loadFinished, this, [this] { m_approvedInFlight = false; });
 }
 
@@ -68,7 +70,9 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     if (isMainFrame && (type == NavigationTypeBackForward || type == NavigationTypeReload))
         m_programStep = false;
     const bool allowed = navigationAllowed(request);
-    if (allowed && isMainFrame)
+    // Redirections of a navigation the pupil started in the page go on; the program's own loads leave the
+    // document at once, so a redirection that follows them comes from the new page itself.
+    if (allowed && isMainFrame && request.showsPreview && type != NavigationTypeTyped)
         m_approvedInFlight = true;
     return allowed;
 }
