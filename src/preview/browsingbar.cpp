@@ -42,12 +42,16 @@ bool BrowsingBar::refusedInEditingMode(BrowsingCommand command)
     return true;
 }
 
+// Unticking the switch runs its refresh, whose balance check shows the message pane again with the warnings
+// of the document being left; every command therefore empties and hides the message pane after unticking, so
+// the pane stays hidden once the editor is left.
+
 void BrowsingBar::SpeedButton1Click()
 {
-    m_controls.clearAndHideMessages();
     m_controls.browser->navigate(m_addresses.home);
     if (editorAreaShown())
         setSwitch(false);
+    m_controls.clearAndHideMessages();
     m_controls.hideAttributeBar();
 }
 
@@ -67,7 +71,6 @@ void BrowsingBar::historyStep(bool back)
         setSwitch(true);
     if (refusedInEditingMode(back ? BrowsingCommand::Back : BrowsingCommand::Forward))
         return;
-    m_controls.clearAndHideMessages();
     // Back unticks the switch before hiding the attribute bar, forward the other way round.
     if (back) {
         setSwitch(false);
@@ -76,6 +79,7 @@ void BrowsingBar::historyStep(bool back)
         m_controls.hideAttributeBar();
         setSwitch(false);
     }
+    m_controls.clearAndHideMessages();
     const bool stepped = back ? m_controls.browser->goBack() : m_controls.browser->goForward();
     if (!stepped)
         ShowMessage(m_controls.address->window(), noHistoryMessage());
@@ -87,9 +91,9 @@ void BrowsingBar::SpeedButton4Click()
         setSwitch(true);
     if (refusedInEditingMode(BrowsingCommand::Reload))
         return;
-    m_controls.clearAndHideMessages();
     m_controls.hideAttributeBar();
     setSwitch(false);
+    m_controls.clearAndHideMessages();
     m_controls.browser->refresh();
 }
 
@@ -119,8 +123,8 @@ void BrowsingBar::goToTypedAddress(BrowsingCommand command)
     if (!address.isValid() || address.isEmpty())
         return;
     m_controls.browser->navigate(address);
-    m_controls.clearAndHideMessages();
     setSwitch(false);
+    m_controls.clearAndHideMessages();
     m_controls.hideAttributeBar();
 }
 

@@ -57,7 +57,7 @@ struct NavigationRequest
     NavigationKind kind = NavigationKind::Other;
     bool programAsked = false;     // the program itself asked for this history step or reload
     bool pupilActed = false;       // the pupil clicked or pressed a key in the page a moment ago
-    bool approvedInFlight = false; // a navigation the pupil started in the document is still under way
+    bool approvedInFlight = false; // an accepted navigation away from the document is still under way
 };
 
 // Whether the pane lets the navigation go on. While the pupil's document is shown, the top frame leaves it

@@ -59,7 +59,6 @@ bool PreviewPage::showsPreview() const
 
 bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
-    Q_UNUSED(url);
     NavigationRequest request;
     request.isMainFrame = isMainFrame;
     request.showsPreview = showsPreview();
@@ -70,9 +69,9 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     if (isMainFrame && (type == NavigationTypeBackForward || type == NavigationTypeReload))
         m_programStep = false;
     const bool allowed = navigationAllowed(request);
-    // Redirections of a navigation the pupil started in the page go on; the program's own loads leave the
-    // document at once, so a redirection that follows them comes from the new page itself.
-    if (allowed && isMainFrame && request.showsPreview && type != NavigationTypeTyped)
+    // Redirections of a navigation that leaves the document go on; a new document of the pupil's makes the
+    // redirections that follow its load its own, which it may not start by itself.
+    if (allowed && isMainFrame && request.showsPreview && url.scheme() != previewSchemeName())
         m_approvedInFlight = true;
     return allowed;
 }
