@@ -2,6 +2,7 @@
 #include "app/programwindows.h"
 #include "preview/enginesandbox.h"
 #include "preview/previewpane.h"
+#include "widgets/caretrest.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("js.*=false"));
     QApplication app(argc, argv);
     setUpApplication(app);
+    CaretRest caretRest;
 
     ProgramWindows windows;
     QObject::connect(&windows, &ProgramWindows::finished, &app, &QApplication::quit);
