@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/programwindows.h"
 #include "app/quietterminal.h"
+#include "preview/enginesandbox.h"
 #include "preview/previewpane.h"
 #include "widgets/caretrest.h"
 
@@ -15,10 +16,8 @@ int main(int argc, char *argv[])
     if (!commandLine.start)
         return finishWithoutStarting(commandLine);
     // Chromium refuses to start its sandbox as root; only then is the sandbox turned off, and the user told.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArray("1"));
+    if (prepareEngineSandbox(geteuid() == 0))
         std::fprintf(stderr, "velmark: running as root, so the web view's sandbox is turned off.\n");
-    }
     registerPreviewScheme();
     quietenTerminal();
     QApplication app(argc, argv);

@@ -29,7 +29,7 @@ QString lessonsPage()
 
 QString schoolNetworkPage()
 {
-    return QStringLiteral("https://users.sch.example.org/velmark/");
+    return QStringLiteral("https://users.sch.velmark.example.org/velmark/");
 }
 
 QString contactPage()

@@ -1,6 +1,7 @@
 // The texts of the help windows: the presentation's topics and their patterns, the about and contact texts.
 #include "help/helptexts.h"
 #include "help/presentationtopics.h"
+#include "preview/browsingrules.h"
 #include "widgets/makerinfo.h"
 #include "widgets/programversion.h"
 
@@ -239,6 +240,19 @@ private Q_SLOTS:
             }
             QVERIFY2(!topic.lines.last().text.isEmpty(), qPrintable(topic.entry));
         }
+    }
+
+    // The help topic names, in purple, the two pages the Help menu's web links open; the contact page lives
+    // on the same site as the first.
+    void helpTopicNamesTheHelpMenuPages()
+    {
+        const QVector<PresentationLine> &lines = presentationTopics()[topicIndex("Βοήθεια")].lines;
+        const WebAddresses addresses = programWebAddresses();
+        QCOMPARE(lines[lines.size() - 2].text, "      " + addresses.skolvik.toString());
+        QCOMPARE(lines[lines.size() - 1].text, "      " + addresses.sch.toString());
+        QCOMPARE(lines.last().colour, purple);
+        QCOMPARE(QUrl(MakerInfo::contactPage()).host(), addresses.skolvik.host());
+        QCOMPARE(QUrl(MakerInfo::contactPage()).path(), QStringLiteral("/velmarkmail.php"));
     }
 
     void usefulInformationActionsFollowEachOther()
