@@ -13,6 +13,8 @@ void setUpApplication(QApplication &app)
 {
     app.setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(ProgramTexts::applicationTitle());
+    // The installed desktop entry's name, by which docks and task bars match the windows to their icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velmark.HtmlEditor"));
     applyCyanDusk(app);
     // Dialogs, menus and message boxes speak in the program's own face too.
     QApplication::setFont(Fonts::pixels(11));
