@@ -112,8 +112,10 @@ void TForm3::showEvent(QShowEvent *event)
 void TForm3::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    // The terms pane is anchored to all four sides: it keeps its margins as the window grows or shrinks.
-    RichEdit1->setGeometry(8, 8, width() - 15, height() - 152);
+    // The terms pane is anchored to all four sides: it keeps its margins as the window grows or shrinks. Its
+    // bottom stays a few pixels above the radio group, whose caption it would otherwise cover.
+    const int groupTop = height() - SpeedButton1->height() - RadioGroup1->height();
+    RichEdit1->setGeometry(8, 8, width() - 15, qMax(0, qMin(height() - 152, groupTop - 12)));
     RichEdit1->viewport()->update();
 }
 

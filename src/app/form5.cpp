@@ -182,6 +182,7 @@ void TForm5::buildBrowserStrip()
     ProgressBar1->resize(153, 23);
     Label1 = new QLabel(QStringLiteral("0"), Panel12);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(QStringLiteral("Ποσοστό προόδου"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->resize(32, 23);
     dockInto(Panel12, ProgressBar1, DockAlign::Right);

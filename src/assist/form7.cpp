@@ -2,6 +2,7 @@
 
 #include "assist/popupplacement.h"
 #include "assist/valuelists.h"
+#include "widgets/accessiblechoice.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
 
@@ -29,6 +30,8 @@ TForm7::TForm7(QWidget *parent)
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setAccessibleName(QStringLiteral("Τιμές χαρακτηριστικού"));
     ComboBox1->setEditable(true);
+    ComboBox1->lineEdit()->setAccessibleName(ComboBox1->accessibleName());
+    AccessibleChoice::enable(ComboBox1);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setFont(Fonts::pixels(15, true));
     ComboBox1->setStyleSheet(QStringLiteral("QComboBox { background: #004080; color: #c0c0c0; }"));

@@ -2,6 +2,7 @@
 
 #include "palette/attributelists.h"
 #include "palette/tagbuttons.h"
+#include "widgets/accessiblechoice.h"
 #include "widgets/docklayout.h"
 
 #include <QComboBox>
@@ -117,6 +118,8 @@ QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int wi
     box->setEditText(text);
     box->lineEdit()->setCursorPosition(0);
     box->setAccessibleName(text);
+    box->lineEdit()->setAccessibleName(text);
+    AccessibleChoice::enable(box);
     // Only the user's picks insert: a click in the list or an arrow key on the closed box. Building and
     // filling the box above change its selection without a user action and insert nothing.
     connect(box, &QComboBox::activated, this, [this, box] { MyButtonClick2(box); });

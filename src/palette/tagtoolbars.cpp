@@ -1,6 +1,7 @@
 #include "palette/tagtoolbars.h"
 
 #include "palette/tagbuttons.h"
+#include "palette/tagdescriptions.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
 
@@ -39,6 +40,8 @@ QToolButton *TagToolbars::createButton(QWidget *row, const QString &objectName, 
     button->setObjectName(objectName);
     button->setText(caption);
     button->setAccessibleName(caption);
+    // The description the tip shows while the mouse rests on the button is read out with the button.
+    button->setAccessibleDescription(TagDescriptions::lookup(caption));
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
     button->setFont(Fonts::latinPoints(8, true));

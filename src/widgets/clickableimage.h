@@ -10,6 +10,9 @@ class ClickableImage : public QLabel
 public:
     ClickableImage(const QPixmap &picture, const QString &accessibleName, QWidget *parent = nullptr);
 
+    // What a click does, also for the keyboard and a screen reader's press action.
+    void click();
+
 Q_SIGNALS:
     void clicked();
 

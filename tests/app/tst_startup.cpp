@@ -13,6 +13,7 @@
 #include "widgettestmain.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -125,6 +126,28 @@ private Q_SLOTS:
         }
         QCOMPARE(pane->line(0), QString(47, QLatin1Char(' ')) + QStringLiteral("Όροι χρήσης"));
         QCOMPARE(pane->SelStart(), 0);
+    }
+    void termsPaneLeavesTheChoiceCaptionFree_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("designed") << QSize(507, 470);
+        QTest::newRow("taller") << QSize(640, 700);
+        QTest::newRow("small") << QSize(300, 200);
+    }
+
+    // The "Δηλώνω οτι:" caption sits at the top of the radio group: the terms pane above must not cover it.
+    void termsPaneLeavesTheChoiceCaptionFree()
+    {
+        QFETCH(QSize, size);
+        TForm3 form;
+        form.resize(size);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_COMPARE(form.size(), size);
+        QVERIFY(!form.RichEdit1->geometry().intersects(form.RadioGroup1->geometry()));
+        QCOMPARE(form.RichEdit1->x(), 8);
+        QCOMPARE(form.RichEdit1->width(), size.width() - 15);
+        QCOMPARE(form.RadioGroup1->y() + form.RadioGroup1->height(), form.SpeedButton1->y());
     }
 };
 

@@ -1,0 +1,346 @@
+// Every window as a screen reader sees it: each control it can reach has a Greek name and offers its action,
+// and the main actions work through the accessibility action interface, with no mouse involved.
+#include "app/form3.h"
+#include "app/form5.h"
+#include "app/programwindows.h"
+#include "assist/form7.h"
+#include "assist/valuelists.h"
+#include "help/form1.h"
+#include "help/form2.h"
+#include "help/form4.h"
+#include "help/helppane.h"
+#include "mainwindowparts.h"
+#include "messagecatcher.h"
+#include "palette/form6.h"
+#include "palette/tagtoolbars.h"
+#include "widgettestmain.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+bool hasGreekLetter(const QString &text)
+{
+    static const QRegularExpression greek(QStringLiteral("[\\x{0370}-\\x{03FF}\\x{1F00}-\\x{1FFF}]"));
+    return text.contains(greek);
+}
+
+// Captions that are HTML code, shown and inserted as they stand: tag captions ("<TABLE>", "</TD>", "<! --",
+// "-->") and attribute captions ("border=\"\"", "sortable"), which are the attribute bar's buttons.
+bool isCodeCaption(QAccessibleInterface *node, const QString &name)
+{
+    if (name.startsWith(u'<') || name.endsWith(QLatin1String("-->")) || name.contains(u'='))
+        return true;
+    QObject *object = node->object();
+    QObject *parent = object ? object->parent() : nullptr;
+    return parent && parent->objectName().compare(QLatin1String("panel15"), Qt::CaseInsensitive) == 0 &&
+           node->role() == QAccessible::Button;
+}
+
+// Captions that are international words the program shows as they stand: the "Unicode" and "Clipboard" menu
+// items and the presentation's "  - Clipboard" entry.
+bool isFixedWord(const QString &name)
+{
+    QString word = name;
+    while (word.startsWith(u'-') || word.startsWith(u' '))
+        word.remove(0, 1);
+    return word == QLatin1String("Unicode") || word == QLatin1String("Clipboard");
+}
+
+// The action a control of this role must offer, or an empty string when typing or reading is its use.
+QStringList expectedActions(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::Button:
+        return {QAccessibleActionInterface::pressAction()};
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+        return {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()};
+    case QAccessible::ComboBox:
+        return {QAccessibleActionInterface::showMenuAction(), QAccessibleActionInterface::pressAction()};
+    case QAccessible::ButtonMenu:
+    case QAccessible::MenuItem:
+        return {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::showMenuAction()};
+    default:
+        return {};
+    }
+}
+
+bool isInteractive(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::Button:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::ButtonMenu:
+    case QAccessible::MenuItem:
+    case QAccessible::EditableText:
+    case QAccessible::List:
+    case QAccessible::ListItem:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString describe(QAccessibleInterface *node)
+{
+    QObject *object = node->object();
+    return QStringLiteral("%1 '%2' (role %3)")
+        .arg(object ? QString::fromLatin1(object->metaObject()->className()) + u' ' + object->objectName()
+                    : QStringLiteral("item"),
+             node->text(QAccessible::Name))
+        .arg(int(node->role()));
+}
+
+// Walks the tree under `node` and lists each shown control that lacks a Greek name or its action.
+void audit(QAccessibleInterface *node, QStringList &problems, int depth = 0)
+{
+    if (!node || depth > 60 || node->state().invisible)
+        return;
+    const QAccessible::Role role = node->role();
+    if (isInteractive(role)) {
+        const QString name = node->text(QAccessible::Name).trimmed();
+        if (name.isEmpty() || !(hasGreekLetter(name) || isCodeCaption(node, name) || isFixedWord(name)))
+            problems << QStringLiteral("no Greek name: ") + describe(node);
+        const QStringList wanted = expectedActions(role);
+        if (!wanted.isEmpty()) {
+            QAccessibleActionInterface *actions = node->actionInterface();
+            const QStringList offered = actions ? actions->actionNames() : QStringList();
+            bool found = false;
+            for (const QString &action : wanted)
+                found = found || offered.contains(action);
+            if (!found)
+                problems << QStringLiteral("no action: ") + describe(node);
+        }
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        audit(node->child(i), problems, depth + 1);
+}
+
+QStringList auditWindow(QWidget *window)
+{
+    QStringList problems;
+    audit(QAccessible::queryAccessibleInterface(window), problems);
+    return problems;
+}
+
+QAccessibleInterface *accessibleOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+void doAction(QObject *object, const QString &action)
+{
+    QAccessibleInterface *node = accessibleOf(object);
+    QVERIFY(node && node->actionInterface());
+    QVERIFY2(node->actionInterface()->actionNames().contains(action), qPrintable(action));
+    node->actionInterface()->doAction(action);
+}
+
+std::unique_ptr<ProgramWindows> enterMainWindow()
+{
+    auto windows = std::make_unique<ProgramWindows>();
+    windows->form5()->setScreenSizeOverride(QSize(1366, 768));
+    windows->start();
+    if (!QTest::qWaitForWindowExposed(windows->form3()))
+        return nullptr;
+    windows->form3()->acceptItem->setChecked(true);
+    windows->form3()->SpeedButton1->click();
+    if (!QTest::qWaitForWindowExposed(windows->form5()))
+        return nullptr;
+    return windows;
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startupWindowIsNamedAndEntersByAction()
+    {
+        ProgramWindows windows;
+        windows.start();
+        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
+        const QStringList problems = auditWindow(windows.form3());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+
+        doAction(windows.form3()->acceptItem, QAccessibleActionInterface::toggleAction());
+        QTRY_COMPARE(windows.form3()->SpeedButton1->text(), QStringLiteral("Είσοδος"));
+        doAction(windows.form3()->SpeedButton1, QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(windows.form5()->isVisible());
+    }
+
+    void mainWindowControlsAreNamed()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        TForm5 *f = windows->form5();
+        MainWindowParts p(f);
+        // A tag button fills the attribute bar; an Events menu item adds its box.
+        f->findChild<QToolButton *>(QStringLiteral("SpeedButton55"))->click();
+        p.menuItem("N28")->trigger();
+        QVERIFY(p.Panel15() && p.Panel15()->isVisible());
+
+        QStringList problems = auditWindow(f);
+        problems << auditWindow(p.PopupMenu1);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    void statusTextsAreNamed()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->form5());
+        QList<QWidget *> texts{p.Label1};
+        for (StatusPanels *bar : {p.StatusBar1, p.StatusBar2})
+            for (int i = 0; bar->panelLabel(i); ++i)
+                texts << bar->panelLabel(i);
+        for (QWidget *text : texts) {
+            QAccessibleInterface *node = accessibleOf(text);
+            QVERIFY(node);
+            QVERIFY2(hasGreekLetter(node->text(QAccessible::Name)), qPrintable(describe(node)));
+        }
+    }
+
+    void imagesPressThroughTheirAction()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->form5());
+        // The logo opens the maker's website in the system's browser: only its action is looked at here.
+        for (ClickableImage *image : {p.Image1, p.Image2, p.Image3}) {
+            QAccessibleInterface *node = accessibleOf(image);
+            QCOMPARE(node->role(), QAccessible::Button);
+            QVERIFY(
+                node->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
+        MessageCatcher messages;
+        doAction(p.Image3, QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(messages.texts(),
+                     QStringList{QStringLiteral("Ο Υπολογιστής δεν είναι συνδεδεμένος στο Internet")});
+    }
+
+    void tagButtonPressInsertsItsTag()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->form5());
+        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
+        auto *table = windows->form5()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
+        // The description the tip shows on hovering is read out with the button.
+        QVERIFY(hasGreekLetter(accessibleOf(table)->text(QAccessible::Description)));
+        doAction(table, QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(p.RichEdit1->line(7), QStringLiteral("  <BODY><TABLE>"));
+        QTRY_VERIFY(p.Panel15() && p.Panel15()->isVisible());
+    }
+
+    void switchToggleRunsItsRefresh()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->form5());
+        QVERIFY(p.CheckBox1->isChecked());
+        const QString onCaption = p.CheckBox1->text();
+        doAction(p.CheckBox1, QAccessibleActionInterface::toggleAction());
+        QTRY_VERIFY(!p.CheckBox1->isChecked());
+        QVERIFY(p.CheckBox1->text() != onCaption);
+        QVERIFY(hasGreekLetter(accessibleOf(p.CheckBox1)->text(QAccessible::Name)));
+    }
+
+    void eventBoxItemIsChosenByAction()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        TForm5 *f = windows->form5();
+        MainWindowParts p(f);
+        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 7);
+        p.menuItem("N28")->trigger();
+        QComboBox *box = nullptr;
+        QTRY_VERIFY((box = p.Panel15()->findChild<QComboBox *>()) != nullptr);
+        QVERIFY(box->count() > 0);
+        const QString first = box->itemText(0);
+        QAccessibleInterface *node = accessibleOf(box);
+        // The box opens through its action; its first item is chosen through the item's own action.
+        const QStringList names = node->actionInterface()->actionNames();
+        node->actionInterface()->doAction(names.contains(QAccessibleActionInterface::showMenuAction())
+                                              ? QAccessibleActionInterface::showMenuAction()
+                                              : QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(box->view()->isVisible());
+        QAccessibleInterface *list = accessibleOf(box->view());
+        QVERIFY(list && list->childCount() > 0);
+        QAccessibleInterface *item = nullptr;
+        for (int i = 0; i < list->childCount() && !item; ++i)
+            if (list->child(i)->text(QAccessible::Name) == first)
+                item = list->child(i);
+        QVERIFY(item && item->actionInterface());
+        const QStringList itemActions = item->actionInterface()->actionNames();
+        QVERIFY2(!itemActions.isEmpty(), "the item offers no action");
+        item->actionInterface()->doAction(itemActions.first());
+        QTRY_VERIFY(p.RichEdit1->line(7).contains(first));
+    }
+
+    void valuePopupAndTipAreNamed()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        TForm7 *popup = windows->form7();
+        popup->offer({ValueLists::byName(QStringLiteral("stix"))}, QPoint(300, 300));
+        QTRY_VERIFY(popup->isVisible());
+        QStringList problems = auditWindow(popup);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+
+        Q_EMIT windows->form5()->tagToolbars()->tagHovered(QStringLiteral("<TABLE>"));
+        QTRY_VERIFY(windows->form6()->isVisible());
+        QAccessibleInterface *tip = accessibleOf(windows->form6()->panel1());
+        QVERIFY(hasGreekLetter(tip->text(QAccessible::Name)));
+        problems = auditWindow(windows->form6());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    void helpWindowsAreNamed()
+    {
+        ProgramWindows windows;
+        windows.form1()->showContact(false);
+        windows.form2()->show();
+        windows.form4()->show();
+        for (QWidget *window :
+             {static_cast<QWidget *>(windows.form1()), static_cast<QWidget *>(windows.form2()),
+              static_cast<QWidget *>(windows.form4())}) {
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QStringList problems = auditWindow(window);
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        }
+        // A topic of the presentation is chosen through its entry's action.
+        QAccessibleInterface *list = accessibleOf(windows.form2()->ListBox1);
+        QVERIFY(list->childCount() > 1);
+        QAccessibleInterface *entry = list->child(1);
+        QVERIFY(entry->actionInterface());
+        entry->actionInterface()->doAction(entry->actionInterface()->actionNames().first());
+        QTRY_VERIFY(!windows.form2()->RichEdit1->toPlainText().isEmpty());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    prepareTestEnvironment();
+    registerPreviewScheme();
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    QAccessible::setActive(true);
+    AccessibilityTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_accessibility.moc"
