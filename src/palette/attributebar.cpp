@@ -5,9 +5,11 @@
 #include "widgets/accessiblechoice.h"
 #include "widgets/docklayout.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -113,6 +115,10 @@ QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int wi
     box->setFont(font);
     box->resize(width, kBoxHeight);
     box->addItems(items);
+    // The box keeps its width; its open list is as wide as its longest item, so that no item is cut short.
+    QAbstractItemView *list = box->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                          2 * list->frameWidth());
     // Filling an empty box selects its first item; the box starts with no item chosen and shows its caption.
     box->setCurrentIndex(-1);
     box->setEditText(text);

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void namedBoxesReplaceTheirNamesake();
     void attributeButtonInsertsItsCaptionAndKeepsTheBar();
     void browsingModeLeavesDocumentAndBar();
+    void openListShowsItsItemsWhole();
     void screenReaderReadsTheBar();
 
 private:
@@ -301,6 +302,20 @@ void TestAttributeBar::browsingModeLeavesDocumentAndBar()
     QCOMPARE(m_host->bar->Panel15(), bar);
     QVERIFY(bar->isVisible());
     QCOMPARE(barContents(bar), contents);
+}
+
+void TestAttributeBar::openListShowsItsItemsWhole()
+{
+    clickTag(QStringLiteral("<P>"));
+    const QStringList window{QStringLiteral(R"(onafterprint="")"), QStringLiteral(R"(onbeforeunload="")")};
+    QComboBox *box =
+        m_host->bar->addBox(QStringLiteral("combo2"), QStringLiteral("Γεγ. Παραθυρικά"), 60, window);
+    box->showPopup();
+    QTRY_VERIFY(box->view()->isVisible());
+    const QFontMetrics metrics(box->view()->font());
+    QVERIFY(box->view()->viewport()->width() >= metrics.horizontalAdvance(window[1]));
+    QCOMPARE(box->width(), 60);
+    box->hidePopup();
 }
 
 void TestAttributeBar::screenReaderReadsTheBar()
