@@ -106,8 +106,14 @@ void BrowsingBar::SpeedButton5Click()
 
 bool BrowsingBar::Edit1KeyPress(QChar key)
 {
-    if (editorAreaShown())
+    if (editorAreaShown()) {
+        // Ticking the switch runs its refresh, which hands the keyboard to the code pane; the pupil is typing
+        // an address, so the keyboard comes back here and the next keys do not land in the document.
+        const bool typingHere = m_controls.address->hasFocus();
         setSwitch(true);
+        if (typingHere && !m_controls.address->hasFocus())
+            m_controls.address->setFocus(Qt::OtherFocusReason);
+    }
     if (key != QChar(13))
         return false;
     goToTypedAddress(BrowsingCommand::Enter);

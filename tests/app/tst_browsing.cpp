@@ -51,6 +51,7 @@ private Q_SLOTS:
     void webLinksAndHome_data();
     void webLinksAndHome();
     void unreachableAddressShowsTheEnginesPage();
+    void typingAnAddressKeepsTheKeyboard();
     void newWindowsOpenInThePane_data();
     void newWindowsOpenInThePane();
 
@@ -275,6 +276,24 @@ void BrowsingTest::unreachableAddressShowsTheEnginesPage()
                                  m_parts->RichEdit1->toPlainText() != code,
                              loadTimeout);
     QCOMPARE(m_catcher->texts(), QStringList());
+}
+
+// With the switch unticked, the first key typed into the address bar ticks it and its refresh runs: the keys
+// that follow still go into the address bar, never into the document.
+void BrowsingTest::typingAnAddressKeepsTheKeyboard()
+{
+    m_parts->CheckBox1->setChecked(false);
+    const QString document = m_parts->RichEdit1->Text();
+    m_form->activateWindow();
+    m_parts->Edit1->setFocus();
+    m_parts->Edit1->end(false);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
+    for (const QChar c : QStringLiteral("abc"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QVERIFY(m_parts->CheckBox1->isChecked());
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blankabc"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
+    QCOMPARE(m_parts->RichEdit1->Text(), document);
 }
 
 void BrowsingTest::newWindowsOpenInThePane_data()
