@@ -182,7 +182,9 @@ void TForm5::buildBrowserStrip()
     ProgressBar1->resize(153, 23);
     Label1 = new QLabel(QStringLiteral("0"), Panel12);
     Label1->setObjectName(QStringLiteral("Label1"));
+    // Named for a screen reader, which reads the number it shows as its description.
     Label1->setAccessibleName(QStringLiteral("Ποσοστό προόδου"));
+    Label1->setAccessibleDescription(Label1->text());
     Label1->setAlignment(Qt::AlignCenter);
     Label1->resize(32, 23);
     dockInto(Panel12, ProgressBar1, DockAlign::Right);

@@ -277,6 +277,7 @@ void TForm5::webbrowser1ProgressChange(int progress, int progressMax)
         return;
     showProgress(*value);
     Label1->setText(QString::number(ProgressBar1->value()));
+    Label1->setAccessibleDescription(Label1->text());
     ProgressBar1->repaint();
 }
 

@@ -108,7 +108,8 @@ void audit(QAccessibleInterface *node, QStringList &problems, int depth = 0)
     if (!node || depth > 60 || node->state().invisible)
         return;
     const QAccessible::Role role = node->role();
-    if (isInteractive(role)) {
+    // Whatever takes the keyboard is a control too, whatever its role.
+    if (isInteractive(role) || node->state().focusable) {
         const QString name = node->text(QAccessible::Name).trimmed();
         if (name.isEmpty() || !(hasGreekLetter(name) || isCodeCaption(node, name) || isFixedWord(name)))
             problems << QStringLiteral("no Greek name: ") + describe(node);
@@ -123,6 +124,9 @@ void audit(QAccessibleInterface *node, QStringList &problems, int depth = 0)
                 problems << QStringLiteral("no action: ") + describe(node);
         }
     }
+    // Inside a web view is the page shown, written by the pupil or by a website, not the program's controls.
+    if (node->object() && node->object()->inherits("QWebEngineView"))
+        return;
     for (int i = 0; i < node->childCount(); ++i)
         audit(node->child(i), problems, depth + 1);
 }
@@ -132,6 +136,18 @@ QStringList auditWindow(QWidget *window)
     QStringList problems;
     audit(QAccessible::queryAccessibleInterface(window), problems);
     return problems;
+}
+
+// Whether a screen reader reads `text` from the node: as its name, description or value, or as its text.
+bool readsText(QAccessibleInterface *node, const QString &text)
+{
+    if (text.isEmpty())
+        return true;
+    for (QAccessible::Text kind : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+        if (node->text(kind).contains(text))
+            return true;
+    QAccessibleTextInterface *textInterface = node->textInterface();
+    return textInterface && textInterface->text(0, textInterface->characterCount()).contains(text);
 }
 
 QAccessibleInterface *accessibleOf(QObject *object)
@@ -211,6 +227,7 @@ private Q_SLOTS:
             QAccessibleInterface *node = accessibleOf(text);
             QVERIFY(node);
             QVERIFY2(hasGreekLetter(node->text(QAccessible::Name)), qPrintable(describe(node)));
+            QVERIFY2(readsText(node, static_cast<QLabel *>(text)->text()), qPrintable(describe(node)));
         }
     }
 
