@@ -1,12 +1,9 @@
 #include "app/form5.h"
 
-#include "widgets/clickableimage.h"
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
-#include "widgets/fonts.h"
-#include "widgets/pictures.h"
 #include "app/programtexts.h"
-#include "widgets/statuspanels.h"
+#include "documents/filecommands.h"
+#include "documents/printcommands.h"
+#include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
@@ -14,6 +11,12 @@
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
 #include "preview/previewpane.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/fonts.h"
+#include "widgets/pictures.h"
+#include "widgets/statuspanels.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -103,6 +106,23 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     controls.render = [this](const QString &text) { webbrowser1->WBLoadHTML(text); };
     controls.renderStream = [this](const QString &text) { webbrowser1->LoadStream(text.toUtf8()); };
     m_refresh = new RefreshCycle(controls, this);
+
+    DocumentControls documents;
+    documents.window = this;
+    documents.code = RichEdit1;
+    documents.messages = RichEdit2;
+    documents.mirror = Memo1;
+    documents.addressBar = Edit1;
+    documents.editorArea = Panel9;
+    documents.statusRow = Panel12;
+    documents.previewPanel = Panel1;
+    documents.addressRow = Panel11;
+    documents.preview = webbrowser1;
+    documents.refresh = m_refresh;
+    documents.pageTitle = [this] { return StatusBar1->panelText(0); };
+    m_files = new FileCommands(documents, this);
+    m_templates = new TemplateCommands(documents, this);
+    m_printing = new PrintCommands(documents, this);
 
     buildMenus();
     buildPopupMenu();

@@ -7,7 +7,9 @@ class AttributeBar;
 class ClickableImage;
 class CodePane;
 class DockSplitter;
+class FileCommands;
 class PreviewPane;
+class PrintCommands;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -19,6 +21,7 @@ class QToolButton;
 class RefreshCycle;
 class StatusPanels;
 class TagToolbars;
+class TemplateCommands;
 class TForm6;
 class TForm7;
 
@@ -143,4 +146,8 @@ private:
     TagToolbars *m_tagToolbars = nullptr;
     AttributeBar *m_attributeBar = nullptr;
     RefreshCycle *m_refresh = nullptr;
+    // The document menus: open and save, templates and character sets, printing.
+    FileCommands *m_files = nullptr;
+    TemplateCommands *m_templates = nullptr;
+    PrintCommands *m_printing = nullptr;
 };

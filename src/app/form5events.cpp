@@ -1,14 +1,12 @@
 // The main window's event handlers: first showing, resizing, closing, the code pane's notifications, the
 // graphical switch, the tag buttons, the small images and the preview's notifications.
-#include "widgets/clickableimage.h"
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
 #include "app/form5.h"
-#include "widgets/messages.h"
 #include "app/programtexts.h"
-#include "widgets/statuspanels.h"
 #include "app/windowsizing.h"
 #include "assist/form7.h"
+#include "documents/filecommands.h"
+#include "documents/printcommands.h"
+#include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -17,6 +15,11 @@
 #include "preview/connection.h"
 #include "preview/previewpane.h"
 #include "preview/progresspercent.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/messages.h"
+#include "widgets/statuspanels.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -63,6 +66,20 @@ void TForm5::wireSignals()
     connect(webbrowser1, &PreviewPane::downloadComplete, this, &TForm5::webbrowser1DownloadComplete);
     connect(webbrowser1, &PreviewPane::progressChange, this, &TForm5::webbrowser1ProgressChange);
     connect(webbrowser1, &PreviewPane::documentComplete, this, &TForm5::webbrowser1DocumentComplete);
+
+    // The document menus.
+    const auto item = [this](const char *name) { return findChild<QAction *>(QLatin1String(name)); };
+    connect(item("N2"), &QAction::triggered, m_files, &FileCommands::N2Click);
+    connect(item("N26"), &QAction::triggered, m_files, &FileCommands::N26Click);
+    connect(item("N3"), &QAction::triggered, m_files, &FileCommands::N3Click);
+    connect(item("N18"), &QAction::triggered, m_printing, &PrintCommands::N18Click);
+    connect(item("HTML2"), &QAction::triggered, m_printing, &PrintCommands::HTML2Click);
+    connect(item("HTML1"), &QAction::triggered, m_templates, &TemplateCommands::HTML1Click);
+    connect(item("N210"), &QAction::triggered, m_templates, &TemplateCommands::N210Click);
+    connect(item("N39"), &QAction::triggered, m_templates, &TemplateCommands::N39Click);
+    connect(item("N16"), &QAction::triggered, m_templates, &TemplateCommands::N16Click);
+    connect(item("N17"), &QAction::triggered, m_templates, &TemplateCommands::N17Click);
+    connect(item("Unicode1"), &QAction::triggered, m_templates, &TemplateCommands::Unicode1Click);
 }
 
 void TForm5::showEvent(QShowEvent *event)

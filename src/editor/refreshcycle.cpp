@@ -68,6 +68,7 @@ void RefreshCycle::openedDocumentRefresh()
 {
     Variant v;
     v.caretToStartBeforeCheck = true;
+    v.progressLess = 4;
     run(v);
 }
 
@@ -118,7 +119,7 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     code->beginUpdate();
     if (variant.progress && m_c.progress) {
         m_c.progress->setValue(0);
-        m_c.progress->setMaximum(qMax(0, code->lineCount() - 1));
+        m_c.progress->setMaximum(qMax(0, code->lineCount() - variant.progressLess));
     }
     if (variant.prepare == Prepare::Insert) {
         code->setSelText(met);

@@ -1,6 +1,10 @@
 #include "previewschemehandler.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
 #include <QRegularExpression>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
@@ -9,10 +13,17 @@ const QByteArray PreviewSchemeHandler::schemeName = QByteArrayLiteral("velmark-p
 
 namespace {
 
-bool isDocumentAddress(const QUrl &url)
+const QString filesHost = QStringLiteral("files");
+
+bool isDocumentHost(const QUrl &url)
 {
     static const QRegularExpression host(QStringLiteral("^document[0-9]+$"));
-    return host.match(url.host()).hasMatch() && url.path() == QLatin1String("/");
+    return host.match(url.host()).hasMatch();
+}
+
+bool isDocumentAddress(const QUrl &url)
+{
+    return isDocumentHost(url) && url.path() == QLatin1String("/");
 }
 
 } // namespace
@@ -50,9 +61,48 @@ void PreviewSchemeHandler::setDocument(const QByteArray &bytes)
     m_document = bytes;
 }
 
+void PreviewSchemeHandler::setBaseFolder(const QString &folder)
+{
+    m_baseFolder = folder;
+}
+
+void PreviewSchemeHandler::serveFile(QWebEngineUrlRequestJob *job)
+{
+    // Only the preview's own documents may load the base folder's files, and only files inside it.
+    if (!isPreviewUrl(job->initiator())) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    const QString base = QDir::cleanPath(m_baseFolder.isEmpty() ? QDir::currentPath() : m_baseFolder);
+    const QString relative = QDir::cleanPath(job->requestUrl().path(QUrl::FullyDecoded));
+    const QString path = QDir::cleanPath(base + QLatin1Char('/') + relative);
+    const QString inside = base.endsWith(u'/') ? base : base + QLatin1Char('/');
+    if (relative.startsWith(QLatin1String("..")) || !path.startsWith(inside)) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    auto *file = new QFile(path, job);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    job->reply(QMimeDatabase().mimeTypeForFile(path).name().toLatin1(), file);
+}
+
 void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
 {
-    if (!isDocumentAddress(job->requestUrl())) {
+    const QUrl url = job->requestUrl();
+    if (url.host() == filesHost) {
+        serveFile(job);
+        return;
+    }
+    if (isDocumentHost(url) && !isDocumentAddress(url)) {
+        QUrl fileUrl = url;
+        fileUrl.setHost(filesHost);
+        job->redirect(fileUrl);
+        return;
+    }
+    if (!isDocumentAddress(url)) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
