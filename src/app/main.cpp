@@ -1,6 +1,7 @@
 #include "app/applicationsetup.h"
 #include "app/programwindows.h"
 #include "preview/previewpane.h"
+#include "widgets/caretrest.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("js.*=false"));
     QApplication app(argc, argv);
     setUpApplication(app);
+    CaretRest caretRest;
 
     ProgramWindows windows;
     QObject::connect(&windows, &ProgramWindows::finished, &app, &QApplication::quit);

@@ -4,19 +4,18 @@
 #include "editor/documentlooks.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QProgressBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
-RefreshCycle::RefreshCycle(const RefreshControls &controls, QObject *parent) : QObject(parent), m_c(controls)
+RefreshCycle::RefreshCycle(CodePane *code, std::function<bool()> editingMode, QObject *parent)
+    : QObject(parent), m_code(code), m_editingMode(std::move(editingMode))
 {
 }
 
-bool RefreshCycle::switchTicked() const
+void RefreshCycle::setPaintTags(bool paint)
 {
-    return m_c.graphicalSwitch && m_c.graphicalSwitch->isChecked();
+    m_paintTags = paint;
 }
 
 void RefreshCycle::kata(const QString &met)
@@ -95,32 +94,30 @@ void RefreshCycle::templateRefresh(const QStringList &lines, bool simplePage)
 
 void RefreshCycle::run(const Variant &variant, const QString &met, const QStringList &lines)
 {
-    CodePane *code = m_c.code;
+    CodePane *code = m_code;
     QTextCursor edit(code->document());
     edit.beginEditBlock();
     if (variant.prepare == Prepare::Paste) {
         // Pasting and its rendering happen in every mode.
         code->paste();
-        if (m_c.renderStream)
-            m_c.renderStream(code->Text());
+        Q_EMIT renderStreamRequested(code->Text());
     }
-    const bool editing = !m_c.editingMode || m_c.editingMode();
+    const bool editing = !m_editingMode || m_editingMode();
     const bool stop = variant.checkMode && !editing;
     if (stop && variant.modeBeforeClear) {
         edit.endEditBlock();
         return;
     }
-    m_c.messages->clearLines();
+    Q_EMIT warningsCleared();
     if (stop) {
         edit.endEditBlock();
         return;
     }
 
     code->beginUpdate();
-    if (variant.progress && m_c.progress) {
-        m_c.progress->setValue(0);
-        m_c.progress->setMaximum(qMax(0, code->lineCount() - variant.progressLess));
-    }
+    const int progressMaximum = qMax(0, code->lineCount() - variant.progressLess);
+    if (variant.progress)
+        Q_EMIT progressStarted(progressMaximum);
     if (variant.prepare == Prepare::Insert) {
         code->setSelText(met);
     } else if (variant.prepare == Prepare::LoadLines) {
@@ -133,33 +130,32 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     const int colNumber = RichCol(code);
 
     RefreshOptions options = variant.engine;
-    options.paintTags = variant.paintAlways || switchTicked();
+    options.paintTags = variant.paintAlways || m_paintTags;
     const RefreshResult result = paintDocument(options);
-    if (variant.progress && m_c.progress)
-        m_c.progress->setValue(qMin(m_c.progress->maximum(), int(result.lines.size())));
+    if (variant.progress)
+        Q_EMIT progressReached(qMin(progressMaximum, int(result.lines.size())));
     edit.endEditBlock();
     code->endUpdate();
 
     if (variant.caretToStartBeforeCheck)
         code->setSelStart(0);
     if (!variant.checkAfterCaret && options.balanceCheck)
-        showWarnings(result.report);
+        Q_EMIT warningsReady(result.report.warnings);
     GoXYRichEdit(code, lineNumber, colNumber);
-    if (m_c.showTagCount)
-        m_c.showTagCount(result.tagCount);
+    Q_EMIT tagCountChanged(result.tagCount);
     if (variant.checkAfterCaret && options.balanceCheck) {
         // The check's highlighting runs after the caret was put back and leaves it after its last occurrence.
-        showWarnings(result.report);
+        Q_EMIT warningsReady(result.report.warnings);
         if (result.highlightCaret.line >= 0)
             GoXYRichEdit(code, result.highlightCaret.line, result.highlightCaret.column);
     }
-    if (variant.render && m_c.render)
-        m_c.render(code->Text());
+    if (variant.render)
+        Q_EMIT renderRequested(code->Text());
 }
 
 RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
 {
-    CodePane *code = m_c.code;
+    CodePane *code = m_code;
     QTextDocument *doc = code->document();
     const int count = code->lineCount();
     QStringList lines;
@@ -176,23 +172,4 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
     applyLooks(code, result.looks);
     QApplication::restoreOverrideCursor();
     return result;
-}
-
-void RefreshCycle::showWarnings(const BalanceReport &report)
-{
-    CodePane *pane = m_c.messages;
-    pane->clearLines();
-    const bool any = !report.warnings.isEmpty();
-    pane->setVisible(any);
-    if (m_c.messageSplitter)
-        m_c.messageSplitter->setVisible(any);
-    // One line per warning, each in its colour, bold; written in one edit so a long list costs one layout.
-    QTextCursor c(pane->document());
-    c.beginEditBlock();
-    for (const BalanceWarning &w : report.warnings) {
-        const QTextCharFormat format = paintedLookFormat(w.colour);
-        c.insertText(w.text, format);
-        c.insertBlock(QTextBlockFormat(), format);
-    }
-    c.endEditBlock();
 }

@@ -1,16 +1,13 @@
 // The document menus driven through the main window's menu actions: open, the hidden code-only open, save,
 // templates, character-set lines, the source printout to PDF and the page's print preview. File dialogs are
-// answered by a scripted chooser; messages are collected instead of shown.
+// answered by a scripted chooser; message boxes are read and answered as a pupil would.
 #include "app/form3.h"
-#include "app/form5.h"
 #include "app/programwindows.h"
 #include "documents/filechooser.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
-#include "editor/codepane.h"
-#include "preview/previewpane.h"
-#include "widgets/messages.h"
-#include "widgets/statuspanels.h"
+#include "mainwindowparts.h"
+#include "messagecatcher.h"
 #include "widgettestmain.h"
 
 #include <QAction>
@@ -112,18 +109,17 @@ private:
 
     std::unique_ptr<ProgramWindows> m_windows;
     TForm5 *m_form = nullptr;
+    std::unique_ptr<MainWindowParts> m_parts;
+    std::unique_ptr<MessageCatcher> m_catcher;
     std::unique_ptr<QTemporaryDir> m_dir;
     QStringList m_answers;
     QList<FileDialogSpec> m_asked;
-    QStringList m_messages;
 };
 
 void TestDocumentCommands::init()
 {
-    m_messages.clear();
     m_answers.clear();
     m_asked.clear();
-    setMessageSink([this](const QString &text) { m_messages.append(text); });
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_windows = std::make_unique<ProgramWindows>();
@@ -135,6 +131,8 @@ void TestDocumentCommands::init()
                       QPoint(8, m_windows->form3()->acceptItem->height() / 2));
     QTest::mouseClick(m_windows->form3()->SpeedButton1, Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    m_parts = std::make_unique<MainWindowParts>(m_form);
+    m_catcher = std::make_unique<MessageCatcher>();
     m_form->findChild<FileCommands *>()->setFileChooser(
         std::make_unique<ScriptedChooser>(&m_answers, &m_asked));
     m_form->findChild<PrintCommands *>()->setFileChooser(
@@ -143,8 +141,9 @@ void TestDocumentCommands::init()
 
 void TestDocumentCommands::cleanup()
 {
+    m_catcher.reset();
+    m_parts.reset();
     m_windows.reset();
-    setMessageSink({});
 }
 
 void TestDocumentCommands::trigger(const char *name)
@@ -157,7 +156,7 @@ void TestDocumentCommands::trigger(const char *name)
 QVariant TestDocumentCommands::evaluate(const QString &script)
 {
     auto answer = std::make_shared<std::optional<QVariant>>();
-    m_form->webbrowser1->page()->runJavaScript(script, [answer](const QVariant &value) { *answer = value; });
+    m_parts->webbrowser1->page()->runJavaScript(script, [answer](const QVariant &value) { *answer = value; });
     if (!QTest::qWaitFor([&] { return answer->has_value(); }, loadTimeout))
         qWarning("script not answered: %s", qPrintable(script));
     return answer->value_or(QVariant());
@@ -185,7 +184,7 @@ void TestDocumentCommands::openLoadsDecodesAndRefreshes()
     m_answers << path;
     trigger("N2");
 
-    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(m_catcher->texts(), QStringList());
     QCOMPARE(m_asked.size(), 1);
     QCOMPARE(m_asked[0].initialFolder, QDir::currentPath());
     QCOMPARE(m_asked[0].filterIndex, 1);
@@ -193,13 +192,13 @@ void TestDocumentCommands::openLoadsDecodesAndRefreshes()
     QVERIFY(m_asked[0].title.isEmpty());
     QCOMPARE(m_asked[0].filters.size(), 6);
 
-    QCOMPARE(m_form->RichEdit1->line(2), QStringLiteral("<p>Καλημέρα</p>"));
-    QCOMPARE(m_form->RichEdit1->line(6), QStringLiteral("   τέλος"));
-    QCOMPARE(m_form->RichEdit1->SelStart(), 0);
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("about:blank"));
-    QCOMPARE(m_form->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 7"));
-    QCOMPARE(m_form->ProgressBar1->maximum(), m_form->RichEdit1->lineCount() - 4);
-    QCOMPARE(m_form->Memo1->toPlainText(), m_form->RichEdit1->Text().replace(QLatin1String("\r\n"), "\n"));
+    QCOMPARE(m_parts->RichEdit1->line(2), QStringLiteral("<p>Καλημέρα</p>"));
+    QCOMPARE(m_parts->RichEdit1->line(6), QStringLiteral("   τέλος"));
+    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 7"));
+    QCOMPARE(m_parts->ProgressBar1->maximum(), m_parts->RichEdit1->lineCount() - 4);
+    QCOMPARE(m_parts->Memo1->toPlainText(), m_parts->RichEdit1->Text().replace(QLatin1String("\r\n"), "\n"));
     QCOMPARE(evaluateUntil(QStringLiteral("document.querySelector('p') && "
                                           "document.querySelector('p').textContent"),
                            QStringLiteral("Καλημέρα"))
@@ -209,14 +208,14 @@ void TestDocumentCommands::openLoadsDecodesAndRefreshes()
 
 void TestDocumentCommands::cancelledOpenStillResetsMessagesAndAddress()
 {
-    const QString before = m_form->RichEdit1->Text();
-    m_form->RichEdit2->setDocumentText(QStringLiteral("warning"));
-    m_form->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
+    const QString before = m_parts->RichEdit1->Text();
+    m_parts->RichEdit2->setDocumentText(QStringLiteral("warning"));
+    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
     trigger("N2");
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Το άνοιγμα του αρχείου ακυρώθηκε")});
-    QCOMPARE(m_form->RichEdit1->Text(), before);
-    QCOMPARE(m_form->RichEdit2->Text(), QString());
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("Το άνοιγμα του αρχείου ακυρώθηκε")});
+    QCOMPARE(m_parts->RichEdit1->Text(), before);
+    QCOMPARE(m_parts->RichEdit2->Text(), QString());
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
 }
 
 void TestDocumentCommands::badFileLeavesThePaneUnchanged_data()
@@ -241,21 +240,21 @@ void TestDocumentCommands::badFileLeavesThePaneUnchanged()
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(60LL * 1024 * 1024));
     huge.close();
 
-    const QString before = m_form->RichEdit1->Text();
-    const QString count = m_form->StatusBar2->panelText(2);
+    const QString before = m_parts->RichEdit1->Text();
+    const QString count = m_parts->StatusBar2->panelText(2);
     m_answers << m_dir->filePath(name);
     trigger("N2");
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages[0].contains(reasonPart), qPrintable(m_messages[0]));
-    QCOMPARE(m_form->RichEdit1->Text(), before);
-    QCOMPARE(m_form->StatusBar2->panelText(2), count);
+    QCOMPARE(m_catcher->texts().size(), 1);
+    QVERIFY2(m_catcher->texts()[0].contains(reasonPart), qPrintable(m_catcher->texts()[0]));
+    QCOMPARE(m_parts->RichEdit1->Text(), before);
+    QCOMPARE(m_parts->StatusBar2->panelText(2), count);
 }
 
 void TestDocumentCommands::openIsRefusedWhileOnlyTheBrowserShows()
 {
     trigger("Browser1");
     trigger("N2");
-    QCOMPARE(m_messages,
+    QCOMPARE(m_catcher->texts(),
              QStringList{QStringLiteral("Για να ανοίξεις ένα αρχείο πρέπει να μεταβείς στον html Editor")});
     QVERIFY(m_asked.isEmpty());
 }
@@ -266,19 +265,19 @@ void TestDocumentCommands::codeOnlyOpenShowsTheCodeWithoutRefresh()
     QVERIFY(hidden && !hidden->isVisible());
     const QString path = m_dir->filePath(QStringLiteral("code.php"));
     QVERIFY(writeBytes(path, QByteArray("<?php echo 1; ?>\r\n  <b>\xe1")));
-    const QString count = m_form->StatusBar2->panelText(2);
+    const QString count = m_parts->StatusBar2->panelText(2);
     m_answers << path;
     trigger("N26");
-    QCOMPARE(m_messages, QStringList());
-    QCOMPARE(m_form->RichEdit1->Text(), QStringLiteral("<?php echo 1; ?>\r\n  <b>α"));
-    QCOMPARE(m_form->RichEdit1->SelStart(), 0);
-    QCOMPARE(m_form->Memo1->toPlainText(), QStringLiteral("<?php echo 1; ?>\n  <b>α"));
-    QCOMPARE(m_form->StatusBar2->panelText(2), count);
-    QVERIFY(m_form->Panel9->isVisible());
-    QVERIFY(m_form->Panel12->isVisible());
-    QVERIFY(m_form->Panel1->isHidden());
-    QVERIFY(m_form->Panel11->isHidden());
-    QTRY_COMPARE(m_form->Panel12->y(), 0);
+    QCOMPARE(m_catcher->texts(), QStringList());
+    QCOMPARE(m_parts->RichEdit1->Text(), QStringLiteral("<?php echo 1; ?>\r\n  <b>α"));
+    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
+    QCOMPARE(m_parts->Memo1->toPlainText(), QStringLiteral("<?php echo 1; ?>\n  <b>α"));
+    QCOMPARE(m_parts->StatusBar2->panelText(2), count);
+    QVERIFY(m_parts->Panel9->isVisible());
+    QVERIFY(m_parts->Panel12->isVisible());
+    QVERIFY(m_parts->Panel1->isHidden());
+    QVERIFY(m_parts->Panel11->isHidden());
+    QTRY_COMPARE(m_parts->Panel12->y(), 0);
 }
 
 void TestDocumentCommands::saveAndReopenKeepsEveryCharacter()
@@ -288,21 +287,21 @@ void TestDocumentCommands::saveAndReopenKeepsEveryCharacter()
     const QString text = QStringLiteral(
         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" "
         "/></head>\r\n<body>\r\n   Ελληνικά Русский 😀\u00A0τέλος\r\n</body>\r\n</html>");
-    m_form->RichEdit1->setDocumentText(text);
+    m_parts->RichEdit1->setDocumentText(text);
     m_answers << m_dir->filePath(QStringLiteral("lesson"));
     trigger("N3");
-    QCOMPARE(m_messages,
+    QCOMPARE(m_catcher->texts(),
              QStringList{QStringLiteral("Η αποθήκευση του αρχείου πραγαμετοποιήθηκε με επιτυχία!")});
     QCOMPARE(m_asked[0].title, QStringLiteral("Αποθήκευση Ιστοσελίδας"));
     QVERIFY(!m_asked[0].confirmOverwrite);
     const QString saved = m_dir->filePath(QStringLiteral("lesson.html"));
     QVERIFY(contents(saved).startsWith("\xEF\xBB\xBF"));
 
-    m_form->RichEdit1->setDocumentText(QStringLiteral("something else"));
+    m_parts->RichEdit1->setDocumentText(QStringLiteral("something else"));
     m_answers << saved;
     trigger("N2");
-    QCOMPARE(m_messages.size(), 1);
-    QCOMPARE(m_form->RichEdit1->Text(), text);
+    QCOMPARE(m_catcher->texts().size(), 1);
+    QCOMPARE(m_parts->RichEdit1->Text(), text);
 }
 
 void TestDocumentCommands::failedSaveReportsAndKeepsTheOldFile()
@@ -311,17 +310,17 @@ void TestDocumentCommands::failedSaveReportsAndKeepsTheOldFile()
     QVERIFY(writeBytes(old, "old"));
     m_answers << m_dir->filePath(QStringLiteral("removed/page.html"));
     trigger("N3");
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages[0].contains(QStringLiteral("απέτυχε")), qPrintable(m_messages[0]));
-    QVERIFY(m_messages[0].contains(QStringLiteral("δεν υπάρχει")));
+    QCOMPARE(m_catcher->texts().size(), 1);
+    QVERIFY2(m_catcher->texts()[0].contains(QStringLiteral("απέτυχε")), qPrintable(m_catcher->texts()[0]));
+    QVERIFY(m_catcher->texts()[0].contains(QStringLiteral("δεν υπάρχει")));
     QCOMPARE(contents(old), QByteArray("old"));
 }
 
 void TestDocumentCommands::cancelledSaveEmptiesTheMirror()
 {
     trigger("N3");
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Η αποθήκευση του αρχείου ακυρώθηκε")});
-    QCOMPARE(m_form->Memo1->toPlainText(), QString());
+    QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("Η αποθήκευση του αρχείου ακυρώθηκε")});
+    QCOMPARE(m_parts->Memo1->toPlainText(), QString());
 }
 
 void TestDocumentCommands::templatesLoadAndCount_data()
@@ -340,38 +339,38 @@ void TestDocumentCommands::templatesLoadAndCount()
     QFETCH(int, tags);
     QFETCH(int, lines);
     // Templates load whatever the mode.
-    m_form->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
+    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
     trigger(item.toLatin1().constData());
-    QCOMPARE(m_form->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: %1").arg(tags));
-    QCOMPARE(m_form->RichEdit1->lineCount(), lines);
-    QCOMPARE(m_form->RichEdit1->SelStart(), 0);
-    QCOMPARE(m_form->RichEdit1->SelLength(), 0);
-    QCOMPARE(m_form->Memo1->toPlainText(), m_form->RichEdit1->Text().replace(QLatin1String("\r\n"), "\n"));
+    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: %1").arg(tags));
+    QCOMPARE(m_parts->RichEdit1->lineCount(), lines);
+    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
+    QCOMPARE(m_parts->RichEdit1->SelLength(), 0);
+    QCOMPARE(m_parts->Memo1->toPlainText(), m_parts->RichEdit1->Text().replace(QLatin1String("\r\n"), "\n"));
     if (item == QLatin1String("HTML1")) {
-        QCOMPARE(m_form->RichEdit1->line(1), QStringLiteral("<HEAD>"));
-        QCOMPARE(m_form->RichEdit1->line(4), QStringLiteral("   Η πρώτη μου ιστοσελίδα"));
-        QCOMPARE(m_form->RichEdit1->line(11), QStringLiteral("   "));
+        QCOMPARE(m_parts->RichEdit1->line(1), QStringLiteral("<HEAD>"));
+        QCOMPARE(m_parts->RichEdit1->line(4), QStringLiteral("   Η πρώτη μου ιστοσελίδα"));
+        QCOMPARE(m_parts->RichEdit1->line(11), QStringLiteral("   "));
     } else {
-        QVERIFY(m_form->RichEdit1->line(2).endsWith(QStringLiteral("--> ")));
-        QVERIFY(m_form->RichEdit1->line(12).contains(QStringLiteral("σύνδεσμο: http")));
+        QVERIFY(m_parts->RichEdit1->line(2).endsWith(QStringLiteral("--> ")));
+        QVERIFY(m_parts->RichEdit1->line(12).contains(QStringLiteral("σύνδεσμο: http")));
     }
 }
 
 void TestDocumentCommands::charsetLinesInsertAtTheCaretInEditingModeOnly()
 {
-    m_form->RichEdit1->setDocumentText(QStringLiteral("<p>α</p>\n\n<p>β</p>"));
-    m_form->RichEdit1->setSelStart(m_form->RichEdit1->lineIndex(1));
+    m_parts->RichEdit1->setDocumentText(QStringLiteral("<p>α</p>\n\n<p>β</p>"));
+    m_parts->RichEdit1->setSelStart(m_parts->RichEdit1->lineIndex(1));
     trigger("N16");
     trigger("Unicode1");
-    QCOMPARE(m_form->RichEdit1->line(1),
+    QCOMPARE(m_parts->RichEdit1->line(1),
              QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />"
                             "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\" />"));
-    QCOMPARE(m_form->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 6"));
+    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 6"));
 
-    m_form->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
-    const QString before = m_form->RichEdit1->Text();
+    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
+    const QString before = m_parts->RichEdit1->Text();
     trigger("N17");
-    QCOMPARE(m_form->RichEdit1->Text(), before);
+    QCOMPARE(m_parts->RichEdit1->Text(), before);
 }
 
 void TestDocumentCommands::relativeImageAndStyleLoadFromTheFileFolder()
@@ -396,7 +395,7 @@ void TestDocumentCommands::relativeImageAndStyleLoadFromTheFileFolder()
                        "</body></html>"));
     m_answers << path;
     trigger("N2");
-    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(m_catcher->texts(), QStringList());
     QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('photo') && "
                                           "document.getElementById('photo').complete && "
                                           "document.getElementById('photo').naturalWidth"),
@@ -415,7 +414,7 @@ void TestDocumentCommands::relativeImageAndStyleLoadFromTheFileFolder()
                            QStringLiteral("refused"))
                  .toString(),
              QStringLiteral("refused"));
-    QCOMPARE(m_form->Edit1->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
 }
 
 void TestDocumentCommands::sourcePrintoutWithoutPrinterGoesToPdf_data()
@@ -436,13 +435,13 @@ void TestDocumentCommands::sourcePrintoutWithoutPrinterGoesToPdf()
         QStringList text;
         for (int i = 0; i < lines; ++i)
             text << QStringLiteral("γραμμή %1").arg(i);
-        m_form->RichEdit1->setDocumentText(text.join(u'\n'));
+        m_parts->RichEdit1->setDocumentText(text.join(u'\n'));
     }
     m_answers << m_dir->filePath(QStringLiteral("printout"));
     trigger("HTML2");
     QCOMPARE(m_asked.size(), 1);
     QVERIFY(m_asked[0].title.contains(QStringLiteral("PDF")));
-    QCOMPARE(m_messages, QStringList{QStringLiteral("%1 σελίδες εκτυπώθηκαν").arg(pages)});
+    QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("%1 σελίδες εκτυπώθηκαν").arg(pages)});
     QCOMPARE(pdfPageCount(contents(m_dir->filePath(QStringLiteral("printout.pdf")))), pages);
 }
 
@@ -466,7 +465,7 @@ void TestDocumentCommands::pagePrintPreviewShowsTheRenderedPage()
     poll.start();
     trigger("N18");
     QVERIFY(previewPages >= 1);
-    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(m_catcher->texts(), QStringList());
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestDocumentCommands)
