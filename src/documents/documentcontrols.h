@@ -26,6 +26,3 @@ struct DocumentControls
     RefreshCycle *refresh = nullptr;    // the refresh cycle and its variants
     std::function<QString()> pageTitle; // panel 0 of `StatusBar1`: the title of the document in the preview
 };
-
-// `Memo1`'s text exactly as held, every line break as LF (no character replaced, non-breaking spaces kept).
-QString mirrorText(const QPlainTextEdit *mirror);

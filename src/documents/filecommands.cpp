@@ -15,12 +15,18 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+namespace {
+
+// `Memo1`'s text exactly as held, every line break as LF: its plain text would turn non-breaking spaces into
+// spaces.
 QString mirrorText(const QPlainTextEdit *mirror)
 {
     QString text = mirror->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     return text;
 }
+
+} // namespace
 
 FileCommands::FileCommands(const DocumentControls &controls, QObject *parent)
     : QObject(parent), m_c(controls), m_chooser(std::make_unique<DialogFileChooser>())

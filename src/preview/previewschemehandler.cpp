@@ -9,11 +9,25 @@
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
+#include <optional>
+
 const QByteArray PreviewSchemeHandler::schemeName = QByteArrayLiteral("velmark-preview");
 
 namespace {
 
-const QString filesHost = QStringLiteral("files");
+const QString fileHostPrefix = QStringLiteral("file");
+
+// The number of a file host (file<number>), if the address is on one.
+std::optional<quint64> fileHostNumber(const QUrl &url)
+{
+    static const QRegularExpression host(QStringLiteral("^file([0-9]+)$"));
+    const QRegularExpressionMatch match = host.match(url.host());
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const quint64 number = match.captured(1).toULongLong(&ok);
+    return ok ? std::optional<quint64>(number) : std::nullopt;
+}
 
 bool isDocumentHost(const QUrl &url)
 {
@@ -89,17 +103,27 @@ void PreviewSchemeHandler::serveFile(QWebEngineUrlRequestJob *job)
     job->reply(QMimeDatabase().mimeTypeForFile(path).name().toLatin1(), file);
 }
 
+void PreviewSchemeHandler::redirectToFreshHost(QWebEngineUrlRequestJob *job)
+{
+    const quint64 number = ++m_fileHosts;
+    m_pendingHosts.insert(number);
+    QUrl fileUrl = job->requestUrl();
+    fileUrl.setHost(fileHostPrefix + QString::number(number));
+    job->redirect(fileUrl);
+}
+
 void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
 {
     const QUrl url = job->requestUrl();
-    if (url.host() == filesHost) {
-        serveFile(job);
+    if (const std::optional<quint64> host = fileHostNumber(url)) {
+        if (m_pendingHosts.remove(*host))
+            serveFile(job);
+        else
+            redirectToFreshHost(job);
         return;
     }
     if (isDocumentHost(url) && !isDocumentAddress(url)) {
-        QUrl fileUrl = url;
-        fileUrl.setHost(filesHost);
-        job->redirect(fileUrl);
+        redirectToFreshHost(job);
         return;
     }
     if (!isDocumentAddress(url)) {

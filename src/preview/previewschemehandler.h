@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
@@ -8,9 +9,10 @@
 // any size load (a data URL is limited to 2 MB) and their bytes reach the page untouched. Every document
 // address (velmark-preview://document<number>/) is answered with the newest document: a load that an older
 // address started, or a step back in the history, can only show the newest text. A relative address in a
-// document (an image, a style sheet) is sent on to the same path on the host "files", which serves the files
-// of the base folder to the preview's documents: being another origin than the document, its files show as
-// elements while the document's scripts cannot read them.
+// document (an image, a style sheet) is sent on to the same path on a host of its own, file<number>, which
+// serves that one file of the base folder once; a second request on it is sent on to a fresh host again.
+// Every file thus comes from an origin shared with nothing else: it shows as an element, while no page's
+// script (the document's, or a framed file's) can read it.
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT
@@ -36,7 +38,11 @@ public:
 
 private:
     void serveFile(QWebEngineUrlRequestJob *job);
+    // Sends the request on to the same path on a fresh file host.
+    void redirectToFreshHost(QWebEngineUrlRequestJob *job);
 
     QByteArray m_document;
     QString m_baseFolder;
+    quint64 m_fileHosts = 0;      // file hosts handed out so far
+    QSet<quint64> m_pendingHosts; // file hosts handed out and not yet served
 };

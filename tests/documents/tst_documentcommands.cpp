@@ -380,19 +380,29 @@ void TestDocumentCommands::relativeImageAndStyleLoadFromTheFileFolder()
     QVERIFY(picture.save(m_dir->filePath(QStringLiteral("photo.png"))));
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("style.css")), "p { color: rgb(1, 2, 3); }"));
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("secret.txt")), "the pupil's private notes"));
-    const QString path = m_dir->filePath(QStringLiteral("page.html"));
-    QVERIFY(writeBytes(path,
-                       "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head><body>\n"
-                       "<img id=\"photo\" src=\"photo.png\"><p id=\"p\">text</p><p id=\"fetch\">pending</p>\n"
-                       "<iframe id=\"frame\" src=\"secret.txt\"></iframe><p id=\"read\">pending</p>\n"
-                       "<script>fetch('secret.txt').then(r => r.text()).then("
-                       "t => document.getElementById('fetch').textContent = 'read ' + t,"
-                       "() => document.getElementById('fetch').textContent = 'refused');\n"
+    // A page of the same folder, framed by the document, tries to read a file next to it.
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("frame.html")),
+                       "<iframe id=\"inner\" src=\"secret.txt\"></iframe><script>"
                        "window.addEventListener('load', function () { var r = 'refused'; try {"
-                       " var d = document.getElementById('frame').contentDocument;"
+                       " var d = document.getElementById('inner').contentDocument;"
                        " if (d && d.body && d.body.textContent.indexOf('private') >= 0) r = 'read';"
-                       "} catch (e) {} document.getElementById('read').textContent = r; });</script>\n"
-                       "</body></html>"));
+                       "} catch (e) {} parent.postMessage(r, '*'); });</script>"));
+    const QString path = m_dir->filePath(QStringLiteral("page.html"));
+    QVERIFY(writeBytes(
+        path, "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head><body>\n"
+              "<img id=\"photo\" src=\"photo.png\"><p id=\"p\">text</p>\n"
+              "<p id=\"fetch\">pending</p><p id=\"read\">pending</p><p id=\"nested\">pending</p>\n"
+              "<iframe id=\"frame\" src=\"secret.txt\"></iframe><iframe src=\"frame.html\"></iframe>\n"
+              "<script>\n"
+              "function report(id, text) { document.getElementById(id).textContent = text; }\n"
+              "window.addEventListener('message', e => report('nested', e.data));\n"
+              "fetch('secret.txt').then(r => r.text()).then(t => report('fetch', 'read ' + t),"
+              " () => report('fetch', 'refused'));\n"
+              "window.addEventListener('load', function () { var r = 'refused'; try {"
+              " var d = document.getElementById('frame').contentDocument;"
+              " if (d && d.body && d.body.textContent.indexOf('private') >= 0) r = 'read';"
+              "} catch (e) {} report('read', r); });\n"
+              "</script></body></html>"));
     m_answers << path;
     trigger("N2");
     QCOMPARE(m_catcher->texts(), QStringList());
@@ -406,14 +416,12 @@ void TestDocumentCommands::relativeImageAndStyleLoadFromTheFileFolder()
                            QStringLiteral("rgb(1, 2, 3)"))
                  .toString(),
              QStringLiteral("rgb(1, 2, 3)"));
-    QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('fetch').textContent"),
-                           QStringLiteral("refused"))
-                 .toString(),
-             QStringLiteral("refused"));
-    QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('read').textContent"),
-                           QStringLiteral("refused"))
-                 .toString(),
-             QStringLiteral("refused"));
+    for (const char *id : {"fetch", "read", "nested"})
+        QCOMPARE(
+            evaluateUntil(QStringLiteral("document.getElementById('%1').textContent").arg(QLatin1String(id)),
+                          QStringLiteral("refused"))
+                .toString(),
+            QStringLiteral("refused"));
     QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
 }
 
