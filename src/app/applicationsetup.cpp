@@ -2,6 +2,7 @@
 
 #include "app/programtexts.h"
 #include "widgets/fonts.h"
+#include "widgets/qtgreektexts.h"
 #include "widgets/theme.h"
 
 #include <QAccessible>
@@ -14,6 +15,7 @@ void setUpApplication(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(ProgramTexts::applicationTitle());
     applyCyanDusk(app);
+    app.installTranslator(new QtGreekTexts(&app));
     // Dialogs, menus and message boxes speak in the program's own face too.
     QApplication::setFont(Fonts::pixels(11));
     // The web engine shows a screen reader the rendered page only when its renderer's accessibility is on;

@@ -7,7 +7,7 @@ QStringList nameFiltersFromPairs(const QString &pairs)
     const QStringList parts = pairs.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.append(parts[i] + QLatin1Char('(') + parts[i + 1] + QLatin1Char(')'));
+        filters.append(parts[i].trimmed() + QLatin1String(" (") + parts[i + 1].trimmed() + QLatin1Char(')'));
     return filters;
 }
 

@@ -16,7 +16,8 @@ struct FileDialogSpec
 };
 
 // The name filters of a filter text in the "description|pattern|description|pattern" form, each written as
-// "description(pattern)" with its description exactly as given.
+// "description (pattern)"; spaces around a description are dropped, as a file dialog shows none and matches
+// a filter by its trimmed name.
 QStringList nameFiltersFromPairs(const QString &pairs);
 
 // The open dialog of "Άνοιγμα Ιστοσελίδας" and of the hidden code-only open, starting in `folder`.

@@ -102,7 +102,6 @@ void PrintCommands::N18Click()
 {
     QPrintPreviewDialog dialog(m_c.window);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
-    dialog.setWindowTitle(QStringLiteral("Προεπισκόπηση εκτύπωσης"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, &PrintCommands::printPage);
     dialog.exec();
 }

@@ -191,6 +191,7 @@ void TestDocumentCommands::openLoadsDecodesAndRefreshes()
     QVERIFY(m_asked[0].fileMustExist);
     QVERIFY(m_asked[0].title.isEmpty());
     QCOMPARE(m_asked[0].filters.size(), 6);
+    QCOMPARE(m_asked[0].filters[1], QStringLiteral("Αρχεία html (*.html)"));
 
     QCOMPARE(m_parts->RichEdit1->line(2), QStringLiteral("<p>Καλημέρα</p>"));
     QCOMPARE(m_parts->RichEdit1->line(6), QStringLiteral("   τέλος"));
