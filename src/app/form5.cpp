@@ -11,6 +11,7 @@
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
 #include "palette/tagtoolbars.h"
+#include "preview/browsingbar.h"
 #include "preview/previewpane.h"
 #include "widgets/clickableimage.h"
 #include "widgets/docklayout.h"
@@ -114,6 +115,22 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
         RichEdit1, m_attributeBar, m_refresh, [this] { return editingMode(); }, this);
     m_valueAssistant = new ValueAssistant(
         RichEdit1, m_attributeBar, [this] { return editingMode(); }, this);
+
+    BrowsingBarControls browsing;
+    browsing.address = Edit1;
+    browsing.browser = webbrowser1;
+    browsing.editorArea = Panel9;
+    browsing.graphicalSwitch = CheckBox1;
+    browsing.clearAndHideMessages = [this] {
+        RichEdit2->clearLines();
+        RichEdit2->hide();
+        Splitter1->hide();
+    };
+    browsing.hideAttributeBar = [this] {
+        if (QWidget *bar = m_attributeBar->Panel15())
+            bar->hide();
+    };
+    m_browsingBar = new BrowsingBar(browsing, this);
 
     DocumentControls documents;
     documents.window = this;

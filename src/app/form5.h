@@ -6,6 +6,7 @@
 #include <array>
 
 class AttributeBar;
+class BrowsingBar;
 class ClickableImage;
 class CodePane;
 class DockSplitter;
@@ -185,6 +186,7 @@ private:
     TagToolbars *m_tagToolbars = nullptr;
     AttributeBar *m_attributeBar = nullptr;
     RefreshCycle *m_refresh = nullptr;
+    BrowsingBar *m_browsingBar = nullptr; // the address row's commands and the Help menu's web links
     TypingAssistant *m_typingAssistant = nullptr;
     ValueAssistant *m_valueAssistant = nullptr;
     // The document menus: open and save, templates and character sets, printing.

@@ -12,6 +12,7 @@
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
 #include "palette/tagtoolbars.h"
+#include "preview/browsingbar.h"
 #include "preview/previewpane.h"
 #include "widgets/clickableimage.h"
 #include "widgets/docksplitter.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QProgressBar>
+#include <QToolButton>
 
 QAction *TForm5::menuItem(const char *name) const
 {
@@ -104,4 +106,14 @@ void TForm5::connectSignals()
     connect(webbrowser1, &PreviewPane::downloadComplete, this, &TForm5::webbrowser1DownloadComplete);
     connect(webbrowser1, &PreviewPane::progressChange, this, &TForm5::webbrowser1ProgressChange);
     connect(webbrowser1, &PreviewPane::documentComplete, this, &TForm5::webbrowser1DocumentComplete);
+
+    // The address row and the Help menu's web links.
+    connect(SpeedButton1, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton4Click);
+    connect(SpeedButton5, &QToolButton::clicked, m_browsingBar, &BrowsingBar::SpeedButton5Click);
+    connect(menuItem("Skolvik1"), &QAction::triggered, m_browsingBar, &BrowsingBar::Skolvik1Click);
+    connect(menuItem("Sch1"), &QAction::triggered, m_browsingBar, &BrowsingBar::Sch1Click);
+    connect(menuItem("N38"), &QAction::triggered, m_browsingBar, &BrowsingBar::N38Click);
 }

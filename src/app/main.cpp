@@ -1,5 +1,6 @@
 #include "app/applicationsetup.h"
 #include "app/programwindows.h"
+#include "preview/enginesandbox.h"
 #include "preview/previewpane.h"
 #include "widgets/caretrest.h"
 
@@ -11,10 +12,8 @@
 int main(int argc, char *argv[])
 {
     // Chromium refuses to start its sandbox as root; only then is the sandbox turned off, and the user told.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArray("1"));
+    if (prepareEngineSandbox(geteuid() == 0))
         std::fprintf(stderr, "velmark: running as root, so the web view's sandbox is turned off.\n");
-    }
     registerPreviewScheme();
     // The program logs nothing: the pupils' pages' console messages are not echoed to the terminal.
     QLoggingCategory::setFilterRules(QStringLiteral("js.*=false"));

@@ -1,5 +1,7 @@
 #include "previewschemehandler.h"
 
+#include "browsingrules.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,7 @@
 
 #include <optional>
 
-const QByteArray PreviewSchemeHandler::schemeName = QByteArrayLiteral("velmark-preview");
+const QByteArray PreviewSchemeHandler::schemeName = previewSchemeName().toLatin1();
 
 namespace {
 
@@ -38,6 +40,13 @@ bool isDocumentHost(const QUrl &url)
 bool isDocumentAddress(const QUrl &url)
 {
     return isDocumentHost(url) && url.path() == QLatin1String("/");
+}
+
+// The documents are the pupil's: only the pane itself and the documents shown in it ask for them, never a
+// web page.
+bool mayAskForDocuments(const QUrl &initiator)
+{
+    return initiator.isEmpty() || initiator.scheme() == previewSchemeName();
 }
 
 } // namespace
@@ -115,6 +124,10 @@ void PreviewSchemeHandler::redirectToFreshHost(QWebEngineUrlRequestJob *job)
 void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
 {
     const QUrl url = job->requestUrl();
+    if (!mayAskForDocuments(job->initiator())) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
     if (const std::optional<quint64> host = fileHostNumber(url)) {
         if (m_pendingHosts.remove(*host))
             serveFile(job);

@@ -12,7 +12,8 @@
 // document (an image, a style sheet) is sent on to the same path on a host of its own, file<number>, which
 // serves that one file of the base folder once; a second request on it is sent on to a fresh host again.
 // Every file thus comes from an origin shared with nothing else: it shows as an element, while no page's
-// script (the document's, or a framed file's) can read it.
+// script (the document's, or a framed file's) can read it. Nothing else of the scheme is found, and nothing
+// at all is served to a web page.
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT
