@@ -10,7 +10,9 @@ class BrowsingBar;
 class ClickableImage;
 class CodePane;
 class DockSplitter;
+class FileCommands;
 class PreviewPane;
+class PrintCommands;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -22,6 +24,7 @@ class QToolButton;
 class RefreshCycle;
 class StatusPanels;
 class TagToolbars;
+class TemplateCommands;
 class TForm1;
 class TForm2;
 class TForm4;
@@ -200,4 +203,8 @@ private:
     BrowsingBar *m_browsingBar = nullptr; // the address row's commands and the Help menu's web links
     TypingAssistant *m_typingAssistant = nullptr;
     ValueAssistant *m_valueAssistant = nullptr;
+    // The document menus: open and save, templates and character sets, printing.
+    FileCommands *m_files = nullptr;
+    TemplateCommands *m_templates = nullptr;
+    PrintCommands *m_printing = nullptr;
 };
