@@ -10,7 +10,9 @@ class BrowsingBar;
 class ClickableImage;
 class CodePane;
 class DockSplitter;
+class FileCommands;
 class PreviewPane;
+class PrintCommands;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -22,6 +24,7 @@ class QToolButton;
 class RefreshCycle;
 class StatusPanels;
 class TagToolbars;
+class TemplateCommands;
 class TForm1;
 class TForm2;
 class TForm4;
@@ -123,8 +126,9 @@ private:
     QAction *menuItem(const char *name) const;
     // Warnings of the refresh cycle: written into the message pane, which shows only when there are any.
     void showWarnings(const QList<BalanceWarning> &warnings);
-    // The progress bar's range becomes 0 to `maximum` (the refresh cycle's line count less one), its position
-    // 0. An empty range is shown as a bar with nothing done: Qt would draw it as an endless "busy" animation.
+    // The progress bar's range becomes 0 to `maximum` (set by the refresh cycle from the line count), its
+    // position 0. An empty range is shown as a bar with nothing done: Qt would draw it as an endless "busy"
+    // animation.
     void startProgress(int maximum);
     // The progress bar's position, held within its range.
     void showProgress(int value);
@@ -200,4 +204,8 @@ private:
     BrowsingBar *m_browsingBar = nullptr; // the address row's commands and the Help menu's web links
     TypingAssistant *m_typingAssistant = nullptr;
     ValueAssistant *m_valueAssistant = nullptr;
+    // The document menus: open and save, templates and character sets, printing.
+    FileCommands *m_files = nullptr;
+    TemplateCommands *m_templates = nullptr;
+    PrintCommands *m_printing = nullptr;
 };

@@ -5,6 +5,9 @@
 #include "assist/eventlists.h"
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
+#include "documents/filecommands.h"
+#include "documents/printcommands.h"
+#include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -43,6 +46,19 @@ void TForm5::connectSignals()
         connect(findChild<QAction *>(group.menuItem), &QAction::triggered, m_attributeBar,
                 [this, &group] { addEventBox(m_attributeBar, group); });
 
+    // The document menus: open and save, printing, templates and character sets.
+    connect(menuItem("N2"), &QAction::triggered, m_files, &FileCommands::N2Click);
+    connect(menuItem("N26"), &QAction::triggered, m_files, &FileCommands::N26Click);
+    connect(menuItem("N3"), &QAction::triggered, m_files, &FileCommands::N3Click);
+    connect(menuItem("N18"), &QAction::triggered, m_printing, &PrintCommands::N18Click);
+    connect(menuItem("HTML2"), &QAction::triggered, m_printing, &PrintCommands::HTML2Click);
+    connect(menuItem("HTML1"), &QAction::triggered, m_templates, &TemplateCommands::HTML1Click);
+    connect(menuItem("N210"), &QAction::triggered, m_templates, &TemplateCommands::N210Click);
+    connect(menuItem("N39"), &QAction::triggered, m_templates, &TemplateCommands::N39Click);
+    connect(menuItem("N16"), &QAction::triggered, m_templates, &TemplateCommands::N16Click);
+    connect(menuItem("N17"), &QAction::triggered, m_templates, &TemplateCommands::N17Click);
+    connect(menuItem("Unicode1"), &QAction::triggered, m_templates, &TemplateCommands::Unicode1Click);
+
     // The code pane and its context menu.
     connect(RichEdit1, &CodePane::textChanged, this, &TForm5::RichEdit1Change);
     connect(RichEdit1, &CodePane::keyReleased, this, &TForm5::RichEdit1KeyUp);
@@ -79,7 +95,9 @@ void TForm5::connectSignals()
     connect(Image3, &ClickableImage::clicked, this, &TForm5::Image3Click);
 
     // What the refresh cycle reports.
-    connect(m_refresh, &RefreshCycle::warningsCleared, RichEdit2, &CodePane::clearLines);
+    // An emptied message pane hides with its splitter: the pane shows only when there is something to warn
+    // about.
+    connect(m_refresh, &RefreshCycle::warningsCleared, this, [this] { showWarnings({}); });
     connect(m_refresh, &RefreshCycle::warningsReady, this, &TForm5::showWarnings);
     connect(m_refresh, &RefreshCycle::progressStarted, this, &TForm5::startProgress);
     connect(m_refresh, &RefreshCycle::progressReached, this, &TForm5::showProgress);

@@ -67,6 +67,7 @@ void RefreshCycle::openedDocumentRefresh()
 {
     Variant v;
     v.caretToStartBeforeCheck = true;
+    v.progressLess = 4;
     run(v);
 }
 
@@ -114,7 +115,7 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     }
 
     code->beginUpdate();
-    const int progressMaximum = qMax(0, code->lineCount() - 1);
+    const int progressMaximum = qMax(0, code->lineCount() - variant.progressLess);
     if (variant.progress)
         Q_EMIT progressStarted(progressMaximum);
     if (variant.prepare == Prepare::Insert) {
