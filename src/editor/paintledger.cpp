@@ -1,5 +1,7 @@
 #include "editor/paintledger.h"
 
+#include "editor/markupnames.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -53,6 +55,8 @@ PaintLedger::Composition PaintLedger::compose() const
     QVector<int> times(positions, -1);
     QVector<quint32> colours(positions, BaseColour);
     Composition result{m_lines, QVector<QVector<LookRun>>(m_lines.size())};
+    // Paints rewrite the letter case of names only; the page's own words keep their letters.
+    const QBitArray names = markupNamePositions(m_lines);
 
     // Applying each key's latest paint once, oldest first, leaves every position with its latest paint.
     QVector<int> painted(m_paints.size());
@@ -70,7 +74,8 @@ PaintLedger::Composition PaintLedger::compose() const
             for (int i = 0; i < paint.text.size(); ++i) {
                 times[first + i] = paint.time;
                 colours[first + i] = paint.colour;
-                letters[occurrence.column + i] = paint.text.at(i);
+                if (names.testBit(first + i))
+                    letters[occurrence.column + i] = paint.text.at(i);
             }
         }
     }

@@ -27,6 +27,22 @@ QStringList reindentedLines(const QStringList &lines, Reindent reindent, bool en
     return result;
 }
 
+// Whether the walk writes line i while re-indenting it. The standard rule writes every line it applies to,
+// even when the line already has its three spaces, so the line's looks start afresh whatever an earlier
+// refresh left; the template rule writes only lines whose text it changes.
+bool rewritten(const QStringList &lines, const QStringList &reindented, int i, Reindent reindent)
+{
+    switch (reindent) {
+    case Reindent::None:
+        return false;
+    case Reindent::Template:
+        return reindented.at(i) != lines.at(i);
+    case Reindent::Standard:
+        break;
+    }
+    return i >= 1 && beginsWithLt(lines.at(i - 1)) && !beginsWithLt(lines.at(i));
+}
+
 // The tag texts the walk paints: not empty, and without "<>" unless empty pairs are painted too.
 bool isPainted(QStringView tagText, const RefreshOptions &options)
 {
@@ -58,7 +74,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     RefreshResult result;
     TagCollector collector;
     for (int line = int(lines.size()) - 1; line >= 0; --line) {
-        if (reindented.at(line) != lines.at(line))
+        if (rewritten(lines, reindented, line, options.reindent))
             ledger.rewriteLine(line);
         for (int tag = 0; tag < spans.at(line).size(); ++tag) {
             ++result.tagCount;
