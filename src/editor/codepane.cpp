@@ -13,6 +13,57 @@ CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { m_lastChangeEnd = position + added; });
+    connect(document(), &QTextDocument::undoCommandAdded, this, &CodePane::stepAdded);
+}
+
+void CodePane::stepAdded()
+{
+    // Steps past the new one were taken back and can no longer be redone.
+    const int steps = document()->availableUndoSteps();
+    m_stepEndCarets.removeIf([steps](const QHash<int, int>::iterator it) { return it.key() > steps; });
+    m_attachedEnds.removeIf([steps](int end) { return end > steps; });
+    m_attachedStarts.removeIf([steps](int start) { return start >= steps; });
+    m_stepEndCarets.insert(steps, m_lastChangeEnd);
+}
+
+void CodePane::attachLastStep(int start)
+{
+    const int end = document()->availableUndoSteps();
+    if (end <= start)
+        return;
+    m_attachedStarts.insert(start);
+    m_attachedEnds.insert(end);
+}
+
+void CodePane::setStepEndCaret(int position)
+{
+    m_stepEndCarets.insert(document()->availableUndoSteps(), position);
+}
+
+void CodePane::undo()
+{
+    // The document leaves the caret where the last step it takes back began.
+    while (document()->isUndoAvailable()) {
+        const bool attached = m_attachedEnds.contains(document()->availableUndoSteps());
+        QPlainTextEdit::undo();
+        if (!attached)
+            break;
+    }
+}
+
+void CodePane::redo()
+{
+    if (!document()->isRedoAvailable())
+        return;
+    QPlainTextEdit::redo();
+    const int stepEnd = document()->availableUndoSteps();
+    while (document()->isRedoAvailable() && m_attachedStarts.contains(document()->availableUndoSteps()))
+        QPlainTextEdit::redo();
+    const auto caret = m_stepEndCarets.constFind(stepEnd);
+    if (caret != m_stepEndCarets.constEnd())
+        setSelStart(caret.value());
 }
 
 int CodePane::SelStart() const
@@ -263,6 +314,16 @@ QTextCharFormat CodePane::formatAt(int position) const
 
 void CodePane::keyPressEvent(QKeyEvent *event)
 {
+    if (event == QKeySequence::Undo || event == QKeySequence::Redo) {
+        if (!isReadOnly()) {
+            if (event == QKeySequence::Undo)
+                undo();
+            else
+                redo();
+        }
+        event->accept();
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & Qt::ShiftModifier)) {
         // A soft line break would make one text line look like two; every break is a real one here.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QPlainTextEdit>
+#include <QSet>
 
 class QTextCharFormat;
 class QTextCursor;
@@ -75,6 +77,17 @@ public:
     // The look of the character at a position; a line break has the look of its line.
     QTextCharFormat formatAt(int position) const;
 
+    // Undo and redo by the pupil's steps: a step added with `attachLastStep` is taken back and redone
+    // together with the step before it. Undo leaves the caret where the step began, redo where it ended. They
+    // stand in for the base class's slots of the same name, which are not virtual; Ctrl+Z and Ctrl+Y come
+    // here too.
+    void undo();
+    void redo();
+    // The history's last step, added after `start` undo commands, belongs to the step before it.
+    void attachLastStep(int start);
+    // The history's last step ended with the caret at this position: redo puts it back there.
+    void setStepEndCaret(int position);
+
 Q_SIGNALS:
     // A key was released in the pane (after the pane has handled it).
     void keyReleased(int key);
@@ -91,10 +104,18 @@ protected:
 
 private:
     void replaceSelection(QTextCursor &cursor, const QString &text) const;
+    // A step was added to the history: it ends where the last change ended, unless its maker says otherwise.
+    void stepAdded();
     // The whole text with the given text between lines.
     QString plainText(const QString &lineBreak) const;
 
     int m_updateDepth = 0;
+    // Where the last change of the text ended.
+    int m_lastChangeEnd = 0;
+    // Steps of the history are keyed by the number of undo commands up to their end (or start).
+    QHash<int, int> m_stepEndCarets; // where redo leaves the caret
+    QSet<int> m_attachedEnds;        // ends of steps that belong to the step before them
+    QSet<int> m_attachedStarts;      // and their starts
 };
 
 // `RichRow`: the line of the caret.

@@ -160,6 +160,116 @@ private Q_SLOTS:
         QCOMPARE(b.code->Text(), QString(before).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
     }
 
+    void loadedTextIsNoUndoStep_data()
+    {
+        QTest::addColumn<int>("variant");
+        QTest::newRow("start-up") << 0;
+        QTest::newRow("simple page template") << 1;
+        QTest::newRow("assignment template") << 2;
+        QTest::newRow("opened document") << 3;
+    }
+
+    void loadedTextIsNoUndoStep()
+    {
+        QFETCH(int, variant);
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<B>earlier</B>"));
+        const QStringList lines{QStringLiteral("<HTML>"), QStringLiteral("<BODY>"), QStringLiteral("text"),
+                                QStringLiteral("</BODY>"), QStringLiteral("</HTML>")};
+        if (variant == 0) {
+            b.cycle->startupPass(lines);
+        } else if (variant < 3) {
+            b.cycle->templateRefresh(lines, variant == 1);
+        } else {
+            b.code->setDocumentText(lines.join(QLatin1Char('\n')));
+            b.cycle->openedDocumentRefresh();
+        }
+        const QString loaded = b.code->Text();
+        QVERIFY(loaded.startsWith(QLatin1String("<HTML>")));
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), loaded);
+        QVERIFY(!b.code->document()->isUndoAvailable());
+    }
+
+    void undoAndRedoLeaveTheCaretAtTheChange_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::newRow("nothing re-indented")
+            << QStringLiteral("<HTML>\n<BODY>\n<B>abcdef</B>\n</BODY>") << 2 << 6;
+        QTest::newRow("lines above and below re-indented")
+            << QStringLiteral("<HTML>\ntop\n<B>abcdef</B>\nbelow\n</HTML>") << 2 << 6;
+        QTest::newRow("end of the text") << QStringLiteral("<P>\nabc") << 1 << 3;
+    }
+
+    void undoAndRedoLeaveTheCaretAtTheChange()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        Bench b;
+        b.code->setDocumentText(text);
+        b.cycle->openedDocumentRefresh();
+        const QString before = b.code->Text();
+        b.code->setSelStart(b.code->lineIndex(line) + column);
+        const int insertedAt = b.code->SelStart();
+        b.cycle->kata(QStringLiteral("<I>"));
+        const QString after = b.code->Text();
+        const int caretAfter = b.code->SelStart();
+
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), before);
+        QCOMPARE(b.code->SelStart(), insertedAt);
+        QTest::keyClick(b.code, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), after);
+        QCOMPARE(b.code->SelStart(), caretAfter);
+    }
+
+    void recolouringIsNoUndoStepOfItsOwn_data()
+    {
+        QTest::addColumn<bool>("switchVariant");
+        QTest::newRow("double-click") << false;
+        QTest::newRow("graphical switch") << true;
+    }
+
+    void recolouringIsNoUndoStepOfItsOwn()
+    {
+        QFETCH(bool, switchVariant);
+        Bench b;
+        b.cycle->startupPass(
+            {QStringLiteral("<HTML>"), QStringLiteral("<P>one</P>"), QStringLiteral("</HTML>")});
+        const auto refresh = [&] {
+            if (switchVariant)
+                b.cycle->switchRefresh();
+            else
+                b.cycle->refreshWithoutInsertion();
+        };
+        // With nothing to take back, a refresh leaves nothing to take back.
+        refresh();
+        QVERIFY(!b.code->document()->isUndoAvailable());
+
+        // After typing, one Ctrl+Z takes back the typing together with the refresh that followed it.
+        const QString loaded = b.code->Text();
+        b.code->setSelStart(b.code->lineIndex(1) + 6);
+        QTest::keyClicks(b.code, QStringLiteral("xy"));
+        const QString typed = b.code->Text();
+        refresh();
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), loaded);
+        QCOMPARE(b.code->SelStart(), b.code->lineIndex(1) + 6);
+        QTest::keyClick(b.code, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), typed);
+
+        // After a tag, one Ctrl+Z takes back the tag and the refreshes after it.
+        b.code->setSelStart(0);
+        b.cycle->kata(QStringLiteral("<B>"));
+        refresh();
+        refresh();
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), typed);
+    }
+
     void untickedSwitchLeavesOnlyUnbalancedTagsRed()
     {
         Bench b;
