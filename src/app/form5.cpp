@@ -8,6 +8,7 @@
 #include "app/programtexts.h"
 #include "widgets/statuspanels.h"
 #include "editor/codepane.h"
+#include "editor/documentmirror.h"
 #include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -18,7 +19,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStyle>
@@ -79,7 +79,7 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     dockInto(Panel1, webbrowser1, DockAlign::Fill);
     dockInto(Panel8, Panel1, DockAlign::Fill);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new DocumentMirror(RichEdit1, this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->hide();
 

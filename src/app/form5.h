@@ -7,13 +7,13 @@ class AttributeBar;
 class ClickableImage;
 class CodePane;
 class DockSplitter;
+class DocumentMirror;
 class PreviewPane;
 class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
 class RefreshCycle;
@@ -71,7 +71,7 @@ public:
     QWidget *Panel10;         // lower status strip
     StatusPanels *StatusBar2; // lines, characters, tags, caret
     QCheckBox *CheckBox1;     // graphical environment switch: tags painted or not
-    QPlainTextEdit *Memo1;    // hidden plain-text mirror of the document
+    DocumentMirror *Memo1;    // hidden plain-text mirror of the document
     // `Panel15`: the attribute bar currently shown (rebuilt by the attribute bar logic).
     QWidget *Panel15() const;
 

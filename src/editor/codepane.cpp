@@ -203,6 +203,12 @@ int CodePane::lineCount() const
     return doc->lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
+int CodePane::characterCountWithoutBreaks() const
+{
+    // Every block holds one separator besides its text, the last one included.
+    return document()->characterCount() - document()->blockCount();
+}
+
 QString CodePane::line(int index) const
 {
     if (index < 0 || index >= document()->blockCount())

@@ -46,6 +46,8 @@ public:
     QString linesText() const;
     // `Lines.Count`: the number of lines; an empty last line is not counted.
     int lineCount() const;
+    // The number of characters without the line breaks, as counted from `Text` without its CR LF pairs.
+    int characterCountWithoutBreaks() const;
     // Line i without its line break; an invalid line gives an empty text.
     QString line(int index) const;
     // Replaces the text of line i (not its break); an invalid line leaves the text unchanged. Writing the

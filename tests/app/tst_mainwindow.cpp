@@ -11,6 +11,7 @@
 #include "app/toolboxcaptions.h"
 #include "editor/charlook.h"
 #include "editor/codepane.h"
+#include "editor/documentmirror.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
 #include "widgettestmain.h"

@@ -1,5 +1,6 @@
 // The code pane's operations on a real widget: text with CR LF, lines, search, caret routines, looks.
 #include "editor/codepane.h"
+#include "editor/documentmirror.h"
 #include "widgettestmain.h"
 
 #include <QTextCharFormat>
@@ -37,6 +38,7 @@ private Q_SLOTS:
         for (int i = 0; i < count; ++i)
             joined += pane.line(i) + QStringLiteral("\r\n");
         QCOMPARE(pane.linesText(), joined);
+        QCOMPARE(pane.characterCountWithoutBreaks(), int(QString(text).remove(QLatin1String("\r\n")).size()));
     }
 
     void longLinesWrapButStayOneLine()
@@ -138,6 +140,26 @@ private Q_SLOTS:
         QCOMPARE(pane.lineCount(), 2);
         QCOMPARE(pane.formatAt(0).foreground().color(), QColor(168, 0, 0));
         QCOMPARE(pane.formatAt(pane.lineIndex(1)).foreground().color(), QColor(64, 0, 128));
+    }
+
+    void mirrorShowsThePaneAfterItsLastChange()
+    {
+        CodePane pane;
+        DocumentMirror mirror(&pane);
+        pane.setDocumentText(QStringLiteral("ab\nc"));
+        mirror.follow(true);
+        QCOMPARE(mirror.toPlainText(), QStringLiteral("ab\nc"));
+        pane.setDocumentText(QStringLiteral("browsing"));
+        mirror.follow(false);
+        QCOMPARE(mirror.toPlainText(), QString());
+        // A copy written into the mirror on purpose stands until the pane changes again.
+        mirror.setPlainText(pane.Text());
+        QCOMPARE(mirror.toPlainText(), QStringLiteral("browsing"));
+        pane.setDocumentText(QStringLiteral("<P>x"));
+        mirror.follow(true);
+        pane.setDocumentText(QStringLiteral("<P>xy"));
+        mirror.follow(true);
+        QCOMPARE(mirror.toPlainText(), QStringLiteral("<P>xy"));
     }
 };
 
