@@ -25,6 +25,50 @@ QString document(int lines)
     return generator.generate(settings).join(QLatin1Char('\n'));
 }
 
+// An ordinary document of about `characters` characters.
+QString ordinaryOfSize(int characters)
+{
+    return document(qMax(1, characters / 42));
+}
+
+// A one-line script as a pupil pastes it: comparisons, markup in strings, few ">".
+QString oneLineScript(int lessThans)
+{
+    QString line = QStringLiteral("<script>");
+    for (int i = 0; line.count(u'<') < lessThans; ++i)
+        line +=
+            QStringLiteral("for(i=0;i<n;i++){if(a[i]<b)s+='<td>'+i;else t=x<y?1:2;} ").left(i % 3 ? 44 : 60);
+    return line + QStringLiteral("</script>");
+}
+
+// One line of "<" without any ">".
+QString lessThansOnly(int count)
+{
+    return QString(count, u'<');
+}
+
+// Every tag name different, each opened once and never closed, several to a line.
+QString distinctTagNames(int count)
+{
+    QStringList lines;
+    QString line;
+    for (int i = 0; i < count; ++i) {
+        line += QStringLiteral("<tag%1>").arg(i) + QStringLiteral("x ");
+        if (i % 4 == 3) {
+            lines.append(line);
+            line.clear();
+        }
+    }
+    lines.append(line);
+    return lines.join(u'\n');
+}
+
+// An ordinary document written on one line.
+QString oneLong(int characters)
+{
+    return ordinaryOfSize(characters).replace(u'\n', u' ');
+}
+
 double millisecondsOf(const std::function<void()> &work)
 {
     QElapsedTimer timer;
@@ -67,6 +111,33 @@ int main(int argc, char *argv[])
         const double refresh = millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
         std::printf("%-8d %14.1f %14.1f %8.2f\n", lines, load, refresh, refresh / load);
     }
+    // Documents that are hard on a refresh, against an ordinary document of the same size: the ratio of the
+    // refresh times should stay within 3.
+    const auto refreshOf = [&](const QString &text) {
+        code->setDocumentText(text);
+        code->setSelStart(0);
+        return millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
+    };
+    const struct
+    {
+        const char *name;
+        QString text;
+    } hard[] = {
+        {"one-line script, 1,000 <", oneLineScript(1000)},
+        {"one-line script, 2,000 <", oneLineScript(2000)},
+        {"400,000 < without >", lessThansOnly(400000)},
+        {"12,500 distinct tag names", distinctTagNames(12500)},
+        {"one 2 MB line", oneLong(2 * 1024 * 1024)},
+    };
+    std::printf("\n%-28s %10s %14s %14s %8s\n", "document", "size", "refresh (ms)", "ordinary (ms)", "ratio");
+    for (const auto &document : hard) {
+        const double refresh = refreshOf(document.text);
+        const double ordinary = refreshOf(ordinaryOfSize(int(document.text.size())));
+        std::printf("%-28s %10lld %14.1f %14.1f %8.2f\n", document.name, qlonglong(document.text.size()),
+                    refresh, ordinary, refresh / ordinary);
+        std::fflush(stdout);
+    }
+
     std::printf("\n%-8s %14s %14s %8s\n", "lines", "fast (ms)", "literal (ms)", "speed-up");
     for (int lines : {100, 300}) {
         const QString text = document(lines);

@@ -4,6 +4,8 @@
 #include "editor/markupnames.h"
 #include "editor/tagcollector.h"
 
+#include <algorithm>
+
 LiteralModel::LiteralModel(const QStringList &lines, bool endsWithLineBreak)
     : m_text(lines.join(u'\n') + (endsWithLineBreak ? QStringLiteral("\n") : QString())), m_shown(m_text)
 {
@@ -210,6 +212,92 @@ void reindentLine(LiteralModel &model, int i, Reindent reindent)
 
 } // namespace
 
+BalanceReport literalBalanceCheck(const TagCollector &collected)
+{
+    const auto sorted = [](QStringList entries) {
+        entries.append(QString());
+        std::sort(entries.begin(), entries.end(), [](const QString &a, const QString &b) {
+            return std::lexicographical_compare(a.utf16(), a.utf16() + a.size(), b.utf16(),
+                                                b.utf16() + b.size());
+        });
+        return entries;
+    };
+    const auto distinct = [](const QStringList &sortedEntries) {
+        QStringList result{sortedEntries.at(0)};
+        for (int i = 0; i + 1 < sortedEntries.size(); ++i) {
+            if (sortedEntries.at(i + 1) != sortedEntries.at(i))
+                result.append(sortedEntries.at(i + 1));
+        }
+        return result;
+    };
+    const auto contains = [](const QString &text, const QString &part) {
+        return !part.isEmpty() && text.contains(part);
+    };
+    const auto exempt = [](const QString &entry, const QStringList &markers) {
+        if (entry.isEmpty())
+            return true;
+        for (const QString &marker : markers) {
+            if (entry.contains(marker))
+                return true;
+        }
+        return false;
+    };
+    const QStringList openingMarkers = {"charset", "HR",     "BR",     "! --", "SOURCE", "IMG",    "INPUT",
+                                        "META",    "hr",     "br",     "--",   "<!>",    "source", "image",
+                                        "input",   "audio/", "video/", "meta", "<>"};
+    const QStringList closingMarkers = {"charset", "HR",    "BR",     "--",     "SOURCE", "IMG",
+                                        "INPUT",   "META",  "hr",     "br",     "<!>",    "source",
+                                        "img",     "input", "audio/", "video/", "meta",   "<>"};
+    const auto warning = [](const QString &tag, const char *words, int difference) {
+        return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") + tag + QString::fromUtf8(words) +
+               QString::number(difference) + QStringLiteral(" φορές");
+    };
+
+    const QStringList opening = sorted(collected.opening());
+    const QStringList closing = sorted(collected.closing());
+    BalanceReport report;
+    for (const QString &tag : distinct(opening)) {
+        int openings = 0;
+        for (const QString &entry : opening)
+            openings += contains(entry, tag);
+        int closings = 0;
+        for (const QString &entry : closing) {
+            const QString f = u'<' + entry.mid(2);
+            const QString g = f.left(f.size() - 1) + u' ';
+            closings += contains(f, tag);
+            closings += contains(g, tag);
+        }
+        if (closings == openings || exempt(tag, openingMarkers))
+            continue;
+        if (closings > openings)
+            report.warnings.append({warning(tag, " έχει εισαχθεί λίγοτερο κατά ", closings - openings), 215});
+        else
+            report.warnings.append(
+                {warning(tag, " έχει εισαχθεί περισσότερο κατά ", openings - closings), 215});
+        report.highlights.append(tag);
+    }
+    for (const QString &tag : distinct(closing)) {
+        const qsizetype space = tag.indexOf(u' ');
+        QString form = space < 0 ? tag.mid(2) : tag.mid(1, space - 1) + u'>';
+        form = form == u" " || form == u"<" ? QString() : u'<' + form;
+        int openings = 0;
+        for (const QString &entry : opening)
+            openings += contains(entry, form);
+        int closings = 0;
+        for (const QString &entry : closing)
+            closings += contains(entry, tag);
+        if (closings == openings || exempt(tag, closingMarkers))
+            continue;
+        if (closings > openings)
+            report.warnings.append(
+                {warning(tag, " έχει εισαχθεί περισσότερο  κατά ", closings - openings), 168});
+        else
+            report.warnings.append({warning(tag, " έχει εισαχθεί λίγοτερο κατά ", openings - closings), 168});
+        report.highlights.append(tag);
+    }
+    return report;
+}
+
 RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &options,
                                 bool endsWithLineBreak)
 {
@@ -237,7 +325,7 @@ RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &
 
     model.takeLastReplacementEnd();
     if (options.balanceCheck) {
-        result.report = checkBalance(collector);
+        result.report = literalBalanceCheck(collector);
         for (const QString &highlight : result.report.highlights)
             model.rearchAndReplace(highlight, WarningColour);
         const int caret = model.takeLastReplacementEnd();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/refreshengine.h"
+#include "editor/tagcollector.h"
 
 #include <QString>
 #include <QStringList>
@@ -64,6 +65,10 @@ private:
     QVector<Look> m_looks;
     int m_lastReplacementEnd = -1;
 };
+
+// The balance check done literally: both lists sorted with their empty entry, reduced to distinct entries,
+// and every distinct entry compared with every collected entry by substring tests.
+BalanceReport literalBalanceCheck(const TagCollector &collected);
 
 // The refresh cycle done literally, tag by tag, on a LiteralModel: the same contract as runRefresh.
 RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &options,
