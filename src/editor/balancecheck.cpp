@@ -36,7 +36,11 @@ QString warningText(const QString &tag, const QString &words, int difference)
 // Ascending by UTF-16 code units; a prefix comes before the longer text, so the empty text comes first.
 bool precedes(const QString &a, const QString &b)
 {
-    return std::lexicographical_compare(a.utf16(), a.utf16() + a.size(), b.utf16(), b.utf16() + b.size());
+    // constData(), unlike utf16(), gives even an empty text without allocating a buffer for it.
+    const auto units = [](const QString &text) {
+        return reinterpret_cast<const char16_t *>(text.constData());
+    };
+    return std::lexicographical_compare(units(a), units(a) + a.size(), units(b), units(b) + b.size());
 }
 
 // The collected entries plus the one empty entry the check always sorts in, in ascending order.

@@ -20,11 +20,14 @@ CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
 
 void CodePane::stepAdded()
 {
-    // Steps past the new one were taken back and can no longer be redone.
+    // Steps past the new one were taken back and can no longer be redone; they exist only after an undo.
     const int steps = document()->availableUndoSteps();
-    m_stepEndCarets.removeIf([steps](const QHash<int, int>::iterator it) { return it.key() > steps; });
-    m_attachedEnds.removeIf([steps](int end) { return end > steps; });
-    m_attachedStarts.removeIf([steps](int start) { return start >= steps; });
+    if (steps <= m_highestStep) {
+        m_stepEndCarets.removeIf([steps](const QHash<int, int>::iterator it) { return it.key() > steps; });
+        m_attachedEnds.removeIf([steps](int end) { return end > steps; });
+        m_attachedStarts.removeIf([steps](int start) { return start >= steps; });
+    }
+    m_highestStep = steps;
     m_stepEndCarets.insert(steps, m_lastChangeEnd);
 }
 
@@ -252,7 +255,7 @@ void CodePane::setDocumentText(const QString &text)
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    c.insertText(normalised);
+    c.insertText(normalised, baseLookOf(this));
 }
 
 void CodePane::beginUpdate()

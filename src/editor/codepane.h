@@ -57,7 +57,7 @@ public:
     void addLine(const QString &text);
     // `Lines.Clear`.
     void clearLines();
-    // Replaces the whole text; CR LF, lone CR and lone LF all become line breaks.
+    // Replaces the whole text, in the base look; CR LF, lone CR and lone LF all become line breaks.
     void setDocumentText(const QString &text);
 
     // `Lines.BeginUpdate` / `Lines.EndUpdate`: nested suspension of redrawing; the last end repaints.
@@ -118,6 +118,7 @@ private:
     QHash<int, int> m_stepEndCarets; // where redo leaves the caret
     QSet<int> m_attachedEnds;        // ends of steps that belong to the step before them
     QSet<int> m_attachedStarts;      // and their starts
+    int m_highestStep = 0;           // the latest step added
 };
 
 // `RichRow`: the line of the caret.

@@ -55,15 +55,32 @@ int OccurrenceIndex::keyOf(QStringView text)
     return key;
 }
 
-void OccurrenceIndex::buildCoverage()
+QVector<QVector<OccurrenceIndex::Occurrence>> OccurrenceIndex::coveringOccurrences(
+    const std::function<bool(int key, const Occurrence &occurrence)> &covers) const
 {
+    QVector<QVector<Occurrence>> accepted(keyCount());
+    for (int key = 0; key < keyCount(); ++key) {
+        for (const Occurrence &occurrence : m_occurrences.at(key)) {
+            if (covers(key, occurrence))
+                accepted[key].append(occurrence);
+        }
+    }
+    return accepted;
+}
+
+void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occurrence &occurrence)> &covers,
+                                    const QBitArray &marked)
+{
+    const QVector<QVector<Occurrence>> accepted = coveringOccurrences(covers);
     const int positions = m_lineOffsets.constLast();
     m_coverOffsets.fill(0, positions + 1);
     for (int key = 0; key < keyCount(); ++key) {
-        for (const Occurrence &occurrence : m_occurrences.at(key)) {
+        for (const Occurrence &occurrence : accepted.at(key)) {
             const int first = positionOf(occurrence.line, occurrence.column);
-            for (int position = first; position < first + m_keyLengths.at(key); ++position)
-                ++m_coverOffsets[position + 1];
+            for (int position = first; position < first + m_keyLengths.at(key); ++position) {
+                if (marked.testBit(position))
+                    ++m_coverOffsets[position + 1];
+            }
         }
     }
     for (int position = 0; position < positions; ++position)
@@ -72,10 +89,12 @@ void OccurrenceIndex::buildCoverage()
     m_covers.resize(m_coverOffsets.constLast());
     QVector<int> filled(m_coverOffsets.cbegin(), m_coverOffsets.cend() - 1);
     for (int key = 0; key < keyCount(); ++key) {
-        for (const Occurrence &occurrence : m_occurrences.at(key)) {
+        for (const Occurrence &occurrence : accepted.at(key)) {
             const int first = positionOf(occurrence.line, occurrence.column);
-            for (int position = first; position < first + m_keyLengths.at(key); ++position)
-                m_covers[filled[position]++] = {key, occurrence.column};
+            for (int position = first; position < first + m_keyLengths.at(key); ++position) {
+                if (marked.testBit(position))
+                    m_covers[filled[position]++] = {key, occurrence.column};
+            }
         }
     }
 }

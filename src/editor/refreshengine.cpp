@@ -50,6 +50,99 @@ bool isPainted(QStringView tagText, const RefreshOptions &options)
            !(options.skipEmptyPairTags && tagText.contains(QStringLiteral("<>")));
 }
 
+// Per key, the spans its paints read their letters from: the first one, and whether there are others.
+struct PaintSources
+{
+    struct Source
+    {
+        int line = -1;
+        int column = -1;
+        bool several = false;
+    };
+    QVector<Source> first;
+    // Every span per key.
+    QVector<QVector<OccurrenceIndex::Occurrence>> all;
+};
+
+PaintSources paintSources(const QVector<QVector<TagSpan>> &spans, const QVector<QVector<int>> &keys,
+                          int keyCount)
+{
+    PaintSources sources{QVector<PaintSources::Source>(keyCount),
+                         QVector<QVector<OccurrenceIndex::Occurrence>>(keyCount)};
+    for (int line = 0; line < spans.size(); ++line) {
+        for (int tag = 0; tag < spans.at(line).size(); ++tag) {
+            const int key = keys.at(line).at(tag);
+            if (key < 0)
+                continue;
+            const int column = spans.at(line).at(tag).start;
+            PaintSources::Source &source = sources.first[key];
+            if (source.line < 0)
+                source = {line, column, false};
+            else if (source.line != line || source.column != column)
+                source.several = true;
+            sources.all[key].append({line, column});
+        }
+    }
+    return sources;
+}
+
+// The characters whose letters the walk's paints may change. A key whose occurrences and spans all read
+// exactly alike writes every occurrence the letters it already has, as long as the letters of its spans do
+// not change; so only the occurrences of keys that differ in letter case somewhere, and of keys reading from
+// such characters, can change letters. Everywhere else the walk reads the letters as they are, which spares
+// following paints through characters that no paint changes.
+QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &index,
+                              const PaintSources &sources)
+{
+    const int keyCount = index.keyCount();
+    QBitArray changeable(index.positionCount());
+    QVector<bool> changing(keyCount, false);
+    const auto textAt = [&](int key, const OccurrenceIndex::Occurrence &at) {
+        return QStringView(lines.at(at.line)).mid(at.column, index.keyLength(key));
+    };
+    const auto mark = [&](int key) {
+        changing[key] = true;
+        for (const OccurrenceIndex::Occurrence &occurrence : index.occurrences(key)) {
+            const int first = index.positionOf(occurrence.line, occurrence.column);
+            for (int i = 0; i < index.keyLength(key); ++i)
+                changeable.setBit(first + i);
+        }
+    };
+    for (int key = 0; key < keyCount; ++key) {
+        const QVector<OccurrenceIndex::Occurrence> &spansOfKey = sources.all.at(key);
+        if (spansOfKey.isEmpty())
+            continue;
+        const QStringView text = textAt(key, spansOfKey.constFirst());
+        bool alike = true;
+        for (const OccurrenceIndex::Occurrence &at : spansOfKey)
+            alike = alike && textAt(key, at) == text;
+        for (const OccurrenceIndex::Occurrence &at : index.occurrences(key))
+            alike = alike && textAt(key, at) == text;
+        if (!alike)
+            mark(key);
+    }
+    // Keys that read from changeable characters may carry the change further.
+    for (bool spread = true; spread;) {
+        spread = false;
+        for (int key = 0; key < keyCount; ++key) {
+            if (changing.at(key))
+                continue;
+            for (const OccurrenceIndex::Occurrence &at : sources.all.at(key)) {
+                const int first = index.positionOf(at.line, at.column);
+                bool reads = false;
+                for (int i = 0; i < index.keyLength(key) && !reads; ++i)
+                    reads = changeable.testBit(first + i);
+                if (reads) {
+                    mark(key);
+                    spread = true;
+                    break;
+                }
+            }
+        }
+    }
+    return changeable;
+}
+
 } // namespace
 
 RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak)
@@ -69,7 +162,15 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
             keys[line].append(isPainted(text, options) ? index.keyOf(text) : -1);
         }
     }
-    index.buildCoverage();
+    const PaintSources sources = paintSources(spans, keys, index.keyCount());
+    index.buildCoverage(
+        [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
+            // A paint writes the letters of the span it was read from; where that span is the occurrence
+            // itself, it writes back the letters already there.
+            const PaintSources::Source &source = sources.first.at(key);
+            return source.several || source.line != occurrence.line || source.column != occurrence.column;
+        },
+        changeablePositions(reindented, index, sources));
 
     RefreshResult result;
     TagCollector collector;
@@ -82,11 +183,15 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
             if (key < 0 && !options.collect)
                 continue;
             // The tag text is read as the line stands now: earlier paints may have rewritten its letters.
-            const QString text = ledger.currentText(line, spans.at(line).at(tag));
+            // Only the letters its entry is made of are read.
+            const TagSpan span = spans.at(line).at(tag);
+            if (options.collect) {
+                const QStringView original = tagText(reindented.at(line), span);
+                const int used = TagCollector::lettersUsed(original);
+                collector.add(ledger.currentText(line, span, used) + original.mid(used).toString());
+            }
             if (key >= 0)
-                ledger.paint(key, text, TagColour);
-            if (options.collect)
-                collector.add(text);
+                ledger.paintFromSpan(key, line, span, TagColour);
         }
     }
 
@@ -94,7 +199,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
         result.report = checkBalance(collector);
         for (const QString &highlight : result.report.highlights) {
             const int key = index.keyOf(highlight);
-            ledger.paint(key, highlight, WarningColour);
+            ledger.paintWithText(key, highlight, WarningColour);
             const QVector<OccurrenceIndex::Occurrence> &occurrences = index.occurrences(key);
             if (!occurrences.isEmpty())
                 result.highlightCaret = {occurrences.constLast().line,

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // `topothetisi`: the collector of the balance check. Files every tag text of a refresh as an opening or a
 // closing entry, in the order met; the lists grow with the document.
@@ -18,6 +19,10 @@ public:
     const QStringList &opening() const { return m_opening; }
     // `entoleesme`: the closing entries, in the order collected.
     const QStringList &closing() const { return m_closing; }
+
+    // How many leading characters of a tag text its entry is made of (the rest only decides where it is
+    // filed, whatever the letter case): the whole text, or an opening tag's text up to its first space.
+    static int lettersUsed(QStringView tagText);
 
     // The entry as filed: capital letters A-Z kept when there is one, otherwise a-z written as capitals.
     static QString withCapitalRule(const QString &entry);

@@ -129,6 +129,28 @@ private Q_SLOTS:
         QCOMPARE(shown, warnings);
     }
 
+    void looksAfterEditsEqualThoseOfAFreshRefresh()
+    {
+        // Edits between refreshes leave looks behind (typed text takes the look at the caret); the next
+        // refresh leaves the same looks as a refresh of the same text loaded afresh.
+        Bench edited;
+        edited.code->setDocumentText(QStringLiteral("<P>one <B>two</B>\n>a<I>\n<I>x</I> plain"));
+        edited.cycle->refreshWithoutInsertion();
+        edited.code->setSelStart(7);
+        edited.code->setSelLength(3);
+        edited.code->setSelText(QStringLiteral("b"));
+        edited.code->setSelStart(edited.code->lineIndex(2) + 10);
+        edited.code->setSelText(QStringLiteral("<U>"));
+        edited.cycle->refreshWithoutInsertion();
+        edited.cycle->refreshWithoutInsertion();
+
+        Bench fresh;
+        fresh.code->setDocumentText(edited.code->Text());
+        fresh.cycle->refreshWithoutInsertion();
+        QCOMPARE(edited.code->Text(), fresh.code->Text());
+        QCOMPARE(looks(edited.code), looks(fresh.code));
+    }
+
     void kataKeepsTheCaretAfterTheInsertedTag()
     {
         Bench b;
