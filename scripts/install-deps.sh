@@ -9,6 +9,7 @@ packages=(
   qt6-qpa-plugins libqt6opengl6-dev libgl-dev libxkbcommon-dev
   fonts-dejavu-core fonts-noto-core
   xvfb xauth
+  clang libclang-rt-dev
 )
 
 missing=()
