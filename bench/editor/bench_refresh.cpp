@@ -63,10 +63,14 @@ QString distinctTagNames(int count)
     return lines.join(u'\n');
 }
 
-// An ordinary document written on one line.
+// A regular document (tags paired with their ">", no stray characters) written on one line.
 QString oneLong(int characters)
 {
-    return ordinaryOfSize(characters).replace(u'\n', u' ');
+    DocumentGenerator generator(7);
+    DocumentGenerator::Settings settings;
+    settings.lineCount = qMax(1, characters / 42);
+    settings.irregular = false;
+    return generator.generate(settings).join(QLatin1Char(' '));
 }
 
 double millisecondsOf(const std::function<void()> &work)

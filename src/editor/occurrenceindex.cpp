@@ -73,30 +73,33 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
 {
     const QVector<QVector<Occurrence>> accepted = coveringOccurrences(covers);
     const int positions = m_lineOffsets.constLast();
-    m_coverOffsets.fill(0, positions + 1);
-    for (int key = 0; key < keyCount(); ++key) {
-        for (const Occurrence &occurrence : accepted.at(key)) {
-            const int first = positionOf(occurrence.line, occurrence.column);
-            for (int position = first; position < first + m_keyLengths.at(key); ++position) {
-                if (marked.testBit(position))
-                    ++m_coverOffsets[position + 1];
+    // From every position, the first marked position at or after it: occurrences are walked over their marked
+    // characters only.
+    QVector<int> nextMarked(positions + 1, positions);
+    for (int position = positions - 1; position >= 0; --position)
+        nextMarked[position] = marked.testBit(position) ? position : nextMarked.at(position + 1);
+    const auto forEachMarked = [&](const auto &visit) {
+        for (int key = 0; key < keyCount(); ++key) {
+            for (const Occurrence &occurrence : accepted.at(key)) {
+                const int first = positionOf(occurrence.line, occurrence.column);
+                const int end = first + m_keyLengths.at(key);
+                for (int position = nextMarked.at(first); position < end;
+                     position = nextMarked.at(position + 1))
+                    visit(key, occurrence, position);
             }
         }
-    }
+    };
+
+    m_coverOffsets.fill(0, positions + 1);
+    forEachMarked([this](int, const Occurrence &, int position) { ++m_coverOffsets[position + 1]; });
     for (int position = 0; position < positions; ++position)
         m_coverOffsets[position + 1] += m_coverOffsets.at(position);
 
     m_covers.resize(m_coverOffsets.constLast());
     QVector<int> filled(m_coverOffsets.cbegin(), m_coverOffsets.cend() - 1);
-    for (int key = 0; key < keyCount(); ++key) {
-        for (const Occurrence &occurrence : accepted.at(key)) {
-            const int first = positionOf(occurrence.line, occurrence.column);
-            for (int position = first; position < first + m_keyLengths.at(key); ++position) {
-                if (marked.testBit(position))
-                    m_covers[filled[position]++] = {key, occurrence.column};
-            }
-        }
-    }
+    forEachMarked([this, &filled](int key, const Occurrence &occurrence, int position) {
+        m_covers[filled[position]++] = {key, occurrence.column};
+    });
 }
 
 const OccurrenceIndex::Cover *OccurrenceIndex::coversBegin(int line, int column) const

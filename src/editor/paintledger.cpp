@@ -3,6 +3,8 @@
 #include "editor/markupnames.h"
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
 
 PaintLedger::PaintLedger(const QStringList &lines, OccurrenceIndex &index)
     : m_lines(lines), m_index(index), m_rewrittenBefore(lines.size(), 0)
@@ -115,20 +117,37 @@ PaintLedger::Composition PaintLedger::compose() const
     QVector<Source> sources(positions);
     Composition result{m_lines, QVector<QVector<LookRun>>(m_lines.size())};
 
-    // Applying each key's latest paint once, oldest first, leaves every position with its latest paint.
+    // Applying each key's latest paint once, newest first, to the positions no newer paint has taken leaves
+    // every position with its latest paint. Taken positions are skipped in one jump each (`free` leads from a
+    // position to the next one not yet taken), so overlapping long tag texts cost the document's length.
     QVector<int> latest;
     for (const QVector<int> &paints : m_keyPaints) {
         if (!paints.isEmpty())
             latest.append(paints.constLast());
     }
-    std::sort(latest.begin(), latest.end());
+    std::sort(latest.begin(), latest.end(), std::greater<int>());
+    QVector<int> free(positions + 1);
+    std::iota(free.begin(), free.end(), 0);
+    const auto nextFree = [&free](int position) {
+        int root = position;
+        while (free.at(root) != root)
+            root = free.at(root);
+        while (free.at(position) != root) {
+            const int next = free.at(position);
+            free[position] = root;
+            position = next;
+        }
+        return root;
+    };
     for (const int number : latest) {
         const Paint &paint = m_paints.at(number);
         const int length = int(m_index.keyLength(paint.key));
         for (const OccurrenceIndex::Occurrence &occurrence : m_index.occurrences(paint.key)) {
             const int first = m_lineOffsets.at(occurrence.line) + occurrence.column;
-            for (int i = 0; i < length; ++i)
-                sources[first + i] = {number, i};
+            for (int position = nextFree(first); position < first + length; position = nextFree(position)) {
+                sources[position] = {number, position - first};
+                free[position] = position + 1;
+            }
         }
     }
 

@@ -6,6 +6,8 @@
 #include "editor/tagcollector.h"
 #include "editor/tagscan.h"
 
+#include <algorithm>
+
 namespace {
 
 // The lines as the re-indentation of the walk leaves them. Each line is rewritten at most once, when the walk
@@ -97,6 +99,7 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
     const int keyCount = index.keyCount();
     QBitArray changeable(index.positionCount());
     QVector<bool> changing(keyCount, false);
+    bool anyChanging = false;
     const auto textAt = [&](int key, const OccurrenceIndex::Occurrence &at) {
         return QStringView(lines.at(at.line)).mid(at.column, index.keyLength(key));
     };
@@ -112,15 +115,19 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
         const QVector<OccurrenceIndex::Occurrence> &spansOfKey = sources.all.at(key);
         if (spansOfKey.isEmpty())
             continue;
-        const QStringView text = textAt(key, spansOfKey.constFirst());
-        bool alike = true;
-        for (const OccurrenceIndex::Occurrence &at : spansOfKey)
-            alike = alike && textAt(key, at) == text;
-        for (const OccurrenceIndex::Occurrence &at : index.occurrences(key))
-            alike = alike && textAt(key, at) == text;
-        if (!alike)
+        const OccurrenceIndex::Occurrence first = spansOfKey.constFirst();
+        const QStringView text = textAt(key, first);
+        const auto alike = [&](const OccurrenceIndex::Occurrence &at) {
+            return (at.line == first.line && at.column == first.column) || textAt(key, at) == text;
+        };
+        if (!std::all_of(spansOfKey.cbegin(), spansOfKey.cend(), alike) ||
+            !std::all_of(index.occurrences(key).cbegin(), index.occurrences(key).cend(), alike)) {
             mark(key);
+            anyChanging = true;
+        }
     }
+    if (!anyChanging)
+        return changeable;
     // Keys that read from changeable characters may carry the change further.
     for (bool spread = true; spread;) {
         spread = false;
