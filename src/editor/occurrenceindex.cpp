@@ -34,13 +34,28 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
 int OccurrenceIndex::keyOf(QStringView text)
 {
     const QString folded = foldedCase(text);
+    const auto known = m_keys.constFind(QStringView(folded));
+    if (known != m_keys.constEnd())
+        return known.value();
+    m_ownTexts.append(folded);
+    return addKey(m_ownTexts.constLast());
+}
+
+int OccurrenceIndex::keyOfSpan(int line, int column, int length)
+{
+    // Folding works character by character, so the folded span is part of the folded line.
+    const QStringView folded = QStringView(m_foldedLines.at(line)).mid(column, length);
     const auto known = m_keys.constFind(folded);
     if (known != m_keys.constEnd())
         return known.value();
+    return addKey(folded);
+}
 
+int OccurrenceIndex::addKey(QStringView folded)
+{
     Q_ASSERT(folded.startsWith(u'<') && folded.contains(u'>'));
     QVector<Occurrence> found;
-    const QVector<Occurrence> starts = m_starts.value(QStringView(folded).left(folded.indexOf(u'>') + 1));
+    const QVector<Occurrence> starts = m_starts.value(folded.left(folded.indexOf(u'>') + 1));
     for (const Occurrence &start : starts) {
         const bool overlapsPrevious = !found.isEmpty() && found.constLast().line == start.line &&
                                       start.column < found.constLast().column + folded.size();

@@ -39,6 +39,8 @@ public:
     // The key of a tag text (it begins with "<" and holds a ">"); its occurrences are found the first time it
     // is asked for.
     int keyOf(QStringView text);
+    // The key of the tag text at a line and column, as keyOf gives it, without copying the text.
+    int keyOfSpan(int line, int column, int length);
     const QVector<Occurrence> &occurrences(int key) const { return m_occurrences.at(key); }
     int keyCount() const { return int(m_occurrences.size()); }
     // The length of a key's text.
@@ -56,11 +58,14 @@ public:
     const Cover *coversEnd(int line, int column) const;
 
 private:
+    int addKey(QStringView folded);
     QStringList m_foldedLines;
     QVector<int> m_lineOffsets; // position of each line's first character in the lines laid end to end
     // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
     QHash<QStringView, QVector<Occurrence>> m_starts;
-    QHash<QString, int> m_keys;
+    // The folded text of every key, as a view into the folded lines or into the key's own copy.
+    QHash<QStringView, int> m_keys;
+    QStringList m_ownTexts;
     QVector<int> m_keyLengths;
     QVector<QVector<Occurrence>> m_occurrences;
     // The accepted occurrences per key.

@@ -72,6 +72,8 @@ QChar PaintLedger::paintedLetter(Source source) const
 {
     // A paint from a span took the letter its span had then: follow the paints back until a paint with a
     // text of its own, or no paint at all, gives the letter; every step on the way learns it too.
+    if (!m_paints.at(source.paint).text.isEmpty())
+        return m_paints.at(source.paint).text.at(source.offset);
     QVector<qint64> steps;
     QChar letter;
     for (;;) {

@@ -203,13 +203,18 @@ void RefreshCycle::showWarnings(const BalanceReport &report)
     pane->setVisible(any);
     if (m_c.messageSplitter)
         m_c.messageSplitter->setVisible(any);
-    // One line per warning, each in its colour, bold; written in one edit so a long list costs one layout.
+    // One line per warning, each in its colour, bold; warnings of one colour follow each other and are
+    // written at once, in one edit, so a long list costs one layout.
     QTextCursor c(pane->document());
     c.beginEditBlock();
-    for (const BalanceWarning &w : report.warnings) {
-        const QTextCharFormat format = paintedLookFormat(w.colour);
-        c.insertText(w.text, format);
-        c.insertBlock(QTextBlockFormat(), format);
+    for (qsizetype first = 0; first < report.warnings.size();) {
+        const quint32 colour = report.warnings.at(first).colour;
+        QString lines;
+        qsizetype next = first;
+        for (; next < report.warnings.size() && report.warnings.at(next).colour == colour; ++next)
+            lines += report.warnings.at(next).text + u'\n';
+        c.insertText(lines, paintedLookFormat(colour));
+        first = next;
     }
     c.endEditBlock();
 }

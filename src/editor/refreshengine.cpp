@@ -45,12 +45,60 @@ bool rewritten(const QStringList &lines, const QStringList &reindented, int i, R
     return i >= 1 && beginsWithLt(lines.at(i - 1)) && !beginsWithLt(lines.at(i));
 }
 
-// The tag texts the walk paints: not empty, and without "<>" unless empty pairs are painted too.
-bool isPainted(QStringView tagText, const RefreshOptions &options)
+// Where the characters that decide about a tag text stand in one line, so that a tag text of any length is
+// judged in constant time: how many "<>" and "//" pairs start before each column, and the next "/" and " "
+// at or after it.
+class LineMarks
 {
-    return options.paintTags && !tagText.isEmpty() &&
-           !(options.skipEmptyPairTags && tagText.contains(QStringLiteral("<>")));
-}
+public:
+    explicit LineMarks(QStringView line)
+        : m_emptyPairs(pairCounts(line, u'<', u'>')), m_doubleSlashes(pairCounts(line, u'/', u'/')),
+          m_nextSlash(nextOf(line, u'/')), m_nextSpace(nextOf(line, u' '))
+    {
+    }
+
+    // Whether the tag text holds "<>".
+    bool holdsEmptyPair(TagSpan span) const { return holds(m_emptyPairs, span); }
+
+    // What the collector makes of the tag text (as TagCollector::shapeOf).
+    TagCollector::Shape shapeOf(TagSpan span) const
+    {
+        const int end = span.start + span.length;
+        if (span.length == 0)
+            return {true, 0, false};
+        const bool closingHead = m_nextSlash.at(span.start) == span.start + 1;
+        const bool opening = !closingHead || holds(m_doubleSlashes, span);
+        const int space = opening ? m_nextSpace.at(span.start) : end;
+        return {opening, qMin(space, end) - span.start, space < end};
+    }
+
+private:
+    static QVector<int> pairCounts(QStringView line, QChar first, QChar second)
+    {
+        QVector<int> counts(line.size() + 1, 0);
+        for (qsizetype i = 0; i < line.size(); ++i)
+            counts[i + 1] =
+                counts.at(i) + (line.at(i) == first && i + 1 < line.size() && line.at(i + 1) == second);
+        return counts;
+    }
+    static QVector<int> nextOf(QStringView line, QChar c)
+    {
+        QVector<int> next(line.size() + 1, int(line.size()));
+        for (qsizetype i = line.size() - 1; i >= 0; --i)
+            next[i] = line.at(i) == c ? int(i) : next.at(i + 1);
+        return next;
+    }
+    // Whether a pair starts inside the span and ends inside it.
+    static bool holds(const QVector<int> &counts, TagSpan span)
+    {
+        return span.length >= 2 && counts.at(span.start + span.length - 1) > counts.at(span.start);
+    }
+
+    QVector<int> m_emptyPairs;
+    QVector<int> m_doubleSlashes;
+    QVector<int> m_nextSlash;
+    QVector<int> m_nextSpace;
+};
 
 // Per key, the spans its paints read their letters from: the first one, and whether there are others.
 struct PaintSources
@@ -162,11 +210,18 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     // "<" and ">" never change during the walk, so the spans are those of the re-indented line.
     QVector<QVector<TagSpan>> spans(lines.size());
     QVector<QVector<int>> keys(lines.size());
+    QVector<QVector<TagCollector::Shape>> shapes(lines.size());
     for (int line = 0; line < lines.size(); ++line) {
         spans[line] = scanTags(reindented.at(line));
+        if (spans.at(line).isEmpty())
+            continue;
+        const LineMarks marks(reindented.at(line));
         for (const TagSpan &span : spans.at(line)) {
-            const QStringView text = tagText(reindented.at(line), span);
-            keys[line].append(isPainted(text, options) ? index.keyOf(text) : -1);
+            // Painted: not empty, and without "<>" unless empty pairs are painted too.
+            const bool painted = options.paintTags && span.length > 0 &&
+                                 !(options.skipEmptyPairTags && marks.holdsEmptyPair(span));
+            keys[line].append(painted ? index.keyOfSpan(line, span.start, span.length) : -1);
+            shapes[line].append(marks.shapeOf(span));
         }
     }
     const PaintSources sources = paintSources(spans, keys, index.keyCount());
@@ -193,9 +248,8 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
             // Only the letters its entry is made of are read.
             const TagSpan span = spans.at(line).at(tag);
             if (options.collect) {
-                const QStringView original = tagText(reindented.at(line), span);
-                const int used = TagCollector::lettersUsed(original);
-                collector.add(ledger.currentText(line, span, used) + original.mid(used).toString());
+                const TagCollector::Shape shape = shapes.at(line).at(tag);
+                collector.add(shape, ledger.currentText(line, span, shape.used));
             }
             if (key >= 0)
                 ledger.paintFromSpan(key, line, span, TagColour);

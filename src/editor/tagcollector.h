@@ -20,9 +20,17 @@ public:
     // `entoleesme`: the closing entries, in the order collected.
     const QStringList &closing() const { return m_closing; }
 
-    // How many leading characters of a tag text its entry is made of (the rest only decides where it is
-    // filed, whatever the letter case): the whole text, or an opening tag's text up to its first space.
-    static int lettersUsed(QStringView tagText);
+    // Where a tag text is filed and which of its letters its entry is made of; none of it depends on letter
+    // case.
+    struct Shape
+    {
+        bool opening = true; // filed as an opening tag
+        int used = 0;        // the entry is made of this many leading characters
+        bool cut = false;    // an opening tag cut at its first space: ">" closes the entry
+    };
+    static Shape shapeOf(QStringView tagText);
+    // Files a tag text of this shape, given the letters of its first `shape.used` characters.
+    void add(const Shape &shape, const QString &letters);
 
     // The entry as filed: capital letters A-Z kept when there is one, otherwise a-z written as capitals.
     static QString withCapitalRule(const QString &entry);
