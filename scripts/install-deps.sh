@@ -8,7 +8,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
   qt6-qpa-plugins libqt6opengl6-dev libgl-dev libxkbcommon-dev
   fonts-dejavu-core fonts-noto-core
-  xvfb xauth
+  xvfb xauth openbox
+  clang-format fonts-wine
+  appstream desktop-file-utils
   clang libclang-rt-dev
 )
 

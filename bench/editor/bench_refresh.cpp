@@ -4,12 +4,13 @@
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
+#include "editor/warninglines.h"
 #include "literalcycle.h"
 #include "testenvironment.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <cstdio>
 
@@ -90,21 +91,20 @@ int main(int argc, char *argv[])
     QWidget window;
     auto *code = new CodePane(&window);
     auto *messages = new CodePane(&window);
-    auto *mirror = new DocumentMirror(code, &window);
+    auto *memo = new QPlainTextEdit(&window);
+    auto *mirror = new DocumentMirror(code, memo, &window);
     auto *progress = new QProgressBar(&window);
-    auto *graphicalSwitch = new QCheckBox(&window);
-    graphicalSwitch->setChecked(true);
     code->resize(900, 600);
     window.resize(900, 700);
     window.show();
     // The program lets the mirror follow every change of the code pane; the benchmark does too.
     QObject::connect(code, &CodePane::textChanged, mirror, [mirror] { mirror->follow(true); });
-    RefreshControls controls;
-    controls.code = code;
-    controls.messages = messages;
-    controls.progress = progress;
-    controls.graphicalSwitch = graphicalSwitch;
-    RefreshCycle cycle(controls);
+    // The cycle reports to the message pane and the progress bar as the main window wires them.
+    RefreshCycle cycle(code, [] { return true; });
+    QObject::connect(&cycle, &RefreshCycle::warningsReady, messages,
+                     [messages](const QList<BalanceWarning> &w) { writeWarningLines(messages, w); });
+    QObject::connect(&cycle, &RefreshCycle::progressStarted, progress, &QProgressBar::setMaximum);
+    QObject::connect(&cycle, &RefreshCycle::progressReached, progress, &QProgressBar::setValue);
 
     std::printf("%-8s %14s %14s %8s\n", "lines", "load (ms)", "refresh (ms)", "ratio");
     for (int lines : {100, 1000, 10000}) {

@@ -1,14 +1,28 @@
 #include "app/applicationsetup.h"
 
 #include "app/programtexts.h"
+#include "widgets/fonts.h"
 #include "widgets/theme.h"
 
+#include <QAccessible>
 #include <QApplication>
 
+// The display name stays unset: Qt would append it to every window's title, and each window's title is
+// exactly its caption.
 void setUpApplication(QApplication &app)
 {
     app.setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(ProgramTexts::applicationTitle());
-    QApplication::setApplicationDisplayName(ProgramTexts::applicationTitle());
+    // The installed desktop entry's name, by which docks and task bars match the windows to their icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velmark.HtmlEditor"));
     applyCyanDusk(app);
+    // Dialogs, menus and message boxes speak in the program's own face too.
+    QApplication::setFont(Fonts::pixels(11));
+    // The web engine shows a screen reader the rendered page only when its renderer's accessibility is on;
+    // it is turned on when an assistive technology is present, before the first web view starts the engine.
+    if (QAccessible::isActive() || qEnvironmentVariableIntValue("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--force-renderer-accessibility"))
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --force-renderer-accessibility").trimmed());
+    }
 }

@@ -1,10 +1,10 @@
 #include "app/form3.h"
 
-#include "widgets/docklayout.h"
-#include "widgets/fonts.h"
 #include "app/programtexts.h"
 #include "app/termstext.h"
 #include "editor/codepane.h"
+#include "widgets/docklayout.h"
+#include "widgets/fonts.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -56,8 +56,15 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
     setTabOrder(acceptItem, declineItem);
     setTabOrder(declineItem, SpeedButton1);
 
-    connect(acceptItem, &QRadioButton::clicked, this, [this] { RadioGroup1Click(0); });
-    connect(declineItem, &QRadioButton::clicked, this, [this] { RadioGroup1Click(1); });
+    // An item chosen by any means (mouse, keys, a screen reader's action) sets the button's caption.
+    connect(acceptItem, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioGroup1Click(0);
+    });
+    connect(declineItem, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioGroup1Click(1);
+    });
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
 
     if (const QScreen *screen = this->screen())

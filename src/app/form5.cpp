@@ -1,24 +1,27 @@
 #include "app/form5.h"
 
+#include "app/programtexts.h"
+#include "assist/typingassistant.h"
+#include "assist/valueassistant.h"
+#include "editor/codepane.h"
+#include "editor/documentlooks.h"
+#include "editor/documentmirror.h"
+#include "editor/refreshcycle.h"
+#include "palette/attributebar.h"
+#include "palette/tagtoolbars.h"
+#include "preview/browsingbar.h"
+#include "preview/previewpane.h"
 #include "widgets/clickableimage.h"
 #include "widgets/docklayout.h"
 #include "widgets/docksplitter.h"
 #include "widgets/fonts.h"
 #include "widgets/pictures.h"
-#include "app/programtexts.h"
 #include "widgets/statuspanels.h"
-#include "editor/codepane.h"
-#include "editor/documentmirror.h"
-#include "editor/documentlooks.h"
-#include "editor/refreshcycle.h"
-#include "palette/attributebar.h"
-#include "palette/form6.h"
-#include "palette/tagtoolbars.h"
-#include "preview/previewpane.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStyle>
@@ -26,7 +29,9 @@
 
 namespace {
 
-// A plain panel with a docking layout and, optionally, a background colour given as 0x00BBGGRR.
+// A plain panel with a docking layout and, optionally, a background colour given as 0x00BBGGRR. The colours
+// are written in that decimal blue-green-red form, as the window's design gives them, so that each can be
+// checked against the design at a glance (16372442 is a pale blue, 15329769 light grey).
 QWidget *makePanel(const QString &name, QWidget *parent, int height, int bgr = -1)
 {
     auto *panel = new QWidget(parent);
@@ -40,6 +45,14 @@ QWidget *makePanel(const QString &name, QWidget *parent, int height, int bgr = -
     }
     dockLayoutOf(panel);
     return panel;
+}
+
+// Panel 3 of `StatusBar2` is 120 pixels wide, or wider when the caret's position in a long document would not
+// fit in that.
+int caretPanelWidth()
+{
+    const QFontMetrics metrics(Fonts::pixels(11));
+    return qMax(120, metrics.horizontalAdvance(QStringLiteral("Στήλη: 9999 - Γραμμή: 99999")) + 8);
 }
 
 QToolButton *makeIconButton(const QString &name, QStyle::StandardPixmap icon, const QString &accessibleName,
@@ -70,6 +83,9 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     buildEditorArea();
     Splitter6 = new DockSplitter(Panel8);
     Splitter6->setObjectName(QStringLiteral("Splitter6"));
+    // The editor area keeps room for five toolbar rows, a few lines of code and its status strip; the preview
+    // keeps a strip of its page.
+    Splitter6->setMinimumHeights(220, 60);
     dockInto(Panel8, Splitter6, DockAlign::Bottom);
     buildBrowserStrip();
     Panel1 = makePanel(QStringLiteral("Panel1"), Panel8, 0);
@@ -79,9 +95,10 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     dockInto(Panel1, webbrowser1, DockAlign::Fill);
     dockInto(Panel8, Panel1, DockAlign::Fill);
 
-    Memo1 = new DocumentMirror(RichEdit1, this);
+    Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->hide();
+    m_mirror = new DocumentMirror(RichEdit1, Memo1, this);
 
     Image1 = new ClickableImage(Pictures::logo(), QStringLiteral("Ιστοσελίδα του δημιουργού"), this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -90,23 +107,33 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     Image3 = new ClickableImage(Pictures::globeNoEntry(), QStringLiteral("Χωρίς σύνδεση στο Internet"), this);
     Image3->setObjectName(QStringLiteral("Image3"));
 
-    RefreshControls controls;
-    controls.code = RichEdit1;
-    controls.messages = RichEdit2;
-    controls.messageSplitter = Splitter1;
-    controls.progress = ProgressBar1;
-    controls.graphicalSwitch = CheckBox1;
-    controls.editingMode = [this] { return editingMode(); };
-    controls.showTagCount = [this](int count) {
-        StatusBar2->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
+    m_refresh = new RefreshCycle(
+        RichEdit1, [this] { return editingMode(); }, this);
+
+    m_typingAssistant = new TypingAssistant(
+        RichEdit1, m_attributeBar, m_refresh, [this] { return editingMode(); }, this);
+    m_valueAssistant = new ValueAssistant(
+        RichEdit1, m_attributeBar, [this] { return editingMode(); }, this);
+
+    BrowsingBarControls browsing;
+    browsing.address = Edit1;
+    browsing.browser = webbrowser1;
+    browsing.editorArea = Panel9;
+    browsing.graphicalSwitch = CheckBox1;
+    browsing.clearAndHideMessages = [this] {
+        RichEdit2->clearLines();
+        RichEdit2->hide();
+        Splitter1->hide();
     };
-    controls.render = [this](const QString &text) { webbrowser1->WBLoadHTML(text); };
-    controls.renderStream = [this](const QString &text) { webbrowser1->LoadStream(text.toUtf8()); };
-    m_refresh = new RefreshCycle(controls, this);
+    browsing.hideAttributeBar = [this] {
+        if (QWidget *bar = m_attributeBar->Panel15())
+            bar->hide();
+    };
+    m_browsingBar = new BrowsingBar(browsing, this);
 
     buildMenus();
     buildPopupMenu();
-    wireSignals();
+    connectSignals();
 }
 
 TForm5::~TForm5() = default;
@@ -185,7 +212,7 @@ void TForm5::buildEditorArea()
     StatusBar2 = new StatusPanels({{170, Qt::AlignHCenter, true, QStringLiteral("Αριθμός γραμμών")},
                                    {200, Qt::AlignHCenter, false, QStringLiteral("Αριθμός χαρακτήρων")},
                                    {200, Qt::AlignHCenter, false, QStringLiteral("Αριθμός Εντολών HTML")},
-                                   {120, Qt::AlignLeft, false, QStringLiteral("Θέση δρομέα")}},
+                                   {caretPanelWidth(), Qt::AlignLeft, false, QStringLiteral("Θέση δρομέα")}},
                                   Panel10);
     StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
     dockInto(Panel10, StatusBar2, DockAlign::Fill);
@@ -197,9 +224,11 @@ void TForm5::buildEditorArea()
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
     RichEdit2->setAccessibleName(QStringLiteral("Μηνύματα"));
     RichEdit2->setFont(Fonts::points(10));
-    RichEdit2->resize(RichEdit2->width(), 35);
+    RichEdit2->resize(RichEdit2->width(), MessagePaneHeight);
     Splitter1 = new DockSplitter(Panel9);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    // The message pane keeps its designed height for a line or two of warnings; the code pane a few lines.
+    Splitter1->setMinimumHeights(MessagePaneHeight, 60);
 
     dockInto(Panel9, Panel2, DockAlign::Top);
     dockInto(Panel9, Panel10, DockAlign::Bottom);
@@ -211,18 +240,12 @@ void TForm5::buildEditorArea()
     dockInto(Panel8, Panel9, DockAlign::Bottom);
 }
 
-QWidget *TForm5::Panel15() const
-{
-    return m_attributeBar->Panel15();
-}
-
 void TForm5::setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6)
 {
     m_form3 = form3;
     m_form7 = form7;
     m_form6 = form6;
-    connect(m_tagToolbars, &TagToolbars::tagHovered, m_form6, &TForm6::minima);
-    connect(m_tagToolbars, &TagToolbars::tagLeft, m_form6, &TForm6::ypokatleave);
+    m_valueAssistant->setPopup(m_form7);
 }
 
 void TForm5::setScreenSizeOverride(const QSize &size)

@@ -1,32 +1,36 @@
 // The main window's event handlers: first showing, resizing, closing, the code pane's notifications, the
 // graphical switch, the tag buttons, the small images and the preview's notifications.
-#include "widgets/clickableimage.h"
-#include "widgets/docklayout.h"
-#include "widgets/docksplitter.h"
 #include "app/form5.h"
-#include "widgets/messages.h"
 #include "app/programtexts.h"
-#include "widgets/statuspanels.h"
 #include "app/windowsizing.h"
 #include "assist/form7.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
+#include "editor/warninglines.h"
 #include "palette/attributebar.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
 #include "preview/connection.h"
 #include "preview/previewpane.h"
 #include "preview/progresspercent.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/messages.h"
+#include "widgets/statuspanels.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -36,34 +40,6 @@ const QString switchOnCaption =
 const QString switchOffCaption =
     QStringLiteral("Το γραφικό περιβάλλον του Επεξεργαστή κειμένου είναι Απενεργοποιημένο");
 } // namespace
-
-void TForm5::wireSignals()
-{
-    connect(N4, &QAction::triggered, this, &TForm5::close);
-    for (int row = 0; row < 7; ++row)
-        connect(toolboxItems[size_t(row)], &QAction::triggered, this, [this, row] { toolboxRowClick(row); });
-    connect(toolboxItems[7], &QAction::triggered, this, &TForm5::N25Click);
-
-    connect(RichEdit1, &CodePane::textChanged, this, &TForm5::RichEdit1Change);
-    connect(RichEdit1, &CodePane::keyReleased, this, &TForm5::RichEdit1KeyUp);
-    connect(RichEdit1, &CodePane::clicked, this, &TForm5::RichEdit1Click);
-    connect(RichEdit1, &CodePane::mouseLeft, this, &TForm5::RichEdit1MouseLeave);
-    connect(RichEdit1, &CodePane::doubleClicked, m_refresh, &RefreshCycle::refreshWithoutInsertion);
-    connect(CheckBox1, &QCheckBox::toggled, this, &TForm5::CheckBox1Click);
-    connect(Splitter1, &DockSplitter::canResize, this, &TForm5::Splitter1Moved);
-    connect(Splitter1, &DockSplitter::moved, this, &TForm5::Splitter1Moved);
-
-    connect(m_tagToolbars, &TagToolbars::tagClicked, this, &TForm5::tagButtonClick);
-    connect(m_attributeBar, &AttributeBar::insertText, this, &TForm5::kata);
-    connect(Image1, &ClickableImage::clicked, this, &TForm5::Image1Click);
-    connect(Image2, &ClickableImage::clicked, this, &TForm5::Image2Click);
-    connect(Image3, &ClickableImage::clicked, this, &TForm5::Image3Click);
-
-    connect(webbrowser1, &PreviewPane::downloadBegin, this, &TForm5::webbrowser1DownloadBegin);
-    connect(webbrowser1, &PreviewPane::downloadComplete, this, &TForm5::webbrowser1DownloadComplete);
-    connect(webbrowser1, &PreviewPane::progressChange, this, &TForm5::webbrowser1ProgressChange);
-    connect(webbrowser1, &PreviewPane::documentComplete, this, &TForm5::webbrowser1DocumentComplete);
-}
 
 void TForm5::showEvent(QShowEvent *event)
 {
@@ -90,7 +66,7 @@ void TForm5::FormShow()
     CheckBox1->setChecked(true);
     CheckBox1->setText(switchOnCaption);
     sizeFromScreen();
-    Panel15()->hide();
+    m_attributeBar->Panel15()->hide();
     toolbarRows[5]->hide();
     toolbarRows[6]->hide();
     Panel2->resize(Panel2->width(), Panel2->height() - toolbarRows[5]->height() - toolbarRows[6]->height());
@@ -123,13 +99,30 @@ void TForm5::applyTabOrder()
 void TForm5::sizeFromScreen()
 {
     const QSize outer = mainWindowOuterSize(screenSize());
+    Panel9->resize(Panel9->width(), editorAreaHeight(outer.height()));
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
+    m_targetOuterSize = outer;
+    m_frameChecks = 0;
+    fitOuterSize();
+}
+
+void TForm5::fitOuterSize()
+{
+    if (!m_targetOuterSize.isValid())
+        return;
+    // The size is the outer frame's. Under a window manager the frame is known only some time after the
+    // window is mapped: until then the client area takes the whole size, and it shrinks to fit once the frame
+    // is there. The frame is looked for a few times in the first second; a window without one keeps its size.
     const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                          frameGeometry().right() - geometry().right(),
                          frameGeometry().bottom() - geometry().bottom());
-    resize(outer.width() - frame.left() - frame.right(), outer.height() - frame.top() - frame.bottom());
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
-    Panel9->resize(Panel9->width(), editorAreaHeight(outer.height()));
+    resize(m_targetOuterSize.width() - frame.left() - frame.right(),
+           m_targetOuterSize.height() - frame.top() - frame.bottom());
+    if (!frame.isNull() || ++m_frameChecks > 20)
+        m_targetOuterSize = QSize();
+    else
+        QTimer::singleShot(50, this, &TForm5::fitOuterSize);
 }
 
 void TForm5::applyTextMargins(int codeRightMargin)
@@ -182,7 +175,7 @@ void TForm5::RichEdit1Change()
                              QStringLiteral("Αριθμός γραμμών: ") + QString::number(RichEdit1->lineCount()));
     StatusBar2->setPanelText(1, QStringLiteral("Αριθμός χαρακτήρων: ") +
                                     QString::number(RichEdit1->characterCountWithoutBreaks()));
-    Memo1->follow(editingMode());
+    m_mirror->follow(editingMode());
 }
 
 void TForm5::RichEdit1KeyUp()
@@ -207,6 +200,7 @@ void TForm5::RichEdit1MouseLeave()
 void TForm5::CheckBox1Click()
 {
     CheckBox1->setText(CheckBox1->isChecked() ? switchOnCaption : switchOffCaption);
+    m_refresh->setPaintTags(CheckBox1->isChecked());
     m_refresh->switchRefresh();
 }
 
@@ -214,6 +208,31 @@ void TForm5::Splitter1Moved()
 {
     RichEdit1->viewport()->update();
     RichEdit2->viewport()->update();
+}
+
+void TForm5::showWarnings(const QList<BalanceWarning> &warnings)
+{
+    writeWarningLines(RichEdit2, warnings);
+    const bool any = !warnings.isEmpty();
+    RichEdit2->setVisible(any);
+    Splitter1->setVisible(any);
+}
+
+void TForm5::startProgress(int maximum)
+{
+    m_progressMaximum = qMax(0, maximum);
+    ProgressBar1->setRange(0, qMax(1, m_progressMaximum));
+    ProgressBar1->setValue(0);
+}
+
+void TForm5::showProgress(int value)
+{
+    ProgressBar1->setValue(qBound(0, value, m_progressMaximum));
+}
+
+void TForm5::showTagCount(int count)
+{
+    StatusBar2->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
 }
 
 void TForm5::tagButtonClick(const QString &caption)
@@ -250,11 +269,10 @@ void TForm5::webbrowser1ProgressChange(int progress, int progressMax)
 {
     if (editingMode())
         return;
-    const std::optional<int> value =
-        progressPercent(progress, progressMax, ProgressBar1->minimum(), ProgressBar1->maximum());
+    const std::optional<int> value = progressPercent(progress, progressMax, 0, m_progressMaximum);
     if (!value)
         return;
-    ProgressBar1->setValue(*value);
+    showProgress(*value);
     Label1->setText(QString::number(ProgressBar1->value()));
     ProgressBar1->repaint();
 }

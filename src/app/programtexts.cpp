@@ -1,10 +1,12 @@
 #include "app/programtexts.h"
 
+#include "widgets/makerinfo.h"
+
 namespace ProgramTexts {
 
 QString authorCredit()
 {
-    return QStringLiteral("Ομάδα ανάπτυξης Velmark");
+    return MakerInfo::name();
 }
 
 QString mainWindowCaption()
@@ -59,7 +61,7 @@ QStringList welcomeDocument()
 
 QString makerWebsite()
 {
-    return QStringLiteral("https://velmark.example.org/");
+    return MakerInfo::website();
 }
 
 } // namespace ProgramTexts

@@ -36,6 +36,10 @@ Q_SIGNALS:
     void finished();
 
 private:
+    // The one place where the windows' signals meet each other: the start-up window's closing ends the
+    // program, hovering a tag button shows its description.
+    void connectWindows();
+
     TForm3 *m_form3;
     TForm5 *m_form5;
     TForm7 *m_form7;

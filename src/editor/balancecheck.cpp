@@ -10,6 +10,8 @@
 namespace {
 
 // Entries whose counts may differ without a warning: void elements, comments, declarations, empty pairs.
+// The two lists differ on purpose, as the pupils' warnings always have: only the opening pass knows "! --"
+// and "image", only the closing pass "img"; a pupil's "<IMG>" is exempt in both through "IMG".
 const QStringList OpeningExemptions = {
     QStringLiteral("charset"), QStringLiteral("HR"),    QStringLiteral("BR"),    QStringLiteral("! --"),
     QStringLiteral("SOURCE"),  QStringLiteral("IMG"),   QStringLiteral("INPUT"), QStringLiteral("META"),
@@ -23,6 +25,9 @@ const QStringList ClosingExemptions = {
     QStringLiteral("img"),     QStringLiteral("input"), QStringLiteral("audio/"), QStringLiteral("video/"),
     QStringLiteral("meta"),    QStringLiteral("<>")};
 
+// The warnings' words are the program's own, kept letter for letter (teachers' worksheets quote them): the
+// misplaced accent of "λίγοτερο" and the double space of the closing pass's "περισσότερο  κατά", which tells
+// the two passes apart in the message pane.
 const QString FewerWords = QStringLiteral(" έχει εισαχθεί λίγοτερο κατά ");
 const QString MoreOpeningWords = QStringLiteral(" έχει εισαχθεί περισσότερο κατά ");
 const QString MoreClosingWords = QStringLiteral(" έχει εισαχθεί περισσότερο  κατά ");

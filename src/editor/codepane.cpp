@@ -13,6 +13,12 @@ CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The text margins lie outside the text's own area: they take the text's white, so that the whole pane
+    // reads as one white page.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+    setPalette(pal);
+    setAutoFillBackground(true);
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int added) { m_lastChangeEnd = position + added; });
     connect(document(), &QTextDocument::undoCommandAdded, this, &CodePane::stepAdded);
@@ -94,13 +100,6 @@ void CodePane::setSelLength(int length)
     c.setPosition(start);
     c.setPosition(qBound(0, start + length, document()->characterCount() - 1), QTextCursor::KeepAnchor);
     setTextCursor(c);
-}
-
-QString CodePane::SelText() const
-{
-    QString text = textCursor().selectedText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
 }
 
 void CodePane::replaceSelection(QTextCursor &cursor, const QString &text) const
@@ -323,6 +322,8 @@ QTextCharFormat CodePane::formatAt(int position) const
 
 void CodePane::keyPressEvent(QKeyEvent *event)
 {
+    if (const QString text = event->text(); !text.isEmpty())
+        Q_EMIT keyPressed(text.front());
     if (event == QKeySequence::Undo || event == QKeySequence::Redo) {
         if (!isReadOnly()) {
             if (event == QKeySequence::Undo)
@@ -352,6 +353,7 @@ void CodePane::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
     Q_EMIT clicked();
+    Q_EMIT mouseReleased(event->globalPosition().toPoint());
 }
 
 void CodePane::mouseDoubleClickEvent(QMouseEvent *event)

@@ -26,7 +26,6 @@ public:
     void setSelLength(int length);
     // `SelText`: replaces the selection (or inserts at the caret); the caret ends after the new text, which
     // takes the look of the selection's first character (with no selection, the look typing would get).
-    QString SelText() const;
     void setSelText(const QString &text);
 
     // `SelAttributes`: the look of the selected characters, or of the text typed next when nothing is
@@ -91,9 +90,14 @@ public:
     void setStepEndCaret(int position);
 
 Q_SIGNALS:
+    // A character is about to be typed (the key's first character: a blank, a carriage return for Enter, a
+    // letter, ...); raised before the pane handles the key, which it then does as usual.
+    void keyPressed(QChar key);
     // A key was released in the pane (after the pane has handled it).
     void keyReleased(int key);
     void clicked();
+    // A mouse button was released over the pane, the pointer at this screen position; raised after clicked.
+    void mouseReleased(const QPoint &globalPos);
     void doubleClicked();
     void mouseLeft();
 

@@ -2,32 +2,68 @@
 
 #include "editor/codepane.h"
 
-DocumentMirror::DocumentMirror(const CodePane *source, QWidget *parent)
-    : QPlainTextEdit(parent), m_source(source)
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+DocumentMirror::DocumentMirror(const CodePane *source, QPlainTextEdit *mirror, QObject *parent)
+    : QObject(parent), m_source(source), m_mirror(mirror)
 {
-    // Text written into the mirror directly (a copy made on purpose) stands until the pane changes again.
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_filling)
-            m_stale = false;
+    connect(source->document(), &QTextDocument::contentsChange, this,
+            [this](int from, int removed, int added) {
+                // One change is copied at a time; should two come before the handler runs, the whole text is.
+                if (m_from >= 0)
+                    m_inStep = false;
+                m_from = from;
+                m_removed = removed;
+                m_added = added;
+            });
+    // Text written into the mirror by others is taken over by the next whole copy.
+    connect(mirror->document(), &QTextDocument::contentsChange, this, [this] {
+        if (!m_writing)
+            m_inStep = false;
     });
 }
 
 void DocumentMirror::follow(bool editingMode)
 {
-    m_stale = true;
-    m_followsSource = editingMode;
+    m_writing = true;
+    if (!editingMode) {
+        m_from = -1;
+        m_mirror->clear();
+        m_inStep = m_source->document()->isEmpty();
+        m_writing = false;
+        return;
+    }
+    if (m_inStep && m_from >= 0) {
+        copyChange();
+    } else {
+        m_from = -1;
+        m_mirror->setPlainText(m_source->toPlainText());
+    }
+    m_from = -1;
+    m_inStep = true;
+    m_writing = false;
 }
 
-QString DocumentMirror::toPlainText()
+void DocumentMirror::copyChange()
 {
-    if (m_stale) {
-        m_filling = true;
-        if (m_followsSource)
-            setPlainText(m_source->Text());
-        else
-            clear();
-        m_filling = false;
-        m_stale = false;
-    }
-    return QPlainTextEdit::toPlainText();
+    const QTextDocument *source = m_source->document();
+    QTextDocument *mirror = m_mirror->document();
+    const int from = m_from;
+    m_from = -1;
+    // A change reaching the end of the text counts the end's own separator, which no cursor can select.
+    const int mirrorEnd = qMin(from + m_removed, mirror->characterCount() - 1);
+    const int sourceEnd = qMin(from + m_added, source->characterCount() - 1);
+    QTextCursor read(const_cast<QTextDocument *>(source));
+    read.setPosition(qMin(from, sourceEnd));
+    read.setPosition(sourceEnd, QTextCursor::KeepAnchor);
+    QString text = read.selectedText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    text.replace(QChar::Nbsp, u' ');
+    QTextCursor write(mirror);
+    write.setPosition(qMin(from, mirrorEnd));
+    write.setPosition(mirrorEnd, QTextCursor::KeepAnchor);
+    write.insertText(text);
 }

@@ -4,19 +4,18 @@
 #include "editor/documentlooks.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QProgressBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
-RefreshCycle::RefreshCycle(const RefreshControls &controls, QObject *parent) : QObject(parent), m_c(controls)
+RefreshCycle::RefreshCycle(CodePane *code, std::function<bool()> editingMode, QObject *parent)
+    : QObject(parent), m_code(code), m_editingMode(std::move(editingMode))
 {
 }
 
-bool RefreshCycle::switchTicked() const
+void RefreshCycle::setPaintTags(bool paint)
 {
-    return m_c.graphicalSwitch && m_c.graphicalSwitch->isChecked();
+    m_paintTags = paint;
 }
 
 void RefreshCycle::kata(const QString &met)
@@ -95,7 +94,7 @@ void RefreshCycle::templateRefresh(const QStringList &lines, bool simplePage)
 
 void RefreshCycle::run(const Variant &variant, const QString &met, const QStringList &lines)
 {
-    CodePane *code = m_c.code;
+    CodePane *code = m_code;
     QTextDocument *doc = code->document();
     // A command of its own (an insertion, a paste) is one step of the pupil's history; it begins at the
     // caret, so undo puts the caret back where the command began. A refresh without one belongs to the step
@@ -108,26 +107,24 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     if (variant.prepare == Prepare::Paste) {
         // Pasting and its rendering happen in every mode.
         code->paste();
-        if (m_c.renderStream)
-            m_c.renderStream(code->Text());
+        Q_EMIT renderStreamRequested(code->Text());
     }
-    const bool editing = !m_c.editingMode || m_c.editingMode();
+    const bool editing = !m_editingMode || m_editingMode();
     const bool stop = variant.checkMode && !editing;
     if (stop && variant.modeBeforeClear) {
         edit.endEditBlock();
         return;
     }
-    m_c.messages->clearLines();
+    Q_EMIT warningsCleared();
     if (stop) {
         edit.endEditBlock();
         return;
     }
 
     code->beginUpdate();
-    if (variant.progress && m_c.progress) {
-        m_c.progress->setValue(0);
-        m_c.progress->setMaximum(qMax(0, code->lineCount() - 1));
-    }
+    const int progressMaximum = qMax(0, code->lineCount() - 1);
+    if (variant.progress)
+        Q_EMIT progressStarted(progressMaximum);
     if (variant.prepare == Prepare::Insert) {
         code->setSelText(met);
     } else if (variant.prepare == Prepare::LoadLines) {
@@ -140,23 +137,22 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     const int colNumber = RichCol(code);
 
     RefreshOptions options = variant.engine;
-    options.paintTags = variant.paintAlways || switchTicked();
+    options.paintTags = variant.paintAlways || m_paintTags;
     const RefreshResult result = paintDocument(options);
-    if (variant.progress && m_c.progress)
-        m_c.progress->setValue(qMin(m_c.progress->maximum(), int(result.lines.size())));
+    if (variant.progress)
+        Q_EMIT progressReached(qMin(progressMaximum, int(result.lines.size())));
     edit.endEditBlock();
     code->endUpdate();
 
     if (variant.caretToStartBeforeCheck)
         code->setSelStart(0);
     if (!variant.checkAfterCaret && options.balanceCheck)
-        showWarnings(result.report);
+        Q_EMIT warningsReady(result.report.warnings);
     GoXYRichEdit(code, lineNumber, colNumber);
-    if (m_c.showTagCount)
-        m_c.showTagCount(result.tagCount);
+    Q_EMIT tagCountChanged(result.tagCount);
     if (variant.checkAfterCaret && options.balanceCheck) {
         // The check's highlighting runs after the caret was put back and leaves it after its last occurrence.
-        showWarnings(result.report);
+        Q_EMIT warningsReady(result.report.warnings);
         if (result.highlightCaret.line >= 0)
             GoXYRichEdit(code, result.highlightCaret.line, result.highlightCaret.column);
     }
@@ -170,13 +166,13 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         else
             code->attachLastStep(stepsBefore);
     }
-    if (variant.render && m_c.render)
-        m_c.render(code->Text());
+    if (variant.render)
+        Q_EMIT renderRequested(code->Text());
 }
 
 RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
 {
-    CodePane *code = m_c.code;
+    CodePane *code = m_code;
     QTextDocument *doc = code->document();
     const int count = code->lineCount();
     QStringList lines;
@@ -193,28 +189,4 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
     applyLooks(code, result.looks);
     QApplication::restoreOverrideCursor();
     return result;
-}
-
-void RefreshCycle::showWarnings(const BalanceReport &report)
-{
-    CodePane *pane = m_c.messages;
-    pane->clearLines();
-    const bool any = !report.warnings.isEmpty();
-    pane->setVisible(any);
-    if (m_c.messageSplitter)
-        m_c.messageSplitter->setVisible(any);
-    // One line per warning, each in its colour, bold; warnings of one colour follow each other and are
-    // written at once, in one edit, so a long list costs one layout.
-    QTextCursor c(pane->document());
-    c.beginEditBlock();
-    for (qsizetype first = 0; first < report.warnings.size();) {
-        const quint32 colour = report.warnings.at(first).colour;
-        QString lines;
-        qsizetype next = first;
-        for (; next < report.warnings.size() && report.warnings.at(next).colour == colour; ++next)
-            lines += report.warnings.at(next).text + u'\n';
-        c.insertText(lines, paintedLookFormat(colour));
-        first = next;
-    }
-    c.endEditBlock();
 }

@@ -6,36 +6,24 @@
 #include <functional>
 
 class CodePane;
-class QCheckBox;
-class QProgressBar;
-class QWidget;
-
-// The controls of the main window that the refresh cycle reads and writes.
-struct RefreshControls
-{
-    CodePane *code = nullptr;                          // `RichEdit1`
-    CodePane *messages = nullptr;                      // `RichEdit2`
-    QWidget *messageSplitter = nullptr;                // `Splitter1`
-    QProgressBar *progress = nullptr;                  // `ProgressBar1`
-    QCheckBox *graphicalSwitch = nullptr;              // `CheckBox1`
-    std::function<bool()> editingMode;                 // the address bar reads exactly "about:blank"
-    std::function<void(int)> showTagCount;             // panel 2 of `StatusBar2`
-    std::function<void(const QString &)> render;       // `WBLoadHTML` with the code pane's whole text
-    std::function<void(const QString &)> renderStream; // `LoadStream` with the code pane's whole text
-};
 
 // The refresh cycle that every command changing the document ends with: insert the command's text, reset the
 // looks, re-indent, count and paint the tags, check their balance, put the caret back, show the count and
 // render the preview. Each entry point is one variant of it. The whole pass is one edit of the code pane (one
-// change notification); the painting itself is computed by the refresh engine. In the pupil's history (undo),
-// a command with text of its own is one step, a refresh without one joins the step before it, and loaded text
-// starts the history afresh.
+// change notification); the painting itself is computed by the refresh engine. The cycle edits only the code
+// pane; everything else it has to say (warnings, tag count, progress, the text to render) it says through its
+// signals, which the main window shows. In the pupil's history (undo), a command with text of its own is one
+// step, a refresh without one joins the step before it, and loaded text starts the history afresh.
 class RefreshCycle : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit RefreshCycle(const RefreshControls &controls, QObject *parent = nullptr);
+    // `editingMode` answers whether the address bar reads exactly "about:blank".
+    RefreshCycle(CodePane *code, std::function<bool()> editingMode, QObject *parent = nullptr);
+
+    // Whether the graphical environment switch `CheckBox1` is ticked: tag texts are then painted.
+    void setPaintTags(bool paint);
 
     // `kata`: the standard cycle, inserting `met` at the caret (replacing the selection).
     void kata(const QString &met);
@@ -60,6 +48,20 @@ public:
     // re-indents by the template rule and is not checked; the assignments are not re-indented and are
     // checked.
     void templateRefresh(const QStringList &lines, bool simplePage);
+
+Q_SIGNALS:
+    // The message pane is emptied (every variant does it first, before it looks at the mode).
+    void warningsCleared();
+    // The balance check's warnings, in order; an empty list means the message pane and its splitter hide.
+    void warningsReady(const QList<BalanceWarning> &warnings);
+    // The line walk starts over `maximum` + 1 lines, and has reached `value`.
+    void progressStarted(int maximum);
+    void progressReached(int value);
+    // The number of "<" the line walk met.
+    void tagCountChanged(int count);
+    // The preview is to render this text (`WBLoadHTML`), or these bytes (`LoadStream`, after a paste).
+    void renderRequested(const QString &text);
+    void renderStreamRequested(const QString &text);
 
 private:
     enum class Prepare
@@ -86,10 +88,7 @@ private:
              const QStringList &lines = QStringList());
     // Runs the engine over the code pane's lines and applies its result; returns the result.
     RefreshResult paintDocument(const RefreshOptions &options);
-    // Writes the balance check's warnings into the message pane, showing it only when there is something to
-    // say.
-    void showWarnings(const BalanceReport &report);
-    bool switchTicked() const;
-
-    RefreshControls m_c;
+    CodePane *m_code;
+    std::function<bool()> m_editingMode;
+    bool m_paintTags = true;
 };

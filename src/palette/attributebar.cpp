@@ -1,8 +1,8 @@
 #include "palette/attributebar.h"
 
-#include "widgets/docklayout.h"
 #include "palette/attributelists.h"
 #include "palette/tagbuttons.h"
+#include "widgets/docklayout.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #include "palette/form6.h"
 
+#include "palette/tagdescriptions.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
-#include "palette/tagdescriptions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -79,7 +79,8 @@ void TForm6::ypokatleave(const QString &)
 void TForm6::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_valuePopup && m_valuePopup->isVisible())
+    // Hidden also when it is only waiting to come up, so that it does not appear over the tip.
+    if (m_valuePopup)
         m_valuePopup->hide();
     if (m_mainWindow)
         resize(m_mainWindow->frameGeometry().width(), kTipHeight);

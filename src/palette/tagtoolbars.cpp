@@ -1,8 +1,8 @@
 #include "palette/tagtoolbars.h"
 
+#include "palette/tagbuttons.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
-#include "palette/tagbuttons.h"
 
 #include <QEvent>
 #include <QToolButton>
@@ -28,7 +28,7 @@ TagToolbars::TagToolbars(const QList<QWidget *> &rows, QObject *parent) : QObjec
         QToolButton *button = m_buttons[i];
         const DockAlign align = entry.placement == TagPlacement::Left    ? DockAlign::Left
                                 : entry.placement == TagPlacement::Right ? DockAlign::Right
-                                                                        : DockAlign::Fill;
+                                                                         : DockAlign::Fill;
         dockInto(rows[entry.row - 1], button, align);
     }
 }
@@ -41,7 +41,7 @@ QToolButton *TagToolbars::createButton(QWidget *row, const QString &objectName, 
     button->setAccessibleName(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
-    button->setFont(Fonts::points(8, true));
+    button->setFont(Fonts::latinPoints(8, true));
     button->setFixedHeight(kButtonHeight);
     button->setMouseTracking(true);
     button->installEventFilter(this);

@@ -1,5 +1,10 @@
 #include "localfileguard.h"
 
+#include "browsingrules.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 bool loadsAsElement(QWebEngineUrlRequestInfo::ResourceType type)
@@ -20,10 +25,40 @@ bool loadsAsElement(QWebEngineUrlRequestInfo::ResourceType type)
     }
 }
 
+QString canonicalPathOf(const QString &path)
+{
+    return QFileInfo(path).canonicalFilePath();
+}
+
 } // namespace
+
+LocalFileGuard::LocalFileGuard(QObject *parent) : QWebEngineUrlRequestInterceptor(parent)
+{
+    setAllowedFolder(QDir::homePath());
+}
+
+void LocalFileGuard::setAllowedFolder(const QString &folder)
+{
+    m_allowedFolder = canonicalPathOf(folder);
+}
+
+bool LocalFileGuard::allowsFile(const QString &path) const
+{
+    const QString canonical = canonicalPathOf(path);
+    return !canonical.isEmpty() && !m_allowedFolder.isEmpty() && pathInsideFolder(canonical, m_allowedFolder);
+}
 
 void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
-    if (info.requestUrl().isLocalFile() && !loadsAsElement(info.resourceType()))
+    if (!info.requestUrl().isLocalFile())
+        return;
+    LocalFileRequest request;
+    request.canonicalPath = canonicalPathOf(info.requestUrl().toLocalFile());
+    request.initiator = info.initiator();
+    request.firstParty = info.firstPartyUrl();
+    request.loadsAsElement = loadsAsElement(info.resourceType());
+    request.isMainFrame = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeMainFrame;
+    request.allowedFolder = m_allowedFolder;
+    if (!localFileRequestAllowed(request))
         info.block(true);
 }

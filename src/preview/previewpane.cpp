@@ -1,10 +1,15 @@
 #include "previewpane.h"
 
+#include "browsingrules.h"
 #include "localfileguard.h"
 #include "previewdocument.h"
+#include "previewpage.h"
 #include "previewschemehandler.h"
 
+#include <QApplication>
 #include <QPointer>
+#include <QWebEngineHistory>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -46,13 +51,20 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     m_profile = new QWebEngineProfile(this);
     m_schemeHandler = new PreviewSchemeHandler(m_profile);
     m_profile->installUrlSchemeHandler(PreviewSchemeHandler::schemeName, m_schemeHandler);
-    auto *page = new QWebEnginePage(m_profile, this);
+    m_page = new PreviewPage(m_profile, this);
+    auto *page = m_page;
     setPage(page);
 
     // The pupil's scripts run. The documents come from a scheme allowed to load local files, so their local
-    // images and media show; the guard keeps the files' contents from their scripts.
+    // images and media show; the guard keeps the files' contents from their scripts. A local page gets an
+    // origin of its own, so it cannot read another local file shown in a frame.
     page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-    m_profile->setUrlRequestInterceptor(new LocalFileGuard(m_profile));
+    page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    m_guard = new LocalFileGuard(m_profile);
+    m_profile->setUrlRequestInterceptor(m_guard);
+    connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);
+    // The pupil's clicks and keys in the page are watched wherever the engine delivers them.
+    qApp->installEventFilter(this);
 
     connect(page, &QWebEnginePage::loadStarted, this, &PreviewPane::downloadBegin);
     connect(page, &QWebEnginePage::loadProgress, this,
@@ -64,6 +76,7 @@ PreviewPane::~PreviewPane()
 {
     // The page goes before the profile it lives in; answers still on their way are no longer reported.
     blockSignals(true);
+    qApp->removeEventFilter(this);
     delete page();
 }
 
@@ -81,6 +94,63 @@ void PreviewPane::navigate(const QUrl &url)
 {
     m_scrollRestorePending = false;
     load(url);
+}
+
+bool PreviewPane::goBack()
+{
+    if (!history()->canGoBack())
+        return false;
+    m_scrollRestorePending = false;
+    m_page->expectProgramStep();
+    back();
+    return true;
+}
+
+bool PreviewPane::goForward()
+{
+    if (!history()->canGoForward())
+        return false;
+    m_scrollRestorePending = false;
+    m_page->expectProgramStep();
+    forward();
+    return true;
+}
+
+void PreviewPane::refresh()
+{
+    m_page->expectProgramStep();
+    reload();
+}
+
+void PreviewPane::setLocalFolder(const QString &folder)
+{
+    m_guard->setAllowedFolder(folder);
+}
+
+bool PreviewPane::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyPress:
+        if (watched->isWidgetType() && isAncestorOf(static_cast<QWidget *>(watched)))
+            m_page->notePupilInput();
+        break;
+    default:
+        break;
+    }
+    return QWebEngineView::eventFilter(watched, event);
+}
+
+// A page's "new window" (a link with a target, window.open) opens in this pane, when the rules let it.
+void PreviewPane::openNewWindow(QWebEngineNewWindowRequest &request)
+{
+    const QUrl target = request.requestedUrl();
+    if (!newWindowAllowed(target, url(), showsPreview(), request.isUserInitiated()))
+        return;
+    if (target.isLocalFile() && !m_guard->allowsFile(target.toLocalFile()))
+        return;
+    navigate(target);
 }
 
 QString PreviewPane::locationUrl() const
@@ -154,5 +224,5 @@ void PreviewPane::finishLoad()
 
 bool PreviewPane::showsPreview() const
 {
-    return url().isEmpty() || PreviewSchemeHandler::isPreviewUrl(url());
+    return m_page->showsPreview();
 }

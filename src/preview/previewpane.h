@@ -8,7 +8,10 @@
 
 #include <functional>
 
+class LocalFileGuard;
+class PreviewPage;
 class PreviewSchemeHandler;
+class QWebEngineNewWindowRequest;
 class QWebEngineProfile;
 
 // Registers the preview's URL scheme with the browser engine; call once before the QApplication is created.
@@ -20,6 +23,8 @@ void registerPreviewScheme();
 // preview document keeps the address "about:blank" and keeps the scroll position of the preview it replaces.
 // Each preview document runs in a renderer process of its own, so a document whose script never ends cannot
 // hold up the next one.
+// Pages are untrusted: the pupil's document does not navigate the pane by itself, pages read no local file,
+// and a page's "new window" opens in this pane, the only one there is.
 class PreviewPane : public QWebEngineView
 {
     Q_OBJECT
@@ -34,6 +39,15 @@ public:
     void LoadStream(const QByteArray &bytes);
     // Loads a web address (browsing).
     void navigate(const QUrl &url);
+    // GoBack, GoForward: a step in the history; false, with nothing done, when there is no page in that
+    // direction.
+    bool goBack();
+    bool goForward();
+    // Refresh: reloads the page shown.
+    void refresh();
+    // The folder whose local files (images, media, style sheets, scripts, frames) pages may show; at first
+    // the user's home folder.
+    void setLocalFolder(const QString &folder);
 
     // LocationURL: the address of the page shown; "about:blank" while a preview document (or nothing) is
     // shown.
@@ -52,13 +66,19 @@ Q_SIGNALS:
     void downloadComplete();
     void documentComplete();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void openNewWindow(QWebEngineNewWindowRequest &request);
     void loadDocument(const QByteArray &document);
     void setScrollRestore(const QUrl &documentUrl);
     void finishLoad();
     bool showsPreview() const;
 
     QWebEngineProfile *m_profile = nullptr;
+    PreviewPage *m_page = nullptr;
+    LocalFileGuard *m_guard = nullptr;
     PreviewSchemeHandler *m_schemeHandler = nullptr;
     quint64 m_documentNumber = 0;
     bool m_scrollRestorePending = false;

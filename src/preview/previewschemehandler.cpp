@@ -1,11 +1,13 @@
 #include "previewschemehandler.h"
 
+#include "browsingrules.h"
+
 #include <QBuffer>
 #include <QRegularExpression>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
-const QByteArray PreviewSchemeHandler::schemeName = QByteArrayLiteral("velmark-preview");
+const QByteArray PreviewSchemeHandler::schemeName = previewSchemeName().toLatin1();
 
 namespace {
 
@@ -13,6 +15,13 @@ bool isDocumentAddress(const QUrl &url)
 {
     static const QRegularExpression host(QStringLiteral("^document[0-9]+$"));
     return host.match(url.host()).hasMatch() && url.path() == QLatin1String("/");
+}
+
+// The documents are the pupil's: only the pane itself and the documents shown in it ask for them, never a
+// web page.
+bool mayAskForDocuments(const QUrl &initiator)
+{
+    return initiator.isEmpty() || initiator.scheme() == previewSchemeName();
 }
 
 } // namespace
@@ -52,7 +61,7 @@ void PreviewSchemeHandler::setDocument(const QByteArray &bytes)
 
 void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
 {
-    if (!isDocumentAddress(job->requestUrl())) {
+    if (!isDocumentAddress(job->requestUrl()) || !mayAskForDocuments(job->initiator())) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }

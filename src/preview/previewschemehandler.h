@@ -8,7 +8,8 @@
 // any size load (a data URL is limited to 2 MB) and their bytes reach the page untouched. Every document
 // address (velmark-preview://document<number>/) is answered with the newest document: a load that an older
 // address started, or a step back in the history, can only show the newest text. Other addresses of the
-// scheme (a relative image path in the document, say) are not found.
+// scheme (a relative image path in the document, say) are not found, and neither is anything a web page
+// asks for.
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT

@@ -11,6 +11,10 @@ class DockSplitter : public QWidget
 public:
     explicit DockSplitter(QWidget *parent = nullptr);
 
+    // The least height a drag leaves to the neighbour it resizes and to the area that fills the rest, so that
+    // no pane can be dragged out of reach.
+    void setMinimumHeights(int neighbour, int rest);
+
 Q_SIGNALS:
     // Raised while dragging, before the neighbour is resized (`CanResize`).
     void canResize();
@@ -27,5 +31,8 @@ private:
 
     int m_pressY = 0;
     int m_startHeight = 0;
+    int m_maxHeight = 0;
+    int m_minNeighbour = 20;
+    int m_minRest = 20;
     QWidget *m_dragged = nullptr;
 };

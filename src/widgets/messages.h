@@ -1,11 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class QWidget;
 
-// `ShowMessage`: a plain modal message box with a fixed text and an OK button. Tests may route the messages
-// elsewhere instead of opening a box.
+// `ShowMessage`: a plain modal message box with a fixed Greek text and an OK button.
 void ShowMessage(QWidget *parent, const QString &text);
-void setMessageSink(std::function<void(const QString &)> sink);

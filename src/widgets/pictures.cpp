@@ -1,5 +1,7 @@
 #include "widgets/pictures.h"
 
+#include "widgets/fonts.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -74,6 +76,33 @@ QPixmap globeNoEntry()
     p.drawEllipse(sign);
     p.setPen(QPen(QColor(255, 255, 255), 2));
     p.drawLine(QPointF(sign.left() + 3, sign.center().y()), QPointF(sign.right() - 3, sign.center().y()));
+    return pm;
+}
+
+QPixmap banner()
+{
+    QPixmap pm(246, 76);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath wave;
+    wave.moveTo(0, 14);
+    wave.cubicTo(40, 0, 80, 26, 123, 13);
+    wave.cubicTo(166, 0, 206, 26, 246, 12);
+    wave.lineTo(246, 0);
+    wave.lineTo(0, 0);
+    wave.closeSubpath();
+    QLinearGradient sea(0, 0, 0, 22);
+    sea.setColorAt(0, QColor(79, 89, 142));
+    sea.setColorAt(1, QColor(140, 170, 215));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sea);
+    p.drawPath(wave);
+    QFont letters = Fonts::pixels(44, true);
+    letters.setLetterSpacing(QFont::PercentageSpacing, 104);
+    p.setFont(letters);
+    p.setPen(QColor(62, 74, 96));
+    p.drawText(QRect(0, 20, 246, 56), Qt::AlignCenter, QStringLiteral("Velmark"));
     return pm;
 }
 

@@ -10,4 +10,6 @@ QPixmap logo();
 QPixmap globe();
 // The globe with a red no-entry sign, 26 × 25, transparent (`Image3`, not connected).
 QPixmap globeNoEntry();
+// The about window's banner, 246 × 76: the name "Velmark" in large dark blue-grey letters under a wave.
+QPixmap banner();
 } // namespace Pictures

@@ -33,8 +33,5 @@ bool applyCyanDusk(QApplication &app)
     dusk.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 136, 146));
     dusk.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 136, 146));
     app.setPalette(dusk);
-    app.setStyleSheet(QStringLiteral("QMenuBar { background: #c4d8e4; }"
-                                     "QMenuBar::item:selected { background: #26788f; color: white; }"
-                                     "QMenu::item:selected { background: #26788f; color: white; }"));
     return true;
 }

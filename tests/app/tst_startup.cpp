@@ -99,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(!windows.form3()->isVisible());
         QSignalSpy finished(&windows, &ProgramWindows::finished);
         if (throughExitItem)
-            windows.form5()->N4->trigger();
+            windows.form5()->findChild<QAction *>(QStringLiteral("N4"))->trigger();
         else
             windows.form5()->close();
         QCOMPARE(finished.count(), 1);

@@ -1,8 +1,8 @@
 #include "literalcycle.h"
 
+#include "colouring.h"
 #include "editor/charlook.h"
 #include "editor/codepane.h"
-#include "editor/colouring.h"
 #include "editor/reindent.h"
 #include "editor/tagcollector.h"
 #include "editor/tagscan.h"

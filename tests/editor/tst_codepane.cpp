@@ -3,6 +3,7 @@
 #include "editor/documentmirror.h"
 #include "widgettestmain.h"
 
+#include <QPlainTextEdit>
 #include <QTextCharFormat>
 #include <QtTest>
 
@@ -142,24 +143,42 @@ private Q_SLOTS:
         QCOMPARE(pane.formatAt(pane.lineIndex(1)).foreground().color(), QColor(64, 0, 128));
     }
 
-    void mirrorShowsThePaneAfterItsLastChange()
+    void mirrorFollowsEveryChange()
     {
+        // The mirror is followed after every change, as the main window does; at each step it must read as
+        // the pane's text in editing mode and be empty otherwise.
         CodePane pane;
-        DocumentMirror mirror(&pane);
-        pane.setDocumentText(QStringLiteral("ab\nc"));
-        mirror.follow(true);
-        QCOMPARE(mirror.toPlainText(), QStringLiteral("ab\nc"));
-        pane.setDocumentText(QStringLiteral("browsing"));
-        mirror.follow(false);
-        QCOMPARE(mirror.toPlainText(), QString());
-        // A copy written into the mirror on purpose stands until the pane changes again.
-        mirror.setPlainText(pane.Text());
-        QCOMPARE(mirror.toPlainText(), QStringLiteral("browsing"));
-        pane.setDocumentText(QStringLiteral("<P>x"));
-        mirror.follow(true);
-        pane.setDocumentText(QStringLiteral("<P>xy"));
-        mirror.follow(true);
-        QCOMPARE(mirror.toPlainText(), QStringLiteral("<P>xy"));
+        QPlainTextEdit memo;
+        DocumentMirror mirror(&pane, &memo);
+        bool editing = true;
+        QObject::connect(&pane, &CodePane::textChanged, &mirror, [&] { mirror.follow(editing); });
+        const auto check = [&] { return memo.toPlainText() == (editing ? pane.toPlainText() : QString()); };
+
+        pane.setDocumentText(QStringLiteral("<P>ab\nc\n"));
+        QVERIFY(check());
+        pane.setSelStart(3);
+        QTest::keyClicks(&pane, QStringLiteral("xy"));
+        QTest::keyClick(&pane, Qt::Key_Return);
+        QTest::keyClick(&pane, Qt::Key_Backspace);
+        QTest::keyClick(&pane, Qt::Key_Backspace);
+        QVERIFY(check());
+        pane.setSelStart(0);
+        pane.setSelLength(int(pane.Text().size()));
+        pane.setSelText(QStringLiteral("all\nnew"));
+        QVERIFY(check());
+        pane.undo();
+        QVERIFY(check());
+        editing = false;
+        QTest::keyClicks(&pane, QStringLiteral("z"));
+        QVERIFY(check());
+        editing = true;
+        QTest::keyClicks(&pane, QStringLiteral("w"));
+        QVERIFY(check());
+        // Text written into the memo by others is replaced by the pane's at the next change.
+        memo.setPlainText(QStringLiteral("other"));
+        QTest::keyClick(&pane, Qt::Key_End);
+        QTest::keyClicks(&pane, QStringLiteral("!"));
+        QVERIFY(check());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "editor/charlook.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
+#include "editor/warninglines.h"
 #include "literalcycle.h"
 #include "literalmodel.h"
 #include "widgettestmain.h"
@@ -34,16 +35,25 @@ struct Bench
     Bench()
     {
         graphicalSwitch->setChecked(true);
-        RefreshControls c;
-        c.code = code;
-        c.messages = messages;
-        c.messageSplitter = splitter;
-        c.progress = progress;
-        c.graphicalSwitch = graphicalSwitch;
-        c.editingMode = [this] { return editing; };
-        c.showTagCount = [this](int n) { tagCount = n; };
-        c.render = [this](const QString &text) { rendered << text; };
-        cycle = new RefreshCycle(c, &window);
+        cycle = new RefreshCycle(
+            code, [this] { return editing; }, &window);
+        // The switch and the panes stand in for the main window's, wired as it wires them.
+        QObject::connect(graphicalSwitch, &QCheckBox::toggled, cycle, &RefreshCycle::setPaintTags);
+        QObject::connect(cycle, &RefreshCycle::warningsCleared, messages, &CodePane::clearLines);
+        QObject::connect(cycle, &RefreshCycle::warningsReady, messages,
+                         [this](const QList<BalanceWarning> &w) {
+                             writeWarningLines(messages, w);
+                             messages->setVisible(!w.isEmpty());
+                             splitter->setVisible(!w.isEmpty());
+                         });
+        QObject::connect(cycle, &RefreshCycle::progressStarted, progress, [this](int maximum) {
+            progress->setValue(0);
+            progress->setMaximum(maximum);
+        });
+        QObject::connect(cycle, &RefreshCycle::progressReached, progress, &QProgressBar::setValue);
+        QObject::connect(cycle, &RefreshCycle::tagCountChanged, cycle, [this](int n) { tagCount = n; });
+        QObject::connect(cycle, &RefreshCycle::renderRequested, cycle,
+                         [this](const QString &text) { rendered << text; });
         window.resize(600, 400);
         code->resize(600, 300);
         window.show();

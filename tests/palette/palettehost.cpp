@@ -1,9 +1,9 @@
 #include "palettehost.h"
 
-#include "widgets/docklayout.h"
 #include "palette/attributebar.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
+#include "widgets/docklayout.h"
 
 #include <QPlainTextEdit>
 #include <QStatusBar>

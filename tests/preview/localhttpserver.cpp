@@ -16,7 +16,12 @@ LocalHttpServer::LocalHttpServer(QObject *parent) : QTcpServer(parent)
 
 void LocalHttpServer::serve(const QString &path, const QByteArray &contentType, const QByteArray &body)
 {
-    m_resources.insert(path, {contentType, body});
+    m_resources.insert(path, {contentType, body, QByteArray()});
+}
+
+void LocalHttpServer::redirect(const QString &path, const QUrl &target)
+{
+    m_resources.insert(path, {QByteArray("text/plain"), QByteArray("moved"), target.toEncoded()});
 }
 
 QUrl LocalHttpServer::url(const QString &path) const
@@ -37,7 +42,10 @@ void LocalHttpServer::answer(QTcpSocket *socket)
     const bool ok = found != m_resources.constEnd();
     const QByteArray body = ok ? found->body : QByteArray("not found");
     const QByteArray contentType = ok ? found->contentType : QByteArray("text/plain");
-    QByteArray response(ok ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n");
+    const bool moved = ok && !found->location.isEmpty();
+    QByteArray response(moved ? "HTTP/1.1 302 Found\r\nLocation: " + found->location + "\r\n"
+                        : ok  ? QByteArray("HTTP/1.1 200 OK\r\n")
+                              : QByteArray("HTTP/1.1 404 Not Found\r\n"));
     response += "Content-Type: " + contentType + "\r\nContent-Length: " + QByteArray::number(body.size()) +
                 "\r\nConnection: close\r\nCache-Control: no-store\r\n\r\n" + body;
     socket->write(response);

@@ -16,6 +16,8 @@ public:
     explicit LocalHttpServer(QObject *parent = nullptr);
 
     void serve(const QString &path, const QByteArray &contentType, const QByteArray &body);
+    // Answers the path with a redirection (302) to the target address.
+    void redirect(const QString &path, const QUrl &target);
     // The address of a path on this server; the server listens from its construction on.
     QUrl url(const QString &path) const;
 
@@ -28,6 +30,7 @@ private:
     {
         QByteArray contentType;
         QByteArray body;
+        QByteArray location; // a redirection's target, else empty
     };
 
     void answer(QTcpSocket *socket);

@@ -1,4 +1,4 @@
-#include "editor/colouring.h"
+#include "colouring.h"
 
 #include "editor/codepane.h"
 

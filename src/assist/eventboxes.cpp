@@ -1,0 +1,13 @@
+#include "assist/eventboxes.h"
+
+#include "assist/eventlists.h"
+#include "palette/attributebar.h"
+
+#include <QWidget>
+
+void addEventBox(AttributeBar *attributeBar, const EventGroup &group)
+{
+    if (QWidget *bar = attributeBar->Panel15())
+        bar->show();
+    attributeBar->addBox(group.boxName, group.caption, group.width, group.items());
+}

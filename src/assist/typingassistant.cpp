@@ -1,0 +1,49 @@
+#include "assist/typingassistant.h"
+
+#include "assist/tagnameassist.h"
+#include "editor/codepane.h"
+#include "editor/refreshcycle.h"
+#include "palette/attributebar.h"
+#include "palette/attributelists.h"
+
+TypingAssistant::TypingAssistant(CodePane *code, AttributeBar *attributeBar, RefreshCycle *refresh,
+                                 std::function<bool()> editingMode, QObject *parent)
+    : QObject(parent), m_code(code), m_attributeBar(attributeBar), m_refresh(refresh),
+      m_editingMode(std::move(editingMode))
+{
+}
+
+void TypingAssistant::RichEdit1KeyPress(QChar key)
+{
+    m_code->viewport()->update();
+    Q_EMIT messagesCleared();
+    if (!m_editingMode())
+        return;
+    if (key == QLatin1Char(' '))
+        tagNameStep();
+    Q_EMIT progressStarted(m_code->lineCount() - 1);
+    // Enter: the document is refreshed as it stands; the caret goes back where it was (on its line and
+    // column, which re-indentation may have moved), and the pane then breaks the line there.
+    if (key == QLatin1Char('\r'))
+        m_refresh->refreshWithoutInsertion();
+}
+
+void TypingAssistant::tagNameStep()
+{
+    Q_EMIT messagesHidden();
+
+    const QString line = m_code->line(RichRow(m_code));
+    const QString name = TagNameAssist::normalised(TagNameAssist::candidate(line, RichCol(m_code)));
+    const TagNameOffer offer = TagNameAssist::offerFor(name);
+
+    m_attributeBar->mhden();
+    QWidget *bar = m_attributeBar->Panel15();
+    if (!bar)
+        return;
+    bar->setVisible(offer.generalBox);
+    if (offer.generalBox)
+        m_attributeBar->combopro();
+    if (offer.list)
+        for (const AttributeEntry &entry : offer.list->entries)
+            m_attributeBar->addAttributeButton(entry.text, entry.width);
+}

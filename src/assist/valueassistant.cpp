@@ -1,0 +1,35 @@
+#include "assist/valueassistant.h"
+
+#include "assist/form7.h"
+#include "assist/valuelists.h"
+#include "editor/codepane.h"
+#include "palette/attributebar.h"
+
+ValueAssistant::ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::function<bool()> editingMode,
+                               QObject *parent)
+    : QObject(parent), m_code(code), m_attributeBar(attributeBar), m_editingMode(std::move(editingMode))
+{
+}
+
+void ValueAssistant::setPopup(TForm7 *popup)
+{
+    if (m_popup)
+        disconnect(m_popup, &TForm7::picked, this, &ValueAssistant::valuePicked);
+    m_popup = popup;
+    if (m_popup)
+        connect(m_popup, &TForm7::picked, this, &ValueAssistant::valuePicked);
+}
+
+void ValueAssistant::RichEdit1MouseUp(const QPoint &pointer)
+{
+    m_code->viewport()->update();
+    if (!m_editingMode())
+        return;
+    const ValueOffer offer = ValueLists::offerAt(m_code->line(RichRow(m_code)), RichCol(m_code));
+    if (!offer.matched)
+        return;
+    if (QWidget *bar = m_attributeBar->Panel15())
+        bar->show();
+    if (m_popup && !offer.lists.isEmpty())
+        m_popup->offer(offer.lists, pointer);
+}

@@ -1,0 +1,164 @@
+#include "browsingbar.h"
+
+#include "previewpane.h"
+#include "widgets/messages.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+BrowsingBar::BrowsingBar(const BrowsingBarControls &controls, QObject *parent)
+    : QObject(parent), m_controls(controls), m_addresses(programWebAddresses())
+{
+    setObjectName(QStringLiteral("browsingBar"));
+    m_controls.address->installEventFilter(this);
+}
+
+void BrowsingBar::setAddresses(const WebAddresses &addresses)
+{
+    m_addresses = addresses;
+}
+
+bool BrowsingBar::editingMode() const
+{
+    return isEditingAddress(m_controls.address->text());
+}
+
+bool BrowsingBar::editorAreaShown() const
+{
+    return !m_controls.editorArea->isHidden();
+}
+
+void BrowsingBar::setSwitch(bool ticked)
+{
+    m_controls.graphicalSwitch->setChecked(ticked);
+}
+
+bool BrowsingBar::refusedInEditingMode(BrowsingCommand command)
+{
+    if (!editingMode())
+        return false;
+    ShowMessage(m_controls.address->window(), refusalMessage(command));
+    return true;
+}
+
+// Unticking the switch runs its refresh, whose balance check shows the message pane again with the warnings
+// of the document being left; every command therefore empties and hides the message pane after unticking, so
+// the pane stays hidden once the editor is left.
+
+void BrowsingBar::SpeedButton1Click()
+{
+    m_controls.browser->navigate(m_addresses.home);
+    if (editorAreaShown())
+        setSwitch(false);
+    m_controls.clearAndHideMessages();
+    m_controls.hideAttributeBar();
+}
+
+void BrowsingBar::SpeedButton2Click()
+{
+    historyStep(true);
+}
+
+void BrowsingBar::SpeedButton3Click()
+{
+    historyStep(false);
+}
+
+void BrowsingBar::historyStep(bool back)
+{
+    if (editorAreaShown())
+        setSwitch(true);
+    if (refusedInEditingMode(back ? BrowsingCommand::Back : BrowsingCommand::Forward))
+        return;
+    // Back unticks the switch before hiding the attribute bar, forward the other way round.
+    if (back) {
+        setSwitch(false);
+        m_controls.hideAttributeBar();
+    } else {
+        m_controls.hideAttributeBar();
+        setSwitch(false);
+    }
+    m_controls.clearAndHideMessages();
+    const bool stepped = back ? m_controls.browser->goBack() : m_controls.browser->goForward();
+    if (!stepped)
+        ShowMessage(m_controls.address->window(), noHistoryMessage());
+}
+
+void BrowsingBar::SpeedButton4Click()
+{
+    if (editorAreaShown())
+        setSwitch(true);
+    if (refusedInEditingMode(BrowsingCommand::Reload))
+        return;
+    m_controls.hideAttributeBar();
+    setSwitch(false);
+    m_controls.clearAndHideMessages();
+    m_controls.browser->refresh();
+}
+
+void BrowsingBar::SpeedButton5Click()
+{
+    if (editorAreaShown())
+        setSwitch(true);
+    goToTypedAddress(BrowsingCommand::Go);
+}
+
+bool BrowsingBar::Edit1KeyPress(QChar key)
+{
+    if (editorAreaShown())
+        setSwitch(true);
+    if (key != QChar(13))
+        return false;
+    goToTypedAddress(BrowsingCommand::Enter);
+    return true;
+}
+
+void BrowsingBar::goToTypedAddress(BrowsingCommand command)
+{
+    if (refusedInEditingMode(command))
+        return;
+    // An address that does not make a URL fails to navigate, which ends the command silently.
+    const QUrl address = addressFromTypedText(m_controls.address->text());
+    if (!address.isValid() || address.isEmpty())
+        return;
+    m_controls.browser->navigate(address);
+    setSwitch(false);
+    m_controls.clearAndHideMessages();
+    m_controls.hideAttributeBar();
+}
+
+void BrowsingBar::Skolvik1Click()
+{
+    openWebLink(m_addresses.skolvik);
+}
+
+void BrowsingBar::Sch1Click()
+{
+    openWebLink(m_addresses.sch);
+}
+
+void BrowsingBar::N38Click()
+{
+    openWebLink(m_addresses.lessons);
+}
+
+void BrowsingBar::openWebLink(const QUrl &address)
+{
+    if (editorAreaShown()) {
+        setSwitch(false);
+        m_controls.clearAndHideMessages();
+    }
+    m_controls.address->setText(address.toString());
+    m_controls.browser->navigate(addressFromTypedText(m_controls.address->text()));
+}
+
+bool BrowsingBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_controls.address && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (!typed.isEmpty() && Edit1KeyPress(typed.at(0)))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "browsingrules.h"
+
+#include <QObject>
+
+#include <functional>
+
+class PreviewPane;
+class QAbstractButton;
+class QLineEdit;
+class QWidget;
+
+// The main window's controls the browsing commands use.
+struct BrowsingBarControls
+{
+    QLineEdit *address = nullptr;               // `Edit1`: the address bar, whose text is the mode
+    PreviewPane *browser = nullptr;             // `webbrowser1`
+    QWidget *editorArea = nullptr;              // `Panel9`: hidden in the browser-only view
+    QAbstractButton *graphicalSwitch = nullptr; // `CheckBox1`: ticking or unticking it runs its handler
+    std::function<void()> clearAndHideMessages; // `RichEdit2` emptied and hidden
+    std::function<void()> hideAttributeBar;     // `Panel15` hidden
+};
+
+// The web browsing bar: the address row's five buttons, Enter in the address bar and the three web links of
+// the Help menu, which turn the preview pane into a web browser. A command that navigates first leaves the
+// editor (message pane emptied and hidden, graphical switch unticked, attribute bar hidden); the commands
+// that need a visited page refuse in editing mode with a message and leave the browser untouched.
+class BrowsingBar : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BrowsingBar(const BrowsingBarControls &controls, QObject *parent = nullptr);
+
+    // The addresses of the home page and the web links (the program's own by default).
+    void setAddresses(const WebAddresses &addresses);
+    const WebAddresses &addresses() const { return m_addresses; }
+
+    // SpeedButton1Click: home page, in either mode.
+    void SpeedButton1Click();
+    // SpeedButton2Click: back in the history.
+    void SpeedButton2Click();
+    // SpeedButton3Click: forward in the history.
+    void SpeedButton3Click();
+    // SpeedButton4Click: reload the page shown.
+    void SpeedButton4Click();
+    // SpeedButton5Click: go to the address in the address bar.
+    void SpeedButton5Click();
+    // Edit1KeyPress: a key typed into the address bar; Enter goes to the address. True when the key is used.
+    bool Edit1KeyPress(QChar key);
+    // Skolvik1Click, Sch1Click, N38Click: the web links of the Help menu.
+    void Skolvik1Click();
+    void Sch1Click();
+    void N38Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool editingMode() const;
+    bool editorAreaShown() const;
+    // Shows the command's refusal when the window is in editing mode; true when it did.
+    bool refusedInEditingMode(BrowsingCommand command);
+    // Go and Enter: navigate to the address bar's text, then leave the editor.
+    void goToTypedAddress(BrowsingCommand command);
+    void historyStep(bool back);
+    void openWebLink(const QUrl &address);
+    void setSwitch(bool ticked);
+
+    BrowsingBarControls m_controls;
+    WebAddresses m_addresses;
+};

@@ -1,0 +1,107 @@
+#include "browsingrules.h"
+
+#include "widgets/makerinfo.h"
+
+namespace {
+
+bool isLocalScheme(const QString &scheme)
+{
+    return scheme.isEmpty() || scheme == QLatin1String("file") || scheme == previewSchemeName() ||
+           scheme == QLatin1String("about");
+}
+
+} // namespace
+
+bool isEditingAddress(const QString &addressBarText)
+{
+    return addressBarText == QLatin1String("about:blank");
+}
+
+QString refusalMessage(BrowsingCommand command)
+{
+    switch (command) {
+    case BrowsingCommand::Home:
+        return QString();
+    case BrowsingCommand::Back:
+    case BrowsingCommand::Forward:
+        return QStringLiteral("Δεν έχεις επισκεφθεί κάποια σελίδα στο Διαδίκτυο");
+    case BrowsingCommand::Reload:
+        return QStringLiteral("Δεν έχεις γράψει κάποια διεύθυνση σελίδας για να ανανεώσεις");
+    case BrowsingCommand::Go:
+        return QStringLiteral("Δεν έχεις γράψει κάποια διεύθυνση σελίδας για να επισκεφθείς");
+    case BrowsingCommand::Enter:
+        return QStringLiteral("Δεν έχεις γράψει τη διεύθυνση κάποιας σελίδας στο Διαδίκτυο");
+    }
+    return QString();
+}
+
+QString noHistoryMessage()
+{
+    return QStringLiteral("Δεν υπάρχει ιστορικό");
+}
+
+WebAddresses programWebAddresses()
+{
+    return {QUrl(MakerInfo::website()), QUrl(MakerInfo::website()), QUrl(MakerInfo::schoolNetworkPage()),
+            QUrl(MakerInfo::lessonsPage())};
+}
+
+QUrl addressFromTypedText(const QString &text)
+{
+    return QUrl::fromUserInput(text.trimmed());
+}
+
+bool navigationAllowed(const NavigationRequest &request)
+{
+    if (!request.isMainFrame || !request.showsPreview)
+        return true;
+    switch (request.kind) {
+    case NavigationKind::Typed:
+        return true;
+    case NavigationKind::BackForward:
+    case NavigationKind::Reload:
+        return request.programAsked || request.pupilActed;
+    case NavigationKind::Redirect:
+        return request.approvedInFlight;
+    case NavigationKind::LinkOrForm:
+    case NavigationKind::Other:
+        return request.pupilActed;
+    }
+    return false;
+}
+
+bool newWindowAllowed(const QUrl &target, const QUrl &current, bool showsPreview, bool userInitiated)
+{
+    if (showsPreview && !userInitiated)
+        return false;
+    const QString scheme = target.scheme();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        return true;
+    return target.isLocalFile() && (showsPreview || current.isLocalFile());
+}
+
+bool localFileRequestAllowed(const LocalFileRequest &request)
+{
+    if (!request.loadsAsElement || !isLocalScheme(request.firstParty.scheme()))
+        return false;
+    if (!request.initiator.isEmpty() && !isLocalScheme(request.initiator.scheme()))
+        return false;
+    if (request.isMainFrame && request.initiator.isEmpty())
+        return true;
+    return !request.canonicalPath.isEmpty() && !request.allowedFolder.isEmpty() &&
+           pathInsideFolder(request.canonicalPath, request.allowedFolder);
+}
+
+bool pathInsideFolder(const QString &canonicalPath, const QString &canonicalFolder)
+{
+    if (canonicalPath == canonicalFolder)
+        return true;
+    const QString prefix =
+        canonicalFolder.endsWith(u'/') ? canonicalFolder : canonicalFolder + QLatin1Char('/');
+    return canonicalPath.startsWith(prefix);
+}
+
+QString previewSchemeName()
+{
+    return QStringLiteral("velmark-preview");
+}

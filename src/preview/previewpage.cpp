@@ -1,0 +1,77 @@
+#include "previewpage.h"
+
+#include "browsingrules.h"
+
+namespace {
+
+// How long after the pupil's click or key a navigation counts as the pupil's: long enough for the page's
+// click handler to run, short enough that a page waiting for any click cannot use it much later.
+constexpr qint64 pupilInputWindowMs = 1000;
+
+NavigationKind kindOf(QWebEnginePage::NavigationType type)
+{
+    switch (type) {
+    case QWebEnginePage::NavigationTypeTyped:
+        return NavigationKind::Typed;
+    case QWebEnginePage::NavigationTypeLinkClicked:
+    case QWebEnginePage::NavigationTypeFormSubmitted:
+        return NavigationKind::LinkOrForm;
+    case QWebEnginePage::NavigationTypeBackForward:
+        return NavigationKind::BackForward;
+    case QWebEnginePage::NavigationTypeReload:
+        return NavigationKind::Reload;
+    case QWebEnginePage::NavigationTypeRedirect:
+        return NavigationKind::Redirect;
+    case QWebEnginePage::NavigationTypeOther:
+        break;
+    }
+    return NavigationKind::Other;
+}
+
+} // namespace
+
+PreviewPage::PreviewPage(QWebEngineProfile *profile, QObject *parent) : QWebEnginePage(profile, parent)
+{
+    // The pupil's navigation is under way until its page commits or its load ends.
+    connect(this, &QWebEnginePage::urlChanged, this, [this] { m_approvedInFlight = false; });
+    connect(this, &QWebEnginePage::loadFinished, this, [this] { m_approvedInFlight = false; });
+}
+
+void PreviewPage::notePupilInput()
+{
+    m_sinceInput.start();
+}
+
+void PreviewPage::expectProgramStep()
+{
+    m_programStep = true;
+}
+
+bool PreviewPage::pupilActedRecently() const
+{
+    return m_sinceInput.isValid() && m_sinceInput.elapsed() <= pupilInputWindowMs;
+}
+
+bool PreviewPage::showsPreview() const
+{
+    return url().isEmpty() || url().scheme() == previewSchemeName();
+}
+
+bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
+{
+    NavigationRequest request;
+    request.isMainFrame = isMainFrame;
+    request.showsPreview = showsPreview();
+    request.kind = kindOf(type);
+    request.programAsked = m_programStep;
+    request.pupilActed = pupilActedRecently();
+    request.approvedInFlight = m_approvedInFlight;
+    if (isMainFrame && (type == NavigationTypeBackForward || type == NavigationTypeReload))
+        m_programStep = false;
+    const bool allowed = navigationAllowed(request);
+    // Redirections of a navigation that leaves the document go on; a new document of the pupil's makes the
+    // redirections that follow its load its own, which it may not start by itself.
+    if (allowed && isMainFrame && request.showsPreview && url.scheme() != previewSchemeName())
+        m_approvedInFlight = true;
+    return allowed;
+}

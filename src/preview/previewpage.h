@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWebEnginePage>
+
+// The page of the preview pane. It decides which navigations of the top frame go on: while the pupil's
+// document is shown, only the program's own loads and what the pupil has just clicked or keyed in the page
+// leave it, so a document cannot navigate the pane away by itself (script, meta refresh, a form submitted by
+// script, history steps of its own).
+class PreviewPage : public QWebEnginePage
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewPage(QWebEngineProfile *profile, QObject *parent = nullptr);
+
+    // The pupil pressed a mouse button or a key in the page just now.
+    void notePupilInput();
+    // The next history step or reload is the program's own (a button of the address row).
+    void expectProgramStep();
+    // The pupil clicked or pressed a key in the page within the last moment.
+    bool pupilActedRecently() const;
+    // The pane shows a preview document (or nothing yet).
+    bool showsPreview() const;
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
+
+private:
+    QElapsedTimer m_sinceInput;
+    bool m_programStep = false;
+    bool m_approvedInFlight = false;
+};

@@ -1,0 +1,6 @@
+#include "widgets/programversion.h"
+
+QString programVersion()
+{
+    return QStringLiteral(VELMARK_VERSION);
+}

@@ -1,0 +1,183 @@
+// What the pupil sees of the windows under the program's own set-up: titles, fonts, the white code pane,
+// captions that fit, splitters that cannot bury a pane, and choices made through a screen reader.
+#include "app/form3.h"
+#include "app/form5.h"
+#include "app/programtexts.h"
+#include "app/programwindows.h"
+#include "mainwindowparts.h"
+#include "palette/tagtoolbars.h"
+#include "widgets/fonts.h"
+#include "widgettestmain.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWindow>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<ProgramWindows> enterMainWindow(const QSize &screen = QSize(1366, 768))
+{
+    auto windows = std::make_unique<ProgramWindows>();
+    windows->form5()->setScreenSizeOverride(screen);
+    windows->start();
+    if (!QTest::qWaitForWindowExposed(windows->form3()))
+        return nullptr;
+    windows->form3()->acceptItem->setChecked(true);
+    QTest::mouseClick(windows->form3()->SpeedButton1, Qt::LeftButton);
+    return windows;
+}
+
+// Drags a splitter vertically by `dy` pixels with the mouse.
+void drag(QWidget *splitter, int dy)
+{
+    const QPoint start(splitter->width() / 2, 1);
+    QTest::mousePress(splitter, Qt::LeftButton, {}, start);
+    QMouseEvent move(QEvent::MouseMove, QPointF(start + QPoint(0, dy)),
+                     QPointF(splitter->mapToGlobal(start + QPoint(0, dy))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(splitter, &move);
+    QTest::mouseRelease(splitter, Qt::LeftButton, {}, start + QPoint(0, dy));
+}
+
+} // namespace
+
+class AppearanceTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void titlesAreExactlyTheCaptions()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        const QList<QPair<QWidget *, QString>> expected{
+            {windows->form3(), ProgramTexts::startupCaption()},
+            {windows->form5(), ProgramTexts::mainWindowCaption()}};
+        for (const auto &[window, caption] : expected) {
+            QCOMPARE(window->windowTitle(), caption);
+            // What the window system is given, and so what the title bar and a screen reader show.
+            QVERIFY(window->windowHandle());
+            QCOMPARE(window->windowHandle()->title(), caption);
+        }
+    }
+
+    void controlsShowTheirFonts()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->form5());
+        QCOMPARE(QFontInfo(windows->form3()->acceptItem->font()).pixelSize(), 15);
+        QCOMPARE(QFontInfo(windows->form3()->SpeedButton1->font()).bold(), true);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(QFontInfo(p.StatusBar2->panelLabel(i)->font()).family(), Fonts::family());
+        QCOMPARE(QFontInfo(p.StatusBar1->panelLabel(0)->font()).family(), Fonts::family());
+        QCOMPARE(QFontInfo(p.Label1->font()).family(), Fonts::family());
+
+        windows->form5()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"))->click();
+        QWidget *bar = p.Panel15();
+        QVERIFY(bar);
+        auto *general = bar->findChild<QComboBox *>(QStringLiteral("combo1"));
+        QVERIFY(general);
+        QVERIFY(QFontInfo(general->font()).bold());
+        const QList<QAbstractButton *> attributes = bar->findChildren<QAbstractButton *>();
+        QVERIFY(!attributes.isEmpty());
+        for (QAbstractButton *button : attributes)
+            QVERIFY2(QFontInfo(button->font()).bold(), qPrintable(button->text()));
+    }
+
+    void tagCaptionsFit_data()
+    {
+        QTest::addColumn<int>("screenWidth");
+        QTest::newRow("1024 wide") << 1029;
+        QTest::newRow("1366 wide") << 1366;
+    }
+
+    void tagCaptionsFit()
+    {
+        QFETCH(int, screenWidth);
+        auto windows = enterMainWindow(QSize(screenWidth, 768));
+        QVERIFY(windows);
+        for (QToolButton *button : windows->form5()->tagToolbars()->buttons()) {
+            const int needed = button->fontMetrics().horizontalAdvance(button->text());
+            QVERIFY2(needed <= button->width() - 2, qPrintable(QStringLiteral("%1 needs %2 of %3")
+                                                                   .arg(button->text())
+                                                                   .arg(needed)
+                                                                   .arg(button->width())));
+        }
+    }
+
+    void codePaneIsWhiteToItsEdges()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->form5());
+        const QImage image = p.RichEdit1->grab().toImage();
+        // Inside the left and top text margins, away from the frame line.
+        QCOMPARE(QColor(image.pixel(20, 10)), QColor(Qt::white));
+        QCOMPARE(QColor(image.pixel(p.RichEdit1->width() / 2, 10)), QColor(Qt::white));
+    }
+
+    void splittersKeepEveryPaneUsable()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->form5());
+        p.RichEdit1->setDocumentText(QStringLiteral("<P>\n<P>\n</B>"));
+        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
+        QVERIFY(p.Splitter1->isVisible());
+        const int toolbarsBottom = p.Panel2->y() + p.Panel2->height();
+
+        drag(p.Splitter1, -5000);
+        QVERIFY(p.RichEdit1->height() >= 60);
+        QCOMPARE(p.Panel2->y() + p.Panel2->height(), toolbarsBottom);
+        QVERIFY(p.RichEdit1->y() >= toolbarsBottom);
+        drag(p.Splitter1, 5000);
+        QVERIFY(p.RichEdit2->height() >= 35);
+
+        drag(p.Splitter6, -5000);
+        QVERIFY(p.Panel1->height() >= 60);
+        drag(p.Splitter6, 5000);
+        QVERIFY(p.Panel9->height() >= 220);
+
+        drag(p.Splitter1, -200);
+        p.menuItem("N40")->trigger();
+        QCOMPARE(p.RichEdit2->height(), 35);
+        QCOMPARE(p.Panel9->height(), windows->form5()->frameGeometry().height() - 210);
+    }
+
+    void screenReaderChoosesAStartupItem_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("accept") << true << QStringLiteral("Είσοδος");
+        QTest::newRow("decline") << false << QStringLiteral("Κλείσιμο");
+    }
+
+    void screenReaderChoosesAStartupItem()
+    {
+        QFETCH(bool, accept);
+        QFETCH(QString, caption);
+        ProgramWindows windows;
+        windows.start();
+        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
+        QRadioButton *item = accept ? windows.form3()->acceptItem : windows.form3()->declineItem;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(item);
+        QVERIFY(iface && iface->actionInterface());
+        const QStringList actions = iface->actionInterface()->actionNames();
+        const QString action = actions.contains(QAccessibleActionInterface::toggleAction())
+                                   ? QAccessibleActionInterface::toggleAction()
+                                   : QAccessibleActionInterface::pressAction();
+        iface->actionInterface()->doAction(action);
+        QTRY_VERIFY(item->isChecked());
+        QCOMPARE(windows.form3()->SpeedButton1->text(), caption);
+    }
+};
+
+VELMARK_WIDGET_TEST_MAIN(AppearanceTest)
+
+#include "tst_appearance.moc"

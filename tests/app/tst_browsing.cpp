@@ -1,0 +1,304 @@
+// Browsing the web in the main window: the address row's buttons, Enter in the address bar, the Help menu's
+// web links, what each shows the pupil (address bar, code pane, messages) and how editing mode returns.
+// Every page comes from the test's own server on 127.0.0.1.
+#include "../preview/localhttpserver.h"
+#include "app/form3.h"
+#include "app/form5.h"
+#include "app/programwindows.h"
+#include "editor/codepane.h"
+#include "mainwindowparts.h"
+#include "messagecatcher.h"
+#include "preview/browsingbar.h"
+#include "preview/previewpane.h"
+#include "widgettestmain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeout = 30000;
+const QString noHistory = QStringLiteral("Δεν υπάρχει ιστορικό");
+
+QByteArray page(const QString &title, const QString &body)
+{
+    return QStringLiteral("<html><head><title>%1</title></head><body>\n\n%2\n\n</body></html>")
+        .arg(title, body)
+        .toUtf8();
+}
+
+} // namespace
+
+class BrowsingTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void refusedInEditingMode_data();
+    void refusedInEditingMode();
+    void browsingWithTheAddressRow();
+    void webLinksAndHome_data();
+    void webLinksAndHome();
+    void unreachableAddressShowsTheEnginesPage();
+    void newWindowsOpenInThePane_data();
+    void newWindowsOpenInThePane();
+
+private:
+    // Types the address into the address bar and presses Enter, then waits for the page's download.
+    void typeAndEnter(const QUrl &address);
+    // Waits until the address bar shows the address and the code pane the page's body markup.
+    void waitForPage(const QUrl &address, const QString &body);
+    QToolButton *button(const char *name) const;
+
+    std::unique_ptr<ProgramWindows> m_windows;
+    TForm5 *m_form = nullptr;
+    std::unique_ptr<MainWindowParts> m_parts;
+    std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<MessageCatcher> m_catcher;
+    QStringList m_requests;
+};
+
+void BrowsingTest::init()
+{
+    m_requests.clear();
+    m_catcher = std::make_unique<MessageCatcher>();
+    m_server = std::make_unique<LocalHttpServer>();
+    connect(m_server.get(), &LocalHttpServer::requested, this,
+            [this](const QString &path) { m_requests << path; });
+    m_server->serve(QStringLiteral("/one.html"), "text/html; charset=utf-8",
+                    page(QStringLiteral("Πρώτη"), QStringLiteral("<p id=\"one\">Πρώτη σελίδα</p>")));
+    m_server->serve(QStringLiteral("/two.html"), "text/html; charset=utf-8",
+                    page(QStringLiteral("Δεύτερη"), QStringLiteral("<p id=\"two\">Δεύτερη σελίδα</p>")));
+
+    m_windows = std::make_unique<ProgramWindows>();
+    m_form = m_windows->form5();
+    m_parts = std::make_unique<MainWindowParts>(m_form);
+    m_form->setScreenSizeOverride(QSize(1366, 768));
+    m_windows->start();
+    QVERIFY(QTest::qWaitForWindowExposed(m_windows->form3()));
+    QTest::mouseClick(m_windows->form3()->acceptItem, Qt::LeftButton, {},
+                      QPoint(8, m_windows->form3()->acceptItem->height() / 2));
+    QTest::mouseClick(m_windows->form3()->SpeedButton1, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->webbrowser1->documentTitle().isEmpty(), false, loadTimeout);
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+}
+
+void BrowsingTest::cleanup()
+{
+    m_parts.reset();
+    m_windows.reset();
+    m_server.reset();
+    m_catcher.reset();
+}
+
+QToolButton *BrowsingTest::button(const char *name) const
+{
+    return m_form->findChild<QToolButton *>(QString::fromLatin1(name));
+}
+
+void BrowsingTest::typeAndEnter(const QUrl &address)
+{
+    m_parts->Edit1->clear();
+    QTest::keyClicks(m_parts->Edit1, address.toString());
+    QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+}
+
+void BrowsingTest::waitForPage(const QUrl &address, const QString &body)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), address.toString(), loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->toPlainText(), body, loadTimeout);
+}
+
+void BrowsingTest::refusedInEditingMode_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("back") << "SpeedButton2"
+                          << "Δεν έχεις επισκεφθεί κάποια σελίδα στο Διαδίκτυο";
+    QTest::newRow("forward") << "SpeedButton3"
+                             << "Δεν έχεις επισκεφθεί κάποια σελίδα στο Διαδίκτυο";
+    QTest::newRow("reload") << "SpeedButton4"
+                            << "Δεν έχεις γράψει κάποια διεύθυνση σελίδας για να ανανεώσεις";
+    QTest::newRow("go") << "SpeedButton5"
+                        << "Δεν έχεις γράψει κάποια διεύθυνση σελίδας για να επισκεφθείς";
+    QTest::newRow("Enter") << "Edit1"
+                           << "Δεν έχεις γράψει τη διεύθυνση κάποιας σελίδας στο Διαδίκτυο";
+}
+
+void BrowsingTest::refusedInEditingMode()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, message);
+    m_parts->CheckBox1->setChecked(false);
+    const QString code = m_parts->RichEdit1->toPlainText();
+
+    if (control == QLatin1String("Edit1"))
+        QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+    else
+        QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
+
+    QCOMPARE(m_catcher->texts(), QStringList{message});
+    QVERIFY(m_parts->CheckBox1->isChecked());
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->webbrowser1->locationUrl(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+}
+
+void BrowsingTest::browsingWithTheAddressRow()
+{
+    const QUrl one = m_server->url(QStringLiteral("/one.html"));
+    const QUrl two = m_server->url(QStringLiteral("/two.html"));
+    const QString bodyOne = QStringLiteral("<p id=\"one\">Πρώτη σελίδα</p>");
+    const QString bodyTwo = QStringLiteral("<p id=\"two\">Δεύτερη σελίδα</p>");
+    // A table opened and not closed leaves a warning in the message pane.
+    QToolButton *table = nullptr;
+    for (QToolButton *tag : m_form->findChildren<QToolButton *>())
+        if (tag->text() == QLatin1String("<TABLE>"))
+            table = tag;
+    QVERIFY(table);
+    QTest::mouseClick(table, Qt::LeftButton);
+    QVERIFY(!m_parts->RichEdit2->isHidden());
+
+    typeAndEnter(one);
+    waitForPage(one, bodyOne);
+    QVERIFY(m_parts->RichEdit2->isHidden());
+    QCOMPARE(m_parts->RichEdit2->toPlainText(), QString());
+    QVERIFY(!m_parts->CheckBox1->isChecked());
+    QVERIFY(m_parts->Panel15()->isHidden());
+
+    m_parts->Edit1->setText(two.toString());
+    QTest::mouseClick(button("SpeedButton5"), Qt::LeftButton);
+    waitForPage(two, bodyTwo);
+
+    QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
+    waitForPage(one, bodyOne);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->toPlainText(),
+                              QStringLiteral("<p id=\"one\">Πρώτη σελίδα</p>"), loadTimeout);
+    QTest::mouseClick(button("SpeedButton3"), Qt::LeftButton);
+    waitForPage(two, bodyTwo);
+
+    // Nothing further forward: the steps before the failure stay done, then the message.
+    m_parts->CheckBox1->setChecked(true);
+    QTest::mouseClick(button("SpeedButton3"), Qt::LeftButton);
+    QCOMPARE(m_catcher->texts(), QStringList{noHistory});
+    QVERIFY(!m_parts->CheckBox1->isChecked());
+    QVERIFY(m_parts->RichEdit2->isHidden());
+
+    const qsizetype before = m_requests.count(QStringLiteral("/two.html"));
+    QTest::mouseClick(button("SpeedButton4"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(m_requests.count(QStringLiteral("/two.html")), before + 1, loadTimeout);
+    waitForPage(two, bodyTwo);
+
+    // Back past the first page reaches the pupil's document: editing mode again, the code pane as it was
+    // last.
+    QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
+    waitForPage(one, bodyOne);
+    QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), QStringLiteral("about:blank"), loadTimeout);
+    QCOMPARE(m_parts->RichEdit1->toPlainText(), bodyOne);
+    QCOMPARE(m_catcher->texts(), QStringList{noHistory});
+}
+
+void BrowsingTest::webLinksAndHome_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reported");
+
+    QTest::newRow("home button") << "SpeedButton1"
+                                 << "/home.html"
+                                 << "/home.html";
+    QTest::newRow("Skolvik1") << "Skolvik1"
+                              << "/skolvik.html"
+                              << "/skolvik.html";
+    QTest::newRow("Sch1") << "Sch1"
+                          << "/sch.html"
+                          << "/sch.html";
+    QTest::newRow("N38 through a redirection") << "N38"
+                                               << "/old/lessons/"
+                                               << "/lessons/";
+}
+
+void BrowsingTest::webLinksAndHome()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, path);
+    QFETCH(QString, reported);
+    for (const QString &served : {"/home.html", "/skolvik.html", "/sch.html", "/lessons/"})
+        m_server->serve(served, "text/html", page(served, QStringLiteral("<p>%1</p>").arg(served)));
+    m_server->redirect(QStringLiteral("/old/lessons/"), m_server->url(QStringLiteral("/lessons/")));
+    auto *bar = m_form->findChild<BrowsingBar *>();
+    QVERIFY(bar);
+    bar->setAddresses(
+        {m_server->url(QStringLiteral("/home.html")), m_server->url(QStringLiteral("/skolvik.html")),
+         m_server->url(QStringLiteral("/sch.html")), m_server->url(QStringLiteral("/old/lessons/"))});
+
+    if (QAction *link = m_form->findChild<QAction *>(control)) {
+        link->trigger();
+        // The address shows at once, before the page arrives.
+        QCOMPARE(m_parts->Edit1->text(), m_server->url(path).toString());
+    } else {
+        QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
+    }
+
+    waitForPage(m_server->url(reported), QStringLiteral("<p>%1</p>").arg(reported));
+    QVERIFY(!m_parts->CheckBox1->isChecked());
+    QCOMPARE(m_catcher->texts(), QStringList());
+}
+
+void BrowsingTest::unreachableAddressShowsTheEnginesPage()
+{
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const QUrl unreachable(QStringLiteral("http://127.0.0.1:%1/nothing.html").arg(closed.serverPort()));
+    closed.close();
+
+    const QString code = m_parts->RichEdit1->toPlainText();
+    typeAndEnter(unreachable);
+
+    // The engine's error page arrives with the address that failed, and its body fills the code pane.
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), unreachable.toString(), loadTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_parts->RichEdit1->toPlainText().isEmpty() &&
+                                 m_parts->RichEdit1->toPlainText() != code,
+                             loadTimeout);
+    QCOMPARE(m_catcher->texts(), QStringList());
+}
+
+void BrowsingTest::newWindowsOpenInThePane_data()
+{
+    QTest::addColumn<QString>("opener");
+
+    QTest::newRow("link with a target") << "<a id=\"a\" href=\"/two.html\" target=\"_blank\">two</a>"
+                                           "<script>document.getElementById('a').click();</script>";
+    QTest::newRow("window.open")
+        << "<script>setTimeout(function () { window.open('/two.html'); }, 100);</script>";
+}
+
+void BrowsingTest::newWindowsOpenInThePane()
+{
+    QFETCH(QString, opener);
+    m_server->serve(QStringLiteral("/opener.html"), "text/html", page(QStringLiteral("opener"), opener));
+
+    typeAndEnter(m_server->url(QStringLiteral("/opener.html")));
+
+    waitForPage(m_server->url(QStringLiteral("/two.html")),
+                QStringLiteral("<p id=\"two\">Δεύτερη σελίδα</p>"));
+    QCOMPARE(QApplication::topLevelWidgets().count(m_form), 1);
+}
+
+VELMARK_WIDGET_TEST_MAIN(BrowsingTest)
+
+#include "tst_browsing.moc"

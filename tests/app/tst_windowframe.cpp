@@ -1,0 +1,36 @@
+// The main window under a real window manager: the size the window takes from the screen is its outer
+// frame's.
+#include "app/form3.h"
+#include "app/form5.h"
+#include "app/programwindows.h"
+#include "widgettestmain.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QtTest>
+
+class WindowFrameTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void outerFrameTakesTheScreensSize()
+    {
+        ProgramWindows windows;
+        windows.start();
+        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
+        windows.form3()->acceptItem->setChecked(true);
+        QTest::mouseClick(windows.form3()->SpeedButton1, Qt::LeftButton);
+        TForm5 *f = windows.form5();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        const QSize screen = f->screen()->geometry().size();
+        QTRY_COMPARE(f->frameGeometry().size(), QSize(screen.width() - 5, screen.height() - 63));
+        // The frame is really there: the client area is smaller than the frame.
+        QVERIFY(f->geometry().height() < f->frameGeometry().height());
+    }
+};
+
+VELMARK_WIDGET_TEST_MAIN(WindowFrameTest)
+
+#include "tst_windowframe.moc"

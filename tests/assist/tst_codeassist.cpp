@@ -1,0 +1,351 @@
+// Code assistance in the main window, driven as a pupil drives it: typing into the code pane, clicking in it
+// and choosing from the Events menu.
+#include "app/form3.h"
+#include "app/form5.h"
+#include "app/programwindows.h"
+#include "assist/form7.h"
+#include "editor/codepane.h"
+#include "mainwindowparts.h"
+#include "palette/tagtoolbars.h"
+#include "preview/previewpane.h"
+#include "widgets/statuspanels.h"
+#include "widgettestmain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<ProgramWindows> enterMainWindow()
+{
+    auto windows = std::make_unique<ProgramWindows>();
+    windows->form5()->setScreenSizeOverride(QSize(1366, 768));
+    windows->start();
+    if (!QTest::qWaitForWindowExposed(windows->form3()))
+        qWarning("the start-up window was not exposed");
+    QTest::mouseClick(windows->form3()->acceptItem, Qt::LeftButton, {},
+                      QPoint(8, windows->form3()->acceptItem->height() / 2));
+    QTest::mouseClick(windows->form3()->SpeedButton1, Qt::LeftButton);
+    if (!QTest::qWaitForWindowExposed(windows->form5()))
+        qWarning("the main window was not exposed");
+    return windows;
+}
+
+// Replaces the document and puts the caret at a line and column, as the pupil would with the mouse.
+void startWith(const MainWindowParts &f, const QString &text, int line, int column)
+{
+    f.RichEdit1->setDocumentText(text);
+    f.RichEdit1->setSelStart(f.RichEdit1->lineIndex(line) + column);
+    f.RichEdit1->setFocus();
+}
+
+// The visible controls of the attribute bar from left to right: a button by its caption, a box by its name.
+QStringList barContents(const MainWindowParts &f)
+{
+    QWidget *bar = f.Panel15();
+    bar->layout()->activate();
+    QList<QWidget *> controls;
+    for (QWidget *child : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!child->isHidden())
+            controls.append(child);
+    std::sort(controls.begin(), controls.end(), [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
+    QStringList contents;
+    for (QWidget *control : controls) {
+        if (auto *button = qobject_cast<QToolButton *>(control))
+            contents.append(button->text());
+        else
+            contents.append(control->objectName());
+    }
+    return contents;
+}
+
+// Clicks in the code pane on a character position, as a pupil places the caret with the mouse.
+void clickAt(CodePane *pane, int position)
+{
+    QTextCursor cursor(pane->document());
+    cursor.setPosition(position);
+    const QPoint point = pane->cursorRect(cursor).center();
+    QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, point);
+}
+
+QStringList itemsOf(QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+const QStringList alignments{"left", "right", "center", "top", "middle", "bottom", "justify"};
+
+} // namespace
+
+class CodeAssistTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void blankAfterTagNameFillsTheBar_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("bar");
+
+        QTest::newRow("table in small letters")
+            << "<table "
+            << QStringList{R"(bgcolor="#")", R"(style="")", R"(cellspacing="")", R"(cellpadding="")",
+                           R"(border="")",   R"(align="")", R"(frame="")",       R"(rules="")",
+                           "sortable",       "combo1"};
+        QTest::newRow("link with its address") << "<A HREF " << QStringList{"combo1"};
+        QTest::newRow("deleted text") << "<DEL " << QStringList{R"(datetime="")", R"(cite="")", "combo1"};
+        QTest::newRow("closing tag") << "</TABLE " << QStringList{};
+        QTest::newRow("mixed case") << "<Table " << QStringList{};
+        QTest::newRow("after an attribute") << R"(<TABLE border="1" )" << QStringList{};
+    }
+
+    void blankAfterTagNameFillsTheBar()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, bar);
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        startWith(f, QStringLiteral("<P>\n\n</P>"), 1, 0);
+        QTest::keyClicks(f.RichEdit1, typed);
+        // The key is typed as it was pressed, letter case and blank included.
+        QCOMPARE(f.RichEdit1->line(1), typed);
+        QCOMPARE(f.Panel15()->isHidden(), bar.isEmpty());
+        if (!bar.isEmpty())
+            QCOMPARE(barContents(f), bar);
+        QVERIFY(f.RichEdit2->isHidden());
+    }
+
+    void attributeButtonAfterTheBlankGivesAWellFormedTag()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        startWith(f, QStringLiteral("<A>link</A>"), 0, 2);
+        QTest::keyClick(f.RichEdit1, Qt::Key_Space);
+        QToolButton *href = nullptr;
+        for (QToolButton *button : f.Panel15()->findChildren<QToolButton *>())
+            if (button->text() == QLatin1String(R"(href="")"))
+                href = button;
+        QVERIFY(href);
+        href->click();
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<A href="">link</A>)"));
+    }
+
+    void enterRefreshesThenBreaksTheLineAtTheRestoredCaret()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        startWith(f, QStringLiteral("<P>\ntext here"), 1, 9);
+        QTest::keyClick(f.RichEdit1, Qt::Key_Return);
+        // The line under the tag line is re-indented first; the caret goes back to line 1, column 9, which is
+        // now three characters earlier in the text, and the break goes in there.
+        QCOMPARE(f.RichEdit1->line(1), QStringLiteral("   text h"));
+        QCOMPARE(f.RichEdit1->line(2), QStringLiteral("ere"));
+        QCOMPARE(RichRow(f.RichEdit1), 2);
+        QCOMPARE(RichCol(f.RichEdit1), 0);
+        // The unclosed paragraph is reported and the preview shows the refreshed document.
+        QVERIFY(!f.RichEdit2->isHidden());
+        QVERIFY(f.RichEdit2->lineCount() > 0);
+        QCOMPARE(f.StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 1"));
+        auto body = std::make_shared<QString>();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                f.webbrowser1->readBodyMarkup([body](const QString &markup) { *body = markup; });
+                return body->contains(QLatin1String("text here"));
+            }(),
+            20000);
+    }
+
+    void keysWhileBrowsingAreTypedWithoutRefresh()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        startWith(f, QStringLiteral("<P>\ntext"), 1, 4);
+        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        QTest::keyClicks(f.RichEdit1, QStringLiteral("<table "));
+        QTest::keyClick(f.RichEdit1, Qt::Key_Return);
+        QCOMPARE(f.RichEdit1->line(1), QStringLiteral("text<table "));
+        QCOMPARE(f.RichEdit1->document()->blockCount(), 3);
+        QVERIFY(f.Panel15()->isHidden());
+    }
+
+    void alignPopupInsertsBetweenTheQuotes()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        TForm7 *popup = windows->form7();
+        startWith(f, QStringLiteral(R"(<P align="center">x</P>)"), 0, 0);
+        QWidget *const activeBefore = QApplication::activeWindow();
+        clickAt(f.RichEdit1, 10);
+        QCOMPARE(f.RichEdit1->SelStart(), 10);
+        QVERIFY(!f.Panel15()->isHidden());
+        QTRY_VERIFY(popup->isVisible());
+        QCOMPARE(itemsOf(popup->ComboBox1), alignments);
+        // The popup leaves the keyboard with the code pane and stands inside the screen.
+        QTRY_COMPARE(QApplication::activeWindow(), activeBefore);
+        QCOMPARE(f.RichEdit1->hasFocus(), activeBefore == f.w);
+        const QRect screen = popup->screen()->availableGeometry();
+        QVERIFY(screen.contains(popup->frameGeometry()));
+        // An arrow key on the closed box picks the first value.
+        QTest::keyClick(popup->ComboBox1, Qt::Key_Down);
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="leftcenter">x</P>)"));
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(popup->ComboBox1->count(), 0);
+    }
+
+    void typeLookupShowsEveryHitInTurn()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        TForm7 *popup = windows->form7();
+        startWith(f, QStringLiteral(R"(<INPUT type="" name="video">)"), 0, 0);
+        clickAt(f.RichEdit1, 13);
+        QTRY_COMPARE(itemsOf(popup->ComboBox1).value(0), QStringLiteral("button"));
+        QTRY_COMPARE(itemsOf(popup->ComboBox1), QStringList({"video/mp4", "video/ogg"}));
+        QTest::qWait(400);
+        QCOMPARE(itemsOf(popup->ComboBox1), QStringList({"video/mp4", "video/ogg"}));
+        QVERIFY(popup->isVisible());
+    }
+
+    void keyDuringTheDelayCancelsThePopup()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        TForm7 *popup = windows->form7();
+        startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
+        clickAt(f.RichEdit1, 10);
+        QVERIFY(popup->isPending());
+        QTest::keyClick(f.RichEdit1, Qt::Key_R);
+        QTest::qWait(500);
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="r">x</P>)"));
+    }
+
+    void clickOrTipDuringTheDelayCancelsThePopup_data()
+    {
+        QTest::addColumn<bool>("tip");
+        QTest::newRow("click on the address bar") << false;
+        QTest::newRow("tag description shown") << true;
+    }
+
+    void clickOrTipDuringTheDelayCancelsThePopup()
+    {
+        QFETCH(bool, tip);
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        TForm7 *popup = windows->form7();
+        startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
+        clickAt(f.RichEdit1, 10);
+        QVERIFY(popup->isPending());
+        if (tip)
+            Q_EMIT windows->form5()->tagToolbars()->tagHovered(QStringLiteral("<P>"));
+        else
+            QTest::mouseClick(f.Edit1, Qt::LeftButton);
+        QTest::qWait(500);
+        QVERIFY(!popup->isVisible());
+    }
+
+    void popupClosesWithoutInserting_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("typing into it") << "type";
+        QTest::newRow("typing in the code pane") << "code";
+        QTest::newRow("window resized") << "resize";
+    }
+
+    void popupClosesWithoutInserting()
+    {
+        QFETCH(QString, how);
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        TForm7 *popup = windows->form7();
+        startWith(f, QStringLiteral(R"(<TABLE rules="">)"), 0, 0);
+        clickAt(f.RichEdit1, 14);
+        QTRY_VERIFY(popup->isVisible());
+        QCOMPARE(popup->ComboBox1->count(), 5);
+        if (how == QLatin1String("type"))
+            QTest::keyClick(popup->ComboBox1->lineEdit(), Qt::Key_A);
+        else if (how == QLatin1String("code"))
+            QTest::keyClick(f.RichEdit1, Qt::Key_A);
+        else
+            f.w->resize(f.w->width() - 20, f.w->height());
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(popup->ComboBox1->count(), 0);
+        const QString expected = how == QLatin1String("code") ? QStringLiteral(R"(<TABLE rules="a">)")
+                                                              : QStringLiteral(R"(<TABLE rules="">)");
+        QCOMPARE(f.RichEdit1->line(0), expected);
+    }
+
+    void noPopupWhileBrowsing()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
+        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        clickAt(f.RichEdit1, 10);
+        QVERIFY(!windows->form7()->isPending());
+        QVERIFY(f.Panel15()->isHidden());
+    }
+
+    void eventsMenuBuildsItsBoxes()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        startWith(f, QStringLiteral("<P >x</P>"), 0, 3);
+        const QString before = f.RichEdit1->Text();
+        auto trigger = [&f](const char *name) { f.menuItem(name)->trigger(); };
+        trigger("N31");
+        trigger("N31");
+        QVERIFY(!f.Panel15()->isHidden());
+        QCOMPARE(barContents(f), QStringList{"combo5"});
+        auto *mouse = f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo5"));
+        QCOMPARE(mouse->currentText(), QStringLiteral("Γεγ. Ποντικιού"));
+        QCOMPARE(mouse->count(), 16);
+        QCOMPARE(mouse->width(), 145);
+        for (const char *name : {"N28", "N29", "N30", "Clipboard1", "N32", "N33"})
+            trigger(name);
+        QCOMPARE(barContents(f),
+                 QStringList({"combo7", "combo8", "combo6", "combo4", "combo3", "combo2", "combo5"}));
+        QCOMPARE(f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo6"))->currentText(),
+                 QStringLiteral("Γεγ. ΠΛηκτρολογίου"));
+        // Building and filling the boxes inserted nothing; a pick inserts the attribute with an empty value.
+        QCOMPARE(f.RichEdit1->Text(), before);
+        QTest::keyClick(mouse, Qt::Key_Down);
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P onclick="">x</P>)"));
+        QCOMPARE(mouse->currentText(), QStringLiteral(R"(onclick="")"));
+
+        // A tag button rebuilds the bar without them.
+        f.get<QToolButton>("SpeedButton14")->click();
+        QCOMPARE(barContents(f), QStringList({R"(align="")", "combo1"}));
+    }
+
+    void eventsMenuWhileBrowsingBuildsButDoesNotInsert()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts f(windows->form5());
+        startWith(f, QStringLiteral("<P >x</P>"), 0, 3);
+        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        f.menuItem("Clipboard1")->trigger();
+        auto *clipboard = f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo6"));
+        QVERIFY(clipboard && !f.Panel15()->isHidden());
+        QTest::keyClick(clipboard, Qt::Key_Down);
+        QCOMPARE(f.RichEdit1->line(0), QStringLiteral("<P >x</P>"));
+    }
+};
+
+VELMARK_WIDGET_TEST_MAIN(CodeAssistTest)
+#include "tst_codeassist.moc"
