@@ -3,6 +3,9 @@
 #include "app/programtexts.h"
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
+#include "documents/filecommands.h"
+#include "documents/printcommands.h"
+#include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 #include "editor/documentmirror.h"
@@ -130,6 +133,23 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
             bar->hide();
     };
     m_browsingBar = new BrowsingBar(browsing, this);
+
+    DocumentControls documents;
+    documents.window = this;
+    documents.code = RichEdit1;
+    documents.messages = RichEdit2;
+    documents.mirror = Memo1;
+    documents.addressBar = Edit1;
+    documents.editorArea = Panel9;
+    documents.statusRow = Panel12;
+    documents.previewPanel = Panel1;
+    documents.addressRow = Panel11;
+    documents.preview = webbrowser1;
+    documents.refresh = m_refresh;
+    documents.pageTitle = [this] { return StatusBar1->panelText(0); };
+    m_files = new FileCommands(documents, this);
+    m_templates = new TemplateCommands(documents, this);
+    m_printing = new PrintCommands(documents, this);
 
     buildMenus();
     buildPopupMenu();

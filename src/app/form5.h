@@ -11,7 +11,9 @@ class ClickableImage;
 class CodePane;
 class DockSplitter;
 class DocumentMirror;
+class FileCommands;
 class PreviewPane;
+class PrintCommands;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -23,6 +25,7 @@ class QToolButton;
 class RefreshCycle;
 class StatusPanels;
 class TagToolbars;
+class TemplateCommands;
 class TForm1;
 class TForm2;
 class TForm4;
@@ -202,4 +205,8 @@ private:
     BrowsingBar *m_browsingBar = nullptr; // the address row's commands and the Help menu's web links
     TypingAssistant *m_typingAssistant = nullptr;
     ValueAssistant *m_valueAssistant = nullptr;
+    // The document menus: open and save, templates and character sets, printing.
+    FileCommands *m_files = nullptr;
+    TemplateCommands *m_templates = nullptr;
+    PrintCommands *m_printing = nullptr;
 };

@@ -5,6 +5,9 @@
 #include "assist/eventlists.h"
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
+#include "documents/filecommands.h"
+#include "documents/printcommands.h"
+#include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -42,6 +45,19 @@ void TForm5::connectSignals()
     for (const EventGroup &group : EventLists::all())
         connect(findChild<QAction *>(group.menuItem), &QAction::triggered, m_attributeBar,
                 [this, &group] { addEventBox(m_attributeBar, group); });
+
+    // The document menus: open and save, printing, templates and character sets.
+    connect(menuItem("N2"), &QAction::triggered, m_files, &FileCommands::N2Click);
+    connect(menuItem("N26"), &QAction::triggered, m_files, &FileCommands::N26Click);
+    connect(menuItem("N3"), &QAction::triggered, m_files, &FileCommands::N3Click);
+    connect(menuItem("N18"), &QAction::triggered, m_printing, &PrintCommands::N18Click);
+    connect(menuItem("HTML2"), &QAction::triggered, m_printing, &PrintCommands::HTML2Click);
+    connect(menuItem("HTML1"), &QAction::triggered, m_templates, &TemplateCommands::HTML1Click);
+    connect(menuItem("N210"), &QAction::triggered, m_templates, &TemplateCommands::N210Click);
+    connect(menuItem("N39"), &QAction::triggered, m_templates, &TemplateCommands::N39Click);
+    connect(menuItem("N16"), &QAction::triggered, m_templates, &TemplateCommands::N16Click);
+    connect(menuItem("N17"), &QAction::triggered, m_templates, &TemplateCommands::N17Click);
+    connect(menuItem("Unicode1"), &QAction::triggered, m_templates, &TemplateCommands::Unicode1Click);
 
     // The code pane and its context menu.
     connect(RichEdit1, &CodePane::textChanged, this, &TForm5::RichEdit1Change);

@@ -39,7 +39,7 @@ void DocumentMirror::follow(bool editingMode)
         copyChange();
     } else {
         m_from = -1;
-        m_mirror->setPlainText(m_source->toPlainText());
+        m_mirror->setPlainText(m_source->Text());
     }
     m_from = -1;
     m_inStep = true;
@@ -58,10 +58,9 @@ void DocumentMirror::copyChange()
     QTextCursor read(const_cast<QTextDocument *>(source));
     read.setPosition(qMin(from, sourceEnd));
     read.setPosition(sourceEnd, QTextCursor::KeepAnchor);
+    // Every character as held (a non-breaking space stays one); only line breaks are written as breaks.
     QString text = read.selectedText();
     text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    text.replace(QChar::Nbsp, u' ');
     QTextCursor write(mirror);
     write.setPosition(qMin(from, mirrorEnd));
     write.setPosition(mirrorEnd, QTextCursor::KeepAnchor);

@@ -68,6 +68,7 @@ void RefreshCycle::openedDocumentRefresh()
     Variant v;
     v.caretToStartBeforeCheck = true;
     v.freshHistory = true;
+    v.progressLess = 4;
     run(v);
 }
 
@@ -122,7 +123,7 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     }
 
     code->beginUpdate();
-    const int progressMaximum = qMax(0, code->lineCount() - 1);
+    const int progressMaximum = qMax(0, code->lineCount() - variant.progressLess);
     if (variant.progress)
         Q_EMIT progressStarted(progressMaximum);
     if (variant.prepare == Prepare::Insert) {

@@ -38,8 +38,9 @@ public:
     // The start-up pass: loads the lines, paints every tag text, no re-indentation, no check, caret to the
     // start.
     void startupPass(const QStringList &lines);
-    // After a file was loaded into the code pane: the cycle without insertion, the check run with the caret
-    // at the start of the text; the loaded text is where the pupil's history starts.
+    // After a file was loaded into the code pane: the cycle without insertion, the progress bar's maximum the
+    // line count less 4, the check run with the caret at the start of the text; the loaded text is where the
+    // pupil's history starts.
     void openedDocumentRefresh();
     // The character-set commands: the mode is checked first, `met` (the declaration line) is inserted, and
     // the check runs with the caret at the start of the text.
@@ -77,6 +78,7 @@ private:
         bool modeBeforeClear = false; // the mode check comes before clearing the message pane
         Prepare prepare = Prepare::Nothing;
         bool progress = true;
+        int progressLess = 1; // the progress bar's maximum is the line count less this
         bool render = true;
         bool caretToStartBeforeCheck = false;
         bool checkAfterCaret = false;

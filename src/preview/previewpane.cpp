@@ -90,6 +90,11 @@ void PreviewPane::LoadStream(const QByteArray &bytes)
     loadDocument(previewDocumentFromBytes(bytes));
 }
 
+void PreviewPane::setBaseFolder(const QString &folder)
+{
+    m_schemeHandler->setBaseFolder(folder);
+}
+
 void PreviewPane::navigate(const QUrl &url)
 {
     m_scrollRestorePending = false;

@@ -37,6 +37,9 @@ public:
     void WBLoadHTML(const QString &htmlCode);
     // LoadStream: renders bytes as an HTML document; bytes without a byte-order mark are read as UTF-8.
     void LoadStream(const QByteArray &bytes);
+    // The folder from which the preview documents' relative addresses (images, style sheets, scripts) load;
+    // until one is given, the current directory.
+    void setBaseFolder(const QString &folder);
     // Loads a web address (browsing).
     void navigate(const QUrl &url);
     // GoBack, GoForward: a step in the history; false, with nothing done, when there is no page in that

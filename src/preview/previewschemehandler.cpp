@@ -3,18 +3,43 @@
 #include "browsingrules.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
 #include <QRegularExpression>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
+
+#include <optional>
 
 const QByteArray PreviewSchemeHandler::schemeName = previewSchemeName().toLatin1();
 
 namespace {
 
-bool isDocumentAddress(const QUrl &url)
+const QString fileHostPrefix = QStringLiteral("file");
+
+// The number of a file host (file<number>), if the address is on one.
+std::optional<quint64> fileHostNumber(const QUrl &url)
+{
+    static const QRegularExpression host(QStringLiteral("^file([0-9]+)$"));
+    const QRegularExpressionMatch match = host.match(url.host());
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const quint64 number = match.captured(1).toULongLong(&ok);
+    return ok ? std::optional<quint64>(number) : std::nullopt;
+}
+
+bool isDocumentHost(const QUrl &url)
 {
     static const QRegularExpression host(QStringLiteral("^document[0-9]+$"));
-    return host.match(url.host()).hasMatch() && url.path() == QLatin1String("/");
+    return host.match(url.host()).hasMatch();
+}
+
+bool isDocumentAddress(const QUrl &url)
+{
+    return isDocumentHost(url) && url.path() == QLatin1String("/");
 }
 
 // The documents are the pupil's: only the pane itself and the documents shown in it ask for them, never a
@@ -59,9 +84,62 @@ void PreviewSchemeHandler::setDocument(const QByteArray &bytes)
     m_document = bytes;
 }
 
+void PreviewSchemeHandler::setBaseFolder(const QString &folder)
+{
+    m_baseFolder = folder;
+}
+
+void PreviewSchemeHandler::serveFile(QWebEngineUrlRequestJob *job)
+{
+    // Only the preview's own documents may load the base folder's files, and only files inside it.
+    if (!isPreviewUrl(job->initiator())) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    const QString base = QDir::cleanPath(m_baseFolder.isEmpty() ? QDir::currentPath() : m_baseFolder);
+    const QString relative = QDir::cleanPath(job->requestUrl().path(QUrl::FullyDecoded));
+    const QString path = QDir::cleanPath(base + QLatin1Char('/') + relative);
+    const QString inside = base.endsWith(u'/') ? base : base + QLatin1Char('/');
+    if (relative.startsWith(QLatin1String("..")) || !path.startsWith(inside)) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    auto *file = new QFile(path, job);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    job->reply(QMimeDatabase().mimeTypeForFile(path).name().toLatin1(), file);
+}
+
+void PreviewSchemeHandler::redirectToFreshHost(QWebEngineUrlRequestJob *job)
+{
+    const quint64 number = ++m_fileHosts;
+    m_pendingHosts.insert(number);
+    QUrl fileUrl = job->requestUrl();
+    fileUrl.setHost(fileHostPrefix + QString::number(number));
+    job->redirect(fileUrl);
+}
+
 void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
 {
-    if (!isDocumentAddress(job->requestUrl()) || !mayAskForDocuments(job->initiator())) {
+    const QUrl url = job->requestUrl();
+    if (!mayAskForDocuments(job->initiator())) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    if (const std::optional<quint64> host = fileHostNumber(url)) {
+        if (m_pendingHosts.remove(*host))
+            serveFile(job);
+        else
+            redirectToFreshHost(job);
+        return;
+    }
+    if (isDocumentHost(url) && !isDocumentAddress(url)) {
+        redirectToFreshHost(job);
+        return;
+    }
+    if (!isDocumentAddress(url)) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
 // Serves the preview's documents to the browser through a URL scheme of the program's own, so documents of
 // any size load (a data URL is limited to 2 MB) and their bytes reach the page untouched. Every document
 // address (velmark-preview://document<number>/) is answered with the newest document: a load that an older
-// address started, or a step back in the history, can only show the newest text. Other addresses of the
-// scheme (a relative image path in the document, say) are not found, and neither is anything a web page
-// asks for.
+// address started, or a step back in the history, can only show the newest text. A relative address in a
+// document (an image, a style sheet) is sent on to the same path on a host of its own, file<number>, which
+// serves that one file of the base folder once; a second request on it is sent on to a fresh host again.
+// Every file thus comes from an origin shared with nothing else: it shows as an element, while no page's
+// script (the document's, or a framed file's) can read it. Nothing else of the scheme is found, and nothing
+// at all is served to a web page.
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT
@@ -28,9 +32,18 @@ public:
 
     // Makes the bytes the newest document, served from now on.
     void setDocument(const QByteArray &bytes);
+    // The folder relative addresses load from; empty: the current directory at the time of the request.
+    void setBaseFolder(const QString &folder);
 
     void requestStarted(QWebEngineUrlRequestJob *job) override;
 
 private:
+    void serveFile(QWebEngineUrlRequestJob *job);
+    // Sends the request on to the same path on a fresh file host.
+    void redirectToFreshHost(QWebEngineUrlRequestJob *job);
+
     QByteArray m_document;
+    QString m_baseFolder;
+    quint64 m_fileHosts = 0;      // file hosts handed out so far
+    QSet<quint64> m_pendingHosts; // file hosts handed out and not yet served
 };

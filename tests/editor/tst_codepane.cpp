@@ -152,7 +152,11 @@ private Q_SLOTS:
         DocumentMirror mirror(&pane, &memo);
         bool editing = true;
         QObject::connect(&pane, &CodePane::textChanged, &mirror, [&] { mirror.follow(editing); });
-        const auto check = [&] { return memo.toPlainText() == (editing ? pane.toPlainText() : QString()); };
+        const auto check = [&] {
+            const QString held = memo.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+            return held == (editing ? QString(pane.Text()).replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                                    : QString());
+        };
 
         pane.setDocumentText(QStringLiteral("<P>ab\nc\n"));
         QVERIFY(check());
@@ -164,7 +168,7 @@ private Q_SLOTS:
         QVERIFY(check());
         pane.setSelStart(0);
         pane.setSelLength(int(pane.Text().size()));
-        pane.setSelText(QStringLiteral("all\nnew"));
+        pane.setSelText(QStringLiteral("all\nnew") + QChar::Nbsp + QStringLiteral("space"));
         QVERIFY(check());
         pane.undo();
         QVERIFY(check());

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "documents/filedialogspec.h"
+
+#include <QString>
+
+class QWidget;
+
+// Asks the user for a file name. The program shows real file dialogs; tests supply the answers instead.
+class FileChooser
+{
+public:
+    virtual ~FileChooser() = default;
+    // The file chosen to open, or empty when the user cancelled.
+    virtual QString chooseOpen(QWidget *parent, const FileDialogSpec &spec) = 0;
+    // The file name chosen to save under, or empty when the user cancelled.
+    virtual QString chooseSave(QWidget *parent, const FileDialogSpec &spec) = 0;
+};
+
+// File dialogs created for one question, shown modally and freed.
+class DialogFileChooser : public FileChooser
+{
+public:
+    QString chooseOpen(QWidget *parent, const FileDialogSpec &spec) override;
+    QString chooseSave(QWidget *parent, const FileDialogSpec &spec) override;
+};

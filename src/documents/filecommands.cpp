@@ -1,0 +1,124 @@
+#include "documents/filecommands.h"
+
+#include "documents/documentmessages.h"
+#include "documents/filechooser.h"
+#include "documents/textfile.h"
+#include "editor/codepane.h"
+#include "editor/refreshcycle.h"
+#include "preview/previewpane.h"
+#include "widgets/docklayout.h"
+#include "widgets/messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace {
+
+// `Memo1`'s text exactly as held, every line break as LF: its plain text would turn non-breaking spaces into
+// spaces.
+QString mirrorText(const QPlainTextEdit *mirror)
+{
+    QString text = mirror->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
+} // namespace
+
+FileCommands::FileCommands(const DocumentControls &controls, QObject *parent)
+    : QObject(parent), m_c(controls), m_chooser(std::make_unique<DialogFileChooser>())
+{
+}
+
+FileCommands::~FileCommands() = default;
+
+void FileCommands::setFileChooser(std::unique_ptr<FileChooser> chooser)
+{
+    m_chooser = std::move(chooser);
+}
+
+bool FileCommands::load(const QString &path)
+{
+    const TextFileRead read = readTextFile(path);
+    if (!read.ok) {
+        ShowMessage(m_c.window, read.message);
+        return false;
+    }
+    m_c.code->setDocumentText(read.text);
+    m_c.code->setSelStart(0);
+    rememberFolder(path);
+    if (!read.message.isEmpty())
+        ShowMessage(m_c.window, read.message);
+    return true;
+}
+
+void FileCommands::rememberFolder(const QString &path)
+{
+    m_c.preview->setBaseFolder(QFileInfo(path).absolutePath());
+}
+
+void FileCommands::N2Click()
+{
+    if (m_c.editorArea->isHidden()) {
+        ShowMessage(m_c.window, DocumentMessages::openNeedsEditor());
+        return;
+    }
+    m_c.messages->clearLines();
+    m_c.addressBar->setText(QStringLiteral("about:blank"));
+    m_c.mirror->clear();
+    const QString path = m_chooser->chooseOpen(m_c.window, openDialogSpec(QDir::currentPath()));
+    if (path.isEmpty()) {
+        ShowMessage(m_c.window, DocumentMessages::openCancelled());
+        return;
+    }
+    if (!load(path))
+        return;
+    // A page may have been shown while the dialog was open: the document is refreshed only in editing mode.
+    if (m_c.addressBar->text() == QLatin1String("about:blank")) {
+        m_c.refresh->openedDocumentRefresh();
+        m_c.mirror->setPlainText(m_c.code->Text());
+    }
+}
+
+void FileCommands::N26Click()
+{
+    m_c.preview->navigate(QUrl(QStringLiteral("about:blank")));
+    const QString path = m_chooser->chooseOpen(m_c.window, openDialogSpec(QDir::currentPath()));
+    if (path.isEmpty())
+        ShowMessage(m_c.window, DocumentMessages::openCancelled());
+    else
+        load(path);
+    m_c.code->setSelStart(0);
+    m_c.mirror->setPlainText(m_c.code->Text());
+    DockLayout *layout = dockLayoutOf(m_c.editorArea->parentWidget());
+    layout->dock(m_c.editorArea, DockAlign::Fill);
+    layout->dock(m_c.statusRow, DockAlign::Top);
+    m_c.editorArea->show();
+    m_c.statusRow->show();
+    m_c.previewPanel->hide();
+    m_c.addressRow->hide();
+}
+
+void FileCommands::N3Click()
+{
+    m_c.mirror->clear();
+    m_c.mirror->setPlainText(m_c.code->Text());
+    const FileDialogSpec spec = saveDialogSpec(QDir::currentPath());
+    const QString chosen = m_chooser->chooseSave(m_c.window, spec);
+    if (chosen.isEmpty()) {
+        ShowMessage(m_c.window, DocumentMessages::saveCancelled());
+        m_c.mirror->clear();
+        return;
+    }
+    const QString path = withDefaultSuffix(chosen, spec);
+    const TextFileWrite written = writeTextFile(path, mirrorText(m_c.mirror));
+    if (!written.ok) {
+        ShowMessage(m_c.window, written.message);
+        return;
+    }
+    rememberFolder(path);
+    ShowMessage(m_c.window, DocumentMessages::saveSucceeded());
+}

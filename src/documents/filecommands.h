@@ -1,0 +1,38 @@
+#pragma once
+
+#include "documents/documentcontrols.h"
+
+#include <QObject>
+#include <memory>
+
+class FileChooser;
+
+// The File menu's open and save commands: "Άνοιγμα Ιστοσελίδας", the hidden "Άνοιγμα και προβολή μόνο κώδικα"
+// and "Αποθήκεση Ιστοσελίδας". Each asks for a file afresh; nothing about files is remembered but the folder
+// of the last file opened or saved, from which the preview loads the page's relative images and styles.
+class FileCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FileCommands(const DocumentControls &controls, QObject *parent = nullptr);
+    ~FileCommands() override;
+
+    // Replaces the file dialogs (tests answer them this way).
+    void setFileChooser(std::unique_ptr<FileChooser> chooser);
+
+    // `N2Click`: open a file into the code pane and refresh it.
+    void N2Click();
+    // `N26Click`: open a file and show only the code, with no refresh.
+    void N26Click();
+    // `N3Click`: save the code pane's text to a file.
+    void N3Click();
+
+private:
+    // Loads the file into the code pane; false, with the reason shown, when it cannot be read.
+    bool load(const QString &path);
+    void rememberFolder(const QString &path);
+
+    DocumentControls m_c;
+    std::unique_ptr<FileChooser> m_chooser;
+};

@@ -1,0 +1,123 @@
+#include "documents/printcommands.h"
+
+#include "documents/documentmessages.h"
+#include "documents/filechooser.h"
+#include "documents/paintsurface.h"
+#include "documents/sourceprintout.h"
+#include "editor/codepane.h"
+#include "preview/previewpane.h"
+#include "widgets/messages.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+quint32 bgrFromColour(const QColor &colour)
+{
+    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
+}
+
+// The code pane's own font: its family, style, colour and point size, not the looks of parts of its text.
+PrintFont codeFont(const CodePane *code)
+{
+    const QFont font = code->font();
+    PrintFont printFont;
+    printFont.family = font.family();
+    printFont.pointSize = font.pointSizeF() > 0 ? font.pointSizeF() : 11;
+    printFont.bold = font.bold();
+    printFont.italic = font.italic();
+    printFont.colour = bgrFromColour(code->palette().color(QPalette::Text));
+    return printFont;
+}
+
+QStringList codeLines(const CodePane *code)
+{
+    QStringList lines;
+    const int count = code->lineCount();
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i)
+        lines.append(code->line(i));
+    return lines;
+}
+
+} // namespace
+
+PrintCommands::PrintCommands(const DocumentControls &controls, QObject *parent)
+    : QObject(parent), m_c(controls), m_chooser(std::make_unique<DialogFileChooser>())
+{
+}
+
+PrintCommands::~PrintCommands() = default;
+
+void PrintCommands::setFileChooser(std::unique_ptr<FileChooser> chooser)
+{
+    m_chooser = std::move(chooser);
+}
+
+void PrintCommands::HTML2Click()
+{
+    const QStringList lines = codeLines(m_c.code);
+    const PrintFont font = codeFont(m_c.code);
+    const QString title = m_c.pageTitle ? m_c.pageTitle() : QString();
+
+    PrintOutcome outcome;
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (!printerInfo.isNull()) {
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        PrinterSurface surface(&printer);
+        outcome = printSource(surface, lines, font, title);
+    } else {
+        // Without a printer the printout can still be kept: as a PDF file, which the dialog's title explains.
+        const FileDialogSpec spec = pdfDialogSpec(QDir::currentPath());
+        const QString chosen = m_chooser->chooseSave(m_c.window, spec);
+        if (chosen.isEmpty()) {
+            ShowMessage(m_c.window, DocumentMessages::printCancelled());
+            return;
+        }
+        PdfSurface surface(withDefaultSuffix(chosen, spec));
+        outcome = printSource(surface, lines, font, title);
+    }
+
+    switch (outcome.status) {
+    case PrintOutcome::Printed:
+    case PrintOutcome::Measured:
+        ShowMessage(m_c.window, DocumentMessages::pagesPrinted(outcome.pages));
+        break;
+    case PrintOutcome::NoRoom:
+        ShowMessage(m_c.window, DocumentMessages::printMarginsProblem());
+        break;
+    case PrintOutcome::DeviceFailed:
+        ShowMessage(m_c.window, DocumentMessages::printFailed(outcome.error));
+        break;
+    case PrintOutcome::Stopped:
+        break;
+    }
+}
+
+void PrintCommands::N18Click()
+{
+    QPrintPreviewDialog dialog(m_c.window);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, &PrintCommands::printPage);
+    dialog.exec();
+}
+
+void PrintCommands::printPage(QPrinter *printer)
+{
+    // The browser prints asynchronously; the preview dialog needs the pages drawn when this returns.
+    QEventLoop loop;
+    bool finished = false;
+    const QMetaObject::Connection done =
+        connect(m_c.preview, &QWebEngineView::printFinished, &loop, [&loop, &finished](bool) {
+            finished = true;
+            loop.quit();
+        });
+    m_c.preview->print(printer);
+    if (!finished)
+        loop.exec();
+    disconnect(done);
+}

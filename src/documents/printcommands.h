@@ -1,0 +1,36 @@
+#pragma once
+
+#include "documents/documentcontrols.h"
+
+#include <QObject>
+#include <memory>
+
+class FileChooser;
+class QPrinter;
+
+// The File menu's printing: "Εκτύπωση Κώδικα HTML" prints the code pane's lines on the default printer (or,
+// on a machine without a printer, into a PDF file the user names), "Εκτύπωση Ιστοσελίδας" shows the print
+// preview of the rendered page, from which the user prints.
+class PrintCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PrintCommands(const DocumentControls &controls, QObject *parent = nullptr);
+    ~PrintCommands() override;
+
+    // Replaces the file dialog that names the PDF file (tests answer it this way).
+    void setFileChooser(std::unique_ptr<FileChooser> chooser);
+
+    // `HTML2Click`: the source printout, then the number of pages printed.
+    void HTML2Click();
+    // `N18Click`: the print preview of the page shown in the preview pane.
+    void N18Click();
+
+private:
+    // Draws the preview pane's page onto the printer, waiting for the browser to finish.
+    void printPage(QPrinter *printer);
+
+    DocumentControls m_c;
+    std::unique_ptr<FileChooser> m_chooser;
+};

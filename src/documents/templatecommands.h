@@ -1,0 +1,31 @@
+#pragma once
+
+#include "documents/documentcontrols.h"
+
+#include <QObject>
+
+// The "Πρότυπα" menu, which replaces the document with a built-in text, and the "Κωδικοποίηση" menu, which
+// inserts a character-set declaration at the caret.
+class TemplateCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TemplateCommands(const DocumentControls &controls, QObject *parent = nullptr);
+
+    // `HTML1Click`: the simple page, re-indented.
+    void HTML1Click();
+    // `N210Click`: the mythology assignment, checked for balance.
+    void N210Click();
+    // `N39Click`: the algorithmics assignment, checked for balance.
+    void N39Click();
+    // `N16Click`, `N17Click`, `Unicode1Click`: the Greek, Latin and UTF-8 declarations.
+    void N16Click();
+    void N17Click();
+    void Unicode1Click();
+
+private:
+    void loadTemplate(const QStringList &lines, bool simplePage);
+
+    DocumentControls m_c;
+};

@@ -1,0 +1,481 @@
+// The document menus driven through the main window's menu actions: open, the hidden code-only open, save,
+// templates, character-set lines, the source printout to PDF and the page's print preview. File dialogs are
+// answered by a scripted chooser; message boxes are read and answered as a pupil would.
+#include "app/form3.h"
+#include "app/programwindows.h"
+#include "documents/filechooser.h"
+#include "documents/filecommands.h"
+#include "documents/printcommands.h"
+#include "mainwindowparts.h"
+#include "messagecatcher.h"
+#include "widgettestmain.h"
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeout = 30000;
+
+// Answers the file dialogs from a list, in order; an empty answer cancels. Remembers what it was asked.
+class ScriptedChooser : public FileChooser
+{
+public:
+    explicit ScriptedChooser(QStringList *answers, QList<FileDialogSpec> *asked)
+        : m_answers(answers), m_asked(asked)
+    {
+    }
+    QString chooseOpen(QWidget *, const FileDialogSpec &spec) override { return next(spec); }
+    QString chooseSave(QWidget *, const FileDialogSpec &spec) override { return next(spec); }
+
+private:
+    QString next(const FileDialogSpec &spec)
+    {
+        m_asked->append(spec);
+        return m_answers->isEmpty() ? QString() : m_answers->takeFirst();
+    }
+    QStringList *m_answers;
+    QList<FileDialogSpec> *m_asked;
+};
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int pdfPageCount(const QByteArray &pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
+    int count = 0;
+    for (auto it = page.globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+} // namespace
+
+class TestDocumentCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void openLoadsDecodesAndRefreshes();
+    void cancelledOpenStillResetsMessagesAndAddress();
+    void badFileLeavesThePaneUnchanged_data();
+    void badFileLeavesThePaneUnchanged();
+    void openIsRefusedWhileOnlyTheBrowserShows();
+    void codeOnlyOpenShowsTheCodeWithoutRefresh();
+    void saveAndReopenKeepsEveryCharacter();
+    void failedSaveReportsAndKeepsTheOldFile();
+    void cancelledSaveEmptiesTheMirror();
+    void templatesLoadAndCount_data();
+    void templatesLoadAndCount();
+    void charsetLinesInsertAtTheCaretInEditingModeOnly();
+    void relativeImageAndStyleLoadFromTheFileFolder();
+    void sourcePrintoutWithoutPrinterGoesToPdf_data();
+    void sourcePrintoutWithoutPrinterGoesToPdf();
+    void pagePrintPreviewShowsTheRenderedPage();
+
+private:
+    void trigger(const char *name);
+    QVariant evaluate(const QString &script);
+    QVariant evaluateUntil(const QString &script, const QVariant &expected);
+
+    std::unique_ptr<ProgramWindows> m_windows;
+    TForm5 *m_form = nullptr;
+    std::unique_ptr<MainWindowParts> m_parts;
+    std::unique_ptr<MessageCatcher> m_catcher;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_answers;
+    QList<FileDialogSpec> m_asked;
+};
+
+void TestDocumentCommands::init()
+{
+    m_answers.clear();
+    m_asked.clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_windows = std::make_unique<ProgramWindows>();
+    m_form = m_windows->form5();
+    m_form->setScreenSizeOverride(QSize(1366, 768));
+    m_windows->start();
+    QVERIFY(QTest::qWaitForWindowExposed(m_windows->form3()));
+    QTest::mouseClick(m_windows->form3()->acceptItem, Qt::LeftButton, {},
+                      QPoint(8, m_windows->form3()->acceptItem->height() / 2));
+    QTest::mouseClick(m_windows->form3()->SpeedButton1, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    m_parts = std::make_unique<MainWindowParts>(m_form);
+    m_catcher = std::make_unique<MessageCatcher>();
+    m_form->findChild<FileCommands *>()->setFileChooser(
+        std::make_unique<ScriptedChooser>(&m_answers, &m_asked));
+    m_form->findChild<PrintCommands *>()->setFileChooser(
+        std::make_unique<ScriptedChooser>(&m_answers, &m_asked));
+}
+
+void TestDocumentCommands::cleanup()
+{
+    m_catcher.reset();
+    m_parts.reset();
+    m_windows.reset();
+}
+
+void TestDocumentCommands::trigger(const char *name)
+{
+    QAction *action = m_form->findChild<QAction *>(QLatin1String(name));
+    QVERIFY2(action, name);
+    action->trigger();
+}
+
+QVariant TestDocumentCommands::evaluate(const QString &script)
+{
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    m_parts->webbrowser1->page()->runJavaScript(script, [answer](const QVariant &value) { *answer = value; });
+    if (!QTest::qWaitFor([&] { return answer->has_value(); }, loadTimeout))
+        qWarning("script not answered: %s", qPrintable(script));
+    return answer->value_or(QVariant());
+}
+
+QVariant TestDocumentCommands::evaluateUntil(const QString &script, const QVariant &expected)
+{
+    QVariant value;
+    (void)QTest::qWaitFor(
+        [&] {
+            value = evaluate(script);
+            return value == expected;
+        },
+        loadTimeout);
+    return value;
+}
+
+void TestDocumentCommands::openLoadsDecodesAndRefreshes()
+{
+    // UTF-8 without a mark or a declaration: read as UTF-8, not as two Windows-1253 characters a letter.
+    const QString path = m_dir->filePath(QStringLiteral("page.html"));
+    QVERIFY(writeBytes(path, QStringLiteral("<html>\r\n<body>\r\n<p>Καλημέρα</p>\r\n</body>\r\n</html>\r\n"
+                                            "<b>\r\nτέλος\r\n")
+                                 .toUtf8()));
+    m_answers << path;
+    trigger("N2");
+
+    QCOMPARE(m_catcher->texts(), QStringList());
+    QCOMPARE(m_asked.size(), 1);
+    QCOMPARE(m_asked[0].initialFolder, QDir::currentPath());
+    QCOMPARE(m_asked[0].filterIndex, 1);
+    QVERIFY(m_asked[0].fileMustExist);
+    QVERIFY(m_asked[0].title.isEmpty());
+    QCOMPARE(m_asked[0].filters.size(), 6);
+    QCOMPARE(m_asked[0].filters[1], QStringLiteral("Αρχεία html (*.html)"));
+
+    QCOMPARE(m_parts->RichEdit1->line(2), QStringLiteral("<p>Καλημέρα</p>"));
+    QCOMPARE(m_parts->RichEdit1->line(6), QStringLiteral("   τέλος"));
+    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 7"));
+    QCOMPARE(m_parts->ProgressBar1->maximum(), m_parts->RichEdit1->lineCount() - 4);
+    QCOMPARE(m_parts->Memo1->toPlainText(), m_parts->RichEdit1->Text().replace(QLatin1String("\r\n"), "\n"));
+    QCOMPARE(evaluateUntil(QStringLiteral("document.querySelector('p') && "
+                                          "document.querySelector('p').textContent"),
+                           QStringLiteral("Καλημέρα"))
+                 .toString(),
+             QStringLiteral("Καλημέρα"));
+}
+
+void TestDocumentCommands::cancelledOpenStillResetsMessagesAndAddress()
+{
+    const QString before = m_parts->RichEdit1->Text();
+    m_parts->RichEdit2->setDocumentText(QStringLiteral("warning"));
+    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
+    trigger("N2");
+    QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("Το άνοιγμα του αρχείου ακυρώθηκε")});
+    QCOMPARE(m_parts->RichEdit1->Text(), before);
+    QCOMPARE(m_parts->RichEdit2->Text(), QString());
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+}
+
+void TestDocumentCommands::badFileLeavesThePaneUnchanged_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reasonPart");
+    QTest::newRow("vanished after the dialog")
+        << QStringLiteral("gone.html") << QStringLiteral("δεν βρέθηκε");
+    QTest::newRow("folder") << QStringLiteral("folder") << QStringLiteral("είναι φάκελος");
+    QTest::newRow("binary") << QStringLiteral("image.html") << QStringLiteral("δεν είναι αρχείο κειμένου");
+    QTest::newRow("over 50 MB") << QStringLiteral("huge.txt") << QStringLiteral("πολύ μεγάλο");
+}
+
+void TestDocumentCommands::badFileLeavesThePaneUnchanged()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reasonPart);
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(
+        writeBytes(m_dir->filePath(QStringLiteral("image.html")), QByteArray("GIF89a\x01\0\x01\0\0\0", 12)));
+    QFile huge(m_dir->filePath(QStringLiteral("huge.txt")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(60LL * 1024 * 1024));
+    huge.close();
+
+    const QString before = m_parts->RichEdit1->Text();
+    const QString count = m_parts->StatusBar2->panelText(2);
+    m_answers << m_dir->filePath(name);
+    trigger("N2");
+    QCOMPARE(m_catcher->texts().size(), 1);
+    QVERIFY2(m_catcher->texts()[0].contains(reasonPart), qPrintable(m_catcher->texts()[0]));
+    QCOMPARE(m_parts->RichEdit1->Text(), before);
+    QCOMPARE(m_parts->StatusBar2->panelText(2), count);
+}
+
+void TestDocumentCommands::openIsRefusedWhileOnlyTheBrowserShows()
+{
+    trigger("Browser1");
+    trigger("N2");
+    QCOMPARE(m_catcher->texts(),
+             QStringList{QStringLiteral("Για να ανοίξεις ένα αρχείο πρέπει να μεταβείς στον html Editor")});
+    QVERIFY(m_asked.isEmpty());
+}
+
+void TestDocumentCommands::codeOnlyOpenShowsTheCodeWithoutRefresh()
+{
+    QAction *hidden = m_form->findChild<QAction *>(QStringLiteral("N26"));
+    QVERIFY(hidden && !hidden->isVisible());
+    const QString path = m_dir->filePath(QStringLiteral("code.php"));
+    QVERIFY(writeBytes(path, QByteArray("<?php echo 1; ?>\r\n  <b>\xe1")));
+    const QString count = m_parts->StatusBar2->panelText(2);
+    m_answers << path;
+    trigger("N26");
+    QCOMPARE(m_catcher->texts(), QStringList());
+    QCOMPARE(m_parts->RichEdit1->Text(), QStringLiteral("<?php echo 1; ?>\r\n  <b>α"));
+    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
+    QCOMPARE(m_parts->Memo1->toPlainText(), QStringLiteral("<?php echo 1; ?>\n  <b>α"));
+    QCOMPARE(m_parts->StatusBar2->panelText(2), count);
+    QVERIFY(m_parts->Panel9->isVisible());
+    QVERIFY(m_parts->Panel12->isVisible());
+    QVERIFY(m_parts->Panel1->isHidden());
+    QVERIFY(m_parts->Panel11->isHidden());
+    QTRY_COMPARE(m_parts->Panel12->y(), 0);
+}
+
+void TestDocumentCommands::saveAndReopenKeepsEveryCharacter()
+{
+    // Greek, Cyrillic, an emoji and a non-breaking space in a document declared ISO-8859-7: the file is
+    // written as UTF-8 behind its mark, and opening it gives the same text back.
+    const QString text = QStringLiteral(
+        "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" "
+        "/></head>\r\n<body>\r\n   Ελληνικά Русский 😀\u00A0τέλος\r\n</body>\r\n</html>");
+    m_parts->RichEdit1->setDocumentText(text);
+    m_answers << m_dir->filePath(QStringLiteral("lesson"));
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(),
+             QStringList{QStringLiteral("Η αποθήκευση του αρχείου πραγαμετοποιήθηκε με επιτυχία!")});
+    QCOMPARE(m_asked[0].title, QStringLiteral("Αποθήκευση Ιστοσελίδας"));
+    QVERIFY(!m_asked[0].confirmOverwrite);
+    const QString saved = m_dir->filePath(QStringLiteral("lesson.html"));
+    QVERIFY(contents(saved).startsWith("\xEF\xBB\xBF"));
+
+    m_parts->RichEdit1->setDocumentText(QStringLiteral("something else"));
+    m_answers << saved;
+    trigger("N2");
+    QCOMPARE(m_catcher->texts().size(), 1);
+    QCOMPARE(m_parts->RichEdit1->Text(), text);
+}
+
+void TestDocumentCommands::failedSaveReportsAndKeepsTheOldFile()
+{
+    const QString old = m_dir->filePath(QStringLiteral("page.html"));
+    QVERIFY(writeBytes(old, "old"));
+    m_answers << m_dir->filePath(QStringLiteral("removed/page.html"));
+    trigger("N3");
+    QCOMPARE(m_catcher->texts().size(), 1);
+    QVERIFY2(m_catcher->texts()[0].contains(QStringLiteral("απέτυχε")), qPrintable(m_catcher->texts()[0]));
+    QVERIFY(m_catcher->texts()[0].contains(QStringLiteral("δεν υπάρχει")));
+    QCOMPARE(contents(old), QByteArray("old"));
+}
+
+void TestDocumentCommands::cancelledSaveEmptiesTheMirror()
+{
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("Η αποθήκευση του αρχείου ακυρώθηκε")});
+    QCOMPARE(m_parts->Memo1->toPlainText(), QString());
+}
+
+void TestDocumentCommands::templatesLoadAndCount_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("tags");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("simple page") << QStringLiteral("HTML1") << 9 << 12;
+    QTest::newRow("mythology") << QStringLiteral("N210") << 25 << 22;
+    QTest::newRow("algorithmics") << QStringLiteral("N39") << 55 << 51;
+}
+
+void TestDocumentCommands::templatesLoadAndCount()
+{
+    QFETCH(QString, item);
+    QFETCH(int, tags);
+    QFETCH(int, lines);
+    // Templates load whatever the mode.
+    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
+    trigger(item.toLatin1().constData());
+    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: %1").arg(tags));
+    QCOMPARE(m_parts->RichEdit1->lineCount(), lines);
+    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
+    QCOMPARE(m_parts->RichEdit1->SelLength(), 0);
+    QCOMPARE(m_parts->Memo1->toPlainText(), m_parts->RichEdit1->Text().replace(QLatin1String("\r\n"), "\n"));
+    if (item == QLatin1String("HTML1")) {
+        QCOMPARE(m_parts->RichEdit1->line(1), QStringLiteral("<HEAD>"));
+        QCOMPARE(m_parts->RichEdit1->line(4), QStringLiteral("   Η πρώτη μου ιστοσελίδα"));
+        QCOMPARE(m_parts->RichEdit1->line(11), QStringLiteral("   "));
+    } else {
+        QVERIFY(m_parts->RichEdit1->line(2).endsWith(QStringLiteral("--> ")));
+        QVERIFY(m_parts->RichEdit1->line(12).contains(QStringLiteral("σύνδεσμο: http")));
+    }
+}
+
+void TestDocumentCommands::charsetLinesInsertAtTheCaretInEditingModeOnly()
+{
+    m_parts->RichEdit1->setDocumentText(QStringLiteral("<p>α</p>\n\n<p>β</p>"));
+    m_parts->RichEdit1->setSelStart(m_parts->RichEdit1->lineIndex(1));
+    trigger("N16");
+    trigger("Unicode1");
+    QCOMPARE(m_parts->RichEdit1->line(1),
+             QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />"
+                            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\" />"));
+    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 6"));
+
+    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
+    const QString before = m_parts->RichEdit1->Text();
+    trigger("N17");
+    QCOMPARE(m_parts->RichEdit1->Text(), before);
+}
+
+void TestDocumentCommands::relativeImageAndStyleLoadFromTheFileFolder()
+{
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(m_dir->filePath(QStringLiteral("photo.png"))));
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("style.css")), "p { color: rgb(1, 2, 3); }"));
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("secret.txt")), "the pupil's private notes"));
+    // A page of the same folder, framed by the document, tries to read a file next to it.
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("frame.html")),
+                       "<iframe id=\"inner\" src=\"secret.txt\"></iframe><script>"
+                       "window.addEventListener('load', function () { var r = 'refused'; try {"
+                       " var d = document.getElementById('inner').contentDocument;"
+                       " if (d && d.body && d.body.textContent.indexOf('private') >= 0) r = 'read';"
+                       "} catch (e) {} parent.postMessage(r, '*'); });</script>"));
+    const QString path = m_dir->filePath(QStringLiteral("page.html"));
+    QVERIFY(writeBytes(
+        path, "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head><body>\n"
+              "<img id=\"photo\" src=\"photo.png\"><p id=\"p\">text</p>\n"
+              "<p id=\"fetch\">pending</p><p id=\"read\">pending</p><p id=\"nested\">pending</p>\n"
+              "<iframe id=\"frame\" src=\"secret.txt\"></iframe><iframe src=\"frame.html\"></iframe>\n"
+              "<script>\n"
+              "function report(id, text) { document.getElementById(id).textContent = text; }\n"
+              "window.addEventListener('message', e => report('nested', e.data));\n"
+              "fetch('secret.txt').then(r => r.text()).then(t => report('fetch', 'read ' + t),"
+              " () => report('fetch', 'refused'));\n"
+              "window.addEventListener('load', function () { var r = 'refused'; try {"
+              " var d = document.getElementById('frame').contentDocument;"
+              " if (d && d.body && d.body.textContent.indexOf('private') >= 0) r = 'read';"
+              "} catch (e) {} report('read', r); });\n"
+              "</script></body></html>"));
+    m_answers << path;
+    trigger("N2");
+    QCOMPARE(m_catcher->texts(), QStringList());
+    QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('photo') && "
+                                          "document.getElementById('photo').complete && "
+                                          "document.getElementById('photo').naturalWidth"),
+                           3)
+                 .toInt(),
+             3);
+    QCOMPARE(evaluateUntil(QStringLiteral("getComputedStyle(document.getElementById('p')).color"),
+                           QStringLiteral("rgb(1, 2, 3)"))
+                 .toString(),
+             QStringLiteral("rgb(1, 2, 3)"));
+    for (const char *id : {"fetch", "read", "nested"})
+        QCOMPARE(
+            evaluateUntil(QStringLiteral("document.getElementById('%1').textContent").arg(QLatin1String(id)),
+                          QStringLiteral("refused"))
+                .toString(),
+            QStringLiteral("refused"));
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+}
+
+void TestDocumentCommands::sourcePrintoutWithoutPrinterGoesToPdf_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("welcome document") << 0 << 1;
+    QTest::newRow("130 lines") << 130 << 3;
+}
+
+void TestDocumentCommands::sourcePrintoutWithoutPrinterGoesToPdf()
+{
+    QFETCH(int, lines);
+    QFETCH(int, pages);
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a printer");
+    if (lines > 0) {
+        QStringList text;
+        for (int i = 0; i < lines; ++i)
+            text << QStringLiteral("γραμμή %1").arg(i);
+        m_parts->RichEdit1->setDocumentText(text.join(u'\n'));
+    }
+    m_answers << m_dir->filePath(QStringLiteral("printout"));
+    trigger("HTML2");
+    QCOMPARE(m_asked.size(), 1);
+    QVERIFY(m_asked[0].title.contains(QStringLiteral("PDF")));
+    QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("%1 σελίδες εκτυπώθηκαν").arg(pages)});
+    QCOMPARE(pdfPageCount(contents(m_dir->filePath(QStringLiteral("printout.pdf")))), pages);
+}
+
+void TestDocumentCommands::pagePrintPreviewShowsTheRenderedPage()
+{
+    // The preview dialog is modal: a timer looks for it, waits for its pages and closes it.
+    int previewPages = -1;
+    QTimer poll;
+    poll.setInterval(100);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        const QList<QPrintPreviewDialog *> found = m_form->findChildren<QPrintPreviewDialog *>();
+        if (found.isEmpty() || !found.constFirst()->isVisible())
+            return;
+        poll.stop();
+        QPrintPreviewDialog *dialog = found.constFirst();
+        auto *widget = dialog->findChild<QPrintPreviewWidget *>();
+        (void)QTest::qWaitFor([&] { return widget && widget->pageCount() > 0; }, loadTimeout);
+        previewPages = widget ? widget->pageCount() : -1;
+        dialog->reject();
+    });
+    poll.start();
+    trigger("N18");
+    QVERIFY(previewPages >= 1);
+    QCOMPARE(m_catcher->texts(), QStringList());
+}
+
+VELMARK_WIDGET_TEST_MAIN(TestDocumentCommands)
+#include "tst_documentcommands.moc"

@@ -1,0 +1,243 @@
+// The page geometry of the source printout on a recording device of 600 dots per inch: text, header and
+// footer areas, lines per page, page breaks, header and footer drawing, and margins that leave no room.
+#include "documents/sourceprintout.h"
+
+#include <QTest>
+
+namespace {
+
+// A device that records what is drawn, page by page. Every text is `textHeightDots` high and 10 dots wide a
+// character.
+class RecordingSurface : public PrintSurface
+{
+public:
+    struct Text
+    {
+        int page;
+        int x;
+        int y;
+        QString text;
+        QString family;
+    };
+    struct Line
+    {
+        int page;
+        int x1, y1, x2, y2;
+        int width;
+    };
+
+    PrintDeviceMetrics device{600, 600, 100, 100, 5100, 6600, 4900, 6400};
+    int textHeightDots = 110;
+    QList<Text> texts;
+    QList<Line> lines;
+    int page = 0;
+    bool begun = false;
+    bool ended = false;
+    bool aborted = false;
+
+    bool beginDoc() override
+    {
+        begun = true;
+        page = 1;
+        return true;
+    }
+    bool newPage() override
+    {
+        ++page;
+        return true;
+    }
+    bool endDoc() override
+    {
+        ended = true;
+        return true;
+    }
+    void abort() override { aborted = true; }
+    QString errorText() const override { return QString(); }
+    PrintDeviceMetrics metrics() const override { return device; }
+    void setFont(const PrintFont &font) override { m_family = font.family; }
+    void setPen(quint32, int width) override { m_penWidth = width; }
+    int textHeight(const QString &) const override { return textHeightDots; }
+    int textWidth(const QString &text) const override { return 10 * int(text.size()); }
+    void textOut(int x, int y, const QString &text) override { texts.append({page, x, y, text, m_family}); }
+    void line(int x1, int y1, int x2, int y2) override { lines.append({page, x1, y1, x2, y2, m_penWidth}); }
+
+    QList<Text> textsOfFamily(const QString &family) const
+    {
+        QList<Text> found;
+        for (const Text &t : texts)
+            if (t.family == family)
+                found.append(t);
+        return found;
+    }
+
+private:
+    QString m_family;
+    int m_penWidth = 0;
+};
+
+QStringList numberedLines(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines.append(QStringLiteral("line %1").arg(i));
+    return lines;
+}
+
+const PrintFont codeFont{QStringLiteral("Code"), 11, 0};
+
+} // namespace
+
+class TestPrintStrings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rectanglesOnA600DotsDevice();
+    void marginInsideTheUnprintableEdgeMovesToIt();
+    void linesPerPageAndPageBreaks_data();
+    void linesPerPageAndPageBreaks();
+    void headerAndFooterGeometry();
+    void emptyListPrintsOnePageWithNothingOnIt();
+    void longLineIsDrawnWhole();
+    void marginsWithoutRoomCancelTheJob();
+    void callbackCanStopTheJob();
+};
+
+void TestPrintStrings::rectanglesOnA600DotsDevice()
+{
+    const std::optional<PrintRects> rects =
+        calcPrintRects(RecordingSurface().device, sourcePrintoutMargins());
+    QVERIFY(rects);
+    QCOMPARE(rects->text, (PrintRect{350, 350, 4700, 6200}));
+    QCOMPARE(rects->header, (PrintRect{350, 0, 4700, 350}));
+    QCOMPARE(rects->footer, (PrintRect{350, 6200, 4700, 6400}));
+    QCOMPARE(rects->lineHeight, 100);
+}
+
+void TestPrintStrings::marginInsideTheUnprintableEdgeMovesToIt()
+{
+    PrintDeviceMetrics device{600, 600, 600, 100, 5100, 6600, 4000, 6400};
+    const std::optional<PrintRects> rects = calcPrintRects(device, sourcePrintoutMargins());
+    QVERIFY(rects);
+    // The left margin of 0.75 inch (450 dots) lies inside the 1-inch unprintable edge: the text starts at the
+    // printable edge; the right margin is cut at the printable area's right edge (4000 + 600).
+    QCOMPARE(rects->text, (PrintRect{0, 350, 4000, 6200}));
+}
+
+void TestPrintStrings::linesPerPageAndPageBreaks_data()
+{
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("onLastPage");
+
+    QTest::newRow("one line") << 1 << 1 << 1;
+    QTest::newRow("a full page") << 58 << 1 << 58;
+    QTest::newRow("one more than a page") << 59 << 2 << 1;
+    QTest::newRow("three pages") << 130 << 3 << 14;
+}
+
+void TestPrintStrings::linesPerPageAndPageBreaks()
+{
+    QFETCH(int, lineCount);
+    QFETCH(int, pages);
+    QFETCH(int, onLastPage);
+    RecordingSurface surface;
+    const PrintOutcome outcome =
+        printSource(surface, numberedLines(lineCount), codeFont, QStringLiteral("T"));
+    QCOMPARE(outcome.status, PrintOutcome::Printed);
+    QCOMPARE(outcome.pages, pages);
+    QVERIFY(surface.ended);
+    QVERIFY(!surface.aborted);
+
+    const QList<RecordingSurface::Text> code = surface.textsOfFamily(QStringLiteral("Code"));
+    QCOMPARE(code.size(), lineCount);
+    for (int i = 0; i < code.size(); ++i) {
+        QCOMPARE(code[i].text, QStringLiteral("line %1").arg(i));
+        QCOMPARE(code[i].x, 350);
+        QCOMPARE(code[i].y, 350 + (i % 58) * 100);
+        QCOMPARE(code[i].page, i / 58 + 1);
+    }
+    int last = 0;
+    for (const RecordingSurface::Text &t : code)
+        last += t.page == pages ? 1 : 0;
+    QCOMPARE(last, onLastPage);
+}
+
+void TestPrintStrings::headerAndFooterGeometry()
+{
+    RecordingSurface surface;
+    printSource(surface, numberedLines(130), codeFont, QStringLiteral("Η σελίδα μου"));
+
+    const QList<RecordingSurface::Text> notes = surface.textsOfFamily(QStringLiteral("Tahoma"));
+    QCOMPARE(notes.size(), 6);
+    for (int page = 1; page <= 3; ++page) {
+        const RecordingSurface::Text &header = notes[2 * (page - 1)];
+        const RecordingSurface::Text &footer = notes[2 * (page - 1) + 1];
+        QCOMPARE(header.page, page);
+        QCOMPARE(header.text, QStringLiteral("Η σελίδα μου"));
+        QCOMPARE(header.x, 350);
+        QCOMPARE(header.y, 350 - 60 - 110);
+        QCOMPARE(footer.page, page);
+        QVERIFY(footer.text.endsWith(QStringLiteral(" - Σελίδα %1").arg(page)));
+        QCOMPARE(footer.x + 10 * footer.text.size(), 4700);
+        QCOMPARE(footer.y, 6233);
+    }
+    QCOMPARE(surface.lines.size(), 6);
+    for (const RecordingSurface::Line &line : surface.lines) {
+        QCOMPARE(line.width, 8);
+        QCOMPARE(line.x1, 350);
+        QCOMPARE(line.x2, 4700);
+        QCOMPARE(line.y1, line.y2);
+        QVERIFY(line.y1 == 317 || line.y1 == 6200);
+    }
+}
+
+void TestPrintStrings::emptyListPrintsOnePageWithNothingOnIt()
+{
+    RecordingSurface surface;
+    const PrintOutcome outcome = printSource(surface, QStringList(), codeFont, QStringLiteral("T"));
+    QCOMPARE(outcome.status, PrintOutcome::Printed);
+    QCOMPARE(outcome.pages, 1);
+    QVERIFY(surface.texts.isEmpty());
+    QVERIFY(surface.lines.isEmpty());
+    QVERIFY(surface.ended);
+}
+
+void TestPrintStrings::longLineIsDrawnWhole()
+{
+    RecordingSurface surface;
+    const QString longLine = QString(2000, u'α') + QStringLiteral("\tτέλος");
+    printSource(surface, {longLine}, codeFont, QString());
+    const QList<RecordingSurface::Text> code = surface.textsOfFamily(QStringLiteral("Code"));
+    QCOMPARE(code.size(), 1);
+    QCOMPARE(code[0].text, longLine);
+}
+
+void TestPrintStrings::marginsWithoutRoomCancelTheJob()
+{
+    RecordingSurface surface;
+    PrintMargins margins;
+    margins.left = 5.0f;
+    margins.right = 4.0f;
+    const PrintOutcome outcome = PrintStrings(surface, numberedLines(3), margins, codeFont, false, {}, {});
+    QCOMPARE(outcome.status, PrintOutcome::NoRoom);
+    QCOMPARE(outcome.pages, 0);
+    QVERIFY(surface.aborted);
+    QVERIFY(!surface.ended);
+    QVERIFY(surface.texts.isEmpty());
+}
+
+void TestPrintStrings::callbackCanStopTheJob()
+{
+    RecordingSurface surface;
+    const PrintOutcome outcome =
+        PrintStrings(surface, numberedLines(200), sourcePrintoutMargins(), codeFont, false,
+                     [](PrintSurface &, int page, const PrintRect &, bool &go) { go = page < 2; }, {});
+    QCOMPARE(outcome.status, PrintOutcome::Stopped);
+    QCOMPARE(outcome.pages, 0);
+    QVERIFY(surface.aborted);
+    QCOMPARE(surface.textsOfFamily(QStringLiteral("Code")).size(), 58);
+}
+
+QTEST_GUILESS_MAIN(TestPrintStrings)
+#include "tst_printstrings.moc"
