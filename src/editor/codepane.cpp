@@ -255,6 +255,8 @@ void CodePane::setDocumentText(const QString &text)
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     c.insertText(normalised, baseLookOf(this));
+    // Loaded text starts the pupil's history afresh: undo does not take it back.
+    document()->clearUndoRedoStacks();
 }
 
 void CodePane::beginUpdate()

@@ -56,7 +56,8 @@ public:
     void addLine(const QString &text);
     // `Lines.Clear`.
     void clearLines();
-    // Replaces the whole text, in the base look; CR LF, lone CR and lone LF all become line breaks.
+    // Replaces the whole text, in the base look, as loaded text that undo does not take back; CR LF, lone CR
+    // and lone LF all become line breaks.
     void setDocumentText(const QString &text);
 
     // `Lines.BeginUpdate` / `Lines.EndUpdate`: nested suspension of redrawing; the last end repaints.

@@ -199,6 +199,7 @@ private Q_SLOTS:
         QTest::newRow("simple page template") << 1;
         QTest::newRow("assignment template") << 2;
         QTest::newRow("opened document") << 3;
+        QTest::newRow("text replaced as a whole") << 4;
     }
 
     void loadedTextIsNoUndoStep()
@@ -214,7 +215,8 @@ private Q_SLOTS:
             b.cycle->templateRefresh(lines, variant == 1);
         } else {
             b.code->setDocumentText(lines.join(QLatin1Char('\n')));
-            b.cycle->openedDocumentRefresh();
+            if (variant == 3)
+                b.cycle->openedDocumentRefresh();
         }
         const QString loaded = b.code->Text();
         QVERIFY(loaded.startsWith(QLatin1String("<HTML>")));
