@@ -127,8 +127,9 @@ private:
     QAction *menuItem(const char *name) const;
     // Warnings of the refresh cycle: written into the message pane, which shows only when there are any.
     void showWarnings(const QList<BalanceWarning> &warnings);
-    // The progress bar's range becomes 0 to `maximum` (the refresh cycle's line count less one), its position
-    // 0. An empty range is shown as a bar with nothing done: Qt would draw it as an endless "busy" animation.
+    // The progress bar's range becomes 0 to `maximum` (set by the refresh cycle from the line count), its
+    // position 0. An empty range is shown as a bar with nothing done: Qt would draw it as an endless "busy"
+    // animation.
     void startProgress(int maximum);
     // The progress bar's position, held within its range.
     void showProgress(int value);

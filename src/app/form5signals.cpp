@@ -95,7 +95,9 @@ void TForm5::connectSignals()
     connect(Image3, &ClickableImage::clicked, this, &TForm5::Image3Click);
 
     // What the refresh cycle reports.
-    connect(m_refresh, &RefreshCycle::warningsCleared, RichEdit2, &CodePane::clearLines);
+    // An emptied message pane hides with its splitter: the pane shows only when there is something to warn
+    // about.
+    connect(m_refresh, &RefreshCycle::warningsCleared, this, [this] { showWarnings({}); });
     connect(m_refresh, &RefreshCycle::warningsReady, this, &TForm5::showWarnings);
     connect(m_refresh, &RefreshCycle::progressStarted, this, &TForm5::startProgress);
     connect(m_refresh, &RefreshCycle::progressReached, this, &TForm5::showProgress);

@@ -34,7 +34,7 @@ QString canonicalPathOf(const QString &path)
 
 LocalFileGuard::LocalFileGuard(QObject *parent) : QWebEngineUrlRequestInterceptor(parent)
 {
-    setAllowedFolder(QDir::homePath());
+    setAllowedFolder(QDir::currentPath());
 }
 
 void LocalFileGuard::setAllowedFolder(const QString &folder)

@@ -13,7 +13,7 @@ class LocalFileGuard : public QWebEngineUrlRequestInterceptor
     Q_OBJECT
 
 public:
-    // The folder starts as the user's home folder.
+    // The folder starts as the current directory, as the preview's relative addresses do.
     explicit LocalFileGuard(QObject *parent = nullptr);
 
     // The folder whose files pages may show.

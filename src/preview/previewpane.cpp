@@ -93,6 +93,7 @@ void PreviewPane::LoadStream(const QByteArray &bytes)
 void PreviewPane::setBaseFolder(const QString &folder)
 {
     m_schemeHandler->setBaseFolder(folder);
+    m_guard->setAllowedFolder(folder);
 }
 
 void PreviewPane::navigate(const QUrl &url)
@@ -125,11 +126,6 @@ void PreviewPane::refresh()
 {
     m_page->expectProgramStep();
     reload();
-}
-
-void PreviewPane::setLocalFolder(const QString &folder)
-{
-    m_guard->setAllowedFolder(folder);
 }
 
 bool PreviewPane::eventFilter(QObject *watched, QEvent *event)

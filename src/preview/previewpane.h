@@ -37,8 +37,9 @@ public:
     void WBLoadHTML(const QString &htmlCode);
     // LoadStream: renders bytes as an HTML document; bytes without a byte-order mark are read as UTF-8.
     void LoadStream(const QByteArray &bytes);
-    // The folder from which the preview documents' relative addresses (images, style sheets, scripts) load;
-    // until one is given, the current directory.
+    // The pupil's folder (that of the file last opened or saved; until then the current directory): the
+    // preview documents' relative addresses (images, style sheets, scripts) load from it, and it is the one
+    // folder whose local files (images, media, style sheets, scripts, frames) pages may show.
     void setBaseFolder(const QString &folder);
     // Loads a web address (browsing).
     void navigate(const QUrl &url);
@@ -48,9 +49,6 @@ public:
     bool goForward();
     // Refresh: reloads the page shown.
     void refresh();
-    // The folder whose local files (images, media, style sheets, scripts, frames) pages may show; at first
-    // the user's home folder.
-    void setLocalFolder(const QString &folder);
 
     // LocationURL: the address of the page shown; "about:blank" while a preview document (or nothing) is
     // shown.

@@ -382,6 +382,19 @@ private Q_SLOTS:
         QVERIFY(panel->text(QAccessible::Name).contains(QStringLiteral("27")) ||
                 panel->text(QAccessible::Description).contains(QStringLiteral("27")));
     }
+
+    void emptiedMessagePaneHides()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts p(windows->form5());
+        p.RichEdit1->setDocumentText(QStringLiteral("<P>\n<P>\n</P>"));
+        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
+        QVERIFY(!p.RichEdit2->isHidden() && !p.Splitter1->isHidden());
+        // The simple page runs no check: the pane is emptied, and with nothing in it, it hides.
+        p.menuItem("HTML1")->trigger();
+        QCOMPARE(p.RichEdit2->lineCount(), 0);
+        QVERIFY(p.RichEdit2->isHidden() && p.Splitter1->isHidden());
+    }
 };
 
 VELMARK_WIDGET_TEST_MAIN(MainWindowTest)

@@ -325,7 +325,7 @@ void TestPreviewPane::scriptsRunAndMediaShowButLocalFilesStayUnread()
     QVERIFY(picture.save(&pictureBuffer, "PNG"));
     LocalHttpServer server;
     server.serve(QStringLiteral("/picture.png"), "image/png", servedPicture);
-    m_pane->setLocalFolder(folder.path());
+    m_pane->setBaseFolder(folder.path());
 
     const QString secretUrl = QUrl::fromLocalFile(secretPath).toString();
     const QString html =

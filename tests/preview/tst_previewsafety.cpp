@@ -127,7 +127,7 @@ void TestPreviewSafety::documentCannotNavigateByItself()
     const QString secretPath = folder.filePath(QStringLiteral("secret.html"));
     writeFile(secretPath, "<p>" + secretText.toUtf8() + "</p><img src=\"" +
                               m_server->url(QStringLiteral("/attack-local")).toEncoded() + "\">");
-    m_pane->setLocalFolder(folder.path());
+    m_pane->setBaseFolder(folder.path());
 
     QString page = attack;
     page.replace(QStringLiteral("%1"), m_server->url(QStringLiteral("/attack")).toString());
@@ -204,7 +204,7 @@ void TestPreviewSafety::localPageCannotReadAnotherLocalFile()
               "  catch (e) { send('frame-refused'); }"
               "  setTimeout(function () { send('local-done'); }, 500);"
               "});</script>");
-    m_pane->setLocalFolder(folder.path());
+    m_pane->setBaseFolder(folder.path());
 
     m_pane->WBLoadHTML(
         QStringLiteral(
@@ -234,7 +234,7 @@ void TestPreviewSafety::webPageGetsNothingLocal()
     const QString picture = folder.filePath(QStringLiteral("picture.png"));
     writePicture(picture);
     writeFile(folder.filePath(QStringLiteral("secret.html")), "<p>" + secretText.toUtf8() + "</p>");
-    m_pane->setLocalFolder(folder.path());
+    m_pane->setBaseFolder(folder.path());
     const QString pictureUrl = QUrl::fromLocalFile(picture).toString();
     const QString secretUrl = QUrl::fromLocalFile(folder.filePath(QStringLiteral("secret.html"))).toString();
     m_server->serve(
@@ -264,7 +264,7 @@ void TestPreviewSafety::pathsCannotBeProbed()
     QTemporaryDir elsewhere;
     writePicture(pupils.filePath(QStringLiteral("mine.png")));
     writePicture(elsewhere.filePath(QStringLiteral("other.png")));
-    m_pane->setLocalFolder(pupils.path());
+    m_pane->setBaseFolder(pupils.path());
     const auto picture = [](const QString &id, const QString &path) {
         return QStringLiteral(
                    "<img id=\"%1\" src=\"%2\" onload=\"this.alt='shown'\" onerror=\"this.alt='failed'\">")
