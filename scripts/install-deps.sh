@@ -11,6 +11,7 @@ packages=(
   xvfb xauth openbox
   clang-format fonts-wine
   appstream desktop-file-utils
+  clang libclang-rt-dev
 )
 
 missing=()

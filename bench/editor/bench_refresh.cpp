@@ -2,6 +2,7 @@
 // of only loading the same text into the code pane, and the literal, step-by-step walk at 100 and 300 lines.
 #include "documentgenerator.h"
 #include "editor/codepane.h"
+#include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
 #include "editor/warninglines.h"
 #include "literalcycle.h"
@@ -25,6 +26,54 @@ QString document(int lines)
     return generator.generate(settings).join(QLatin1Char('\n'));
 }
 
+// An ordinary document of about `characters` characters.
+QString ordinaryOfSize(int characters)
+{
+    return document(qMax(1, characters / 42));
+}
+
+// A one-line script as a pupil pastes it: comparisons, markup in strings, few ">".
+QString oneLineScript(int lessThans)
+{
+    QString line = QStringLiteral("<script>");
+    for (int i = 0; line.count(u'<') < lessThans; ++i)
+        line +=
+            QStringLiteral("for(i=0;i<n;i++){if(a[i]<b)s+='<td>'+i;else t=x<y?1:2;} ").left(i % 3 ? 44 : 60);
+    return line + QStringLiteral("</script>");
+}
+
+// One line of "<" without any ">".
+QString lessThansOnly(int count)
+{
+    return QString(count, u'<');
+}
+
+// Every tag name different, each opened once and never closed, several to a line.
+QString distinctTagNames(int count)
+{
+    QStringList lines;
+    QString line;
+    for (int i = 0; i < count; ++i) {
+        line += QStringLiteral("<tag%1>").arg(i) + QStringLiteral("x ");
+        if (i % 4 == 3) {
+            lines.append(line);
+            line.clear();
+        }
+    }
+    lines.append(line);
+    return lines.join(u'\n');
+}
+
+// A regular document (tags paired with their ">", no stray characters) written on one line.
+QString oneLong(int characters)
+{
+    DocumentGenerator generator(7);
+    DocumentGenerator::Settings settings;
+    settings.lineCount = qMax(1, characters / 42);
+    settings.irregular = false;
+    return generator.generate(settings).join(QLatin1Char(' '));
+}
+
 double millisecondsOf(const std::function<void()> &work)
 {
     QElapsedTimer timer;
@@ -42,14 +91,14 @@ int main(int argc, char *argv[])
     QWidget window;
     auto *code = new CodePane(&window);
     auto *messages = new CodePane(&window);
-    auto *mirror = new QPlainTextEdit(&window);
+    auto *memo = new QPlainTextEdit(&window);
+    auto *mirror = new DocumentMirror(code, memo, &window);
     auto *progress = new QProgressBar(&window);
     code->resize(900, 600);
     window.resize(900, 700);
     window.show();
-    // The program copies the text into the mirror on every change of the code pane; the benchmark does too.
-    QObject::connect(code, &CodePane::textChanged, mirror,
-                     [code, mirror] { mirror->setPlainText(code->Text()); });
+    // The program lets the mirror follow every change of the code pane; the benchmark does too.
+    QObject::connect(code, &CodePane::textChanged, mirror, [mirror] { mirror->follow(true); });
     // The cycle reports to the message pane and the progress bar as the main window wires them.
     RefreshCycle cycle(code, [] { return true; });
     QObject::connect(&cycle, &RefreshCycle::warningsReady, messages,
@@ -65,6 +114,33 @@ int main(int argc, char *argv[])
         const double refresh = millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
         std::printf("%-8d %14.1f %14.1f %8.2f\n", lines, load, refresh, refresh / load);
     }
+    // Documents that are hard on a refresh, against an ordinary document of the same size: the ratio of the
+    // refresh times should stay within 3.
+    const auto refreshOf = [&](const QString &text) {
+        code->setDocumentText(text);
+        code->setSelStart(0);
+        return millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
+    };
+    const struct
+    {
+        const char *name;
+        QString text;
+    } hard[] = {
+        {"one-line script, 1,000 <", oneLineScript(1000)},
+        {"one-line script, 2,000 <", oneLineScript(2000)},
+        {"400,000 < without >", lessThansOnly(400000)},
+        {"12,500 distinct tag names", distinctTagNames(12500)},
+        {"one 2 MB line", oneLong(2 * 1024 * 1024)},
+    };
+    std::printf("\n%-28s %10s %14s %14s %8s\n", "document", "size", "refresh (ms)", "ordinary (ms)", "ratio");
+    for (const auto &document : hard) {
+        const double refresh = refreshOf(document.text);
+        const double ordinary = refreshOf(ordinaryOfSize(int(document.text.size())));
+        std::printf("%-28s %10lld %14.1f %14.1f %8.2f\n", document.name, qlonglong(document.text.size()),
+                    refresh, ordinary, refresh / ordinary);
+        std::fflush(stdout);
+    }
+
     std::printf("\n%-8s %14s %14s %8s\n", "lines", "fast (ms)", "literal (ms)", "speed-up");
     for (int lines : {100, 300}) {
         const QString text = document(lines);

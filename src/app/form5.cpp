@@ -8,6 +8,7 @@
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
+#include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
 #include "palette/tagtoolbars.h"
@@ -100,6 +101,7 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->hide();
+    m_mirror = new DocumentMirror(RichEdit1, Memo1, this);
 
     Image1 = new ClickableImage(Pictures::logo(), QStringLiteral("Ιστοσελίδα του δημιουργού"), this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -10,6 +10,7 @@ class BrowsingBar;
 class ClickableImage;
 class CodePane;
 class DockSplitter;
+class DocumentMirror;
 class FileCommands;
 class PreviewPane;
 class PrintCommands;
@@ -201,6 +202,7 @@ private:
     TagToolbars *m_tagToolbars = nullptr;
     AttributeBar *m_attributeBar = nullptr;
     RefreshCycle *m_refresh = nullptr;
+    DocumentMirror *m_mirror = nullptr;   // keeps `Memo1` following the code pane
     BrowsingBar *m_browsingBar = nullptr; // the address row's commands and the Help menu's web links
     TypingAssistant *m_typingAssistant = nullptr;
     ValueAssistant *m_valueAssistant = nullptr;

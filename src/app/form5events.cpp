@@ -5,6 +5,7 @@
 #include "app/windowsizing.h"
 #include "assist/form7.h"
 #include "editor/codepane.h"
+#include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
 #include "editor/warninglines.h"
 #include "palette/attributebar.h"
@@ -172,13 +173,9 @@ void TForm5::RichEdit1Change()
 {
     StatusBar2->setPanelText(0,
                              QStringLiteral("Αριθμός γραμμών: ") + QString::number(RichEdit1->lineCount()));
-    const QString text = RichEdit1->Text();
-    const int breaks = int(text.count(QLatin1String("\r\n")));
     StatusBar2->setPanelText(1, QStringLiteral("Αριθμός χαρακτήρων: ") +
-                                    QString::number(text.size() - 2 * breaks));
-    Memo1->clear();
-    if (editingMode())
-        Memo1->setPlainText(text);
+                                    QString::number(RichEdit1->characterCountWithoutBreaks()));
+    m_mirror->follow(editingMode());
 }
 
 void TForm5::RichEdit1KeyUp()

@@ -2,6 +2,9 @@
 
 #include "editor/charlook.h"
 
+#include <QHash>
+#include <QSet>
+
 #include <algorithm>
 
 namespace {
@@ -38,7 +41,11 @@ QString warningText(const QString &tag, const QString &words, int difference)
 // Ascending by UTF-16 code units; a prefix comes before the longer text, so the empty text comes first.
 bool precedes(const QString &a, const QString &b)
 {
-    return std::lexicographical_compare(a.utf16(), a.utf16() + a.size(), b.utf16(), b.utf16() + b.size());
+    // constData(), unlike utf16(), gives even an empty text without allocating a buffer for it.
+    const auto units = [](const QString &text) {
+        return reinterpret_cast<const char16_t *>(text.constData());
+    };
+    return std::lexicographical_compare(units(a), units(a) + a.size(), units(b), units(b) + b.size());
 }
 
 // The collected entries plus the one empty entry the check always sorts in, in ascending order.
@@ -71,22 +78,77 @@ Tally tallied(const QStringList &sorted)
     return tally;
 }
 
-// Exact, case-sensitive substring test; the empty text is contained in nothing.
-bool holds(const QString &text, const QString &part)
+// Whether a text is shaped like one tag: a "<", characters other than "<" and ">", then a ">".
+bool isTagShaped(QStringView text)
 {
-    return !part.isEmpty() && text.contains(part);
+    if (text.size() < 2 || text.front() != u'<' || text.back() != u'>')
+        return false;
+    const QStringView inner = text.mid(1, text.size() - 2);
+    return !inner.contains(u'<') && !inner.contains(u'>');
 }
 
-// How many of the tallied entries hold the part.
-int countHolding(const Tally &tally, const QString &part)
+// Whether a text holds two "<" or two ">": only such a text can hold a text that starts with "<", ends with
+// ">" and is not shaped like one tag.
+bool isRich(QStringView text)
 {
-    int count = 0;
-    for (qsizetype i = 0; i < tally.entries.size(); ++i) {
-        if (holds(tally.entries.at(i), part))
-            count += tally.counts.at(i);
-    }
-    return count;
+    return text.count(u'<') >= 2 || text.count(u'>') >= 2;
 }
+
+// How many of the tallied entries hold a text (exact, case-sensitive substring; the empty text is held by
+// nothing), in time that grows with the entries' length, not with their number times the texts asked about.
+// A tag-shaped text occurs in an entry exactly where a "<" is followed by a ">" with neither in between, so
+// each entry is cut once into those pieces and the pieces are counted; other texts are looked for in the few
+// entries that can hold them.
+class Containment
+{
+public:
+    explicit Containment(const Tally &tally) : m_tally(tally)
+    {
+        for (qsizetype i = 0; i < tally.entries.size(); ++i) {
+            const QString &entry = tally.entries.at(i);
+            QSet<QStringView> pieces;
+            qsizetype lt = -1;
+            for (qsizetype at = 0; at < entry.size(); ++at) {
+                if (entry.at(at) == u'<') {
+                    lt = at;
+                } else if (entry.at(at) == u'>' && lt >= 0) {
+                    pieces.insert(QStringView(entry).mid(lt, at - lt + 1));
+                    lt = -1;
+                }
+            }
+            for (const QStringView piece : pieces)
+                m_pieceCounts[piece.toString()] += tally.counts.at(i);
+            if (isRich(entry))
+                m_rich.append(i);
+        }
+    }
+
+    int holding(const QString &part) const
+    {
+        if (part.isEmpty())
+            return 0;
+        if (isTagShaped(part))
+            return m_pieceCounts.value(part);
+        int count = 0;
+        const auto add = [&](qsizetype i) {
+            if (m_tally.entries.at(i).contains(part))
+                count += m_tally.counts.at(i);
+        };
+        if (isRich(part)) {
+            for (const qsizetype i : m_rich)
+                add(i);
+        } else {
+            for (qsizetype i = 0; i < m_tally.entries.size(); ++i)
+                add(i);
+        }
+        return count;
+    }
+
+private:
+    const Tally &m_tally;
+    QHash<QString, int> m_pieceCounts;
+    QVector<qsizetype> m_rich;
+};
 
 bool isExempt(const QString &entry, const QStringList &exemptions)
 {
@@ -125,10 +187,14 @@ BalanceReport checkBalance(const TagCollector &collected)
         closingAsOpeningWithSpace.entries.append(asOpening.chopped(1) + u' ');
     }
 
+    const Containment inOpening(opening);
+    const Containment inClosing(closing);
+    const Containment inClosingAsOpening(closingAsOpening);
+    const Containment inClosingAsOpeningWithSpace(closingAsOpeningWithSpace);
+
     for (const QString &tag : opening.entries) {
-        const int openings = countHolding(opening, tag);
-        const int closings =
-            countHolding(closingAsOpening, tag) + countHolding(closingAsOpeningWithSpace, tag);
+        const int openings = inOpening.holding(tag);
+        const int closings = inClosingAsOpening.holding(tag) + inClosingAsOpeningWithSpace.holding(tag);
         if (closings == openings || isExempt(tag, OpeningExemptions))
             continue;
         if (closings > openings) {
@@ -141,8 +207,8 @@ BalanceReport checkBalance(const TagCollector &collected)
 
     for (const QString &tag : closing.entries) {
         const QString openingForm = openingFormOf(tag);
-        const int openings = countHolding(opening, openingForm);
-        const int closings = countHolding(closing, tag);
+        const int openings = inOpening.holding(openingForm);
+        const int closings = inClosing.holding(tag);
         if (closings == openings || isExempt(tag, ClosingExemptions))
             continue;
         if (closings > openings) {

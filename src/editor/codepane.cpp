@@ -19,6 +19,60 @@ CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
     setPalette(pal);
     setAutoFillBackground(true);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { m_lastChangeEnd = position + added; });
+    connect(document(), &QTextDocument::undoCommandAdded, this, &CodePane::stepAdded);
+}
+
+void CodePane::stepAdded()
+{
+    // Steps past the new one were taken back and can no longer be redone; they exist only after an undo.
+    const int steps = document()->availableUndoSteps();
+    if (steps <= m_highestStep) {
+        m_stepEndCarets.removeIf([steps](const QHash<int, int>::iterator it) { return it.key() > steps; });
+        m_attachedEnds.removeIf([steps](int end) { return end > steps; });
+        m_attachedStarts.removeIf([steps](int start) { return start >= steps; });
+    }
+    m_highestStep = steps;
+    m_stepEndCarets.insert(steps, m_lastChangeEnd);
+}
+
+void CodePane::attachLastStep(int start)
+{
+    const int end = document()->availableUndoSteps();
+    if (end <= start)
+        return;
+    m_attachedStarts.insert(start);
+    m_attachedEnds.insert(end);
+}
+
+void CodePane::setStepEndCaret(int position)
+{
+    m_stepEndCarets.insert(document()->availableUndoSteps(), position);
+}
+
+void CodePane::undo()
+{
+    // The document leaves the caret where the last step it takes back began.
+    while (document()->isUndoAvailable()) {
+        const bool attached = m_attachedEnds.contains(document()->availableUndoSteps());
+        QPlainTextEdit::undo();
+        if (!attached)
+            break;
+    }
+}
+
+void CodePane::redo()
+{
+    if (!document()->isRedoAvailable())
+        return;
+    QPlainTextEdit::redo();
+    const int stepEnd = document()->availableUndoSteps();
+    while (document()->isRedoAvailable() && m_attachedStarts.contains(document()->availableUndoSteps()))
+        QPlainTextEdit::redo();
+    const auto caret = m_stepEndCarets.constFind(stepEnd);
+    if (caret != m_stepEndCarets.constEnd())
+        setSelStart(caret.value());
 }
 
 int CodePane::SelStart() const
@@ -151,6 +205,12 @@ int CodePane::lineCount() const
     return doc->lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
+int CodePane::characterCountWithoutBreaks() const
+{
+    // Every block holds one separator besides its text, the last one included.
+    return document()->characterCount() - document()->blockCount();
+}
+
 QString CodePane::line(int index) const
 {
     if (index < 0 || index >= document()->blockCount())
@@ -194,7 +254,9 @@ void CodePane::setDocumentText(const QString &text)
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    c.insertText(normalised);
+    c.insertText(normalised, baseLookOf(this));
+    // Loaded text starts the pupil's history afresh: undo does not take it back.
+    document()->clearUndoRedoStacks();
 }
 
 void CodePane::beginUpdate()
@@ -264,6 +326,16 @@ void CodePane::keyPressEvent(QKeyEvent *event)
 {
     if (const QString text = event->text(); !text.isEmpty())
         Q_EMIT keyPressed(text.front());
+    if (event == QKeySequence::Undo || event == QKeySequence::Redo) {
+        if (!isReadOnly()) {
+            if (event == QKeySequence::Undo)
+                undo();
+            else
+                redo();
+        }
+        event->accept();
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & Qt::ShiftModifier)) {
         // A soft line break would make one text line look like two; every break is a real one here.

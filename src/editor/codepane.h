@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QPlainTextEdit>
+#include <QSet>
 
 class QTextCharFormat;
 class QTextCursor;
@@ -43,6 +45,8 @@ public:
     QString linesText() const;
     // `Lines.Count`: the number of lines; an empty last line is not counted.
     int lineCount() const;
+    // The number of characters without the line breaks, as counted from `Text` without its CR LF pairs.
+    int characterCountWithoutBreaks() const;
     // Line i without its line break; an invalid line gives an empty text.
     QString line(int index) const;
     // Replaces the text of line i (not its break); an invalid line leaves the text unchanged. Writing the
@@ -52,7 +56,8 @@ public:
     void addLine(const QString &text);
     // `Lines.Clear`.
     void clearLines();
-    // Replaces the whole text; CR LF, lone CR and lone LF all become line breaks.
+    // Replaces the whole text, in the base look, as loaded text that undo does not take back; CR LF, lone CR
+    // and lone LF all become line breaks.
     void setDocumentText(const QString &text);
 
     // `Lines.BeginUpdate` / `Lines.EndUpdate`: nested suspension of redrawing; the last end repaints.
@@ -73,6 +78,17 @@ public:
 
     // The look of the character at a position; a line break has the look of its line.
     QTextCharFormat formatAt(int position) const;
+
+    // Undo and redo by the pupil's steps: a step added with `attachLastStep` is taken back and redone
+    // together with the step before it. Undo leaves the caret where the step began, redo where it ended. They
+    // stand in for the base class's slots of the same name, which are not virtual; Ctrl+Z and Ctrl+Y come
+    // here too.
+    void undo();
+    void redo();
+    // The history's last step, added after `start` undo commands, belongs to the step before it.
+    void attachLastStep(int start);
+    // The history's last step ended with the caret at this position: redo puts it back there.
+    void setStepEndCaret(int position);
 
 Q_SIGNALS:
     // A character is about to be typed (the key's first character: a blank, a carriage return for Enter, a
@@ -95,10 +111,19 @@ protected:
 
 private:
     void replaceSelection(QTextCursor &cursor, const QString &text) const;
+    // A step was added to the history: it ends where the last change ended, unless its maker says otherwise.
+    void stepAdded();
     // The whole text with the given text between lines.
     QString plainText(const QString &lineBreak) const;
 
     int m_updateDepth = 0;
+    // Where the last change of the text ended.
+    int m_lastChangeEnd = 0;
+    // Steps of the history are keyed by the number of undo commands up to their end (or start).
+    QHash<int, int> m_stepEndCarets; // where redo leaves the caret
+    QSet<int> m_attachedEnds;        // ends of steps that belong to the step before them
+    QSet<int> m_attachedStarts;      // and their starts
+    int m_highestStep = 0;           // the latest step added
 };
 
 // `RichRow`: the line of the caret.

@@ -34,13 +34,28 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
 int OccurrenceIndex::keyOf(QStringView text)
 {
     const QString folded = foldedCase(text);
+    const auto known = m_keys.constFind(QStringView(folded));
+    if (known != m_keys.constEnd())
+        return known.value();
+    m_ownTexts.append(folded);
+    return addKey(m_ownTexts.constLast());
+}
+
+int OccurrenceIndex::keyOfSpan(int line, int column, int length)
+{
+    // Folding works character by character, so the folded span is part of the folded line.
+    const QStringView folded = QStringView(m_foldedLines.at(line)).mid(column, length);
     const auto known = m_keys.constFind(folded);
     if (known != m_keys.constEnd())
         return known.value();
+    return addKey(folded);
+}
 
+int OccurrenceIndex::addKey(QStringView folded)
+{
     Q_ASSERT(folded.startsWith(u'<') && folded.contains(u'>'));
     QVector<Occurrence> found;
-    const QVector<Occurrence> starts = m_starts.value(QStringView(folded).left(folded.indexOf(u'>') + 1));
+    const QVector<Occurrence> starts = m_starts.value(folded.left(folded.indexOf(u'>') + 1));
     for (const Occurrence &start : starts) {
         const bool overlapsPrevious = !found.isEmpty() && found.constLast().line == start.line &&
                                       start.column < found.constLast().column + folded.size();
@@ -55,29 +70,51 @@ int OccurrenceIndex::keyOf(QStringView text)
     return key;
 }
 
-void OccurrenceIndex::buildCoverage()
+QVector<QVector<OccurrenceIndex::Occurrence>> OccurrenceIndex::coveringOccurrences(
+    const std::function<bool(int key, const Occurrence &occurrence)> &covers) const
 {
-    const int positions = m_lineOffsets.constLast();
-    m_coverOffsets.fill(0, positions + 1);
+    QVector<QVector<Occurrence>> accepted(keyCount());
     for (int key = 0; key < keyCount(); ++key) {
         for (const Occurrence &occurrence : m_occurrences.at(key)) {
-            const int first = positionOf(occurrence.line, occurrence.column);
-            for (int position = first; position < first + m_keyLengths.at(key); ++position)
-                ++m_coverOffsets[position + 1];
+            if (covers(key, occurrence))
+                accepted[key].append(occurrence);
         }
     }
+    return accepted;
+}
+
+void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occurrence &occurrence)> &covers,
+                                    const QBitArray &marked)
+{
+    const QVector<QVector<Occurrence>> accepted = coveringOccurrences(covers);
+    const int positions = m_lineOffsets.constLast();
+    // From every position, the first marked position at or after it: occurrences are walked over their marked
+    // characters only.
+    QVector<int> nextMarked(positions + 1, positions);
+    for (int position = positions - 1; position >= 0; --position)
+        nextMarked[position] = marked.testBit(position) ? position : nextMarked.at(position + 1);
+    const auto forEachMarked = [&](const auto &visit) {
+        for (int key = 0; key < keyCount(); ++key) {
+            for (const Occurrence &occurrence : accepted.at(key)) {
+                const int first = positionOf(occurrence.line, occurrence.column);
+                const int end = first + m_keyLengths.at(key);
+                for (int position = nextMarked.at(first); position < end;
+                     position = nextMarked.at(position + 1))
+                    visit(key, occurrence, position);
+            }
+        }
+    };
+
+    m_coverOffsets.fill(0, positions + 1);
+    forEachMarked([this](int, const Occurrence &, int position) { ++m_coverOffsets[position + 1]; });
     for (int position = 0; position < positions; ++position)
         m_coverOffsets[position + 1] += m_coverOffsets.at(position);
 
     m_covers.resize(m_coverOffsets.constLast());
     QVector<int> filled(m_coverOffsets.cbegin(), m_coverOffsets.cend() - 1);
-    for (int key = 0; key < keyCount(); ++key) {
-        for (const Occurrence &occurrence : m_occurrences.at(key)) {
-            const int first = positionOf(occurrence.line, occurrence.column);
-            for (int position = first; position < first + m_keyLengths.at(key); ++position)
-                m_covers[filled[position]++] = {key, occurrence.column};
-        }
-    }
+    forEachMarked([this, &filled](int key, const Occurrence &occurrence, int position) {
+        m_covers[filled[position]++] = {key, occurrence.column};
+    });
 }
 
 const OccurrenceIndex::Cover *OccurrenceIndex::coversBegin(int line, int column) const

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QBitArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <QVector>
+#include <functional>
 
 // The text with every UTF-16 unit case-folded on its own: two texts match ignoring letter case when their
 // folded forms are equal.
@@ -37,26 +39,39 @@ public:
     // The key of a tag text (it begins with "<" and holds a ">"); its occurrences are found the first time it
     // is asked for.
     int keyOf(QStringView text);
+    // The key of the tag text at a line and column, as keyOf gives it, without copying the text.
+    int keyOfSpan(int line, int column, int length);
     const QVector<Occurrence> &occurrences(int key) const { return m_occurrences.at(key); }
     int keyCount() const { return int(m_occurrences.size()); }
+    // The length of a key's text.
+    int keyLength(int key) const { return m_keyLengths.at(key); }
 
-    // Records, for every character, which of the keys known so far cover it. Keys added later are not
-    // covered.
-    void buildCoverage();
+    // Records, for every character marked in `positions`, which of the keys known so far cover it, with the
+    // occurrences `covers` accepts. Keys added later are not covered.
+    void buildCoverage(const std::function<bool(int key, const Occurrence &occurrence)> &covers,
+                       const QBitArray &positions);
+    // A character's position in the lines laid end to end, and the number of positions.
+    int positionOf(int line, int column) const { return m_lineOffsets.at(line) + column; }
+    int positionCount() const { return m_lineOffsets.constLast(); }
     // The covers of one character, as a range of the recorded covers.
     const Cover *coversBegin(int line, int column) const;
     const Cover *coversEnd(int line, int column) const;
 
 private:
-    int positionOf(int line, int column) const { return m_lineOffsets.at(line) + column; }
-
+    int addKey(QStringView folded);
     QStringList m_foldedLines;
     QVector<int> m_lineOffsets; // position of each line's first character in the lines laid end to end
     // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
     QHash<QStringView, QVector<Occurrence>> m_starts;
-    QHash<QString, int> m_keys;
+    // The folded text of every key, as a view into the folded lines or into the key's own copy.
+    QHash<QStringView, int> m_keys;
+    QStringList m_ownTexts;
     QVector<int> m_keyLengths;
     QVector<QVector<Occurrence>> m_occurrences;
+    // The accepted occurrences per key.
+    QVector<QVector<Occurrence>>
+    coveringOccurrences(const std::function<bool(int key, const Occurrence &occurrence)> &covers) const;
+
     QVector<int> m_coverOffsets; // per position, where its covers begin in m_covers (one extra at the end)
     QVector<Cover> m_covers;
 };

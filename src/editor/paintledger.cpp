@@ -1,10 +1,13 @@
 #include "editor/paintledger.h"
 
+#include "editor/markupnames.h"
+
 #include <algorithm>
+#include <functional>
 #include <numeric>
 
 PaintLedger::PaintLedger(const QStringList &lines, OccurrenceIndex &index)
-    : m_lines(lines), m_index(index), m_rewriteTimes(lines.size(), -1)
+    : m_lines(lines), m_index(index), m_rewrittenBefore(lines.size(), 0)
 {
     m_lineOffsets.reserve(lines.size() + 1);
     int offset = 0;
@@ -17,32 +20,95 @@ PaintLedger::PaintLedger(const QStringList &lines, OccurrenceIndex &index)
 
 void PaintLedger::rewriteLine(int line)
 {
-    m_rewriteTimes[line] = ++m_clock;
+    m_rewrittenBefore[line] = int(m_paints.size());
 }
 
-void PaintLedger::paint(int key, const QString &text, quint32 colour)
+void PaintLedger::append(Paint paint)
 {
-    if (key >= m_paints.size())
-        m_paints.resize(m_index.keyCount());
-    m_paints[key] = {++m_clock, text, colour};
+    if (paint.key >= m_keyPaints.size())
+        m_keyPaints.resize(m_index.keyCount());
+    QVector<int> &paints = m_keyPaints[paint.key];
+    if (!paints.isEmpty()) {
+        const Paint &previous = m_paints.at(paints.constLast());
+        const bool sameSource = paint.text.isEmpty() && previous.text.isEmpty() &&
+                                previous.line == paint.line && previous.start == paint.start;
+        paint.earlierFromElsewhere = sameSource ? previous.earlierFromElsewhere : paints.constLast();
+    }
+    paints.append(int(m_paints.size()));
+    m_paints.append(paint);
 }
 
-QString PaintLedger::currentText(int line, TagSpan span) const
+void PaintLedger::paintFromSpan(int key, int line, TagSpan span, quint32 colour)
 {
-    QString text = m_lines.at(line).mid(span.start, span.length);
-    for (int i = 0; i < span.length; ++i) {
-        const int column = span.start + i;
-        int latest = -1;
-        for (auto cover = m_index.coversBegin(line, column); cover != m_index.coversEnd(line, column);
-             ++cover) {
-            if (cover->key >= m_paints.size())
-                continue;
-            const KeyPaint &paint = m_paints.at(cover->key);
-            if (paint.time > latest) {
-                latest = paint.time;
-                text[i] = paint.text.at(column - cover->start);
-            }
+    append({key, line, span.start, QString(), colour});
+}
+
+void PaintLedger::paintWithText(int key, const QString &text, quint32 colour)
+{
+    append({key, -1, 0, text, colour});
+}
+
+PaintLedger::Source PaintLedger::latestPaint(int line, int column, int before) const
+{
+    Source latest;
+    for (auto cover = m_index.coversBegin(line, column); cover != m_index.coversEnd(line, column); ++cover) {
+        if (cover->key >= m_keyPaints.size())
+            continue;
+        const QVector<int> &paints = m_keyPaints.at(cover->key);
+        const auto after = std::lower_bound(paints.cbegin(), paints.cend(), before);
+        if (after == paints.cbegin())
+            continue;
+        int number = *(after - 1);
+        const Paint &paint = m_paints.at(number);
+        if (paint.text.isEmpty() && paint.line == line && paint.start == cover->start)
+            number = paint.earlierFromElsewhere;
+        if (number > latest.paint)
+            latest = {number, column - cover->start};
+    }
+    return latest;
+}
+
+QChar PaintLedger::paintedLetter(Source source) const
+{
+    // A paint from a span took the letter its span had then: follow the paints back until a paint with a
+    // text of its own, or no paint at all, gives the letter; every step on the way learns it too.
+    if (!m_paints.at(source.paint).text.isEmpty())
+        return m_paints.at(source.paint).text.at(source.offset);
+    QVector<qint64> steps;
+    QChar letter;
+    for (;;) {
+        const qint64 id = (qint64(source.paint) << 32) | quint32(source.offset);
+        const auto known = m_letters.constFind(id);
+        if (known != m_letters.constEnd()) {
+            letter = known.value();
+            break;
         }
+        steps.append(id);
+        const Paint &paint = m_paints.at(source.paint);
+        if (!paint.text.isEmpty()) {
+            letter = paint.text.at(source.offset);
+            break;
+        }
+        const int column = paint.start + source.offset;
+        const Source earlier = latestPaint(paint.line, column, source.paint);
+        if (earlier.paint < 0) {
+            letter = m_lines.at(paint.line).at(column);
+            break;
+        }
+        source = earlier;
+    }
+    for (const qint64 id : steps)
+        m_letters.insert(id, letter);
+    return letter;
+}
+
+QString PaintLedger::currentText(int line, TagSpan span, int length) const
+{
+    QString text = m_lines.at(line).mid(span.start, length);
+    for (int i = 0; i < text.size(); ++i) {
+        const Source source = latestPaint(line, span.start + i, int(m_paints.size()));
+        if (source.paint >= 0)
+            text[i] = paintedLetter(source);
     }
     return text;
 }
@@ -50,39 +116,59 @@ QString PaintLedger::currentText(int line, TagSpan span) const
 PaintLedger::Composition PaintLedger::compose() const
 {
     const int positions = m_lineOffsets.constLast();
-    QVector<int> times(positions, -1);
-    QVector<quint32> colours(positions, BaseColour);
+    QVector<Source> sources(positions);
     Composition result{m_lines, QVector<QVector<LookRun>>(m_lines.size())};
 
-    // Applying each key's latest paint once, oldest first, leaves every position with its latest paint.
-    QVector<int> painted(m_paints.size());
-    std::iota(painted.begin(), painted.end(), 0);
-    painted.erase(
-        std::remove_if(painted.begin(), painted.end(), [this](int key) { return m_paints.at(key).time < 0; }),
-        painted.end());
-    std::sort(painted.begin(), painted.end(),
-              [this](int a, int b) { return m_paints.at(a).time < m_paints.at(b).time; });
-    for (const int key : painted) {
-        const KeyPaint &paint = m_paints.at(key);
-        for (const OccurrenceIndex::Occurrence &occurrence : m_index.occurrences(key)) {
+    // Applying each key's latest paint once, newest first, to the positions no newer paint has taken leaves
+    // every position with its latest paint. Taken positions are skipped in one jump each (`free` leads from a
+    // position to the next one not yet taken), so overlapping long tag texts cost the document's length.
+    QVector<int> latest;
+    for (const QVector<int> &paints : m_keyPaints) {
+        if (!paints.isEmpty())
+            latest.append(paints.constLast());
+    }
+    std::sort(latest.begin(), latest.end(), std::greater<int>());
+    QVector<int> free(positions + 1);
+    std::iota(free.begin(), free.end(), 0);
+    const auto nextFree = [&free](int position) {
+        int root = position;
+        while (free.at(root) != root)
+            root = free.at(root);
+        while (free.at(position) != root) {
+            const int next = free.at(position);
+            free[position] = root;
+            position = next;
+        }
+        return root;
+    };
+    for (const int number : latest) {
+        const Paint &paint = m_paints.at(number);
+        const int length = int(m_index.keyLength(paint.key));
+        for (const OccurrenceIndex::Occurrence &occurrence : m_index.occurrences(paint.key)) {
             const int first = m_lineOffsets.at(occurrence.line) + occurrence.column;
-            QString &letters = result.lines[occurrence.line];
-            for (int i = 0; i < paint.text.size(); ++i) {
-                times[first + i] = paint.time;
-                colours[first + i] = paint.colour;
-                letters[occurrence.column + i] = paint.text.at(i);
+            for (int position = nextFree(first); position < first + length; position = nextFree(position)) {
+                sources[position] = {number, position - first};
+                free[position] = position + 1;
             }
         }
     }
 
+    // Paints rewrite the letter case of names only; the page's own words keep their letters.
+    const QBitArray names = markupNamePositions(m_lines);
     for (int line = 0; line < m_lines.size(); ++line) {
         QVector<LookRun> &runs = result.looks[line];
+        QString &letters = result.lines[line];
         for (int column = 0; column < m_lines.at(line).size(); ++column) {
             const int position = m_lineOffsets.at(line) + column;
-            // Unpainted, or painted before the re-indentation rewrote the line: base look.
-            if (times.at(position) <= m_rewriteTimes.at(line))
+            const Source source = sources.at(position);
+            if (source.paint < 0)
                 continue;
-            const quint32 colour = colours.at(position);
+            if (names.testBit(position))
+                letters[column] = paintedLetter(source);
+            // Painted before the re-indentation rewrote the line: base look.
+            if (source.paint < m_rewrittenBefore.at(line))
+                continue;
+            const quint32 colour = m_paints.at(source.paint).colour;
             if (!runs.isEmpty() && runs.constLast().colour == colour &&
                 runs.constLast().start + runs.constLast().length == column) {
                 ++runs.last().length;

@@ -4,15 +4,20 @@
 #include "editor/occurrenceindex.h"
 #include "editor/tagscan.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-// The paints of one refresh, kept per key instead of per character. A paint gives every occurrence of its key
-// a colour (bold) and the letters of the painted text; a later paint of the same key overwrites the same
-// occurrences, so only each key's latest paint is kept. A character then shows the letters and the look of
-// the latest paint among the keys that cover it; its look falls back to the base look when its line was
-// re-indented after that paint.
+// The paints of one refresh, kept as a list of events instead of per character. A paint gives every
+// occurrence of its key a colour (bold) and the letters of the painted text (in the document, only where they
+// are markup names). A character shows the look of the latest paint among the keys that cover it; its look
+// falls back to the base look when its line was re-indented after that paint.
+//
+// The walk paints a tag text with the letters its span has at that moment, which earlier paints may have
+// rewritten. Those letters are not copied at every paint (a long tag text would cost its length each time):
+// a paint remembers its span, and a letter is found when it is needed by following the paints back in time,
+// each letter of each paint found once.
 class PaintLedger
 {
 public:
@@ -21,12 +26,16 @@ public:
 
     // The line is rewritten by the re-indentation now: its characters return to the base look.
     void rewriteLine(int line);
-    // Paints every occurrence of the key with the colour and the letters of the text (the key's folded text).
-    void paint(int key, const QString &text, quint32 colour);
-    // The letters of a span as they stand now, given the paints so far of the keys the index covers.
-    QString currentText(int line, TagSpan span) const;
+    // Paints every occurrence of the key with the colour and the letters the span of that line has now.
+    void paintFromSpan(int key, int line, TagSpan span, quint32 colour);
+    // Paints every occurrence of the key with the colour and the letters of the text.
+    void paintWithText(int key, const QString &text, quint32 colour);
+    // The letters of the first `length` characters of a span as the walk reads them now: every painted letter
+    // counts here, names or not, so the walk's findings do not depend on which letters the document keeps.
+    QString currentText(int line, TagSpan span, int length) const;
 
-    // The document after all paints: every line's letters and its painted runs.
+    // The document after all paints: every line's letters (markup names in the case of their latest paint,
+    // every other letter as it was) and its painted runs.
     struct Composition
     {
         QStringList lines;
@@ -35,16 +44,35 @@ public:
     Composition compose() const;
 
 private:
-    struct KeyPaint
+    struct Paint
     {
-        int time = -1;
-        QString text;
+        int key = 0;
+        int line = 0; // the span the letters come from (paints from a span)
+        int start = 0;
+        QString text; // the letters (paints with a text)
         quint32 colour = BaseColour;
+        // The key's latest earlier paint whose letters came from elsewhere, or -1.
+        int earlierFromElsewhere = -1;
     };
+    void append(Paint paint);
+    struct Source
+    {
+        int paint = -1;
+        int offset = 0;
+    };
+    // The latest paint before paint number `before` that covers a character and may have changed its letter,
+    // and the character's offset in the occurrence painted. A paint whose letters came from the very
+    // occurrence it covers the character with wrote back the letter the character already had, so it is
+    // passed over.
+    Source latestPaint(int line, int column, int before) const;
+    // The letter a paint gave the character at an offset of its occurrences.
+    QChar paintedLetter(Source source) const;
+
     const QStringList &m_lines;
     OccurrenceIndex &m_index;
     QVector<int> m_lineOffsets;
-    QVector<KeyPaint> m_paints;
-    QVector<int> m_rewriteTimes;
-    int m_clock = 0;
+    QVector<Paint> m_paints;                // in the order painted
+    QVector<QVector<int>> m_keyPaints;      // per key, the numbers of its paints in ascending order
+    QVector<int> m_rewrittenBefore;         // per line, the number of paints made before it was rewritten
+    mutable QHash<qint64, QChar> m_letters; // letters found so far, per paint and offset
 };

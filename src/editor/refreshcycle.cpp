@@ -67,6 +67,7 @@ void RefreshCycle::openedDocumentRefresh()
 {
     Variant v;
     v.caretToStartBeforeCheck = true;
+    v.freshHistory = true;
     v.progressLess = 4;
     run(v);
 }
@@ -95,7 +96,14 @@ void RefreshCycle::templateRefresh(const QStringList &lines, bool simplePage)
 void RefreshCycle::run(const Variant &variant, const QString &met, const QStringList &lines)
 {
     CodePane *code = m_code;
-    QTextCursor edit(code->document());
+    QTextDocument *doc = code->document();
+    // A command of its own (an insertion, a paste) is one step of the pupil's history; it begins at the
+    // caret, so undo puts the caret back where the command began. A refresh without one belongs to the step
+    // before it: recolouring and re-indenting after the pupil typed is taken back with the typing.
+    const bool ownStep = variant.prepare == Prepare::Insert || variant.prepare == Prepare::Paste;
+    const bool joinable = doc->isUndoAvailable();
+    const int stepsBefore = doc->availableUndoSteps();
+    QTextCursor edit = code->textCursor();
     edit.beginEditBlock();
     if (variant.prepare == Prepare::Paste) {
         // Pasting and its rendering happen in every mode.
@@ -148,6 +156,16 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         Q_EMIT warningsReady(result.report.warnings);
         if (result.highlightCaret.line >= 0)
             GoXYRichEdit(code, result.highlightCaret.line, result.highlightCaret.column);
+    }
+    if (variant.prepare == Prepare::LoadLines || variant.freshHistory || (!ownStep && !joinable)) {
+        // Text the program loads starts a fresh history, and a refresh with no step before it to join is no
+        // step of its own.
+        doc->clearUndoRedoStacks();
+    } else {
+        if (ownStep)
+            code->setStepEndCaret(code->SelStart());
+        else
+            code->attachLastStep(stepsBefore);
     }
     if (variant.render)
         Q_EMIT renderRequested(code->Text());

@@ -10,9 +10,10 @@ class CodePane;
 // The refresh cycle that every command changing the document ends with: insert the command's text, reset the
 // looks, re-indent, count and paint the tags, check their balance, put the caret back, show the count and
 // render the preview. Each entry point is one variant of it. The whole pass is one edit of the code pane (one
-// undo step, one change notification); the painting itself is computed by the refresh engine. The cycle edits
-// only the code pane; everything else it has to say (warnings, tag count, progress, the text to render) it
-// says through its signals, which the main window shows.
+// change notification); the painting itself is computed by the refresh engine. The cycle edits only the code
+// pane; everything else it has to say (warnings, tag count, progress, the text to render) it says through its
+// signals, which the main window shows. In the pupil's history (undo), a command with text of its own is one
+// step, a refresh without one joins the step before it, and loaded text starts the history afresh.
 class RefreshCycle : public QObject
 {
     Q_OBJECT
@@ -38,7 +39,8 @@ public:
     // start.
     void startupPass(const QStringList &lines);
     // After a file was loaded into the code pane: the cycle without insertion, the progress bar's maximum the
-    // line count less 4, the check run with the caret at the start of the text.
+    // line count less 4, the check run with the caret at the start of the text; the loaded text is where the
+    // pupil's history starts.
     void openedDocumentRefresh();
     // The character-set commands: the mode is checked first, `met` (the declaration line) is inserted, and
     // the check runs with the caret at the start of the text.
@@ -80,7 +82,8 @@ private:
         bool render = true;
         bool caretToStartBeforeCheck = false;
         bool checkAfterCaret = false;
-        bool paintAlways = false; // paint tags whatever the switch says
+        bool paintAlways = false;  // paint tags whatever the switch says
+        bool freshHistory = false; // the document was just loaded: the pupil's history starts afresh
         RefreshOptions engine;
     };
     void run(const Variant &variant, const QString &met = QString(),

@@ -6,6 +6,8 @@
 #include "editor/tagcollector.h"
 #include "editor/tagscan.h"
 
+#include <algorithm>
+
 namespace {
 
 // The lines as the re-indentation of the walk leaves them. Each line is rewritten at most once, when the walk
@@ -27,11 +29,173 @@ QStringList reindentedLines(const QStringList &lines, Reindent reindent, bool en
     return result;
 }
 
-// The tag texts the walk paints: not empty, and without "<>" unless empty pairs are painted too.
-bool isPainted(QStringView tagText, const RefreshOptions &options)
+// Whether the walk writes line i while re-indenting it. The standard rule writes every line it applies to,
+// even when the line already has its three spaces, so the line's looks start afresh whatever an earlier
+// refresh left; the template rule writes only lines whose text it changes.
+bool rewritten(const QStringList &lines, const QStringList &reindented, int i, Reindent reindent)
 {
-    return options.paintTags && !tagText.isEmpty() &&
-           !(options.skipEmptyPairTags && tagText.contains(QStringLiteral("<>")));
+    switch (reindent) {
+    case Reindent::None:
+        return false;
+    case Reindent::Template:
+        return reindented.at(i) != lines.at(i);
+    case Reindent::Standard:
+        break;
+    }
+    return i >= 1 && beginsWithLt(lines.at(i - 1)) && !beginsWithLt(lines.at(i));
+}
+
+// Where the characters that decide about a tag text stand in one line, so that a tag text of any length is
+// judged in constant time: how many "<>" and "//" pairs start before each column, and the next "/" and " "
+// at or after it.
+class LineMarks
+{
+public:
+    explicit LineMarks(QStringView line)
+        : m_emptyPairs(pairCounts(line, u'<', u'>')), m_doubleSlashes(pairCounts(line, u'/', u'/')),
+          m_nextSlash(nextOf(line, u'/')), m_nextSpace(nextOf(line, u' '))
+    {
+    }
+
+    // Whether the tag text holds "<>".
+    bool holdsEmptyPair(TagSpan span) const { return holds(m_emptyPairs, span); }
+
+    // What the collector makes of the tag text (as TagCollector::shapeOf).
+    TagCollector::Shape shapeOf(TagSpan span) const
+    {
+        const int end = span.start + span.length;
+        if (span.length == 0)
+            return {true, 0, false};
+        const bool closingHead = m_nextSlash.at(span.start) == span.start + 1;
+        const bool opening = !closingHead || holds(m_doubleSlashes, span);
+        const int space = opening ? m_nextSpace.at(span.start) : end;
+        return {opening, qMin(space, end) - span.start, space < end};
+    }
+
+private:
+    static QVector<int> pairCounts(QStringView line, QChar first, QChar second)
+    {
+        QVector<int> counts(line.size() + 1, 0);
+        for (qsizetype i = 0; i < line.size(); ++i)
+            counts[i + 1] =
+                counts.at(i) + (line.at(i) == first && i + 1 < line.size() && line.at(i + 1) == second);
+        return counts;
+    }
+    static QVector<int> nextOf(QStringView line, QChar c)
+    {
+        QVector<int> next(line.size() + 1, int(line.size()));
+        for (qsizetype i = line.size() - 1; i >= 0; --i)
+            next[i] = line.at(i) == c ? int(i) : next.at(i + 1);
+        return next;
+    }
+    // Whether a pair starts inside the span and ends inside it.
+    static bool holds(const QVector<int> &counts, TagSpan span)
+    {
+        return span.length >= 2 && counts.at(span.start + span.length - 1) > counts.at(span.start);
+    }
+
+    QVector<int> m_emptyPairs;
+    QVector<int> m_doubleSlashes;
+    QVector<int> m_nextSlash;
+    QVector<int> m_nextSpace;
+};
+
+// Per key, the spans its paints read their letters from: the first one, and whether there are others.
+struct PaintSources
+{
+    struct Source
+    {
+        int line = -1;
+        int column = -1;
+        bool several = false;
+    };
+    QVector<Source> first;
+    // Every span per key.
+    QVector<QVector<OccurrenceIndex::Occurrence>> all;
+};
+
+PaintSources paintSources(const QVector<QVector<TagSpan>> &spans, const QVector<QVector<int>> &keys,
+                          int keyCount)
+{
+    PaintSources sources{QVector<PaintSources::Source>(keyCount),
+                         QVector<QVector<OccurrenceIndex::Occurrence>>(keyCount)};
+    for (int line = 0; line < spans.size(); ++line) {
+        for (int tag = 0; tag < spans.at(line).size(); ++tag) {
+            const int key = keys.at(line).at(tag);
+            if (key < 0)
+                continue;
+            const int column = spans.at(line).at(tag).start;
+            PaintSources::Source &source = sources.first[key];
+            if (source.line < 0)
+                source = {line, column, false};
+            else if (source.line != line || source.column != column)
+                source.several = true;
+            sources.all[key].append({line, column});
+        }
+    }
+    return sources;
+}
+
+// The characters whose letters the walk's paints may change. A key whose occurrences and spans all read
+// exactly alike writes every occurrence the letters it already has, as long as the letters of its spans do
+// not change; so only the occurrences of keys that differ in letter case somewhere, and of keys reading from
+// such characters, can change letters. Everywhere else the walk reads the letters as they are, which spares
+// following paints through characters that no paint changes.
+QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &index,
+                              const PaintSources &sources)
+{
+    const int keyCount = index.keyCount();
+    QBitArray changeable(index.positionCount());
+    QVector<bool> changing(keyCount, false);
+    bool anyChanging = false;
+    const auto textAt = [&](int key, const OccurrenceIndex::Occurrence &at) {
+        return QStringView(lines.at(at.line)).mid(at.column, index.keyLength(key));
+    };
+    const auto mark = [&](int key) {
+        changing[key] = true;
+        for (const OccurrenceIndex::Occurrence &occurrence : index.occurrences(key)) {
+            const int first = index.positionOf(occurrence.line, occurrence.column);
+            for (int i = 0; i < index.keyLength(key); ++i)
+                changeable.setBit(first + i);
+        }
+    };
+    for (int key = 0; key < keyCount; ++key) {
+        const QVector<OccurrenceIndex::Occurrence> &spansOfKey = sources.all.at(key);
+        if (spansOfKey.isEmpty())
+            continue;
+        const OccurrenceIndex::Occurrence first = spansOfKey.constFirst();
+        const QStringView text = textAt(key, first);
+        const auto alike = [&](const OccurrenceIndex::Occurrence &at) {
+            return (at.line == first.line && at.column == first.column) || textAt(key, at) == text;
+        };
+        if (!std::all_of(spansOfKey.cbegin(), spansOfKey.cend(), alike) ||
+            !std::all_of(index.occurrences(key).cbegin(), index.occurrences(key).cend(), alike)) {
+            mark(key);
+            anyChanging = true;
+        }
+    }
+    if (!anyChanging)
+        return changeable;
+    // Keys that read from changeable characters may carry the change further.
+    for (bool spread = true; spread;) {
+        spread = false;
+        for (int key = 0; key < keyCount; ++key) {
+            if (changing.at(key))
+                continue;
+            for (const OccurrenceIndex::Occurrence &at : sources.all.at(key)) {
+                const int first = index.positionOf(at.line, at.column);
+                bool reads = false;
+                for (int i = 0; i < index.keyLength(key) && !reads; ++i)
+                    reads = changeable.testBit(first + i);
+                if (reads) {
+                    mark(key);
+                    spread = true;
+                    break;
+                }
+            }
+        }
+    }
+    return changeable;
 }
 
 } // namespace
@@ -46,19 +210,34 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     // "<" and ">" never change during the walk, so the spans are those of the re-indented line.
     QVector<QVector<TagSpan>> spans(lines.size());
     QVector<QVector<int>> keys(lines.size());
+    QVector<QVector<TagCollector::Shape>> shapes(lines.size());
     for (int line = 0; line < lines.size(); ++line) {
         spans[line] = scanTags(reindented.at(line));
+        if (spans.at(line).isEmpty())
+            continue;
+        const LineMarks marks(reindented.at(line));
         for (const TagSpan &span : spans.at(line)) {
-            const QStringView text = tagText(reindented.at(line), span);
-            keys[line].append(isPainted(text, options) ? index.keyOf(text) : -1);
+            // Painted: not empty, and without "<>" unless empty pairs are painted too.
+            const bool painted = options.paintTags && span.length > 0 &&
+                                 !(options.skipEmptyPairTags && marks.holdsEmptyPair(span));
+            keys[line].append(painted ? index.keyOfSpan(line, span.start, span.length) : -1);
+            shapes[line].append(marks.shapeOf(span));
         }
     }
-    index.buildCoverage();
+    const PaintSources sources = paintSources(spans, keys, index.keyCount());
+    index.buildCoverage(
+        [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
+            // A paint writes the letters of the span it was read from; where that span is the occurrence
+            // itself, it writes back the letters already there.
+            const PaintSources::Source &source = sources.first.at(key);
+            return source.several || source.line != occurrence.line || source.column != occurrence.column;
+        },
+        changeablePositions(reindented, index, sources));
 
     RefreshResult result;
     TagCollector collector;
     for (int line = int(lines.size()) - 1; line >= 0; --line) {
-        if (reindented.at(line) != lines.at(line))
+        if (rewritten(lines, reindented, line, options.reindent))
             ledger.rewriteLine(line);
         for (int tag = 0; tag < spans.at(line).size(); ++tag) {
             ++result.tagCount;
@@ -66,11 +245,14 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
             if (key < 0 && !options.collect)
                 continue;
             // The tag text is read as the line stands now: earlier paints may have rewritten its letters.
-            const QString text = ledger.currentText(line, spans.at(line).at(tag));
+            // Only the letters its entry is made of are read.
+            const TagSpan span = spans.at(line).at(tag);
+            if (options.collect) {
+                const TagCollector::Shape shape = shapes.at(line).at(tag);
+                collector.add(shape, ledger.currentText(line, span, shape.used));
+            }
             if (key >= 0)
-                ledger.paint(key, text, TagColour);
-            if (options.collect)
-                collector.add(text);
+                ledger.paintFromSpan(key, line, span, TagColour);
         }
     }
 
@@ -78,7 +260,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
         result.report = checkBalance(collector);
         for (const QString &highlight : result.report.highlights) {
             const int key = index.keyOf(highlight);
-            ledger.paint(key, highlight, WarningColour);
+            ledger.paintWithText(key, highlight, WarningColour);
             const QVector<OccurrenceIndex::Occurrence> &occurrences = index.occurrences(key);
             if (!occurrences.isEmpty())
                 result.highlightCaret = {occurrences.constLast().line,

@@ -25,16 +25,27 @@ QString TagCollector::withCapitalRule(const QString &entry)
     return capitals;
 }
 
+TagCollector::Shape TagCollector::shapeOf(QStringView tagText)
+{
+    // The head is what stands before the first "/"; only a text that starts with "</" has the head "<", and a
+    // text with "//" (a web address) is always an opening tag.
+    const qsizetype slash = tagText.indexOf(u'/');
+    const QStringView head = slash < 0 ? QStringView() : tagText.left(slash);
+    const bool opening = head != u"<" || tagText.contains(u"//");
+    const qsizetype space = opening ? tagText.indexOf(u' ') : -1;
+    return {opening, int(space < 0 ? tagText.size() : space), space >= 0};
+}
+
+void TagCollector::add(const Shape &shape, const QString &letters)
+{
+    if (shape.opening)
+        m_opening.append(withCapitalRule(shape.cut ? letters + u'>' : letters));
+    else if (!letters.isEmpty())
+        m_closing.append(withCapitalRule(letters));
+}
+
 void TagCollector::add(const QString &tagText)
 {
-    // The head is what stands before the first "/"; only a text that starts with "</" has the head "<".
-    const qsizetype slash = tagText.indexOf(u'/');
-    const QStringView head = slash < 0 ? QStringView() : QStringView(tagText).left(slash);
-    if (head != u"<" || tagText.contains(QStringLiteral("//"))) {
-        const qsizetype space = tagText.indexOf(u' ');
-        const QString entry = space < 0 ? tagText : tagText.left(space) + u'>';
-        m_opening.append(withCapitalRule(entry));
-    } else if (!tagText.isEmpty()) {
-        m_closing.append(withCapitalRule(tagText));
-    }
+    const Shape shape = shapeOf(tagText);
+    add(shape, tagText.left(shape.used));
 }

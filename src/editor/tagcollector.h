@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // `topothetisi`: the collector of the balance check. Files every tag text of a refresh as an opening or a
 // closing entry, in the order met; the lists grow with the document.
@@ -18,6 +19,18 @@ public:
     const QStringList &opening() const { return m_opening; }
     // `entoleesme`: the closing entries, in the order collected.
     const QStringList &closing() const { return m_closing; }
+
+    // Where a tag text is filed and which of its letters its entry is made of; none of it depends on letter
+    // case.
+    struct Shape
+    {
+        bool opening = true; // filed as an opening tag
+        int used = 0;        // the entry is made of this many leading characters
+        bool cut = false;    // an opening tag cut at its first space: ">" closes the entry
+    };
+    static Shape shapeOf(QStringView tagText);
+    // Files a tag text of this shape, given the letters of its first `shape.used` characters.
+    void add(const Shape &shape, const QString &letters);
 
     // The entry as filed: capital letters A-Z kept when there is one, otherwise a-z written as capitals.
     static QString withCapitalRule(const QString &entry);

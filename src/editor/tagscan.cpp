@@ -4,13 +4,20 @@ QVector<TagSpan> scanTags(QStringView line)
 {
     QVector<TagSpan> spans;
     qsizetype lt = line.indexOf(u'<');
-    qsizetype gt = line.indexOf(u'>');
+    if (lt < 0)
+        return spans;
+    // The ">" cursor visits the line's ">" in order, then finds none (-1), then starts over at the first one:
+    // the positions are found once, so a line of many "<" and few ">" costs no more than its length.
+    QVector<qsizetype> gts;
+    for (qsizetype gt = line.indexOf(u'>'); gt >= 0; gt = line.indexOf(u'>', gt + 1))
+        gts.append(gt);
+    qsizetype next = 0; // index into gts; gts.size() stands for "none found"
     while (lt >= 0) {
+        const qsizetype gt = next < gts.size() ? gts.at(next) : -1;
         const qsizetype length = gt >= lt ? gt - lt + 1 : 0;
         spans.append({int(lt), int(length)});
         lt = line.indexOf(u'<', lt + 1);
-        // With no ">" left (gt == -1) the search starts over at the beginning of the line.
-        gt = line.indexOf(u'>', gt + 1);
+        next = gts.isEmpty() ? 0 : (next + 1) % (gts.size() + 1);
     }
     return spans;
 }

@@ -11,10 +11,15 @@ void writeWarningLines(CodePane *pane, const QList<BalanceWarning> &warnings)
     pane->clearLines();
     QTextCursor c(pane->document());
     c.beginEditBlock();
-    for (const BalanceWarning &w : warnings) {
-        const QTextCharFormat format = paintedLookFormat(w.colour);
-        c.insertText(w.text, format);
-        c.insertBlock(QTextBlockFormat(), format);
+    // Warnings of one colour follow each other and are written at once, so a long list costs little.
+    for (qsizetype first = 0; first < warnings.size();) {
+        const quint32 colour = warnings.at(first).colour;
+        QString lines;
+        qsizetype next = first;
+        for (; next < warnings.size() && warnings.at(next).colour == colour; ++next)
+            lines += warnings.at(next).text + u'\n';
+        c.insertText(lines, paintedLookFormat(colour));
+        first = next;
     }
     c.endEditBlock();
 }

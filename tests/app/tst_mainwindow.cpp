@@ -189,6 +189,29 @@ private Q_SLOTS:
         QCOMPARE(p.StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 27"));
     }
 
+    void undoTakesBackThePupilsCommandsOnly()
+    {
+        auto windows = enterMainWindow();
+        TForm5 *f = windows->form5();
+        MainWindowParts p(f);
+        const QString welcome = p.RichEdit1->Text();
+        // The welcome page is loaded text: neither the menu's undo nor Ctrl+Z takes it back.
+        p.menuItem("N36")->trigger();
+        QTest::keyClick(p.RichEdit1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.RichEdit1->Text(), welcome);
+        QCOMPARE(p.RichEdit1->lineCount(), 27);
+
+        // A tag button is one step; undo puts the caret back where the tag went, so the next tag goes there.
+        const int at = p.RichEdit1->lineIndex(7) + 8;
+        p.RichEdit1->setSelStart(at);
+        f->findChild<QToolButton *>(QStringLiteral("SpeedButton55"))->click();
+        p.menuItem("N36")->trigger();
+        QCOMPARE(p.RichEdit1->Text(), welcome);
+        QCOMPARE(p.RichEdit1->SelStart(), at);
+        QCOMPARE(p.Memo1->toPlainText(),
+                 QString(welcome).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    }
+
     void statusPanelsCountLinesAndCharacters()
     {
         auto windows = enterMainWindow();

@@ -7,6 +7,19 @@
 #include "editor/tagcollector.h"
 #include "editor/tagscan.h"
 
+namespace {
+
+// Writes line i the way the rich-text control's line property does: the line is replaced even when it already
+// holds the text.
+void writeLine(CodePane *pane, int i, const QString &text)
+{
+    pane->setSelStart(pane->lineIndex(i));
+    pane->setSelLength(int(pane->line(i).size()));
+    pane->setSelText(text);
+}
+
+} // namespace
+
 RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
 {
     const int lineNumber = RichRow(pane);
@@ -22,7 +35,7 @@ RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
     for (int i = pane->lineCount() - 1; i >= 0; --i) {
         if (options.reindent == Reindent::Standard && i >= 1 && beginsWithLt(pane->line(i - 1)) &&
             !beginsWithLt(pane->line(i)))
-            pane->setLine(i, reindentedLine(pane->line(i)));
+            writeLine(pane, i, reindentedLine(pane->line(i)));
         for (const TagSpan &span : scanTags(pane->line(i))) {
             ++result.tagCount;
             const QString tagText = pane->line(i).mid(span.start, span.length);

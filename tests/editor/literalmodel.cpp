@@ -1,10 +1,13 @@
 #include "literalmodel.h"
 
 #include "editor/balancecheck.h"
+#include "editor/markupnames.h"
 #include "editor/tagcollector.h"
 
+#include <algorithm>
+
 LiteralModel::LiteralModel(const QStringList &lines, bool endsWithLineBreak)
-    : m_text(lines.join(u'\n') + (endsWithLineBreak ? QStringLiteral("\n") : QString()))
+    : m_text(lines.join(u'\n') + (endsWithLineBreak ? QStringLiteral("\n") : QString())), m_shown(m_text)
 {
     m_looks.resize(m_text.size());
 }
@@ -37,24 +40,36 @@ QString LiteralModel::line(int index) const
     return m_text.mid(start, end < 0 ? -1 : end - start);
 }
 
-void LiteralModel::setLine(int index, const QString &text)
+void LiteralModel::rewriteLine(int index, const std::function<QString(const QString &)> &rule, bool always)
 {
-    if (index < 0 || index >= physicalLineCount() || line(index) == text)
+    if (index < 0 || index >= physicalLineCount())
         return;
-    replace(lineStart(index), int(line(index).size()), text);
+    const QString old = line(index);
+    const QString text = rule(old);
+    if (!always && text == old)
+        return;
+    const int start = lineStart(index);
+    const QString shown = rule(m_shown.mid(start, old.size()));
+    replace(m_shown, start, int(old.size()), shown);
+    replace(m_text, start, int(old.size()), text);
 }
 
-void LiteralModel::replace(int start, int length, const QString &text)
+void LiteralModel::replace(QString &text, int start, int length, const QString &replacement)
 {
+    // The looks follow the text the walk reads (both texts always have the same length).
+    if (&text == &m_shown) {
+        m_shown.replace(start, length, replacement);
+        return;
+    }
     // The new text takes the look of the first replaced character, or of the character before an empty range.
     Look look;
     if (length > 0)
         look = m_looks.at(start);
     else if (start > 0)
         look = m_looks.at(start - 1);
-    m_text.replace(start, length, text);
+    m_text.replace(start, length, replacement);
     m_looks.remove(start, length);
-    m_looks.insert(start, text.size(), look);
+    m_looks.insert(start, replacement.size(), look);
 }
 
 void LiteralModel::setWholeTextBase()
@@ -79,11 +94,17 @@ int LiteralModel::findText(const QString &search, int start) const
 
 void LiteralModel::rearchAndReplace(const QString &search, quint32 colour)
 {
+    // Painting changes letter case only, which does not change where the names are.
+    const QBitArray names = markupNamePositions(m_shown.split(u'\n'));
     int position = findText(search, 0);
     while (position != -1) {
-        for (int i = position; i < position + search.size(); ++i)
+        const int line = int(QStringView(m_text).left(position).count(u'\n'));
+        for (int i = position; i < position + search.size(); ++i) {
             m_looks[i] = Look{colour, true};
-        replace(position, int(search.size()), search);
+            m_text[i] = search.at(i - position);
+            if (names.testBit(i - line))
+                m_shown[i] = search.at(i - position);
+        }
         m_lastReplacementEnd = position + int(search.size());
         position = findText(search, position + int(search.size()));
     }
@@ -98,9 +119,9 @@ int LiteralModel::takeLastReplacementEnd()
 
 QStringList LiteralModel::lines() const
 {
-    if (m_text.isEmpty())
+    if (m_shown.isEmpty())
         return {};
-    QStringList result = m_text.split(u'\n');
+    QStringList result = m_shown.split(u'\n');
     if (endsWithLineBreak())
         result.removeLast();
     return result;
@@ -165,23 +186,117 @@ bool beginsWithLessThan(const QString &line)
     return line.startsWith(u'<');
 }
 
+QString threeSpacesAndStripped(const QString &line)
+{
+    return QStringLiteral("   ") + withoutLeadingBlanks(line);
+}
+
+QString templateStripped(const QString &line)
+{
+    const QString stripped = withoutLeadingBlanks(line);
+    return beginsWithLessThan(stripped) ? stripped : QStringLiteral("   ") + stripped;
+}
+
 void reindentLine(LiteralModel &model, int i, Reindent reindent)
 {
-    const QString threeSpaces = QStringLiteral("   ");
     if (reindent == Reindent::Standard) {
+        // The line is written whenever the rule applies, even with the text it already has.
         if (i >= 1 && beginsWithLessThan(model.line(i - 1)) && !beginsWithLessThan(model.line(i)))
-            model.setLine(i, threeSpaces + withoutLeadingBlanks(model.line(i)));
+            model.rewriteLine(i, threeSpacesAndStripped, true);
     } else if (reindent == Reindent::Template) {
-        QString stripped = withoutLeadingBlanks(model.line(i));
-        if (!beginsWithLessThan(stripped))
-            stripped = threeSpaces + stripped;
-        model.setLine(i, stripped);
+        model.rewriteLine(i, templateStripped, false);
         if (beginsWithLessThan(model.line(i)) && !beginsWithLessThan(model.line(i + 1)))
-            model.setLine(i + 1, threeSpaces + withoutLeadingBlanks(model.line(i + 1)));
+            model.rewriteLine(i + 1, threeSpacesAndStripped, false);
     }
 }
 
 } // namespace
+
+BalanceReport literalBalanceCheck(const TagCollector &collected)
+{
+    const auto sorted = [](QStringList entries) {
+        entries.append(QString());
+        std::sort(entries.begin(), entries.end(), [](const QString &a, const QString &b) {
+            return std::lexicographical_compare(a.utf16(), a.utf16() + a.size(), b.utf16(),
+                                                b.utf16() + b.size());
+        });
+        return entries;
+    };
+    const auto distinct = [](const QStringList &sortedEntries) {
+        QStringList result{sortedEntries.at(0)};
+        for (int i = 0; i + 1 < sortedEntries.size(); ++i) {
+            if (sortedEntries.at(i + 1) != sortedEntries.at(i))
+                result.append(sortedEntries.at(i + 1));
+        }
+        return result;
+    };
+    const auto contains = [](const QString &text, const QString &part) {
+        return !part.isEmpty() && text.contains(part);
+    };
+    const auto exempt = [](const QString &entry, const QStringList &markers) {
+        if (entry.isEmpty())
+            return true;
+        for (const QString &marker : markers) {
+            if (entry.contains(marker))
+                return true;
+        }
+        return false;
+    };
+    const QStringList openingMarkers = {"charset", "HR",     "BR",     "! --", "SOURCE", "IMG",    "INPUT",
+                                        "META",    "hr",     "br",     "--",   "<!>",    "source", "image",
+                                        "input",   "audio/", "video/", "meta", "<>"};
+    const QStringList closingMarkers = {"charset", "HR",    "BR",     "--",     "SOURCE", "IMG",
+                                        "INPUT",   "META",  "hr",     "br",     "<!>",    "source",
+                                        "img",     "input", "audio/", "video/", "meta",   "<>"};
+    const auto warning = [](const QString &tag, const char *words, int difference) {
+        return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") + tag + QString::fromUtf8(words) +
+               QString::number(difference) + QStringLiteral(" φορές");
+    };
+
+    const QStringList opening = sorted(collected.opening());
+    const QStringList closing = sorted(collected.closing());
+    BalanceReport report;
+    for (const QString &tag : distinct(opening)) {
+        int openings = 0;
+        for (const QString &entry : opening)
+            openings += contains(entry, tag);
+        int closings = 0;
+        for (const QString &entry : closing) {
+            const QString f = u'<' + entry.mid(2);
+            const QString g = f.left(f.size() - 1) + u' ';
+            closings += contains(f, tag);
+            closings += contains(g, tag);
+        }
+        if (closings == openings || exempt(tag, openingMarkers))
+            continue;
+        if (closings > openings)
+            report.warnings.append({warning(tag, " έχει εισαχθεί λίγοτερο κατά ", closings - openings), 215});
+        else
+            report.warnings.append(
+                {warning(tag, " έχει εισαχθεί περισσότερο κατά ", openings - closings), 215});
+        report.highlights.append(tag);
+    }
+    for (const QString &tag : distinct(closing)) {
+        const qsizetype space = tag.indexOf(u' ');
+        QString form = space < 0 ? tag.mid(2) : tag.mid(1, space - 1) + u'>';
+        form = form == u" " || form == u"<" ? QString() : u'<' + form;
+        int openings = 0;
+        for (const QString &entry : opening)
+            openings += contains(entry, form);
+        int closings = 0;
+        for (const QString &entry : closing)
+            closings += contains(entry, tag);
+        if (closings == openings || exempt(tag, closingMarkers))
+            continue;
+        if (closings > openings)
+            report.warnings.append(
+                {warning(tag, " έχει εισαχθεί περισσότερο  κατά ", closings - openings), 168});
+        else
+            report.warnings.append({warning(tag, " έχει εισαχθεί λίγοτερο κατά ", openings - closings), 168});
+        report.highlights.append(tag);
+    }
+    return report;
+}
 
 RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &options,
                                 bool endsWithLineBreak)
@@ -210,7 +325,7 @@ RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &
 
     model.takeLastReplacementEnd();
     if (options.balanceCheck) {
-        result.report = checkBalance(collector);
+        result.report = literalBalanceCheck(collector);
         for (const QString &highlight : result.report.highlights)
             model.rearchAndReplace(highlight, WarningColour);
         const int caret = model.takeLastReplacementEnd();

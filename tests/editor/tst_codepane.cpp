@@ -1,7 +1,9 @@
 // The code pane's operations on a real widget: text with CR LF, lines, search, caret routines, looks.
 #include "editor/codepane.h"
+#include "editor/documentmirror.h"
 #include "widgettestmain.h"
 
+#include <QPlainTextEdit>
 #include <QTextCharFormat>
 #include <QtTest>
 
@@ -37,6 +39,7 @@ private Q_SLOTS:
         for (int i = 0; i < count; ++i)
             joined += pane.line(i) + QStringLiteral("\r\n");
         QCOMPARE(pane.linesText(), joined);
+        QCOMPARE(pane.characterCountWithoutBreaks(), int(QString(text).remove(QLatin1String("\r\n")).size()));
     }
 
     void longLinesWrapButStayOneLine()
@@ -138,6 +141,48 @@ private Q_SLOTS:
         QCOMPARE(pane.lineCount(), 2);
         QCOMPARE(pane.formatAt(0).foreground().color(), QColor(168, 0, 0));
         QCOMPARE(pane.formatAt(pane.lineIndex(1)).foreground().color(), QColor(64, 0, 128));
+    }
+
+    void mirrorFollowsEveryChange()
+    {
+        // The mirror is followed after every change, as the main window does; at each step it must read as
+        // the pane's text in editing mode and be empty otherwise.
+        CodePane pane;
+        QPlainTextEdit memo;
+        DocumentMirror mirror(&pane, &memo);
+        bool editing = true;
+        QObject::connect(&pane, &CodePane::textChanged, &mirror, [&] { mirror.follow(editing); });
+        const auto check = [&] {
+            const QString held = memo.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+            return held == (editing ? QString(pane.Text()).replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                                    : QString());
+        };
+
+        pane.setDocumentText(QStringLiteral("<P>ab\nc\n"));
+        QVERIFY(check());
+        pane.setSelStart(3);
+        QTest::keyClicks(&pane, QStringLiteral("xy"));
+        QTest::keyClick(&pane, Qt::Key_Return);
+        QTest::keyClick(&pane, Qt::Key_Backspace);
+        QTest::keyClick(&pane, Qt::Key_Backspace);
+        QVERIFY(check());
+        pane.setSelStart(0);
+        pane.setSelLength(int(pane.Text().size()));
+        pane.setSelText(QStringLiteral("all\nnew") + QChar::Nbsp + QStringLiteral("space"));
+        QVERIFY(check());
+        pane.undo();
+        QVERIFY(check());
+        editing = false;
+        QTest::keyClicks(&pane, QStringLiteral("z"));
+        QVERIFY(check());
+        editing = true;
+        QTest::keyClicks(&pane, QStringLiteral("w"));
+        QVERIFY(check());
+        // Text written into the memo by others is replaced by the pane's at the next change.
+        memo.setPlainText(QStringLiteral("other"));
+        QTest::keyClick(&pane, Qt::Key_End);
+        QTest::keyClicks(&pane, QStringLiteral("!"));
+        QVERIFY(check());
     }
 };
 

@@ -6,6 +6,7 @@
 #include "editor/refreshcycle.h"
 #include "editor/warninglines.h"
 #include "literalcycle.h"
+#include "literalmodel.h"
 #include "widgettestmain.h"
 
 #include <QCheckBox>
@@ -123,7 +124,9 @@ private Q_SLOTS:
         options.paintTags = ticked;
         const RefreshResult expected = runLiteralCycle(literal.code, options);
 
-        QCOMPARE(fast.code->Text(), literal.code->Text());
+        QCOMPARE(fast.code->Text().toLower(), literal.code->Text().toLower());
+        QCOMPARE(fast.code->Text(),
+                 runLiteralRefresh(text.split(QLatin1Char('\n')), options).lines.join(QLatin1String("\r\n")));
         QCOMPARE(looks(fast.code), looks(literal.code));
         QCOMPARE(fast.tagCount, expected.tagCount);
         QCOMPARE(fast.code->SelStart(), literal.code->SelStart());
@@ -134,6 +137,28 @@ private Q_SLOTS:
         for (int i = 0; i < fast.messages->lineCount(); ++i)
             shown << fast.messages->line(i);
         QCOMPARE(shown, warnings);
+    }
+
+    void looksAfterEditsEqualThoseOfAFreshRefresh()
+    {
+        // Edits between refreshes leave looks behind (typed text takes the look at the caret); the next
+        // refresh leaves the same looks as a refresh of the same text loaded afresh.
+        Bench edited;
+        edited.code->setDocumentText(QStringLiteral("<P>one <B>two</B>\n>a<I>\n<I>x</I> plain"));
+        edited.cycle->refreshWithoutInsertion();
+        edited.code->setSelStart(7);
+        edited.code->setSelLength(3);
+        edited.code->setSelText(QStringLiteral("b"));
+        edited.code->setSelStart(edited.code->lineIndex(2) + 10);
+        edited.code->setSelText(QStringLiteral("<U>"));
+        edited.cycle->refreshWithoutInsertion();
+        edited.cycle->refreshWithoutInsertion();
+
+        Bench fresh;
+        fresh.code->setDocumentText(edited.code->Text());
+        fresh.cycle->refreshWithoutInsertion();
+        QCOMPARE(edited.code->Text(), fresh.code->Text());
+        QCOMPARE(looks(edited.code), looks(fresh.code));
     }
 
     void kataKeepsTheCaretAfterTheInsertedTag()
@@ -165,6 +190,118 @@ private Q_SLOTS:
         QCOMPARE(changes.count(), 1);
         b.code->undo();
         QCOMPARE(b.code->Text(), QString(before).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+    }
+
+    void loadedTextIsNoUndoStep_data()
+    {
+        QTest::addColumn<int>("variant");
+        QTest::newRow("start-up") << 0;
+        QTest::newRow("simple page template") << 1;
+        QTest::newRow("assignment template") << 2;
+        QTest::newRow("opened document") << 3;
+        QTest::newRow("text replaced as a whole") << 4;
+    }
+
+    void loadedTextIsNoUndoStep()
+    {
+        QFETCH(int, variant);
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<B>earlier</B>"));
+        const QStringList lines{QStringLiteral("<HTML>"), QStringLiteral("<BODY>"), QStringLiteral("text"),
+                                QStringLiteral("</BODY>"), QStringLiteral("</HTML>")};
+        if (variant == 0) {
+            b.cycle->startupPass(lines);
+        } else if (variant < 3) {
+            b.cycle->templateRefresh(lines, variant == 1);
+        } else {
+            b.code->setDocumentText(lines.join(QLatin1Char('\n')));
+            if (variant == 3)
+                b.cycle->openedDocumentRefresh();
+        }
+        const QString loaded = b.code->Text();
+        QVERIFY(loaded.startsWith(QLatin1String("<HTML>")));
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), loaded);
+        QVERIFY(!b.code->document()->isUndoAvailable());
+    }
+
+    void undoAndRedoLeaveTheCaretAtTheChange_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::newRow("nothing re-indented")
+            << QStringLiteral("<HTML>\n<BODY>\n<B>abcdef</B>\n</BODY>") << 2 << 6;
+        QTest::newRow("lines above and below re-indented")
+            << QStringLiteral("<HTML>\ntop\n<B>abcdef</B>\nbelow\n</HTML>") << 2 << 6;
+        QTest::newRow("end of the text") << QStringLiteral("<P>\nabc") << 1 << 3;
+    }
+
+    void undoAndRedoLeaveTheCaretAtTheChange()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        Bench b;
+        b.code->setDocumentText(text);
+        b.cycle->openedDocumentRefresh();
+        const QString before = b.code->Text();
+        b.code->setSelStart(b.code->lineIndex(line) + column);
+        const int insertedAt = b.code->SelStart();
+        b.cycle->kata(QStringLiteral("<I>"));
+        const QString after = b.code->Text();
+        const int caretAfter = b.code->SelStart();
+
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), before);
+        QCOMPARE(b.code->SelStart(), insertedAt);
+        QTest::keyClick(b.code, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), after);
+        QCOMPARE(b.code->SelStart(), caretAfter);
+    }
+
+    void recolouringIsNoUndoStepOfItsOwn_data()
+    {
+        QTest::addColumn<bool>("switchVariant");
+        QTest::newRow("double-click") << false;
+        QTest::newRow("graphical switch") << true;
+    }
+
+    void recolouringIsNoUndoStepOfItsOwn()
+    {
+        QFETCH(bool, switchVariant);
+        Bench b;
+        b.cycle->startupPass(
+            {QStringLiteral("<HTML>"), QStringLiteral("<P>one</P>"), QStringLiteral("</HTML>")});
+        const auto refresh = [&] {
+            if (switchVariant)
+                b.cycle->switchRefresh();
+            else
+                b.cycle->refreshWithoutInsertion();
+        };
+        // With nothing to take back, a refresh leaves nothing to take back.
+        refresh();
+        QVERIFY(!b.code->document()->isUndoAvailable());
+
+        // After typing, one Ctrl+Z takes back the typing together with the refresh that followed it.
+        const QString loaded = b.code->Text();
+        b.code->setSelStart(b.code->lineIndex(1) + 6);
+        QTest::keyClicks(b.code, QStringLiteral("xy"));
+        const QString typed = b.code->Text();
+        refresh();
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), loaded);
+        QCOMPARE(b.code->SelStart(), b.code->lineIndex(1) + 6);
+        QTest::keyClick(b.code, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), typed);
+
+        // After a tag, one Ctrl+Z takes back the tag and the refreshes after it.
+        b.code->setSelStart(0);
+        b.cycle->kata(QStringLiteral("<B>"));
+        refresh();
+        refresh();
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), typed);
     }
 
     void untickedSwitchLeavesOnlyUnbalancedTagsRed()

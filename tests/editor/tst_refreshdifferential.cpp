@@ -1,7 +1,10 @@
 #include "documentgenerator.h"
+#include "editor/balancecheck.h"
 #include "editor/refreshengine.h"
+#include "editor/tagcollector.h"
 #include "literalmodel.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -67,6 +70,7 @@ class RefreshDifferentialTest : public QObject
 private Q_SLOTS:
     void fastEngineEqualsLiteralModel_data();
     void fastEngineEqualsLiteralModel();
+    void balanceCheckEqualsLiteralCheck();
 };
 
 void RefreshDifferentialTest::fastEngineEqualsLiteralModel_data()
@@ -117,6 +121,32 @@ void RefreshDifferentialTest::fastEngineEqualsLiteralModel()
                                                    runLiteralRefresh(lines, options, endsWithLineBreak));
         QVERIFY2(difference.isEmpty(),
                  qPrintable(QStringLiteral("seed %1: %2\n%3").arg(seed).arg(difference, lines.join(u'\n'))));
+    }
+}
+
+void RefreshDifferentialTest::balanceCheckEqualsLiteralCheck()
+{
+    // Short tag texts over a few characters, so that entries often hold one another, hold "<" and ">" of
+    // their own, or differ only in letter case.
+    const QString alphabet = QStringLiteral("<>/ aAb");
+    for (quint32 seed = 1; seed <= 3000; ++seed) {
+        QRandomGenerator random(seed);
+        TagCollector collector;
+        QStringList texts;
+        const int count = 1 + int(random.bounded(14));
+        for (int i = 0; i < count; ++i) {
+            QString text = random.bounded(3) == 0 ? QStringLiteral("</") : QStringLiteral("<");
+            const int length = int(random.bounded(6));
+            for (int c = 0; c < length; ++c)
+                text += alphabet.at(int(random.bounded(int(alphabet.size()))));
+            text += u'>';
+            texts.append(text);
+            collector.add(text);
+        }
+        const BalanceReport fast = checkBalance(collector);
+        const BalanceReport literal = literalBalanceCheck(collector);
+        QVERIFY2(fast.warnings == literal.warnings && fast.highlights == literal.highlights,
+                 qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(texts.join(QStringLiteral(" | ")))));
     }
 }
 

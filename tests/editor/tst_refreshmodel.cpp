@@ -126,7 +126,11 @@ private Q_SLOTS:
     void untickedSwitchLeavesOnlyUnbalancedTagsRed();
     void letterCase_data();
     void letterCase();
+    void paintingKeepsThePagesWords_data();
+    void paintingKeepsThePagesWords();
     void reindentedLineLosesEarlierPaint();
+    void looksDoNotDependOnHistory_data();
+    void looksDoNotDependOnHistory();
     void occurrencesNeverOverlap();
     void simplePageTemplateRule();
     void highlightLeavesCaretAfterLastOccurrence();
@@ -210,8 +214,8 @@ void RefreshModelTest::letterCase_data()
     QTest::newRow("within a line") << QStringList{"<b><B>x"} << QStringList{"<b><b>x"};
     QTest::newRow("a tag inside another tag's text")
         << QStringList{"<A<b>", "<B>"} << QStringList{"<A<B>", "<B>"};
-    QTest::newRow("Greek final sigma folds with sigma")
-        << QStringList{"<Σ>", "<ς>"} << QStringList{"<ς>", "<ς>"};
+    // "<" before a letter outside A-Z starts no tag: the paint colours it but leaves its letters.
+    QTest::newRow("Greek letters after < are text") << QStringList{"<Σ>", "<ς>"} << QStringList{"<Σ>", "<ς>"};
 }
 
 void RefreshModelTest::letterCase()
@@ -224,6 +228,37 @@ void RefreshModelTest::letterCase()
     QVERIFY(onlyTagTextsPainted(result, TagColour));
 }
 
+void RefreshModelTest::paintingKeepsThePagesWords_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("refreshed");
+
+    // Tag and attribute names may take the letter case of the paint; script and style content, text between
+    // tags, attribute values and comments keep every letter.
+    QTest::newRow("script content") << QStringList{"<script>if(a<b){}</script>"}
+                                    << QStringList{"<SCRIPT>if(a<b){}</SCRIPT>"};
+    QTest::newRow("style content") << QStringList{"<style>p<b{Color:Red}</style>"}
+                                   << QStringList{"<STYLE>p<b{Color:Red}</style>"};
+    QTest::newRow("text between tags")
+        << QStringList{"<p>1 < 2 <i>yes</i></p>"} << QStringList{"<P>1 < 2 <I>yes</I></P>"};
+    QTest::newRow("attribute values") << QStringList{"<img src=\"Photo.JPG\">", "<IMG SRC=\"photo.jpg\">"}
+                                      << QStringList{"<IMG SRC=\"Photo.JPG\">", "<IMG SRC=\"photo.jpg\">"};
+    QTest::newRow("value across lines, unquoted value")
+        << QStringList{"<a title='One", "Two' id=Big>", "<A TITLE='one", "two' ID=big>"}
+        << QStringList{"<a title='One", "   Two' id=Big>", "<A TITLE='one", "   two' ID=big>"};
+    QTest::newRow("comment") << QStringList{"<!-- <b>Keep</b> -->", "<B>keep</B>"}
+                             << QStringList{"<!-- <b>Keep</b> -->", "<B>keep</B>"};
+}
+
+void RefreshModelTest::paintingKeepsThePagesWords()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, refreshed);
+
+    const RefreshResult result = ::refreshed(lines, standardOptions());
+    QCOMPARE(result.lines, refreshed);
+}
+
 void RefreshModelTest::reindentedLineLosesEarlierPaint()
 {
     // Line 1 pairs its "<" with stray ">" only and paints nothing itself; the "<b>" in it is painted by line
@@ -234,6 +269,30 @@ void RefreshModelTest::reindentedLineLosesEarlierPaint()
     QCOMPARE(result.lines, (QStringList{"<X>", "   >x<b> <c>", "<b>"}));
     QCOMPARE(result.looks,
              (QVector<QVector<LookRun>>{{{0, 3, TagColour, true}}, {}, {{0, 3, TagColour, true}}}));
+}
+
+void RefreshModelTest::looksDoNotDependOnHistory_data()
+{
+    QTest::addColumn<QStringList>("lines");
+
+    // Line 1 is re-indented below a tag line; it pairs its "<" with a stray ">" and paints nothing itself,
+    // while line 2 paints the "<B>" in it first.
+    QTest::newRow("line to be re-indented") << QStringList{"<P></P>", ">a<B>", "<B></B>"};
+    QTest::newRow("line already re-indented") << QStringList{"<P></P>", "   >a<B>", "<B></B>"};
+}
+
+void RefreshModelTest::looksDoNotDependOnHistory()
+{
+    QFETCH(QStringList, lines);
+
+    const RefreshResult once = refreshed(lines, standardOptions());
+    QCOMPARE(once.lines, (QStringList{"<P></P>", "   >a<B>", "<B></B>"}));
+    QCOMPARE(once.looks.at(1), QVector<LookRun>{});
+    RefreshResult again = once;
+    for (int i = 0; i < 9; ++i)
+        again = refreshed(again.lines, standardOptions());
+    QCOMPARE(again.lines, once.lines);
+    QCOMPARE(again.looks, once.looks);
 }
 
 void RefreshModelTest::occurrencesNeverOverlap()

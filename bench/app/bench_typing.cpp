@@ -1,0 +1,68 @@
+// Typing speed in the main window: the milliseconds one typed key costs in a document of 100 lines and in one
+// of 10,000 lines, and their ratio. A key must cost the same however long the document is.
+#include "app/applicationsetup.h"
+#include "app/form5.h"
+#include "app/programwindows.h"
+#include "documentgenerator.h"
+#include "editor/codepane.h"
+#include "preview/previewpane.h"
+#include "testenvironment.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <cstdio>
+
+namespace {
+
+QString document(int lines)
+{
+    DocumentGenerator generator(7);
+    DocumentGenerator::Settings settings;
+    settings.lineCount = lines;
+    settings.lineLength = 40;
+    settings.tagsPerLine = 2;
+    return generator.generate(settings).join(QLatin1Char('\n'));
+}
+
+// Types `keys` letters in the middle of the document, as the keyboard delivers them; milliseconds per key.
+double millisecondsPerKey(CodePane *pane, const QString &text, int keys)
+{
+    pane->setDocumentText(text);
+    pane->setSelStart(int(text.size() / 2));
+    QApplication::processEvents();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < keys; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(pane, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(pane, &release);
+        QApplication::processEvents();
+    }
+    return double(timer.nsecsElapsed()) / 1e6 / keys;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    prepareTestEnvironment();
+    registerPreviewScheme();
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    ProgramWindows windows;
+    TForm5 *form = windows.form5();
+    form->show();
+    QApplication::processEvents();
+    auto *code = form->findChild<CodePane *>(QStringLiteral("RichEdit1"));
+
+    const int keys = 300;
+    millisecondsPerKey(code, document(100), keys); // warms up layout and painting
+    const double shortDocument = millisecondsPerKey(code, document(100), keys);
+    const double longDocument = millisecondsPerKey(code, document(10000), keys);
+    std::printf("%-28s %10s %10s %8s\n", "typing, ms per key", "100", "10,000", "ratio");
+    std::printf("%-28s %10.3f %10.3f %8.2f\n", "main window", shortDocument, longDocument,
+                longDocument / shortDocument);
+    return 0;
+}
