@@ -8,6 +8,7 @@
 #include "documents/printcommands.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"
+#include "pagescript.h"
 #include "widgettestmain.h"
 
 #include <QAction>
@@ -155,23 +156,12 @@ void TestDocumentCommands::trigger(const char *name)
 
 QVariant TestDocumentCommands::evaluate(const QString &script)
 {
-    auto answer = std::make_shared<std::optional<QVariant>>();
-    m_parts->webbrowser1->page()->runJavaScript(script, [answer](const QVariant &value) { *answer = value; });
-    if (!QTest::qWaitFor([&] { return answer->has_value(); }, loadTimeout))
-        qWarning("script not answered: %s", qPrintable(script));
-    return answer->value_or(QVariant());
+    return evaluateInPage(m_parts->webbrowser1->page(), script, loadTimeout);
 }
 
 QVariant TestDocumentCommands::evaluateUntil(const QString &script, const QVariant &expected)
 {
-    QVariant value;
-    (void)QTest::qWaitFor(
-        [&] {
-            value = evaluate(script);
-            return value == expected;
-        },
-        loadTimeout);
-    return value;
+    return evaluateInPageUntil(m_parts->webbrowser1->page(), script, expected, loadTimeout);
 }
 
 void TestDocumentCommands::openLoadsDecodesAndRefreshes()

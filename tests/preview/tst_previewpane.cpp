@@ -1,4 +1,5 @@
 #include "localhttpserver.h"
+#include "pagescript.h"
 #include "preview/previewpane.h"
 #include "widgettestmain.h"
 
@@ -119,25 +120,12 @@ void TestPreviewPane::waitUntilSettled()
 
 QVariant TestPreviewPane::evaluate(const QString &script)
 {
-    // The answer is shared with the callback, which may still come after an unanswered wait has given up.
-    auto answer = std::make_shared<std::optional<QVariant>>();
-    m_pane->page()->runJavaScript(script, [answer](const QVariant &value) { *answer = value; });
-    // An unanswered script gives an invalid value, which fails the comparison that reads it.
-    if (!QTest::qWaitFor([&] { return answer->has_value(); }, loadTimeout))
-        qWarning("script not answered: %s", qPrintable(script));
-    return answer->value_or(QVariant());
+    return evaluateInPage(m_pane->page(), script, loadTimeout);
 }
 
 QVariant TestPreviewPane::evaluateUntil(const QString &script, const QVariant &expected)
 {
-    QVariant value;
-    (void)QTest::qWaitFor(
-        [&] {
-            value = evaluate(script);
-            return value == expected;
-        },
-        loadTimeout);
-    return value;
+    return evaluateInPageUntil(m_pane->page(), script, expected, loadTimeout);
 }
 
 void TestPreviewPane::emptyTextShowsBlankDocument()

@@ -2,6 +2,7 @@
 // pupil's own clicks still do, no page reads a local file, web pages get nothing local, and a page cannot
 // probe which paths exist. Every page reports through requests to the test's own server on 127.0.0.1.
 #include "localhttpserver.h"
+#include "pagescript.h"
 #include "preview/previewpane.h"
 #include "widgettestmain.h"
 
@@ -82,11 +83,7 @@ void TestPreviewSafety::cleanup()
 
 QVariant TestPreviewSafety::evaluate(const QString &script)
 {
-    auto answer = std::make_shared<std::optional<QVariant>>();
-    m_pane->page()->runJavaScript(script, [answer](const QVariant &value) { *answer = value; });
-    if (!QTest::qWaitFor([&] { return answer->has_value(); }, loadTimeout))
-        qWarning("script not answered: %s", qPrintable(script));
-    return answer->value_or(QVariant());
+    return evaluateInPage(m_pane->page(), script, loadTimeout);
 }
 
 QStringList TestPreviewSafety::requestsFor(const QString &prefix) const
