@@ -17,12 +17,7 @@ namespace {
 
 QString document(int lines)
 {
-    DocumentGenerator generator(7);
-    DocumentGenerator::Settings settings;
-    settings.lineCount = lines;
-    settings.lineLength = 40;
-    settings.tagsPerLine = 2;
-    return generator.generate(settings).join(QLatin1Char('\n'));
+    return DocumentGenerator::ordinaryDocument(lines, 7);
 }
 
 // Types `keys` letters in the middle of the document, as the keyboard delivers them; milliseconds per key.

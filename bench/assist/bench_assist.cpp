@@ -19,12 +19,7 @@ namespace {
 
 QString document(int lines)
 {
-    DocumentGenerator generator(11);
-    DocumentGenerator::Settings settings;
-    settings.lineCount = lines;
-    settings.lineLength = 40;
-    settings.tagsPerLine = 2;
-    return generator.generate(settings).join(QLatin1Char('\n'));
+    return DocumentGenerator::ordinaryDocument(lines, 11);
 }
 
 double millisecondsOf(const std::function<void()> &work)

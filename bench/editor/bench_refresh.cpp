@@ -18,12 +18,7 @@ namespace {
 
 QString document(int lines)
 {
-    DocumentGenerator generator(7);
-    DocumentGenerator::Settings settings;
-    settings.lineCount = lines;
-    settings.lineLength = 40;
-    settings.tagsPerLine = 2;
-    return generator.generate(settings).join(QLatin1Char('\n'));
+    return DocumentGenerator::ordinaryDocument(lines, 7);
 }
 
 // An ordinary document of about `characters` characters.

@@ -5,6 +5,7 @@
 #include "app/programwindows.h"
 #include "assist/form7.h"
 #include "assist/valuelists.h"
+#include "entermainwindow.h"
 #include "help/form1.h"
 #include "help/form2.h"
 #include "help/form4.h"
@@ -161,20 +162,6 @@ void doAction(QObject *object, const QString &action)
     QVERIFY(node && node->actionInterface());
     QVERIFY2(node->actionInterface()->actionNames().contains(action), qPrintable(action));
     node->actionInterface()->doAction(action);
-}
-
-std::unique_ptr<ProgramWindows> enterMainWindow()
-{
-    auto windows = std::make_unique<ProgramWindows>();
-    windows->form5()->setScreenSizeOverride(QSize(1366, 768));
-    windows->start();
-    if (!QTest::qWaitForWindowExposed(windows->form3()))
-        return nullptr;
-    windows->form3()->acceptItem->setChecked(true);
-    windows->form3()->SpeedButton1->click();
-    if (!QTest::qWaitForWindowExposed(windows->form5()))
-        return nullptr;
-    return windows;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/form5.h"
 #include "app/programtexts.h"
 #include "app/programwindows.h"
+#include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "palette/tagtoolbars.h"
 #include "widgets/fonts.h"
@@ -19,18 +20,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<ProgramWindows> enterMainWindow(const QSize &screen = QSize(1366, 768))
-{
-    auto windows = std::make_unique<ProgramWindows>();
-    windows->form5()->setScreenSizeOverride(screen);
-    windows->start();
-    if (!QTest::qWaitForWindowExposed(windows->form3()))
-        return nullptr;
-    windows->form3()->acceptItem->setChecked(true);
-    QTest::mouseClick(windows->form3()->SpeedButton1, Qt::LeftButton);
-    return windows;
-}
 
 // Drags a splitter vertically by `dy` pixels with the mouse.
 void drag(QWidget *splitter, int dy)

@@ -6,6 +6,7 @@
 #include "app/form5.h"
 #include "app/programwindows.h"
 #include "editor/codepane.h"
+#include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"
 #include "preview/browsingbar.h"
@@ -82,16 +83,10 @@ void BrowsingTest::init()
     m_server->serve(QStringLiteral("/two.html"), "text/html; charset=utf-8",
                     page(QStringLiteral("Δεύτερη"), QStringLiteral("<p id=\"two\">Δεύτερη σελίδα</p>")));
 
-    m_windows = std::make_unique<ProgramWindows>();
+    m_windows = enterMainWindow();
+    QVERIFY(m_windows);
     m_form = m_windows->form5();
     m_parts = std::make_unique<MainWindowParts>(m_form);
-    m_form->setScreenSizeOverride(QSize(1366, 768));
-    m_windows->start();
-    QVERIFY(QTest::qWaitForWindowExposed(m_windows->form3()));
-    QTest::mouseClick(m_windows->form3()->acceptItem, Qt::LeftButton, {},
-                      QPoint(8, m_windows->form3()->acceptItem->height() / 2));
-    QTest::mouseClick(m_windows->form3()->SpeedButton1, Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
     QTRY_COMPARE_WITH_TIMEOUT(m_parts->webbrowser1->documentTitle().isEmpty(), false, loadTimeout);
     QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
 }

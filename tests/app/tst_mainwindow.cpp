@@ -7,6 +7,7 @@
 #include "app/toolboxcaptions.h"
 #include "editor/charlook.h"
 #include "editor/codepane.h"
+#include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "palette/form6.h"
 #include "palette/tagtoolbars.h"
@@ -31,18 +32,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<ProgramWindows> enterMainWindow()
-{
-    auto windows = std::make_unique<ProgramWindows>();
-    windows->form5()->setScreenSizeOverride(QSize(1366, 768));
-    windows->start();
-    QTest::qWaitForWindowExposed(windows->form3());
-    QTest::mouseClick(windows->form3()->acceptItem, Qt::LeftButton, {},
-                      QPoint(8, windows->form3()->acceptItem->height() / 2));
-    QTest::mouseClick(windows->form3()->SpeedButton1, Qt::LeftButton);
-    return windows;
-}
 
 QColor colourAt(CodePane *pane, int line, int column)
 {

@@ -5,6 +5,7 @@
 #include "app/programwindows.h"
 #include "assist/form7.h"
 #include "editor/codepane.h"
+#include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "palette/tagtoolbars.h"
 #include "preview/previewpane.h"
@@ -27,21 +28,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<ProgramWindows> enterMainWindow()
-{
-    auto windows = std::make_unique<ProgramWindows>();
-    windows->form5()->setScreenSizeOverride(QSize(1366, 768));
-    windows->start();
-    if (!QTest::qWaitForWindowExposed(windows->form3()))
-        qWarning("the start-up window was not exposed");
-    QTest::mouseClick(windows->form3()->acceptItem, Qt::LeftButton, {},
-                      QPoint(8, windows->form3()->acceptItem->height() / 2));
-    QTest::mouseClick(windows->form3()->SpeedButton1, Qt::LeftButton);
-    if (!QTest::qWaitForWindowExposed(windows->form5()))
-        qWarning("the main window was not exposed");
-    return windows;
-}
 
 // Replaces the document and puts the caret at a line and column, as the pupil would with the mouse.
 void startWith(const MainWindowParts &f, const QString &text, int line, int column)

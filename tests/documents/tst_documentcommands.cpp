@@ -6,6 +6,7 @@
 #include "documents/filechooser.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
+#include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"
 #include "pagescript.h"
@@ -123,15 +124,9 @@ void TestDocumentCommands::init()
     m_asked.clear();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_windows = std::make_unique<ProgramWindows>();
+    m_windows = enterMainWindow();
+    QVERIFY(m_windows);
     m_form = m_windows->form5();
-    m_form->setScreenSizeOverride(QSize(1366, 768));
-    m_windows->start();
-    QVERIFY(QTest::qWaitForWindowExposed(m_windows->form3()));
-    QTest::mouseClick(m_windows->form3()->acceptItem, Qt::LeftButton, {},
-                      QPoint(8, m_windows->form3()->acceptItem->height() / 2));
-    QTest::mouseClick(m_windows->form3()->SpeedButton1, Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
     m_parts = std::make_unique<MainWindowParts>(m_form);
     m_catcher = std::make_unique<MessageCatcher>();
     m_form->findChild<FileCommands *>()->setFileChooser(

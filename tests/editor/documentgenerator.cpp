@@ -140,3 +140,13 @@ QString DocumentGenerator::indentation(bool irregular)
         indent.prepend(u'\t');
     return indent;
 }
+
+QString DocumentGenerator::ordinaryDocument(int lines, quint32 seed)
+{
+    DocumentGenerator generator(seed);
+    Settings settings;
+    settings.lineCount = lines;
+    settings.lineLength = 40;
+    settings.tagsPerLine = 2;
+    return generator.generate(settings).join(QLatin1Char('\n'));
+}

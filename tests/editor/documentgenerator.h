@@ -25,6 +25,8 @@ public:
     // The lines of one document. The last line is never empty: a text's empty last line is not one of its
     // lines.
     QStringList generate(const Settings &settings);
+    // The benchmarks' ordinary document: `lines` lines of about 40 characters and 2 tags each, as one text.
+    static QString ordinaryDocument(int lines, quint32 seed);
 
 private:
     bool chance(int percent);
