@@ -5,8 +5,6 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build-tests
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build-tests --output-on-failure --timeout 600
 
 # Fuzzes the widget-free engine for a bounded time (about 20 s a target) when clang is there; install-deps.sh
 # installs it. New inputs go to a scratch folder, so the seed corpus in fuzz/corpus stays as it is.
@@ -25,3 +23,7 @@ if command -v clang++ >/dev/null; then
     rm -rf "$work"
   done
 fi
+
+# Every test last, so that CTest's summary closes the run.
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build-tests --output-on-failure --timeout 600
