@@ -10,6 +10,8 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 
 namespace {
@@ -113,7 +115,14 @@ QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int wi
     font.setBold(true);
     font.setPointSize(10);
     box->setFont(font);
-    box->resize(width, kBoxHeight);
+    // The box is as wide as it is designed, or as wide as its caption needs where the face is wider than the
+    // one it was designed for, so that the caption is read whole.
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = true;
+    const QSize captionSize(box->fontMetrics().horizontalAdvance(text) + 8, kBoxHeight);
+    const int needed = box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, captionSize, box).width();
+    box->resize(qMax(width, needed), kBoxHeight);
     box->addItems(items);
     // The box keeps its width; its open list is as wide as its longest item, so that no item is cut short.
     QAbstractItemView *list = box->view();

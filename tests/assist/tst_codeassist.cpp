@@ -301,7 +301,8 @@ private Q_SLOTS:
         auto *mouse = f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo5"));
         QCOMPARE(mouse->currentText(), QStringLiteral("Γεγ. Ποντικιού"));
         QCOMPARE(mouse->count(), 16);
-        QCOMPARE(mouse->width(), 145);
+        QVERIFY(mouse->width() >= 145);
+        QVERIFY(mouse->lineEdit()->width() >= mouse->fontMetrics().horizontalAdvance(mouse->currentText()));
         for (const char *name : {"N28", "N29", "N30", "Clipboard1", "N32", "N33"})
             trigger(name);
         QCOMPARE(barContents(f),

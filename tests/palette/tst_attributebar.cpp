@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QtTest>
@@ -208,7 +209,9 @@ void TestAttributeBar::generalBoxInsertsOnlyWhenTheUserPicks()
     QVERIFY(inserted.isEmpty());
     QCOMPARE(box->currentText(), QStringLiteral("Γενικά Χαρακτηριστικά"));
     QCOMPARE(box->currentIndex(), -1);
-    QCOMPARE(box->width(), 177);
+    // As wide as designed, or wider where the face needs it: the caption is read whole.
+    QVERIFY(box->width() >= 177);
+    QVERIFY(box->lineEdit()->width() >= box->fontMetrics().horizontalAdvance(box->currentText()));
     QVERIFY(box->font().bold());
     QCOMPARE(box->font().pointSize(), 10);
     QStringList items;
@@ -265,7 +268,7 @@ void TestAttributeBar::namedBoxesReplaceTheirNamesake()
     QCOMPARE(componentsNamed(m_host.get(), QStringLiteral("combo5")), 1);
     QCOMPARE(barContents(m_host->bar->Panel15()),
              (QStringList{"combo5", "combo2", R"(align="" @ 90)", "combo1"}));
-    QCOMPARE(again->width(), 145);
+    QVERIFY(again->width() >= 145);
     QCOMPARE(again->currentText(), QStringLiteral("Γεγ. Ποντικιού"));
     QCOMPARE(again->count(), 2);
 }
@@ -314,7 +317,7 @@ void TestAttributeBar::openListShowsItsItemsWhole()
     QTRY_VERIFY(box->view()->isVisible());
     const QFontMetrics metrics(box->view()->font());
     QVERIFY(box->view()->viewport()->width() >= metrics.horizontalAdvance(window[1]));
-    QCOMPARE(box->width(), 60);
+    QVERIFY(box->view()->width() > box->width());
     box->hidePopup();
 }
 
