@@ -60,6 +60,9 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     // origin of its own, so it cannot read another local file shown in a frame.
     page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
     page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    // A page that declares no character set is read as UTF-8, the encoding of almost every page today, rather
+    // than the Western code page the engine would guess, which turns Greek into mojibake.
+    page->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
     m_guard = new LocalFileGuard(m_profile);
     m_profile->setUrlRequestInterceptor(m_guard);
     connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);

@@ -72,6 +72,7 @@ private Q_SLOTS:
     void reloadKeepsScrollPosition_data();
     void reloadKeepsScrollPosition();
     void scriptsRunAndMediaShowButLocalFilesStayUnread();
+    void browsingReportsPageAndBodyMarkup_data();
     void browsingReportsPageAndBodyMarkup();
 
 private:
@@ -364,10 +365,19 @@ void TestPreviewPane::scriptsRunAndMediaShowButLocalFilesStayUnread()
                  QVariant(QStringLiteral("refused")));
 }
 
+void TestPreviewPane::browsingReportsPageAndBodyMarkup_data()
+{
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::newRow("character set declared") << QByteArray("text/html; charset=utf-8");
+    // Without a declaration the page is read as UTF-8, so its Greek is not turned into Western mojibake.
+    QTest::newRow("no character set declared") << QByteArray("text/html");
+}
+
 void TestPreviewPane::browsingReportsPageAndBodyMarkup()
 {
+    QFETCH(QByteArray, contentType);
     LocalHttpServer server;
-    server.serve(QStringLiteral("/page.html"), "text/html; charset=utf-8",
+    server.serve(QStringLiteral("/page.html"), contentType,
                  QStringLiteral("<html><head><title>Σελίδα του Διαδικτύου</title></head><body>\r\n\r\n"
                                 "  <p class=\"lesson\">Μια παράγραφος</p>\r\n\r\n</body></html>")
                      .toUtf8());
