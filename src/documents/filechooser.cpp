@@ -4,19 +4,19 @@
 
 namespace {
 
-QString ask(QWidget *parent, const FileDialogSpec &spec, QFileDialog::AcceptMode mode)
+QString ask(QWidget *parent, const FileDialogSettings &settings, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent);
-    if (!spec.title.isEmpty())
-        dialog.setWindowTitle(spec.title);
-    dialog.setDirectory(spec.initialFolder);
+    if (!settings.title.isEmpty())
+        dialog.setWindowTitle(settings.title);
+    dialog.setDirectory(settings.initialFolder);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(spec.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(spec.filters);
-    if (spec.filterIndex >= 0 && spec.filterIndex < spec.filters.size())
-        dialog.selectNameFilter(spec.filters.at(spec.filterIndex));
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    dialog.setFileMode(settings.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(settings.filters);
+    if (settings.filterIndex >= 0 && settings.filterIndex < settings.filters.size())
+        dialog.selectNameFilter(settings.filters.at(settings.filterIndex));
+    dialog.setDefaultSuffix(settings.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -24,12 +24,12 @@ QString ask(QWidget *parent, const FileDialogSpec &spec, QFileDialog::AcceptMode
 
 } // namespace
 
-QString DialogFileChooser::chooseOpen(QWidget *parent, const FileDialogSpec &spec)
+QString DialogFileChooser::chooseOpen(QWidget *parent, const FileDialogSettings &settings)
 {
-    return ask(parent, spec, QFileDialog::AcceptOpen);
+    return ask(parent, settings, QFileDialog::AcceptOpen);
 }
 
-QString DialogFileChooser::chooseSave(QWidget *parent, const FileDialogSpec &spec)
+QString DialogFileChooser::chooseSave(QWidget *parent, const FileDialogSettings &settings)
 {
-    return ask(parent, spec, QFileDialog::AcceptSave);
+    return ask(parent, settings, QFileDialog::AcceptSave);
 }

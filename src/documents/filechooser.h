@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/filedialogspec.h"
+#include "documents/filedialogsettings.h"
 
 #include <QString>
 
@@ -12,15 +12,15 @@ class FileChooser
 public:
     virtual ~FileChooser() = default;
     // The file chosen to open, or empty when the user cancelled.
-    virtual QString chooseOpen(QWidget *parent, const FileDialogSpec &spec) = 0;
+    virtual QString chooseOpen(QWidget *parent, const FileDialogSettings &settings) = 0;
     // The file name chosen to save under, or empty when the user cancelled.
-    virtual QString chooseSave(QWidget *parent, const FileDialogSpec &spec) = 0;
+    virtual QString chooseSave(QWidget *parent, const FileDialogSettings &settings) = 0;
 };
 
 // File dialogs created for one question, shown modally and freed.
 class DialogFileChooser : public FileChooser
 {
 public:
-    QString chooseOpen(QWidget *parent, const FileDialogSpec &spec) override;
-    QString chooseSave(QWidget *parent, const FileDialogSpec &spec) override;
+    QString chooseOpen(QWidget *parent, const FileDialogSettings &settings) override;
+    QString chooseSave(QWidget *parent, const FileDialogSettings &settings) override;
 };

@@ -69,7 +69,7 @@ void FileCommands::N2Click()
     m_c.messages->clearLines();
     m_c.addressBar->setText(QStringLiteral("about:blank"));
     m_c.mirror->clear();
-    const QString path = m_chooser->chooseOpen(m_c.window, openDialogSpec(QDir::currentPath()));
+    const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
     if (path.isEmpty()) {
         ShowMessage(m_c.window, DocumentMessages::openCancelled());
         return;
@@ -86,7 +86,7 @@ void FileCommands::N2Click()
 void FileCommands::N26Click()
 {
     m_c.preview->navigate(QUrl(QStringLiteral("about:blank")));
-    const QString path = m_chooser->chooseOpen(m_c.window, openDialogSpec(QDir::currentPath()));
+    const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
     if (path.isEmpty())
         ShowMessage(m_c.window, DocumentMessages::openCancelled());
     else
@@ -106,14 +106,14 @@ void FileCommands::N3Click()
 {
     m_c.mirror->clear();
     m_c.mirror->setPlainText(m_c.code->Text());
-    const FileDialogSpec spec = saveDialogSpec(QDir::currentPath());
-    const QString chosen = m_chooser->chooseSave(m_c.window, spec);
+    const FileDialogSettings settings = saveDialogSettings(QDir::currentPath());
+    const QString chosen = m_chooser->chooseSave(m_c.window, settings);
     if (chosen.isEmpty()) {
         ShowMessage(m_c.window, DocumentMessages::saveCancelled());
         m_c.mirror->clear();
         return;
     }
-    const QString path = withDefaultSuffix(chosen, spec);
+    const QString path = withDefaultSuffix(chosen, settings);
     const TextFileWrite written = writeTextFile(path, mirrorText(m_c.mirror));
     if (!written.ok) {
         ShowMessage(m_c.window, written.message);

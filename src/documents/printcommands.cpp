@@ -72,13 +72,13 @@ void PrintCommands::HTML2Click()
         outcome = printSource(surface, lines, font, title);
     } else {
         // Without a printer the printout can still be kept: as a PDF file, which the dialog's title explains.
-        const FileDialogSpec spec = pdfDialogSpec(QDir::currentPath());
-        const QString chosen = m_chooser->chooseSave(m_c.window, spec);
+        const FileDialogSettings settings = pdfDialogSettings(QDir::currentPath());
+        const QString chosen = m_chooser->chooseSave(m_c.window, settings);
         if (chosen.isEmpty()) {
             ShowMessage(m_c.window, DocumentMessages::printCancelled());
             return;
         }
-        PdfSurface surface(withDefaultSuffix(chosen, spec));
+        PdfSurface surface(withDefaultSuffix(chosen, settings));
         outcome = printSource(surface, lines, font, title);
     }
 

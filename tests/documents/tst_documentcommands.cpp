@@ -39,21 +39,21 @@ constexpr int loadTimeout = 30000;
 class ScriptedChooser : public FileChooser
 {
 public:
-    explicit ScriptedChooser(QStringList *answers, QList<FileDialogSpec> *asked)
+    explicit ScriptedChooser(QStringList *answers, QList<FileDialogSettings> *asked)
         : m_answers(answers), m_asked(asked)
     {
     }
-    QString chooseOpen(QWidget *, const FileDialogSpec &spec) override { return next(spec); }
-    QString chooseSave(QWidget *, const FileDialogSpec &spec) override { return next(spec); }
+    QString chooseOpen(QWidget *, const FileDialogSettings &settings) override { return next(settings); }
+    QString chooseSave(QWidget *, const FileDialogSettings &settings) override { return next(settings); }
 
 private:
-    QString next(const FileDialogSpec &spec)
+    QString next(const FileDialogSettings &settings)
     {
-        m_asked->append(spec);
+        m_asked->append(settings);
         return m_answers->isEmpty() ? QString() : m_answers->takeFirst();
     }
     QStringList *m_answers;
-    QList<FileDialogSpec> *m_asked;
+    QList<FileDialogSettings> *m_asked;
 };
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
@@ -115,7 +115,7 @@ private:
     std::unique_ptr<MessageCatcher> m_catcher;
     std::unique_ptr<QTemporaryDir> m_dir;
     QStringList m_answers;
-    QList<FileDialogSpec> m_asked;
+    QList<FileDialogSettings> m_asked;
 };
 
 void TestDocumentCommands::init()

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // What a file dialog of a document command shows and how it behaves.
-struct FileDialogSpec
+struct FileDialogSettings
 {
     QString title;         // empty: the platform's own title
     QString initialFolder; // the folder the dialog starts in
@@ -21,11 +21,11 @@ struct FileDialogSpec
 QStringList nameFiltersFromPairs(const QString &pairs);
 
 // The open dialog of "Άνοιγμα Ιστοσελίδας" and of the hidden code-only open, starting in `folder`.
-FileDialogSpec openDialogSpec(const QString &folder);
+FileDialogSettings openDialogSettings(const QString &folder);
 // The save dialog of "Αποθήκεση Ιστοσελίδας", starting in `folder`.
-FileDialogSpec saveDialogSpec(const QString &folder);
+FileDialogSettings saveDialogSettings(const QString &folder);
 // The dialog that asks where to write a source printout as PDF when the machine has no printer.
-FileDialogSpec pdfDialogSpec(const QString &folder);
+FileDialogSettings pdfDialogSettings(const QString &folder);
 
 // The path with the dialog's default suffix added when its file name has no extension.
-QString withDefaultSuffix(const QString &path, const FileDialogSpec &spec);
+QString withDefaultSuffix(const QString &path, const FileDialogSettings &settings);
