@@ -1,6 +1,7 @@
 #include "app/applicationsetup.h"
 
 #include "app/programtexts.h"
+#include "preview/engineflags.h"
 #include "widgets/fonts.h"
 #include "widgets/qtgreektexts.h"
 #include "widgets/theme.h"
@@ -22,9 +23,6 @@ void setUpApplication(QApplication &app)
     QApplication::setFont(Fonts::pixels(11));
     // The web engine shows a screen reader the rendered page only when its renderer's accessibility is on;
     // it is turned on when an assistive technology is present, before the first web view starts the engine.
-    if (QAccessible::isActive() || qEnvironmentVariableIntValue("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
-        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-        if (!flags.contains("--force-renderer-accessibility"))
-            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --force-renderer-accessibility").trimmed());
-    }
+    if (QAccessible::isActive() || qEnvironmentVariableIntValue("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        addEngineFlag("--force-renderer-accessibility");
 }

@@ -110,24 +110,18 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     Image3 = new ClickableImage(Pictures::globeNoEntry(), QStringLiteral("Χωρίς σύνδεση στο Internet"), this);
     Image3->setObjectName(QStringLiteral("Image3"));
 
-    m_refresh = new RefreshCycle(
-        RichEdit1, [this] { return editingMode(); }, this);
-
-    m_typingAssistant = new TypingAssistant(
-        RichEdit1, m_attributeBar, m_refresh, [this] { return editingMode(); }, this);
-    m_valueAssistant = new ValueAssistant(
-        RichEdit1, m_attributeBar, [this] { return editingMode(); }, this);
+    // The features that act only in editing mode ask the window for it.
+    const auto editing = [this] { return editingMode(); };
+    m_refresh = new RefreshCycle(RichEdit1, editing, this);
+    m_typingAssistant = new TypingAssistant(RichEdit1, m_attributeBar, m_refresh, editing, this);
+    m_valueAssistant = new ValueAssistant(RichEdit1, m_attributeBar, editing, this);
 
     BrowsingBarControls browsing;
     browsing.address = Edit1;
     browsing.browser = webbrowser1;
     browsing.editorArea = Panel9;
     browsing.graphicalSwitch = CheckBox1;
-    browsing.clearAndHideMessages = [this] {
-        RichEdit2->clearLines();
-        RichEdit2->hide();
-        Splitter1->hide();
-    };
+    browsing.clearAndHideMessages = [this] { showWarnings({}); };
     browsing.hideAttributeBar = [this] {
         if (QWidget *bar = m_attributeBar->Panel15())
             bar->hide();

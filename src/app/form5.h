@@ -124,7 +124,7 @@ private:
     // The one place where the window's signals are connected to their handlers.
     void connectSignals();
     // A menu item of the window, found by its object name.
-    QAction *menuItem(const char *name) const;
+    QAction *menuItem(const QString &name) const;
     // Warnings of the refresh cycle: written into the message pane, which shows only when there are any.
     void showWarnings(const QList<BalanceWarning> &warnings);
     // The progress bar's range becomes 0 to `maximum` (set by the refresh cycle from the line count), its

@@ -23,9 +23,9 @@
 #include <QProgressBar>
 #include <QToolButton>
 
-QAction *TForm5::menuItem(const char *name) const
+QAction *TForm5::menuItem(const QString &name) const
 {
-    return findChild<QAction *>(QString::fromLatin1(name));
+    return findChild<QAction *>(name);
 }
 
 void TForm5::connectSignals()
@@ -43,7 +43,7 @@ void TForm5::connectSignals()
     connect(menuItem("N37"), &QAction::triggered, this, &TForm5::N37Click);
     // The "Γεγονότα" menu: each item puts its group's box of event attributes on the attribute bar.
     for (const EventGroup &group : EventLists::all())
-        connect(findChild<QAction *>(group.menuItem), &QAction::triggered, m_attributeBar,
+        connect(menuItem(group.menuItem), &QAction::triggered, m_attributeBar,
                 [this, &group] { addEventBox(m_attributeBar, group); });
 
     // The document menus: open and save, printing, templates and character sets.
@@ -66,11 +66,8 @@ void TForm5::connectSignals()
     connect(RichEdit1, &CodePane::mouseLeft, this, &TForm5::RichEdit1MouseLeave);
     connect(RichEdit1, &CodePane::doubleClicked, m_refresh, &RefreshCycle::refreshWithoutInsertion);
     connect(RichEdit1, &CodePane::keyPressed, m_typingAssistant, &TypingAssistant::RichEdit1KeyPress);
-    // Every typed key empties the message pane; most find it empty already, and then nothing needs doing.
-    connect(m_typingAssistant, &TypingAssistant::messagesCleared, this, [this] {
-        if (!RichEdit2->document()->isEmpty())
-            RichEdit2->clearLines();
-    });
+    // Every typed key empties the message pane; most find it empty already.
+    connect(m_typingAssistant, &TypingAssistant::messagesCleared, RichEdit2, &CodePane::clearLines);
     connect(m_typingAssistant, &TypingAssistant::messagesHidden, this, [this] { showWarnings({}); });
     connect(m_typingAssistant, &TypingAssistant::progressStarted, this, &TForm5::startProgress);
     connect(RichEdit1, &CodePane::mouseReleased, m_valueAssistant, &ValueAssistant::RichEdit1MouseUp);

@@ -1,5 +1,7 @@
 #include "app/quietterminal.h"
 
+#include "preview/engineflags.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -39,7 +41,5 @@ void quietenTerminal()
                                                     "default.info=false"));
     // Chromium's own log lines (graphics fallbacks and the like) are for its developers; only fatal ones
     // stay, unless the user asks for a log level of their own.
-    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (!flags.contains("--log-level"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --log-level=3").trimmed());
+    addEngineFlag("--log-level=3");
 }

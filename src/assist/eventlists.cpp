@@ -66,11 +66,3 @@ const QList<EventGroup> &EventLists::all()
     };
     return groups;
 }
-
-const EventGroup *EventLists::forMenuItem(const QString &menuItem)
-{
-    for (const EventGroup &group : all())
-        if (group.menuItem == menuItem)
-            return &group;
-    return nullptr;
-}

@@ -21,6 +21,4 @@ struct EventGroup
 // The seven groups of event attributes, in the order of the menu.
 namespace EventLists {
 const QList<EventGroup> &all();
-// The group whose menu item has this object name, or nullptr.
-const EventGroup *forMenuItem(const QString &menuItem);
 } // namespace EventLists

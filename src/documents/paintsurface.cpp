@@ -45,6 +45,11 @@ void PainterSurface::line(int x1, int y1, int x2, int y2)
     m_painter.drawLine(x1, y1, x2, y2);
 }
 
+QString PainterSurface::errorText() const
+{
+    return m_error;
+}
+
 PrinterSurface::PrinterSurface(QPrinter *printer) : m_printer(printer) {}
 
 bool PrinterSurface::beginDoc()
@@ -71,11 +76,6 @@ void PrinterSurface::abort()
     m_printer->abort();
     if (m_painter.isActive())
         m_painter.end();
-}
-
-QString PrinterSurface::errorText() const
-{
-    return m_error;
 }
 
 PrintDeviceMetrics PrinterSurface::metrics() const
@@ -138,11 +138,6 @@ void PdfSurface::abort()
         m_painter.end();
     m_file.cancelWriting();
     m_file.commit();
-}
-
-QString PdfSurface::errorText() const
-{
-    return m_error;
 }
 
 PrintDeviceMetrics PdfSurface::metrics() const

@@ -21,9 +21,11 @@ public:
     int textWidth(const QString &text) const override;
     void textOut(int x, int y, const QString &text) override;
     void line(int x1, int y1, int x2, int y2) override;
+    QString errorText() const override;
 
 protected:
     QPainter m_painter;
+    QString m_error; // why the device refused the job, for errorText
 
 private:
     QColor m_textColour;
@@ -41,12 +43,10 @@ public:
     bool newPage() override;
     bool endDoc() override;
     void abort() override;
-    QString errorText() const override;
     PrintDeviceMetrics metrics() const override;
 
 private:
     QPrinter *m_printer;
-    QString m_error;
 };
 
 // A job written to a PDF file of A4 pages at 600 dots per inch, the whole sheet printable. The file replaces
@@ -61,11 +61,9 @@ public:
     bool newPage() override;
     bool endDoc() override;
     void abort() override;
-    QString errorText() const override;
     PrintDeviceMetrics metrics() const override;
 
 private:
     QSaveFile m_file;
     std::unique_ptr<QPdfWriter> m_writer;
-    QString m_error;
 };

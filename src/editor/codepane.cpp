@@ -244,7 +244,9 @@ void CodePane::addLine(const QString &text)
 
 void CodePane::clearLines()
 {
-    clear();
+    // Clearing an empty pane would still lay it out and notify a change; callers clear on every key.
+    if (!document()->isEmpty())
+        clear();
 }
 
 void CodePane::setDocumentText(const QString &text)

@@ -13,25 +13,32 @@ const char *const wineTahomaFiles[] = {"/usr/share/wine/fonts/tahoma.ttf",
 
 bool tahomaAvailable()
 {
-    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
-        return true;
-    bool loaded = false;
-    for (const char *path : wineTahomaFiles)
-        if (QFile::exists(QString::fromLatin1(path)))
-            loaded = QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0 || loaded;
-    return loaded;
+    // Asked once: the answer holds for the whole run, and every tag button's font asks.
+    static const bool available = [] {
+        if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
+            return true;
+        bool loaded = false;
+        for (const char *path : wineTahomaFiles)
+            if (QFile::exists(QString::fromLatin1(path)))
+                loaded = QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0 || loaded;
+        return loaded;
+    }();
+    return available;
 }
 
 // A face with full Greek coverage, for the letters the chosen face lacks and as the face when there is no
 // Tahoma at all.
 QString greekFace()
 {
-    const QStringList installed = QFontDatabase::families();
-    for (const QString &candidate :
-         {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans"), QStringLiteral("Liberation Sans")})
-        if (installed.contains(candidate, Qt::CaseInsensitive))
-            return candidate;
-    return QFont().defaultFamily();
+    static const QString chosen = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &candidate :
+             {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans"), QStringLiteral("Liberation Sans")})
+            if (installed.contains(candidate, Qt::CaseInsensitive))
+                return candidate;
+        return QFont().defaultFamily();
+    }();
+    return chosen;
 }
 
 // The face for text that may hold Greek: Tahoma when it has Greek letters (Windows' own does); otherwise the
