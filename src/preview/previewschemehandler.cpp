@@ -96,16 +96,18 @@ void PreviewSchemeHandler::serveFile(QWebEngineUrlRequestJob *job)
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
-    const QString base = QDir::cleanPath(m_baseFolder.isEmpty() ? QDir::currentPath() : m_baseFolder);
+    // Inside the folder as the file system resolves it, links included, by the rule the local file guard
+    // uses too.
+    const QString base =
+        QFileInfo(m_baseFolder.isEmpty() ? QDir::currentPath() : m_baseFolder).canonicalFilePath();
     const QString relative = QDir::cleanPath(job->requestUrl().path(QUrl::FullyDecoded));
-    const QString path = QDir::cleanPath(base + QLatin1Char('/') + relative);
-    const QString inside = base.endsWith(u'/') ? base : base + QLatin1Char('/');
-    if (relative.startsWith(QLatin1String("..")) || !path.startsWith(inside)) {
+    const QString path = QFileInfo(base + QLatin1Char('/') + relative).canonicalFilePath();
+    if (relative.startsWith(QLatin1String("..")) || (!path.isEmpty() && !pathInsideFolder(path, base))) {
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
     auto *file = new QFile(path, job);
-    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) {
+    if (base.isEmpty() || path.isEmpty() || !QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
