@@ -5,6 +5,8 @@
 #include "assist/valueassistant.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
+#include "documents/recoverykeeper.h"
+#include "documents/recoverystore.h"
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
@@ -141,6 +143,9 @@ TForm5::TForm5(QWidget *parent) : QMainWindow(parent)
     documents.preview = webbrowser1;
     documents.refresh = m_refresh;
     documents.pageTitle = [this] { return StatusBar1->panelText(0); };
+    m_recoveryStore = std::make_unique<RecoveryStore>();
+    m_recovery = new RecoveryKeeper(
+        m_recoveryStore.get(), [this] { return RichEdit1->Text(); }, this);
     m_files = new FileCommands(documents, this);
     m_templates = new TemplateCommands(documents, this);
     m_printing = new PrintCommands(documents, this);
@@ -240,6 +245,8 @@ void TForm5::buildEditorArea()
     RichEdit2 = new CodePane(Panel9);
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
     RichEdit2->setAccessibleName(QStringLiteral("Μηνύματα"));
+    // The program writes the messages afresh at every refresh: there is nothing to undo there.
+    RichEdit2->setUndoRedoEnabled(false);
     RichEdit2->setFont(Fonts::points(10));
     RichEdit2->resize(RichEdit2->width(), MessagePaneHeight);
     Splitter1 = new DockSplitter(Panel9);

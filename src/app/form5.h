@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class AttributeBar;
 class BrowsingBar;
@@ -22,6 +23,9 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
+class RecoveryKeeper;
+class RecoveryStore;
+class RecoveryWindow;
 class RefreshCycle;
 class StatusPanels;
 class TagToolbars;
@@ -114,6 +118,10 @@ private Q_SLOTS:
     void N35Click();
     // `N37Click`: the contact window, filled for the connection state, appears.
     void N37Click();
+    // "Ανάκτηση Κειμένου…": the texts kept for recovery, to look at and bring back.
+    void showRecoveryWindow();
+    // A recovered text replaces the document, as one step the pupil can undo, and is refreshed.
+    void restoreText(const QString &text);
 
 private:
     void buildAddressRow();
@@ -210,4 +218,8 @@ private:
     FileCommands *m_files = nullptr;
     TemplateCommands *m_templates = nullptr;
     PrintCommands *m_printing = nullptr;
+    // The pupil's recent texts on disk, and when they are kept.
+    std::unique_ptr<RecoveryStore> m_recoveryStore;
+    RecoveryKeeper *m_recovery = nullptr;
+    RecoveryWindow *m_recoveryWindow = nullptr; // made when first asked for
 };

@@ -4,6 +4,8 @@
 #include "app/programtexts.h"
 #include "app/windowsizing.h"
 #include "assist/form7.h"
+#include "documents/recoverykeeper.h"
+#include "documents/recoverywindow.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
@@ -28,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -78,6 +81,8 @@ void TForm5::FormShow()
     layoutTagWidths();
     applyTabOrder();
     m_refresh->startupPass(ProgramTexts::welcomeDocument());
+    // The untouched welcome page is nobody's work: it is never kept for recovery.
+    m_recoveryStore->ignoreText(RichEdit1->Text());
     Memo1->setPlainText(RichEdit1->Text());
     webbrowser1->WBLoadHTML(RichEdit1->Text());
     Edit1->setText(QStringLiteral("about:blank"));
@@ -147,6 +152,7 @@ void TForm5::FormResize()
 
 void TForm5::closeEvent(QCloseEvent *event)
 {
+    m_recovery->keepCurrent(RecoveryReason::AtClose);
     if (m_form7 && m_form7->isActiveWindow())
         m_form7->close();
     QMainWindow::closeEvent(event);
@@ -176,6 +182,7 @@ void TForm5::RichEdit1Change()
     StatusBar2->setPanelText(1, QStringLiteral("Αριθμός χαρακτήρων: ") +
                                     QString::number(RichEdit1->characterCountWithoutBreaks()));
     m_mirror->follow(editingMode());
+    m_recovery->textChanged();
 }
 
 void TForm5::RichEdit1KeyUp()
@@ -282,9 +289,37 @@ void TForm5::webbrowser1DocumentComplete()
 {
     if (editingMode())
         return;
-    RichEdit1->clearLines();
-    webbrowser1->readBodyMarkup([this](const QString &markup) {
-        if (!editingMode())
-            RichEdit1->setDocumentText(markup);
+    // The engine's own error pages (an unreachable site, a refused address) are no page's markup: the code
+    // pane keeps what it has.
+    if (!webbrowser1->lastLoadSucceeded())
+        return;
+    QPointer<TForm5> self(this);
+    webbrowser1->readBodyMarkup([self](const QString &markup) {
+        if (!self || self->editingMode())
+            return;
+        // The page's markup replaces the text as one step the pupil can undo; the outgoing text is kept
+        // first.
+        self->m_recovery->keepCurrent(RecoveryReason::BeforeWebPage);
+        self->RichEdit1->setDocumentText(markup);
+        self->m_recovery->webPageShown(self->RichEdit1->Text());
     });
+}
+
+void TForm5::showRecoveryWindow()
+{
+    if (!m_recoveryWindow) {
+        m_recoveryWindow = new RecoveryWindow(this);
+        connect(m_recoveryWindow, &RecoveryWindow::restoreRequested, this, &TForm5::restoreText);
+    }
+    m_recoveryWindow->showEntries(*m_recovery->store());
+    m_recoveryWindow->open();
+}
+
+void TForm5::restoreText(const QString &text)
+{
+    m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
+    RichEdit1->setDocumentText(text);
+    RichEdit1->setSelStart(0);
+    m_refresh->openedDocumentRefresh();
+    Memo1->setPlainText(RichEdit1->Text());
 }

@@ -48,6 +48,7 @@ void TForm5::buildMenus()
     addItems(N1, {{"N3", "Αποθήκεση Ιστοσελίδας"},
                   {"N18", "Εκτύπωση Ιστοσελίδας"},
                   {"HTML2", "Εκτύπωση Κώδικα HTML"}});
+    addItem(N1, "recoverText", QStringLiteral("Ανάκτηση Κειμένου…"));
     addItem(N1, "N4", QStringLiteral("Έξοδος"));
 
     QMenu *N7 = addMenu(MainMenu1, "N7", QStringLiteral("Πρότυπα"));

@@ -7,6 +7,7 @@
 #include "assist/valueassistant.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
+#include "documents/recoverykeeper.h"
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
@@ -50,6 +51,11 @@ void TForm5::connectSignals()
     connect(menuItem("N2"), &QAction::triggered, m_files, &FileCommands::N2Click);
     connect(menuItem("N26"), &QAction::triggered, m_files, &FileCommands::N26Click);
     connect(menuItem("N3"), &QAction::triggered, m_files, &FileCommands::N3Click);
+    connect(menuItem("recoverText"), &QAction::triggered, this, &TForm5::showRecoveryWindow);
+    // Whatever replaces the document as a whole, the outgoing text is kept for recovery first.
+    connect(m_files, &FileCommands::documentAboutToBeReplaced, m_recovery, &RecoveryKeeper::keepCurrent);
+    connect(m_templates, &TemplateCommands::documentAboutToBeReplaced, m_recovery,
+            &RecoveryKeeper::keepCurrent);
     connect(menuItem("N18"), &QAction::triggered, m_printing, &PrintCommands::N18Click);
     connect(menuItem("HTML2"), &QAction::triggered, m_printing, &PrintCommands::HTML2Click);
     connect(menuItem("HTML1"), &QAction::triggered, m_templates, &TemplateCommands::HTML1Click);

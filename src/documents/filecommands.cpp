@@ -47,6 +47,7 @@ bool FileCommands::load(const QString &path)
         ShowMessage(m_c.window, read.message);
         return false;
     }
+    Q_EMIT documentAboutToBeReplaced(RecoveryReason::BeforeOpen);
     m_c.code->setDocumentText(read.text);
     m_c.code->setSelStart(0);
     rememberFolder(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/documentcontrols.h"
+#include "documents/recoverystore.h"
 
 #include <QObject>
 #include <memory>
@@ -27,6 +28,10 @@ public:
     void N26Click();
     // `N3Click`: save the code pane's text to a file.
     void N3Click();
+
+Q_SIGNALS:
+    // The code pane's text is about to be replaced as a whole: now is the time to keep it for recovery.
+    void documentAboutToBeReplaced(RecoveryReason reason);
 
 private:
     // Loads the file into the code pane; false, with the reason shown, when it cannot be read.

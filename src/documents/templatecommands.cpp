@@ -14,6 +14,7 @@ TemplateCommands::TemplateCommands(const DocumentControls &controls, QObject *pa
 
 void TemplateCommands::loadTemplate(const QStringList &lines, bool simplePage)
 {
+    Q_EMIT documentAboutToBeReplaced(RecoveryReason::BeforeTemplate);
     m_c.refresh->templateRefresh(lines, simplePage);
     m_c.mirror->setPlainText(m_c.code->Text());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/documentcontrols.h"
+#include "documents/recoverystore.h"
 
 #include <QObject>
 
@@ -23,6 +24,10 @@ public:
     void N16Click();
     void N17Click();
     void Unicode1Click();
+
+Q_SIGNALS:
+    // The code pane's text is about to be replaced as a whole: now is the time to keep it for recovery.
+    void documentAboutToBeReplaced(RecoveryReason reason);
 
 private:
     void loadTemplate(const QStringList &lines, bool simplePage);

@@ -32,6 +32,10 @@ void CodePane::stepAdded()
         m_stepEndCarets.removeIf([steps](const QHash<int, int>::iterator it) { return it.key() > steps; });
         m_attachedEnds.removeIf([steps](int end) { return end > steps; });
         m_attachedStarts.removeIf([steps](int start) { return start >= steps; });
+        // The new step begins where the taken-back one began: what was noted for that one is gone with it.
+        m_stepStartCarets.removeIf(
+            [steps](const QHash<int, int>::iterator it) { return it.key() >= steps - 1; });
+        m_wholeTextSteps.removeIf([steps](int start) { return start >= steps - 1; });
     }
     m_highestStep = steps;
     m_stepEndCarets.insert(steps, m_lastChangeEnd);
@@ -60,6 +64,10 @@ void CodePane::undo()
         if (!attached)
             break;
     }
+    // A step that replaced the whole text gives the caret back where it stood before.
+    const auto caret = m_stepStartCarets.constFind(document()->availableUndoSteps());
+    if (caret != m_stepStartCarets.constEnd())
+        setSelStart(caret.value());
 }
 
 void CodePane::redo()
@@ -244,21 +252,51 @@ void CodePane::addLine(const QString &text)
 
 void CodePane::clearLines()
 {
-    // Clearing an empty pane would still lay it out and notify a change; callers clear on every key.
-    if (!document()->isEmpty())
-        clear();
+    // Clearing an empty pane would still lay it out and notify a change; callers clear on every key. The text
+    // is removed as an edit, so that the pupil's history keeps it (clear() would empty the history too).
+    if (document()->isEmpty())
+        return;
+    QTextCursor c(document());
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
 }
 
 void CodePane::setDocumentText(const QString &text)
 {
+    beginWholeTextStep();
+    const int stepsBefore = document()->availableUndoSteps();
+    const int caretBefore = SelStart();
     QTextCursor c(document());
+    c.beginEditBlock();
     c.select(QTextCursor::Document);
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     c.insertText(normalised, baseLookOf(this));
-    // Loaded text starts the pupil's history afresh: undo does not take it back.
+    c.endEditBlock();
+    endWholeTextStep(stepsBefore, caretBefore);
+}
+
+void CodePane::beginWholeTextStep()
+{
+    // A history holding many whole texts (a pupil browsing page after page) starts afresh before it grows
+    // past its bound; the texts it held have been kept for recovery by then.
+    if (m_wholeTextSteps.size() >= maximumWholeTextSteps)
+        restartHistory();
+}
+
+void CodePane::endWholeTextStep(int start, int caretBefore)
+{
+    if (document()->availableUndoSteps() <= start)
+        return;
+    m_stepStartCarets.insert(start, caretBefore);
+    m_wholeTextSteps.insert(start);
+}
+
+void CodePane::restartHistory()
+{
     document()->clearUndoRedoStacks();
+    m_wholeTextSteps.clear();
 }
 
 void CodePane::beginUpdate()

@@ -56,9 +56,11 @@ public:
     void addLine(const QString &text);
     // `Lines.Clear`.
     void clearLines();
-    // Replaces the whole text, in the base look, as loaded text that undo does not take back; CR LF, lone CR
-    // and lone LF all become line breaks.
+    // Replaces the whole text, in the base look, as one step of the pupil's history: undo brings the text,
+    // its looks and the caret back. CR LF, lone CR and lone LF all become line breaks.
     void setDocumentText(const QString &text);
+    // The history starts afresh: what the pane holds now cannot be undone (the welcome page at start-up).
+    void restartHistory();
 
     // `Lines.BeginUpdate` / `Lines.EndUpdate`: nested suspension of redrawing; the last end repaints.
     void beginUpdate();
@@ -89,6 +91,12 @@ public:
     void attachLastStep(int start);
     // The history's last step ended with the caret at this position: redo puts it back there.
     void setStepEndCaret(int position);
+    // A step that replaces the whole text is made between these two calls; `start` is the number of undo
+    // commands before it, `caretBefore` where undo puts the caret back.
+    void beginWholeTextStep();
+    void endWholeTextStep(int start, int caretBefore);
+    // Whole texts the history holds at most (see setDocumentText).
+    static constexpr int maximumWholeTextSteps = 20;
 
 Q_SIGNALS:
     // A character is about to be typed (the key's first character: a blank, a carriage return for Enter, a
@@ -120,10 +128,12 @@ private:
     // Where the last change of the text ended.
     int m_lastChangeEnd = 0;
     // Steps of the history are keyed by the number of undo commands up to their end (or start).
-    QHash<int, int> m_stepEndCarets; // where redo leaves the caret
-    QSet<int> m_attachedEnds;        // ends of steps that belong to the step before them
-    QSet<int> m_attachedStarts;      // and their starts
-    int m_highestStep = 0;           // the latest step added
+    QHash<int, int> m_stepEndCarets;   // where redo leaves the caret
+    QSet<int> m_attachedEnds;          // ends of steps that belong to the step before them
+    QSet<int> m_attachedStarts;        // and their starts
+    int m_highestStep = 0;             // the latest step added
+    QHash<int, int> m_stepStartCarets; // where undo leaves the caret, keyed by the step's start
+    QSet<int> m_wholeTextSteps;        // starts of steps that replaced the whole text
 };
 
 // `RichRow`: the line of the caret.

@@ -60,6 +60,7 @@ void RefreshCycle::startupPass(const QStringList &lines)
     v.engine.skipEmptyPairTags = false;
     v.engine.collect = false;
     v.engine.balanceCheck = false;
+    v.freshHistory = true;
     run(v, QString(), lines);
 }
 
@@ -67,7 +68,6 @@ void RefreshCycle::openedDocumentRefresh()
 {
     Variant v;
     v.caretToStartBeforeCheck = true;
-    v.freshHistory = true;
     v.progressLess = 4;
     run(v);
 }
@@ -100,9 +100,13 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     // A command of its own (an insertion, a paste) is one step of the pupil's history; it begins at the
     // caret, so undo puts the caret back where the command began. A refresh without one belongs to the step
     // before it: recolouring and re-indenting after the pupil typed is taken back with the typing.
-    const bool ownStep = variant.prepare == Prepare::Insert || variant.prepare == Prepare::Paste;
+    const bool wholeText = variant.prepare == Prepare::LoadLines && !variant.freshHistory;
+    const bool ownStep = variant.prepare == Prepare::Insert || variant.prepare == Prepare::Paste || wholeText;
+    if (wholeText)
+        code->beginWholeTextStep();
     const bool joinable = doc->isUndoAvailable();
     const int stepsBefore = doc->availableUndoSteps();
+    const int caretBefore = code->SelStart();
     QTextCursor edit = code->textCursor();
     edit.beginEditBlock();
     if (variant.prepare == Prepare::Paste) {
@@ -157,11 +161,13 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         if (result.highlightCaret.line >= 0)
             GoXYRichEdit(code, result.highlightCaret.line, result.highlightCaret.column);
     }
-    if (variant.prepare == Prepare::LoadLines || variant.freshHistory || (!ownStep && !joinable)) {
-        // Text the program loads starts a fresh history, and a refresh with no step before it to join is no
-        // step of its own.
-        doc->clearUndoRedoStacks();
+    if (variant.freshHistory || (!ownStep && !joinable)) {
+        // The welcome page starts a fresh history, and a refresh with no step before it to join is no step of
+        // its own.
+        code->restartHistory();
     } else {
+        if (wholeText)
+            code->endWholeTextStep(stepsBefore, caretBefore);
         if (ownStep)
             code->setStepEndCaret(code->SelStart());
         else

@@ -13,7 +13,8 @@ class CodePane;
 // change notification); the painting itself is computed by the refresh engine. The cycle edits only the code
 // pane; everything else it has to say (warnings, tag count, progress, the text to render) it says through its
 // signals, which the main window shows. In the pupil's history (undo), a command with text of its own is one
-// step, a refresh without one joins the step before it, and loaded text starts the history afresh.
+// step, a template is one step, a refresh without one joins the step before it, and the welcome page starts
+// the history afresh.
 class RefreshCycle : public QObject
 {
     Q_OBJECT
@@ -39,15 +40,15 @@ public:
     // start.
     void startupPass(const QStringList &lines);
     // After a file was loaded into the code pane: the cycle without insertion, the progress bar's maximum the
-    // line count less 4, the check run with the caret at the start of the text; the loaded text is where the
-    // pupil's history starts.
+    // line count less 4, the check run with the caret at the start of the text; it joins the step that loaded
+    // the text, so one undo takes both back.
     void openedDocumentRefresh();
     // The character-set commands: the mode is checked first, `met` (the declaration line) is inserted, and
     // the check runs with the caret at the start of the text.
     void declarationRefresh(const QString &met);
     // The templates, in every mode: load the lines with the caret at the start, no progress. The simple page
     // re-indents by the template rule and is not checked; the assignments are not re-indented and are
-    // checked.
+    // checked. The template is one step of the pupil's history: undo brings the previous text back.
     void templateRefresh(const QStringList &lines, bool simplePage);
 
 Q_SIGNALS:
@@ -83,7 +84,7 @@ private:
         bool caretToStartBeforeCheck = false;
         bool checkAfterCaret = false;
         bool paintAlways = false;  // paint tags whatever the switch says
-        bool freshHistory = false; // the document was just loaded: the pupil's history starts afresh
+        bool freshHistory = false; // the welcome page: the pupil's history starts afresh
         RefreshOptions engine;
     };
     void run(const Variant &variant, const QString &met = QString(),

@@ -205,8 +205,9 @@ void PreviewPane::setScrollRestore(const QUrl &documentUrl)
     scripts.insert(script);
 }
 
-void PreviewPane::finishLoad()
+void PreviewPane::finishLoad(bool succeeded)
 {
+    m_lastLoadSucceeded = succeeded;
     if (m_scrollRestorePending && url() == PreviewSchemeHandler::documentUrl(m_documentNumber)) {
         page()->runJavaScript(scrollToScript(m_scrollToRestore), QWebEngineScript::ApplicationWorld);
         m_scrollRestorePending = false;

@@ -59,6 +59,9 @@ public:
     // The markup inside the body of the document shown, trimmed of white space and control characters at both
     // ends; "" for a document without a body. Delivered to done once the page has answered.
     void readBodyMarkup(std::function<void(const QString &)> done) const;
+    // Whether the last load completed showed what was asked for; false for the engine's own error pages (an
+    // unreachable site, a refused address), whose markup is never the page's.
+    bool lastLoadSucceeded() const { return m_lastLoadSucceeded; }
 
 Q_SIGNALS:
     // The browser's load notifications, raised for every load, previews included, in this order.
@@ -74,7 +77,7 @@ private:
     void openNewWindow(QWebEngineNewWindowRequest &request);
     void loadDocument(const QByteArray &document);
     void setScrollRestore(const QUrl &documentUrl);
-    void finishLoad();
+    void finishLoad(bool succeeded);
     bool showsPreview() const;
 
     QWebEngineProfile *m_profile = nullptr;
@@ -85,4 +88,5 @@ private:
     bool m_scrollRestorePending = false;
     QPointF m_scrollToRestore;
     QString m_title;
+    bool m_lastLoadSucceeded = true;
 };

@@ -18,6 +18,15 @@
 
 namespace {
 
+// The text colour of every character of the pane, in order.
+QList<QColor> looksOf(const CodePane *pane)
+{
+    QList<QColor> looks;
+    for (int i = 0; i + 1 < pane->document()->characterCount(); ++i)
+        looks.append(pane->formatAt(i).foreground().color());
+    return looks;
+}
+
 // The controls the cycle works on, standing alone.
 struct Bench
 {
@@ -192,26 +201,37 @@ private Q_SLOTS:
         QCOMPARE(b.code->Text(), QString(before).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
     }
 
-    void loadedTextIsNoUndoStep_data()
+    void startupTextIsNoUndoStep()
+    {
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<B>earlier</B>"));
+        b.cycle->startupPass({QStringLiteral("<HTML>"), QStringLiteral("</HTML>")});
+        const QString loaded = b.code->Text();
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), loaded);
+        QVERIFY(!b.code->document()->isUndoAvailable());
+    }
+
+    void wholeTextReplacementIsOneUndoStep_data()
     {
         QTest::addColumn<int>("variant");
-        QTest::newRow("start-up") << 0;
         QTest::newRow("simple page template") << 1;
         QTest::newRow("assignment template") << 2;
         QTest::newRow("opened document") << 3;
         QTest::newRow("text replaced as a whole") << 4;
     }
 
-    void loadedTextIsNoUndoStep()
+    void wholeTextReplacementIsOneUndoStep()
     {
         QFETCH(int, variant);
         Bench b;
-        b.code->setDocumentText(QStringLiteral("<B>earlier</B>"));
+        b.cycle->startupPass({QStringLiteral("<B>earlier</B>"), QStringLiteral("<I>second</I> line")});
+        b.code->setSelStart(17);
+        const QString earlier = b.code->Text();
+        const QList<QColor> earlierLooks = looksOf(b.code);
         const QStringList lines{QStringLiteral("<HTML>"), QStringLiteral("<BODY>"), QStringLiteral("text"),
                                 QStringLiteral("</BODY>"), QStringLiteral("</HTML>")};
-        if (variant == 0) {
-            b.cycle->startupPass(lines);
-        } else if (variant < 3) {
+        if (variant < 3) {
             b.cycle->templateRefresh(lines, variant == 1);
         } else {
             b.code->setDocumentText(lines.join(QLatin1Char('\n')));
@@ -220,9 +240,30 @@ private Q_SLOTS:
         }
         const QString loaded = b.code->Text();
         QVERIFY(loaded.startsWith(QLatin1String("<HTML>")));
+
         QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), loaded);
+        QCOMPARE(b.code->Text(), earlier);
+        QCOMPARE(looksOf(b.code), earlierLooks);
+        QCOMPARE(b.code->SelStart(), 17);
         QVERIFY(!b.code->document()->isUndoAvailable());
+
+        QTest::keyClick(b.code, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), loaded);
+    }
+
+    void manyWholeTextsKeepTheHistoryBounded()
+    {
+        Bench b;
+        b.cycle->startupPass({QStringLiteral("<P>pupil</P>")});
+        for (int page = 0; page < 3 * CodePane::maximumWholeTextSteps; ++page)
+            b.code->setDocumentText(QStringLiteral("page %1").arg(page));
+        QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(b.code->Text(), QStringLiteral("page %1").arg(3 * CodePane::maximumWholeTextSteps - 2));
+        int undone = 1;
+        while (b.code->document()->isUndoAvailable()) {
+            QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(++undone <= CodePane::maximumWholeTextSteps);
+        }
     }
 
     void undoAndRedoLeaveTheCaretAtTheChange_data()

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "documents/recoverystore.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+// "Ανάκτηση Κειμένου": the texts kept for recovery, newest first (when, why, the page's title or first
+// heading, size), a read-only view of the chosen one, and "Επαναφορά", which hands it back to the code pane.
+class RecoveryWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit RecoveryWindow(QWidget *parent = nullptr);
+
+    // Lists the store's texts anew and chooses the newest.
+    void showEntries(const RecoveryStore &store);
+
+Q_SIGNALS:
+    // The pupil chose to bring this text back.
+    void restoreRequested(const QString &text);
+
+private:
+    void showChosen();
+    void restoreChosen();
+
+    QLabel *m_caption;
+    QListWidget *m_list;
+    QPlainTextEdit *m_view;
+    QPushButton *m_restoreButton;
+    QList<RecoveryEntry> m_entries;
+};

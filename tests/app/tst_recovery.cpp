@@ -1,0 +1,160 @@
+// The pupil's work survives a killed program, closing, a template and an unwritable data folder, and comes
+// back through "Ανάκτηση Κειμένου…".
+#include "app/form5.h"
+#include "documents/recoverystore.h"
+#include "editor/codepane.h"
+#include "entermainwindow.h"
+#include "messagecatcher.h"
+#include "widgettestmain.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+CodePane *codePane(TForm5 *window)
+{
+    return window->findChild<CodePane *>(QStringLiteral("RichEdit1"));
+}
+
+void typeAtEnd(CodePane *code, const QString &text)
+{
+    code->setFocus();
+    code->moveCursor(QTextCursor::End);
+    QTest::keyClicks(code, text);
+}
+
+// Opens "Ανάκτηση Κειμένου…" and returns its window, listing the kept texts.
+QDialog *openRecovery(TForm5 *window)
+{
+    window->findChild<QAction *>(QStringLiteral("recoverText"))->trigger();
+    auto *dialog = window->findChild<QDialog *>(QStringLiteral("recoveryWindow"));
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+} // namespace
+
+class RecoveryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dataHome.isValid());
+        qputenv("XDG_DATA_HOME", m_dataHome.path().toUtf8());
+        QDir(RecoveryStore::defaultFolder()).removeRecursively();
+    }
+
+    void aKilledProgramLeavesItsTextToRecover()
+    {
+        const QString typed = QStringLiteral("<P>my own work</P>");
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VELMARK_RECOVERY_SNAPSHOT_MS"), QStringLiteral("300"));
+        env.insert(QStringLiteral("VELMARK_TEST_KEEP_DATA_HOME"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.start(QStringLiteral(RECOVERY_CHILD), {typed});
+        QVERIFY(child.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).contains("typed"), 60000);
+        // The snapshot follows the change within its period; then the machine "loses power".
+        RecoveryStore store;
+        QTRY_VERIFY_WITH_TIMEOUT(!store.entries().isEmpty(), 20000);
+        child.kill();
+        QVERIFY(child.waitForFinished());
+
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        QDialog *recovery = openRecovery(windows->form5());
+        QVERIFY(recovery);
+        auto *list = recovery->findChild<QListWidget *>(QStringLiteral("recoveryList"));
+        QCOMPARE(list->count(), 1);
+        QVERIFY(list->item(0)->text().contains(QStringLiteral("αυτόματα")));
+        const QString shown =
+            recovery->findChild<QPlainTextEdit *>(QStringLiteral("recoveryView"))->toPlainText();
+        QVERIFY(shown.contains(typed));
+
+        CodePane *code = codePane(windows->form5());
+        const QString welcome = code->Text();
+        recovery->findChild<QPushButton *>(QStringLiteral("restoreButton"))->click();
+        QVERIFY(!recovery->isVisible());
+        QVERIFY(code->Text().contains(typed));
+        // Bringing a text back is a step the pupil can undo.
+        QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(code->Text(), welcome);
+    }
+
+    void closingKeepsTheText()
+    {
+        {
+            auto windows = enterMainWindow();
+            QVERIFY(windows);
+            typeAtEnd(codePane(windows->form5()), QStringLiteral("<P>kept at closing</P>"));
+            windows->form5()->findChild<QAction *>(QStringLiteral("N4"))->trigger();
+            QVERIFY(!windows->form5()->isVisible());
+        }
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        QDialog *recovery = openRecovery(windows->form5());
+        QVERIFY(recovery);
+        auto *list = recovery->findChild<QListWidget *>(QStringLiteral("recoveryList"));
+        QCOMPARE(list->count(), 1);
+        QVERIFY(list->item(0)->text().contains(QStringLiteral("στο κλείσιμο")));
+        QVERIFY(recovery->findChild<QPlainTextEdit *>(QStringLiteral("recoveryView"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("kept at closing")));
+    }
+
+    void aTemplateKeepsTheTextItReplaces()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        CodePane *code = codePane(windows->form5());
+        typeAtEnd(code, QStringLiteral("<H1>Rhodes</H1>"));
+        windows->form5()->findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
+        QVERIFY(!code->Text().contains(QStringLiteral("Rhodes")));
+
+        QDialog *recovery = openRecovery(windows->form5());
+        QVERIFY(recovery);
+        auto *list = recovery->findChild<QListWidget *>(QStringLiteral("recoveryList"));
+        QVERIFY(list->item(0)->text().contains(QStringLiteral("πριν από πρότυπο")));
+        // Keyboard: Enter on the chosen entry brings it back.
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(code->Text().contains(QStringLiteral("<H1>Rhodes</H1>")));
+        // The template itself was kept on the way out, and can be undone to as well.
+        QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(code->Text().startsWith(QLatin1String("<HTML>")));
+    }
+
+    void anUnwritableDataFolderNeverDisturbsThePupil()
+    {
+        QTemporaryDir blocked;
+        QFile blocker(blocked.filePath(QStringLiteral("data")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
+        MessageCatcher catcher;
+        {
+            auto windows = enterMainWindow();
+            QVERIFY(windows);
+            typeAtEnd(codePane(windows->form5()), QStringLiteral("<P>x</P>"));
+            windows->form5()->findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
+            windows->form5()->close();
+            QVERIFY(!windows->form5()->isVisible());
+        }
+        QVERIFY(catcher.texts().isEmpty());
+    }
+
+private:
+    QTemporaryDir m_dataHome;
+};
+
+VELMARK_WIDGET_TEST_MAIN(RecoveryTest)
+#include "tst_recovery.moc"
