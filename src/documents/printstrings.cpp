@@ -1,5 +1,6 @@
 #include "documents/printstrings.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -36,6 +37,44 @@ std::optional<PrintRects> calcPrintRects(const PrintDeviceMetrics &device, const
     return rects;
 }
 
+QStringList printedLines(const QStringList &lines, int width,
+                         const std::function<int(const QString &)> &measure)
+{
+    QStringList printed;
+    printed.reserve(lines.size());
+    for (const QString &line : lines) {
+        QStringView rest(line);
+        while (rest.size() > 1 && measure(rest.toString()) > width) {
+            // The longest start that fits (at least one character, so that every piece makes progress),
+            // looked for among starts twice as long each time and then halved, so a piece costs about its own
+            // length whatever the line's...
+            qsizetype low = 1;
+            qsizetype high = 2;
+            while (high < rest.size() && measure(rest.left(high).toString()) <= width) {
+                low = high;
+                high *= 2;
+            }
+            high = std::min(high, rest.size()) - 1;
+            while (low < high) {
+                const qsizetype middle = (low + high + 1) / 2;
+                if (measure(rest.left(middle).toString()) <= width)
+                    low = middle;
+                else
+                    high = middle - 1;
+            }
+            // ... ending after its last blank, where it has one.
+            qsizetype cut = low;
+            const qsizetype blank = rest.left(low).lastIndexOf(QLatin1Char(' '));
+            if (blank > 0)
+                cut = blank + 1;
+            printed.append(rest.left(cut).toString());
+            rest = rest.mid(cut);
+        }
+        printed.append(rest.toString());
+    }
+    return printed;
+}
+
 namespace {
 
 // The state of one job, shared by its steps.
@@ -44,7 +83,7 @@ class PrintJob
 public:
     PrintJob(PrintSurface &surface, const QStringList &lines, const PrintFont &font,
              const HeaderFooterProc &header, const HeaderFooterProc &footer)
-        : m_surface(surface), m_lines(lines), m_font(font), m_header(header), m_footer(footer)
+        : m_surface(surface), m_sourceLines(lines), m_font(font), m_header(header), m_footer(footer)
     {
     }
 
@@ -66,6 +105,8 @@ public:
         m_rects = *rects;
         m_surface.setFont(m_font);
         m_charHeight = m_surface.textHeight(QStringLiteral("?y"));
+        m_lines = printedLines(m_sourceLines, m_rects.text.right - m_rects.text.left,
+                               [this](const QString &text) { return m_surface.textWidth(text); });
         while (m_textStart < m_lines.size() && m_continuePrint && !m_failed)
             printPage();
 
@@ -124,7 +165,8 @@ private:
     }
 
     PrintSurface &m_surface;
-    const QStringList &m_lines;
+    const QStringList &m_sourceLines;
+    QStringList m_lines; // the lines as printed: long ones continue on the lines below
     const PrintFont &m_font;
     const HeaderFooterProc &m_header;
     const HeaderFooterProc &m_footer;

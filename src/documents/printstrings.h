@@ -51,9 +51,16 @@ struct PrintOutcome
     QString error; // the device's words when it failed
 };
 
+// The lines as printed in a text area `width` wide: a line wider than the area continues on the next printed
+// lines, each piece as long as fits and ending after its last blank where it has one, so that every character
+// is printed. `measure` gives a text's width in the printout's font.
+QStringList printedLines(const QStringList &lines, int width,
+                         const std::function<int(const QString &)> &measure);
+
 // `PrintStrings`: prints the lines one under the other from the top of the text area, as many as fit on a
-// page, each unwrapped in `font`, with the header and footer callbacks (either may be empty) around the text
-// of every page. With `measureOnly` the pages are counted and the job is cancelled.
+// page, in `font`, each too long for the area continuing on the lines below (see printedLines), with the
+// header and footer callbacks (either may be empty) around the text of every page. With `measureOnly` the
+// pages are counted and the job is cancelled.
 PrintOutcome PrintStrings(PrintSurface &surface, const QStringList &lines, const PrintMargins &margins,
                           const PrintFont &font, bool measureOnly, const HeaderFooterProc &onPrintHeader,
                           const HeaderFooterProc &onPrintFooter);

@@ -98,7 +98,9 @@ private Q_SLOTS:
     void linesPerPageAndPageBreaks();
     void headerAndFooterGeometry();
     void emptyListPrintsOnePageWithNothingOnIt();
-    void longLineIsDrawnWhole();
+    void longLinesContinueOnTheNextLines_data();
+    void longLinesContinueOnTheNextLines();
+    void pagesFollowThePrintedLines();
     void marginsWithoutRoomCancelTheJob();
     void callbackCanStopTheJob();
 };
@@ -203,14 +205,50 @@ void TestPrintStrings::emptyListPrintsOnePageWithNothingOnIt()
     QVERIFY(surface.ended);
 }
 
-void TestPrintStrings::longLineIsDrawnWhole()
+void TestPrintStrings::longLinesContinueOnTheNextLines_data()
 {
+    // The text area is 4,350 dots wide and the recording surface's characters 10 dots each: 435 a line.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("printedLines");
+    QTest::addColumn<bool>("endAtBlanks");
+    QTest::newRow("fits exactly") << QString(435, u'x') << 1 << false;
+    QTest::newRow("one character too many") << QString(436, u'x') << 2 << false;
+    QTest::newRow("no blank to break at") << QString(2000, u'α') + QStringLiteral("\tτέλος") << 5 << false;
+    QTest::newRow("broken after blanks") << QStringLiteral("λέξη12345 ").repeated(100) << 3 << true;
+}
+
+void TestPrintStrings::longLinesContinueOnTheNextLines()
+{
+    QFETCH(QString, line);
+    QFETCH(int, printedLines);
+    QFETCH(bool, endAtBlanks);
     RecordingSurface surface;
-    const QString longLine = QString(2000, u'α') + QStringLiteral("\tτέλος");
-    printSource(surface, {longLine}, codeFont, QString());
+    printSource(surface, {line}, codeFont, QString());
     const QList<RecordingSurface::Text> code = surface.textsOfFamily(QStringLiteral("Code"));
-    QCOMPARE(code.size(), 1);
-    QCOMPARE(code[0].text, longLine);
+    QCOMPARE(code.size(), printedLines);
+    QString whole;
+    for (int i = 0; i < code.size(); ++i) {
+        QVERIFY(surface.textWidth(code[i].text) <= 4350);
+        QCOMPARE(code[i].y, 350 + 100 * i);
+        if (endAtBlanks && i + 1 < code.size())
+            QVERIFY(code[i].text.endsWith(u' '));
+        whole += code[i].text;
+    }
+    // Every character is on paper, in order.
+    QCOMPARE(whole, line);
+}
+
+void TestPrintStrings::pagesFollowThePrintedLines()
+{
+    // 40 lines of 500 characters print as 80 lines: 58 on the first page, 22 on the second.
+    RecordingSurface surface;
+    const QStringList lines(40, QString(500, u'y'));
+    const PrintOutcome outcome = printSource(surface, lines, codeFont, QString());
+    QCOMPARE(outcome.pages, 2);
+    const QList<RecordingSurface::Text> code = surface.textsOfFamily(QStringLiteral("Code"));
+    QCOMPARE(code.size(), 80);
+    QCOMPARE(code[57].page, 1);
+    QCOMPARE(code[58].page, 2);
 }
 
 void TestPrintStrings::marginsWithoutRoomCancelTheJob()
