@@ -90,6 +90,13 @@ QString printFailed(const QString &reason)
     return QStringLiteral("Η εκτύπωση απέτυχε (%1).").arg(reason);
 }
 
+QString pageNotReadyToPrint()
+{
+    return QStringLiteral(
+        "Η σελίδα δεν ετοιμάστηκε για εκτύπωση (κάποιο σενάριό της δεν τελειώνει). Η εκτύπωση "
+        "ακυρώθηκε.");
+}
+
 QString printCancelled()
 {
     return QStringLiteral("Η εκτύπωση ακυρώθηκε");

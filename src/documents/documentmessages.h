@@ -34,5 +34,7 @@ QString pagesPrinted(int pages);
 QString printMarginsProblem();
 QString printFailed(const QString &reason);
 QString printCancelled();
+// The page in the preview did not get ready to print in time (a script of its own never ends).
+QString pageNotReadyToPrint();
 
 } // namespace DocumentMessages

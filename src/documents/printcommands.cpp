@@ -6,10 +6,10 @@
 #include "documents/sourceprintout.h"
 #include "editor/codepane.h"
 #include "preview/previewpane.h"
+#include "preview/printcopy.h"
 #include "widgets/messages.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -100,24 +100,23 @@ void PrintCommands::HTML2Click()
 
 void PrintCommands::N18Click()
 {
+    // The preview shows a still copy of the page, which nothing of the page's own can hold up.
+    PrintCopy copy(m_c.preview);
+    if (!copy.prepare(pagePrintPatienceMs)) {
+        ShowMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
+        return;
+    }
+    bool gaveUp = false;
     QPrintPreviewDialog dialog(m_c.window);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, &PrintCommands::printPage);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&copy, &dialog, &gaveUp](QPrinter *printer) {
+                if (copy.print(printer, pagePrintPatienceMs))
+                    return;
+                gaveUp = true;
+                QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+            });
     dialog.exec();
-}
-
-void PrintCommands::printPage(QPrinter *printer)
-{
-    // The browser prints asynchronously; the preview dialog needs the pages drawn when this returns.
-    QEventLoop loop;
-    bool finished = false;
-    const QMetaObject::Connection done =
-        connect(m_c.preview, &QWebEngineView::printFinished, &loop, [&loop, &finished](bool) {
-            finished = true;
-            loop.quit();
-        });
-    m_c.preview->print(printer);
-    if (!finished)
-        loop.exec();
-    disconnect(done);
+    if (gaveUp)
+        ShowMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
 }

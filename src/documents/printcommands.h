@@ -6,7 +6,6 @@
 #include <memory>
 
 class FileChooser;
-class QPrinter;
 
 // The File menu's printing: "Εκτύπωση Κώδικα HTML" prints the code pane's lines on the default printer (or,
 // on a machine without a printer, into a PDF file the user names), "Εκτύπωση Ιστοσελίδας" shows the print
@@ -28,8 +27,8 @@ public:
     void N18Click();
 
 private:
-    // Draws the preview pane's page onto the printer, waiting for the browser to finish.
-    void printPage(QPrinter *printer);
+    // How long the page may take to get ready to print before the print preview gives up on it.
+    static constexpr int pagePrintPatienceMs = 5000;
 
     DocumentControls m_c;
     std::unique_ptr<FileChooser> m_chooser;

@@ -103,11 +103,14 @@ private Q_SLOTS:
     void sourcePrintoutWithoutPrinterGoesToPdf_data();
     void sourcePrintoutWithoutPrinterGoesToPdf();
     void pagePrintPreviewShowsTheRenderedPage();
+    void aPageThatNeverEndsItsPrintHandlerStillPrints();
 
 private:
     void trigger(const char *name);
     QVariant evaluate(const QString &script);
     QVariant evaluateUntil(const QString &script, const QVariant &expected);
+    // Opens the page's print preview and closes it once painted; its page count, -1 when it never showed.
+    int printPreviewPages();
 
     std::unique_ptr<ProgramWindows> m_windows;
     TForm5 *m_form = nullptr;
@@ -439,7 +442,7 @@ void TestDocumentCommands::sourcePrintoutWithoutPrinterGoesToPdf()
     QCOMPARE(pdfPageCount(contents(m_dir->filePath(QStringLiteral("printout.pdf")))), pages);
 }
 
-void TestDocumentCommands::pagePrintPreviewShowsTheRenderedPage()
+int TestDocumentCommands::printPreviewPages()
 {
     // The preview dialog is modal: a timer looks for it, waits for its pages and closes it.
     int previewPages = -1;
@@ -458,8 +461,32 @@ void TestDocumentCommands::pagePrintPreviewShowsTheRenderedPage()
     });
     poll.start();
     trigger("N18");
-    QVERIFY(previewPages >= 1);
+    return previewPages;
+}
+
+void TestDocumentCommands::pagePrintPreviewShowsTheRenderedPage()
+{
+    QVERIFY(printPreviewPages() >= 1);
     QCOMPARE(m_catcher->texts(), QStringList());
+}
+
+void TestDocumentCommands::aPageThatNeverEndsItsPrintHandlerStillPrints()
+{
+    // A page whose print handler never ends: the print preview shows a still copy of it, which runs no
+    // script, and the refreshes that follow render the next document instead of bringing the program down.
+    m_parts->RichEdit1->setDocumentText(
+        QStringLiteral("<html><body><p id=\"stuck\">x</p><script>onbeforeprint = () => { for (;;) {} "
+                       "};</script></body></html>"));
+    m_parts->RichEdit1->setSelStart(0);
+    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('stuck')"), true), QVariant(true));
+    QVERIFY(printPreviewPages() >= 1);
+    QCOMPARE(m_catcher->texts(), QStringList());
+
+    m_parts->RichEdit1->setDocumentText(QStringLiteral("<p id=\"next\">next</p>"));
+    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('next')"), true), QVariant(true));
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestDocumentCommands)
