@@ -1,6 +1,9 @@
 #include "previewpage.h"
 
 #include "browsingrules.h"
+#include "pagedialogs.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -55,6 +58,40 @@ bool PreviewPage::pupilActedRecently() const
 bool PreviewPage::showsPreview() const
 {
     return url().isEmpty() || url().scheme() == previewSchemeName();
+}
+
+QString PreviewPage::pageName() const
+{
+    if (!title().isEmpty() && !title().startsWith(previewSchemeName() + QLatin1Char(':')))
+        return title();
+    return showsPreview() ? QStringLiteral("Το έγγραφό σας") : url().host();
+}
+
+void PreviewPage::javaScriptAlert(const QUrl &, const QString &msg)
+{
+    if (m_dialogs)
+        m_dialogs->alert(pageName(), msg);
+}
+
+bool PreviewPage::javaScriptConfirm(const QUrl &, const QString &msg)
+{
+    if (!m_dialogs)
+        return false;
+    // The engine asks "leave this page?" for a page's "beforeunload" through a confirmation of its own words.
+    const QString leaveQuestion = QCoreApplication::translate(
+        "QWebEnginePage",
+        "Are you sure you want to leave this page? Changes that you made may not be saved.");
+    if (msg == leaveQuestion) {
+        // The pupil's own document never holds up its own refresh.
+        return showsPreview() || m_dialogs->leave(pageName());
+    }
+    return m_dialogs->confirm(pageName(), msg);
+}
+
+bool PreviewPage::javaScriptPrompt(const QUrl &, const QString &msg, const QString &defaultValue,
+                                   QString *result)
+{
+    return m_dialogs && m_dialogs->prompt(pageName(), msg, defaultValue, result);
 }
 
 bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)

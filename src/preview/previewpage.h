@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QWebEnginePage>
 
+class PageDialogs;
+
 // The page of the preview pane. It decides which navigations of the top frame go on: while the pupil's
 // document is shown, only the program's own loads and what the pupil has just clicked or keyed in the page
 // leave it, so a document cannot navigate the pane away by itself (script, meta refresh, a form submitted by
@@ -22,12 +24,22 @@ public:
     bool pupilActedRecently() const;
     // The pane shows a preview document (or nothing yet).
     bool showsPreview() const;
+    // Where the page's dialogs (alert, confirm, prompt, "leave this page?") are shown.
+    void setDialogs(PageDialogs *dialogs) { m_dialogs = dialogs; }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
+    void javaScriptAlert(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue,
+                          QString *result) override;
 
 private:
     QElapsedTimer m_sinceInput;
     bool m_programStep = false;
     bool m_approvedInFlight = false;
+    PageDialogs *m_dialogs = nullptr;
+
+    // How the page is named in its dialogs: its title, else what it is.
+    QString pageName() const;
 };

@@ -2,6 +2,7 @@
 
 #include "browsingrules.h"
 #include "localfileguard.h"
+#include "pagedialogs.h"
 #include "previewdocument.h"
 #include "previewpage.h"
 #include "previewschemehandler.h"
@@ -15,6 +16,8 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+
+#include <utility>
 
 namespace {
 
@@ -54,6 +57,14 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     m_page = new PreviewPage(m_profile, this);
     auto *page = m_page;
     setPage(page);
+    m_dialogs = new PageDialogs(this);
+    page->setDialogs(m_dialogs);
+    // A page waiting for the answer to its dialog is not replaced under it: the newest load waits.
+    connect(m_dialogs, &PageDialogs::closed, this, [this] {
+        if (const std::function<void()> load = std::exchange(m_loadAfterDialog, {}))
+            load();
+    });
+    connect(page, &QWebEnginePage::loadStarted, m_dialogs, &PageDialogs::newDocument);
 
     // The pupil's scripts run. The documents come from a scheme allowed to load local files, so their local
     // images and media show; the guard keeps the files' contents from their scripts. A local page gets an
@@ -83,13 +94,25 @@ PreviewPane::~PreviewPane()
     delete page();
 }
 
+bool PreviewPane::deferWhileDialogOpen(std::function<void()> load)
+{
+    if (!m_dialogs->isOpen())
+        return false;
+    m_loadAfterDialog = std::move(load);
+    return true;
+}
+
 void PreviewPane::WBLoadHTML(const QString &htmlCode)
 {
+    if (deferWhileDialogOpen([this, htmlCode] { WBLoadHTML(htmlCode); }))
+        return;
     loadDocument(previewDocumentFromText(htmlCode));
 }
 
 void PreviewPane::LoadStream(const QByteArray &bytes)
 {
+    if (deferWhileDialogOpen([this, bytes] { LoadStream(bytes); }))
+        return;
     loadDocument(previewDocumentFromBytes(bytes));
 }
 
@@ -101,6 +124,8 @@ void PreviewPane::setBaseFolder(const QString &folder)
 
 void PreviewPane::navigate(const QUrl &url)
 {
+    if (deferWhileDialogOpen([this, url] { navigate(url); }))
+        return;
     m_scrollRestorePending = false;
     load(url);
 }

@@ -10,6 +10,7 @@
 
 class LocalFileGuard;
 class PreviewPage;
+class PageDialogs;
 class PreviewSchemeHandler;
 class QWebEngineNewWindowRequest;
 class QWebEngineProfile;
@@ -78,6 +79,8 @@ private:
     void loadDocument(const QByteArray &document);
     void setScrollRestore(const QUrl &documentUrl);
     void finishLoad(bool succeeded);
+    // While a page's dialog waits for its answer, keeps the load for afterwards and answers true.
+    bool deferWhileDialogOpen(std::function<void()> load);
     bool showsPreview() const;
 
     QWebEngineProfile *m_profile = nullptr;
@@ -89,4 +92,6 @@ private:
     QPointF m_scrollToRestore;
     QString m_title;
     bool m_lastLoadSucceeded = true;
+    PageDialogs *m_dialogs = nullptr;
+    std::function<void()> m_loadAfterDialog; // the newest load asked for while a dialog was open
 };
