@@ -216,7 +216,6 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     QVector<QVector<TagCollector::Shape>> shapes(lines.size());
     for (int line = 0; line < lines.size(); ++line) {
         spans[line] = scanTags(reindented.at(line));
-        engineWork().characters += reindented.at(line).size();
         if (spans.at(line).isEmpty())
             continue;
         const LineMarks marks(reindented.at(line));
