@@ -3,13 +3,34 @@
 #include "editor/codepane.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace {
+
+// The layout of the memo's text. The memo is never shown, yet Qt's plain-text layout lays out every changed
+// line at once, whoever looks: a key typed into a line of megabytes would cost that line's whole layout again
+// in the memo. This layout drops the layouts of changed lines instead, and lays out nothing.
+class UnlaidLayout : public QPlainTextDocumentLayout
+{
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int, int added) override
+    {
+        const QTextDocument *text = document();
+        const int to = qMin(from + added, text->characterCount() - 1);
+        for (QTextBlock block = text->findBlock(from); block.isValid() && block.position() <= to;
+             block = block.next())
+            block.layout()->clearLayout();
+    }
+};
 
 // The characters of a document between two positions, read from its lines, every character as held (a
 // non-breaking space stays one) and line breaks as "\n". Reading the lines themselves lays nothing out.
@@ -34,11 +55,15 @@ QString textBetween(const QTextDocument *document, int from, int to)
 DocumentMirror::DocumentMirror(const CodePane *source, QPlainTextEdit *mirror, QObject *parent)
     : QObject(parent), m_source(source), m_mirror(mirror)
 {
-    // The memo is never shown, so its lines need no wrapping; unwrapped, Qt lays out a line in one pass,
-    // where wrapping a long line without break opportunities searches the rest of the line for every row.
-    mirror->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto *text = new QTextDocument(mirror);
+    text->setDocumentLayout(new UnlaidLayout(text));
+    text->setPlainText(mirror->toPlainText());
     // Nobody undoes the hidden memo: its history would only hold copies of the pupil's text.
-    mirror->document()->setUndoRedoEnabled(false);
+    text->setUndoRedoEnabled(false);
+    mirror->setDocument(text);
+    // Should anything still lay a line out, unwrapped it takes one pass, where wrapping a long line without
+    // break opportunities searches the rest of the line for every row.
+    mirror->setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(source->document(), &QTextDocument::contentsChange, this,
             [this](int from, int removed, int added) {
                 // One change is copied at a time; should two come before the handler runs, the whole text is.
