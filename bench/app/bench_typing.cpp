@@ -1,5 +1,6 @@
 // Typing speed in the main window: the milliseconds one typed key costs in a document of 100 lines and in one
-// of 10,000 lines, and their ratio. A key must cost the same however long the document is.
+// of 10,000 lines, and their ratio. A key must cost the same however long the document is. Then a key in one
+// long line of 100 KB and of 2 MB.
 #include "app/applicationsetup.h"
 #include "app/form5.h"
 #include "app/programwindows.h"
@@ -59,5 +60,14 @@ int main(int argc, char *argv[])
     std::printf("%-28s %10s %10s %8s\n", "typing, ms per key", "100", "10,000", "ratio");
     std::printf("%-28s %10.3f %10.3f %8.2f\n", "main window", shortDocument, longDocument,
                 longDocument / shortDocument);
+    // Pupils paste minified scripts and styles: a key in the middle of one long line.
+    std::printf("\n%-28s %10s\n", "typing in one long line", "ms per key");
+    for (const int characters : {100 * 1024, 2 * 1024 * 1024}) {
+        const QString line = DocumentGenerator::oneLongLine(characters);
+        const int lineKeys = characters > 1024 * 1024 ? 5 : 30;
+        std::printf("%-28s %10.1f\n", characters > 1024 * 1024 ? "line of 2 MB" : "line of 100 KB",
+                    millisecondsPerKey(code, line, lineKeys));
+        std::fflush(stdout);
+    }
     return 0;
 }

@@ -21,54 +21,6 @@ QString document(int lines)
     return DocumentGenerator::ordinaryDocument(lines, 7);
 }
 
-// An ordinary document of about `characters` characters.
-QString ordinaryOfSize(int characters)
-{
-    return document(qMax(1, characters / 42));
-}
-
-// A one-line script as a pupil pastes it: comparisons, markup in strings, few ">".
-QString oneLineScript(int lessThans)
-{
-    QString line = QStringLiteral("<script>");
-    for (int i = 0; line.count(u'<') < lessThans; ++i)
-        line +=
-            QStringLiteral("for(i=0;i<n;i++){if(a[i]<b)s+='<td>'+i;else t=x<y?1:2;} ").left(i % 3 ? 44 : 60);
-    return line + QStringLiteral("</script>");
-}
-
-// One line of "<" without any ">".
-QString lessThansOnly(int count)
-{
-    return QString(count, u'<');
-}
-
-// Every tag name different, each opened once and never closed, several to a line.
-QString distinctTagNames(int count)
-{
-    QStringList lines;
-    QString line;
-    for (int i = 0; i < count; ++i) {
-        line += QStringLiteral("<tag%1>").arg(i) + QStringLiteral("x ");
-        if (i % 4 == 3) {
-            lines.append(line);
-            line.clear();
-        }
-    }
-    lines.append(line);
-    return lines.join(u'\n');
-}
-
-// A regular document (tags paired with their ">", no stray characters) written on one line.
-QString oneLong(int characters)
-{
-    DocumentGenerator generator(7);
-    DocumentGenerator::Settings settings;
-    settings.lineCount = qMax(1, characters / 42);
-    settings.irregular = false;
-    return generator.generate(settings).join(QLatin1Char(' '));
-}
-
 double millisecondsOf(const std::function<void()> &work)
 {
     QElapsedTimer timer;
@@ -87,6 +39,7 @@ int main(int argc, char *argv[])
     auto *code = new CodePane(&window);
     auto *messages = new CodePane(&window);
     auto *memo = new QPlainTextEdit(&window);
+    memo->hide(); // the program keeps its mirror hidden
     auto *mirror = new DocumentMirror(code, memo, &window);
     auto *progress = new QProgressBar(&window);
     code->resize(900, 600);
@@ -121,16 +74,16 @@ int main(int argc, char *argv[])
         const char *name;
         QString text;
     } hard[] = {
-        {"one-line script, 1,000 <", oneLineScript(1000)},
-        {"one-line script, 2,000 <", oneLineScript(2000)},
-        {"400,000 < without >", lessThansOnly(400000)},
-        {"12,500 distinct tag names", distinctTagNames(12500)},
-        {"one 2 MB line", oneLong(2 * 1024 * 1024)},
+        {"one-line script, 1,000 <", DocumentGenerator::oneLineScript(1000)},
+        {"one-line script, 2,000 <", DocumentGenerator::oneLineScript(2000)},
+        {"400,000 < without >", DocumentGenerator::lessThansOnly(400000)},
+        {"12,500 distinct tag names", DocumentGenerator::distinctTagNames(12500)},
+        {"one 2 MB line", DocumentGenerator::oneLongLine(2 * 1024 * 1024)},
     };
     std::printf("\n%-28s %10s %14s %14s %8s\n", "document", "size", "refresh (ms)", "ordinary (ms)", "ratio");
     for (const auto &document : hard) {
         const double refresh = refreshOf(document.text);
-        const double ordinary = refreshOf(ordinaryOfSize(int(document.text.size())));
+        const double ordinary = refreshOf(DocumentGenerator::ordinaryOfSize(int(document.text.size())));
         std::printf("%-28s %10lld %14.1f %14.1f %8.2f\n", document.name, qlonglong(document.text.size()),
                     refresh, ordinary, refresh / ordinary);
         std::fflush(stdout);

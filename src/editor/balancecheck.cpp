@@ -1,6 +1,7 @@
 #include "editor/balancecheck.h"
 
 #include "editor/charlook.h"
+#include "editor/enginework.h"
 
 #include <QHash>
 #include <QSet>
@@ -53,7 +54,12 @@ QStringList sortedWithEmptyEntry(const QStringList &entries)
 {
     QStringList sorted = entries;
     sorted.append(QString());
-    std::sort(sorted.begin(), sorted.end(), precedes);
+    for (const QString &entry : sorted)
+        engineWork().characters += entry.size();
+    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        ++engineWork().candidates;
+        return precedes(a, b);
+    });
     return sorted;
 }
 
@@ -106,6 +112,7 @@ public:
     {
         for (qsizetype i = 0; i < tally.entries.size(); ++i) {
             const QString &entry = tally.entries.at(i);
+            engineWork().characters += entry.size();
             QSet<QStringView> pieces;
             qsizetype lt = -1;
             for (qsizetype at = 0; at < entry.size(); ++at) {
@@ -131,6 +138,7 @@ public:
             return m_pieceCounts.value(part);
         int count = 0;
         const auto add = [&](qsizetype i) {
+            ++engineWork().candidates;
             if (m_tally.entries.at(i).contains(part))
                 count += m_tally.counts.at(i);
         };

@@ -2,13 +2,68 @@
 
 #include "editor/codepane.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+
+namespace {
+
+// The layout of the memo's text. The memo is never shown, yet Qt's plain-text layout lays out every changed
+// line at once, whoever looks: a key typed into a line of megabytes would cost that line's whole layout again
+// in the memo. This layout drops the layouts of changed lines instead, and lays out nothing.
+class UnlaidLayout : public QPlainTextDocumentLayout
+{
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int, int added) override
+    {
+        const QTextDocument *text = document();
+        const int to = qMin(from + added, text->characterCount() - 1);
+        for (QTextBlock block = text->findBlock(from); block.isValid() && block.position() <= to;
+             block = block.next())
+            block.layout()->clearLayout();
+    }
+};
+
+// The characters of a document between two positions, read from its lines, every character as held (a
+// non-breaking space stays one) and line breaks as "\n". Reading the lines themselves lays nothing out.
+QString textBetween(const QTextDocument *document, int from, int to)
+{
+    QString text;
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        // The break in front of a line belongs to the range when the range starts before the line.
+        if (block.position() > from)
+            text += u'\n';
+        const int start = qMax(from, block.position()) - block.position();
+        const int end = qMin(to, block.position() + block.length() - 1) - block.position();
+        if (end > start)
+            text += QStringView(block.text()).mid(start, end - start);
+    }
+    return text;
+}
+
+} // namespace
 
 DocumentMirror::DocumentMirror(const CodePane *source, QPlainTextEdit *mirror, QObject *parent)
     : QObject(parent), m_source(source), m_mirror(mirror)
 {
+    auto *text = new QTextDocument(mirror);
+    text->setDocumentLayout(new UnlaidLayout(text));
+    text->setPlainText(mirror->toPlainText());
+    // Nobody undoes the hidden memo: its history would only hold copies of the pupil's text.
+    text->setUndoRedoEnabled(false);
+    mirror->setDocument(text);
+    // Should anything still lay a line out, unwrapped it takes one pass, where wrapping a long line without
+    // break opportunities searches the rest of the line for every row.
+    mirror->setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(source->document(), &QTextDocument::contentsChange, this,
             [this](int from, int removed, int added) {
                 // One change is copied at a time; should two come before the handler runs, the whole text is.
@@ -35,11 +90,19 @@ void DocumentMirror::follow(bool editingMode)
         m_writing = false;
         return;
     }
+    // The memo is never shown: its view need not hear that the text's size changed, which would make it lay
+    // out lines to size its scroll bars.
+    const QSignalBlocker quietLayout(m_mirror->document()->documentLayout());
     if (m_inStep && m_from >= 0) {
         copyChange();
     } else {
         m_from = -1;
-        m_mirror->setPlainText(m_source->Text());
+        QTextCursor all(m_mirror->document());
+        all.beginEditBlock();
+        all.setPosition(m_mirror->document()->characterCount() - 1, QTextCursor::KeepAnchor);
+        const QTextDocument *source = m_source->document();
+        all.insertText(textBetween(source, 0, source->characterCount() - 1));
+        all.endEditBlock();
     }
     m_from = -1;
     m_inStep = true;
@@ -55,14 +118,23 @@ void DocumentMirror::copyChange()
     // A change reaching the end of the text counts the end's own separator, which no cursor can select.
     const int mirrorEnd = qMin(from + m_removed, mirror->characterCount() - 1);
     const int sourceEnd = qMin(from + m_added, source->characterCount() - 1);
-    QTextCursor read(const_cast<QTextDocument *>(source));
-    read.setPosition(qMin(from, sourceEnd));
-    read.setPosition(sourceEnd, QTextCursor::KeepAnchor);
-    // Every character as held (a non-breaking space stays one); only line breaks are written as breaks.
-    QString text = read.selectedText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
+    const QString text = textBetween(source, qMin(from, sourceEnd), sourceEnd);
+    // The cursor works inside an edit block: outside one, Qt lays out a cursor's whole line to place it,
+    // which for a long line costs far more than the change.
     QTextCursor write(mirror);
+    write.beginEditBlock();
     write.setPosition(qMin(from, mirrorEnd));
     write.setPosition(mirrorEnd, QTextCursor::KeepAnchor);
+    // A change of looks alone (a refresh painting tags) reports its characters as replaced by themselves:
+    // the mirror already holds them, and rewriting them would only lay its line out again.
+    if (m_removed == m_added) {
+        QString held = write.selectedText();
+        held.replace(QChar::ParagraphSeparator, u'\n');
+        if (held == text) {
+            write.endEditBlock();
+            return;
+        }
+    }
     write.insertText(text);
+    write.endEditBlock();
 }

@@ -1,5 +1,7 @@
 #include "editor/occurrenceindex.h"
 
+#include "editor/enginework.h"
+
 QString foldedCase(QStringView text)
 {
     QString folded(text.size(), Qt::Uninitialized);
@@ -15,6 +17,7 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
     int offset = 0;
     for (const QString &line : lines) {
         m_foldedLines.append(foldedCase(line));
+        engineWork().characters += line.size();
         m_lineOffsets.append(offset);
         offset += int(line.size());
     }
@@ -26,6 +29,8 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
             const qsizetype gt = text.indexOf(u'>', lt);
             if (gt < 0)
                 break;
+            // The search and the grouping both read the text from the "<" to the ">".
+            engineWork().characters += 2 * (gt - lt + 1);
             m_starts[text.mid(lt, gt - lt + 1)].append({line, int(lt)});
         }
     }
@@ -56,6 +61,7 @@ int OccurrenceIndex::addKey(QStringView folded)
     Q_ASSERT(folded.startsWith(u'<') && folded.contains(u'>'));
     QVector<Occurrence> found;
     const QVector<Occurrence> starts = m_starts.value(folded.left(folded.indexOf(u'>') + 1));
+    engineWork().candidates += starts.size();
     for (const Occurrence &start : starts) {
         const bool overlapsPrevious = !found.isEmpty() && found.constLast().line == start.line &&
                                       start.column < found.constLast().column + folded.size();
@@ -75,6 +81,7 @@ QVector<QVector<OccurrenceIndex::Occurrence>> OccurrenceIndex::coveringOccurrenc
 {
     QVector<QVector<Occurrence>> accepted(keyCount());
     for (int key = 0; key < keyCount(); ++key) {
+        engineWork().candidates += m_occurrences.at(key).size();
         for (const Occurrence &occurrence : m_occurrences.at(key)) {
             if (covers(key, occurrence))
                 accepted[key].append(occurrence);
@@ -90,6 +97,7 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
     const int positions = m_lineOffsets.constLast();
     // From every position, the first marked position at or after it: occurrences are walked over their marked
     // characters only.
+    engineWork().covers += positions;
     QVector<int> nextMarked(positions + 1, positions);
     for (int position = positions - 1; position >= 0; --position)
         nextMarked[position] = marked.testBit(position) ? position : nextMarked.at(position + 1);
@@ -98,8 +106,9 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
             for (const Occurrence &occurrence : accepted.at(key)) {
                 const int first = positionOf(occurrence.line, occurrence.column);
                 const int end = first + m_keyLengths.at(key);
+                ++engineWork().covers;
                 for (int position = nextMarked.at(first); position < end;
-                     position = nextMarked.at(position + 1))
+                     position = nextMarked.at(position + 1), ++engineWork().covers)
                     visit(key, occurrence, position);
             }
         }

@@ -1,5 +1,6 @@
 #include "editor/paintledger.h"
 
+#include "editor/enginework.h"
 #include "editor/markupnames.h"
 
 #include <algorithm>
@@ -51,7 +52,9 @@ void PaintLedger::paintWithText(int key, const QString &text, quint32 colour)
 PaintLedger::Source PaintLedger::latestPaint(int line, int column, int before) const
 {
     Source latest;
+    ++engineWork().covers;
     for (auto cover = m_index.coversBegin(line, column); cover != m_index.coversEnd(line, column); ++cover) {
+        ++engineWork().covers;
         if (cover->key >= m_keyPaints.size())
             continue;
         const QVector<int> &paints = m_keyPaints.at(cover->key);
@@ -84,6 +87,7 @@ QChar PaintLedger::paintedLetter(Source source) const
             break;
         }
         steps.append(id);
+        ++engineWork().paintSteps;
         const Paint &paint = m_paints.at(source.paint);
         if (!paint.text.isEmpty()) {
             letter = paint.text.at(source.offset);
@@ -105,6 +109,7 @@ QChar PaintLedger::paintedLetter(Source source) const
 QString PaintLedger::currentText(int line, TagSpan span, int length) const
 {
     QString text = m_lines.at(line).mid(span.start, length);
+    engineWork().characters += text.size();
     for (int i = 0; i < text.size(); ++i) {
         const Source source = latestPaint(line, span.start + i, int(m_paints.size()));
         if (source.paint >= 0)
@@ -132,8 +137,10 @@ PaintLedger::Composition PaintLedger::compose() const
     std::iota(free.begin(), free.end(), 0);
     const auto nextFree = [&free](int position) {
         int root = position;
-        while (free.at(root) != root)
+        while (free.at(root) != root) {
             root = free.at(root);
+            ++engineWork().covers;
+        }
         while (free.at(position) != root) {
             const int next = free.at(position);
             free[position] = root;
@@ -144,6 +151,7 @@ PaintLedger::Composition PaintLedger::compose() const
     for (const int number : latest) {
         const Paint &paint = m_paints.at(number);
         const int length = int(m_index.keyLength(paint.key));
+        engineWork().candidates += m_index.occurrences(paint.key).size();
         for (const OccurrenceIndex::Occurrence &occurrence : m_index.occurrences(paint.key)) {
             const int first = m_lineOffsets.at(occurrence.line) + occurrence.column;
             for (int position = nextFree(first); position < first + length; position = nextFree(position)) {
@@ -156,6 +164,7 @@ PaintLedger::Composition PaintLedger::compose() const
     // Paints rewrite the letter case of names only; the page's own words keep their letters.
     const QBitArray names = markupNamePositions(m_lines);
     for (int line = 0; line < m_lines.size(); ++line) {
+        engineWork().characters += m_lines.at(line).size();
         QVector<LookRun> &runs = result.looks[line];
         QString &letters = result.lines[line];
         for (int column = 0; column < m_lines.at(line).size(); ++column) {

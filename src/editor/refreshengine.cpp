@@ -155,6 +155,7 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
         changing[key] = true;
         for (const OccurrenceIndex::Occurrence &occurrence : index.occurrences(key)) {
             const int first = index.positionOf(occurrence.line, occurrence.column);
+            engineWork().covers += index.keyLength(key);
             for (int i = 0; i < index.keyLength(key); ++i)
                 changeable.setBit(first + i);
         }
@@ -166,6 +167,7 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
         const OccurrenceIndex::Occurrence first = spansOfKey.constFirst();
         const QStringView text = textAt(key, first);
         const auto alike = [&](const OccurrenceIndex::Occurrence &at) {
+            ++engineWork().candidates;
             return (at.line == first.line && at.column == first.column) || textAt(key, at) == text;
         };
         if (!std::all_of(spansOfKey.cbegin(), spansOfKey.cend(), alike) ||
@@ -185,7 +187,7 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
             for (const OccurrenceIndex::Occurrence &at : sources.all.at(key)) {
                 const int first = index.positionOf(at.line, at.column);
                 bool reads = false;
-                for (int i = 0; i < index.keyLength(key) && !reads; ++i)
+                for (int i = 0; i < index.keyLength(key) && !reads; ++i, ++engineWork().covers)
                     reads = changeable.testBit(first + i);
                 if (reads) {
                     mark(key);
@@ -202,6 +204,7 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
 
 RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak)
 {
+    engineWork() = EngineWork();
     const QStringList reindented = reindentedLines(lines, options.reindent, endsWithLineBreak);
     OccurrenceIndex index(reindented);
     PaintLedger ledger(reindented, index);
@@ -216,6 +219,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
         if (spans.at(line).isEmpty())
             continue;
         const LineMarks marks(reindented.at(line));
+        engineWork().characters += reindented.at(line).size();
         for (const TagSpan &span : spans.at(line)) {
             // Painted: not empty, and without "<>" unless empty pairs are painted too.
             const bool painted = options.paintTags && span.length > 0 &&
@@ -272,5 +276,6 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     result.lines = composition.lines;
     result.looks = composition.looks;
     result.endsWithLineBreak = endsWithLineBreak && reindented.size() == lines.size();
+    result.work = engineWork();
     return result;
 }

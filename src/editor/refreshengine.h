@@ -2,6 +2,7 @@
 
 #include "editor/balancecheck.h"
 #include "editor/charlook.h"
+#include "editor/enginework.h"
 
 #include <QStringList>
 #include <QVector>
@@ -51,6 +52,8 @@ struct RefreshResult
     // Where the balance check's last highlight left the caret: right after the last occurrence it painted.
     // Line -1 when the highlighting painted nothing.
     LinePosition highlightCaret;
+    // The work the run took.
+    EngineWork work;
 };
 
 // One run of the refresh cycle over a document, from the base attributes through the line walk (from the last

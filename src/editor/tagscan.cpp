@@ -1,14 +1,18 @@
 #include "editor/tagscan.h"
 
+#include "editor/enginework.h"
+
 QVector<TagSpan> scanTags(QStringView line)
 {
     QVector<TagSpan> spans;
     qsizetype lt = line.indexOf(u'<');
+    engineWork().characters += lt < 0 ? line.size() : lt + 1;
     if (lt < 0)
         return spans;
     // The ">" cursor visits the line's ">" in order, then finds none (-1), then starts over at the first one:
     // the positions are found once, so a line of many "<" and few ">" costs no more than its length.
     QVector<qsizetype> gts;
+    engineWork().characters += line.size();
     for (qsizetype gt = line.indexOf(u'>'); gt >= 0; gt = line.indexOf(u'>', gt + 1))
         gts.append(gt);
     qsizetype next = 0; // index into gts; gts.size() stands for "none found"
@@ -16,7 +20,9 @@ QVector<TagSpan> scanTags(QStringView line)
         const qsizetype gt = next < gts.size() ? gts.at(next) : -1;
         const qsizetype length = gt >= lt ? gt - lt + 1 : 0;
         spans.append({int(lt), int(length)});
+        const qsizetype previous = lt;
         lt = line.indexOf(u'<', lt + 1);
+        engineWork().characters += (lt < 0 ? line.size() : lt) - previous;
         next = gts.isEmpty() ? 0 : (next + 1) % (gts.size() + 1);
     }
     return spans;

@@ -150,3 +150,46 @@ QString DocumentGenerator::ordinaryDocument(int lines, quint32 seed)
     settings.tagsPerLine = 2;
     return generator.generate(settings).join(QLatin1Char('\n'));
 }
+
+QString DocumentGenerator::ordinaryOfSize(int characters)
+{
+    return ordinaryDocument(qMax(1, characters / 42), 7);
+}
+
+QString DocumentGenerator::oneLineScript(int lessThans)
+{
+    QString line = QStringLiteral("<script>");
+    for (int i = 0; line.count(u'<') < lessThans; ++i)
+        line +=
+            QStringLiteral("for(i=0;i<n;i++){if(a[i]<b)s+='<td>'+i;else t=x<y?1:2;} ").left(i % 3 ? 44 : 60);
+    return line + QStringLiteral("</script>");
+}
+
+QString DocumentGenerator::lessThansOnly(int count)
+{
+    return QString(count, u'<');
+}
+
+QString DocumentGenerator::distinctTagNames(int count)
+{
+    QStringList lines;
+    QString line;
+    for (int i = 0; i < count; ++i) {
+        line += QStringLiteral("<tag%1>").arg(i) + QStringLiteral("x ");
+        if (i % 4 == 3) {
+            lines.append(line);
+            line.clear();
+        }
+    }
+    lines.append(line);
+    return lines.join(u'\n');
+}
+
+QString DocumentGenerator::oneLongLine(int characters)
+{
+    DocumentGenerator generator(7);
+    Settings settings;
+    settings.lineCount = qMax(1, characters / 42);
+    settings.irregular = false;
+    return generator.generate(settings).join(QLatin1Char(' '));
+}

@@ -27,6 +27,19 @@ public:
     QStringList generate(const Settings &settings);
     // The benchmarks' ordinary document: `lines` lines of about 40 characters and 2 tags each, as one text.
     static QString ordinaryDocument(int lines, quint32 seed);
+    // An ordinary document of about `characters` characters.
+    static QString ordinaryOfSize(int characters);
+
+    // Documents that are hard on a refresh, for the benchmarks and the cost tests.
+    // A one-line script as a pupil pastes it: comparisons, markup in strings, few ">"; about `lessThans` "<".
+    static QString oneLineScript(int lessThans);
+    // One line of "<" without any ">".
+    static QString lessThansOnly(int count);
+    // Every tag name different, each opened once and never closed, four to a line.
+    static QString distinctTagNames(int count);
+    // A regular document (tags paired with their ">", no stray characters) of about `characters` characters
+    // written on one line.
+    static QString oneLongLine(int characters);
 
 private:
     bool chance(int percent);

@@ -3,8 +3,11 @@
 #include "editor/documentmirror.h"
 #include "widgettestmain.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <QtTest>
 
 class CodePaneTest : public QObject
@@ -183,6 +186,38 @@ private Q_SLOTS:
         QTest::keyClick(&pane, Qt::Key_End);
         QTest::keyClicks(&pane, QStringLiteral("!"));
         QVERIFY(check());
+    }
+
+    void hiddenMirrorLaysNothingOut()
+    {
+        // Laying out the hidden copy would cost every change the length of the changed line again, and a long
+        // line without break opportunities far more: the mirror follows without laying out any of its lines.
+        CodePane pane;
+        QPlainTextEdit memo;
+        memo.hide();
+        DocumentMirror mirror(&pane, &memo);
+        QObject::connect(&pane, &CodePane::textChanged, &mirror, [&] { mirror.follow(true); });
+        const auto laidOut = [&memo] {
+            for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+                if (block.layout()->lineCount() > 0)
+                    return true;
+            }
+            return false;
+        };
+        const QString longLine(5000, u'<');
+        pane.setDocumentText(longLine + QStringLiteral("\n<P>second"));
+        QVERIFY(!laidOut());
+        pane.setSelStart(2500);
+        QTest::keyClicks(&pane, QStringLiteral("a"));
+        QVERIFY(!laidOut());
+        // Lines someone else had laid out are not laid out again by the next change.
+        memo.document()->documentLayout()->blockBoundingRect(memo.document()->firstBlock());
+        QTest::keyClicks(&pane, QStringLiteral("b"));
+        QTest::keyClick(&pane, Qt::Key_Return);
+        QTest::keyClick(&pane, Qt::Key_Backspace);
+        QVERIFY(!laidOut());
+        QCOMPARE(memo.toPlainText(), longLine.left(2500) + QStringLiteral("ab") + longLine.mid(2500) +
+                                         QStringLiteral("\n<P>second"));
     }
 };
 
