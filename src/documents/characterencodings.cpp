@@ -560,6 +560,12 @@ std::optional<CharacterEncoding> encodingForLabel(QByteArrayView label)
     return std::nullopt;
 }
 
+bool canDecode(CharacterEncoding encoding)
+{
+    const char *converter = describe(encoding).decoder;
+    return converter == nullptr || QStringDecoder(converter).isValid();
+}
+
 QByteArray encodingName(CharacterEncoding encoding)
 {
     return QByteArray(describe(encoding).name);

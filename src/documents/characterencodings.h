@@ -59,6 +59,10 @@ std::optional<CharacterEncoding> encodingForLabel(QByteArrayView label);
 // The encoding's name, in the letter case browsers report it ("windows-1253", "UTF-8", "ISO-8859-7").
 QByteArray encodingName(CharacterEncoding encoding);
 
+// Whether this build can decode the encoding (the converters of multi-byte and most single-byte encodings
+// come with Qt's ICU support).
+bool canDecode(CharacterEncoding encoding);
+
 // The outcome of decoding bytes in one encoding.
 struct DecodedBytes
 {

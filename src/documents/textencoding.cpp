@@ -92,7 +92,8 @@ DecodedText decodeText(const QByteArray &bytes)
     }
     const std::optional<CharacterEncoding> declared =
         prescanEncoding(QByteArrayView(bytes).first(qMin(bytes.size(), prescanLength)));
-    if (!declared || *declared == CharacterEncoding::Utf8 || *declared == CharacterEncoding::Replacement)
+    if (!declared || *declared == CharacterEncoding::Utf8 || *declared == CharacterEncoding::Replacement ||
+        !canDecode(*declared))
         return utf8OrWindows1253(bytes);
     return decoded(decodeBytes(*declared, bytes), {*declared, false});
 }

@@ -30,9 +30,10 @@ struct DecodedText
 // Decodes a file's bytes. A byte-order mark decides (UTF-8, UTF-16 LE or BE; the mark is not part of the
 // text). Otherwise bytes holding a NUL are no text; else the encoding the page declares in its first bytes is
 // used (found as browsers find it), except that a declaration of "replacement", which would read the whole
-// file as one unreadable character, counts as none. A file declaring UTF-8, or declaring nothing, is read as
-// UTF-8 when its bytes are UTF-8 or mostly so (more characters read than bytes replaced, the stray bytes
-// becoming U+FFFD); otherwise it is an older file written in Windows-1253, the encoding of Greek systems.
+// file as one unreadable character, or of an encoding this build cannot decode, counts as none. A file
+// declaring UTF-8, or declaring nothing, is read as UTF-8 when its bytes are UTF-8 or mostly so (more
+// characters read than bytes replaced, the stray bytes becoming U+FFFD); otherwise it is an older file
+// written in Windows-1253, the encoding of Greek systems.
 DecodedText decodeText(const QByteArray &bytes);
 
 // The outcome of encoding a text for a file.

@@ -238,6 +238,8 @@ void TestTextEncoding::decodeChoosesTheEncoding_data()
         QString::fromUtf8(utf8Meta) + greek + "\uFFFD" + greek, "UTF-8", false, true);
     row("declared utf-8, written in windows-1253", utf8Meta + greek1253, QString::fromUtf8(utf8Meta) + greek,
         "windows-1253", false, false);
+    row("declared utf-8, windows-1253 with a pair that reads as utf-8", utf8Meta + "\xCE\xCE\xB1",
+        QString::fromUtf8(utf8Meta) + QStringLiteral("ΞΞ±"), "windows-1253", false, false);
     row("declared windows-1251", "<meta charset=windows-1251>\xCF",
         QStringLiteral("<meta charset=windows-1251>П"), "windows-1251", false, false);
     row("declared latin1", "<meta charset=latin1>\x80", QStringLiteral("<meta charset=latin1>€"),

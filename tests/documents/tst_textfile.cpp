@@ -145,12 +145,14 @@ void TestTextFile::unreadableBytesBringANoticeAndSaveAsShown_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("notice");
+    QTest::addColumn<bool>("sameBytes"); // saved without a change, the file keeps its bytes
 
     const QByteArray utf8Meta("<html><head><meta charset=\"utf-8\"><title>Ρόδος</title></head>\r\n");
     const QString shownMeta = QString::fromUtf8(utf8Meta);
     const QByteArray rhodes = QStringLiteral("<p>Η Ρόδος είναι νησί.</p>").toUtf8();
-    const auto row = [](const char *name, const QByteArray &bytes, const QString &text, bool notice) {
-        QTest::newRow(name) << bytes << text << notice;
+    const auto row = [](const char *name, const QByteArray &bytes, const QString &text, bool notice,
+                        bool sameBytes = false) {
+        QTest::newRow(name) << bytes << text << notice << sameBytes;
     };
     row("declared utf-8, one stray byte", utf8Meta + rhodes + "\xE9" + rhodes,
         shownMeta + QStringLiteral("<p>Η Ρόδος είναι νησί.</p>\uFFFD<p>Η Ρόδος είναι νησί.</p>"), true);
@@ -161,7 +163,7 @@ void TestTextFile::unreadableBytesBringANoticeAndSaveAsShown_data()
     row("declared iso-8859-7, a byte it lacks", "<meta charset=\"iso-8859-7\"><p>\xAE\xB6</p>",
         QStringLiteral("<meta charset=\"iso-8859-7\"><p>\uFFFDΆ</p>"), true);
     row("declared latin1, windows-1252 bytes", "<meta charset=\"latin1\"><p>\x80\x93\x94\x81</p>",
-        QStringLiteral("<meta charset=\"latin1\"><p>€“”\u0081</p>"), false);
+        QStringLiteral("<meta charset=\"latin1\"><p>€“”\u0081</p>"), false, true);
     row("utf-8 mark, cut-off sequence at the end", "\xEF\xBB\xBF<p>\xCE\xB1\xF0\x9F\x98",
         QStringLiteral("<p>α\uFFFD"), true);
     row("utf-16 mark, lone surrogate", QByteArray("\xFF\xFE<\x00\x00\xD8>\x00", 8),
@@ -169,9 +171,9 @@ void TestTextFile::unreadableBytesBringANoticeAndSaveAsShown_data()
     row("declared shift_jis, broken sequence", "<meta charset=\"shift_jis\"><p>\x82\xA0\x82</p>",
         QStringLiteral("<meta charset=\"shift_jis\"><p>あ\uFFFD</p>"), true);
     row("declared x-user-defined", "<meta charset=\"x-user-defined\"><p>\x80\xE9</p>",
-        QStringLiteral("<meta charset=\"x-user-defined\"><p>€é</p>"), false);
+        QStringLiteral("<meta charset=\"x-user-defined\"><p>€é</p>"), false, true);
     row("meta after the first 1,024 bytes", QByteArray(1100, ' ') + "<meta charset=\"koi8-r\">\xF0",
-        QString(1100, u' ') + QStringLiteral("<meta charset=\"koi8-r\">π"), false);
+        QString(1100, u' ') + QStringLiteral("<meta charset=\"koi8-r\">π"), false, true);
 }
 
 void TestTextFile::unreadableBytesBringANoticeAndSaveAsShown()
@@ -179,6 +181,7 @@ void TestTextFile::unreadableBytesBringANoticeAndSaveAsShown()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(bool, notice);
+    QFETCH(bool, sameBytes);
     const QString path = m_dir->filePath(QStringLiteral("page.html"));
     QVERIFY(writeBytes(path, bytes));
 
@@ -195,6 +198,8 @@ void TestTextFile::unreadableBytesBringANoticeAndSaveAsShown()
     QVERIFY2(again.ok, qPrintable(again.message));
     QCOMPARE(again.text, withCrLfBreaks(read.text));
     QCOMPARE(again.message, QString());
+    if (sameBytes)
+        QCOMPARE(contents(copy), bytes);
 }
 
 void TestTextFile::badFileGivesReasonAndNoText_data()
