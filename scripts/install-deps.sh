@@ -12,6 +12,7 @@ packages=(
   clang-format fonts-wine
   appstream desktop-file-utils
   clang libclang-rt-dev
+  libgumbo-dev
 )
 
 missing=()

@@ -11,7 +11,7 @@ cmake --build build-tests
 if command -v clang++ >/dev/null; then
   cmake -S . -B build-fuzz -G Ninja -DVELMARK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++
   cmake --build build-fuzz
-  for target in tagscan balancecheck refresh; do
+  for target in tagscan balancecheck refresh markupnames; do
     work=$(mktemp -d)
     if ! "build-fuzz/fuzz/fuzz_$target" -max_total_time=20 -max_len=2048 -print_final_stats=0 \
       "$work" "fuzz/corpus/$target" >"$work/log" 2>&1; then

@@ -17,16 +17,16 @@ struct TextFileRead
 
 // Reads a source file for the code pane, decoding it by `decodeText`. A missing file, a folder or other
 // non-regular file, a file over `maximumDocumentBytes`, an unreadable file and a binary file (NUL characters)
-// give no text and a Greek message; a file whose marked Unicode bytes are malformed is read with replacement
-// characters and a notice that says so.
+// give no text and a Greek message; a file with bytes that could not be read as characters is read with
+// replacement characters and a notice that says so.
 TextFileRead readTextFile(const QString &path);
 
 // The outcome of saving a source file.
 struct TextFileWrite
 {
     bool ok = false;
-    FileEncoding encoding = FileEncoding::Windows1253; // the encoding the file was written in
-    QString message;                                   // when not ok: why, in Greek
+    FileEncoding encoding; // the encoding the file was written in
+    QString message;       // when not ok: why, in Greek
 };
 
 // Saves a text by `encodeText`, atomically: the new file replaces the old one only once it is whole, so a

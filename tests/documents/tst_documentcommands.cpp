@@ -3,9 +3,11 @@
 // answered by a scripted chooser; message boxes are read and answered as a pupil would.
 #include "app/form3.h"
 #include "app/programwindows.h"
+#include "documents/documentmessages.h"
 #include "documents/filechooser.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
+#include "documents/textfile.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"
@@ -94,6 +96,7 @@ private Q_SLOTS:
     void openIsRefusedWhileOnlyTheBrowserShows();
     void codeOnlyOpenShowsTheCodeWithoutRefresh();
     void saveAndReopenKeepsEveryCharacter();
+    void strayByteReadsAsUtf8WithANoticeAndSavesAsShown();
     void failedSaveReportsAndKeepsTheOldFile();
     void cancelledSaveEmptiesTheMirror();
     void templatesLoadAndCount_data();
@@ -291,6 +294,29 @@ void TestDocumentCommands::saveAndReopenKeepsEveryCharacter()
     trigger("N2");
     QCOMPARE(m_catcher->texts().size(), 1);
     QCOMPARE(m_parts->RichEdit1->Text(), text);
+}
+
+void TestDocumentCommands::strayByteReadsAsUtf8WithANoticeAndSavesAsShown()
+{
+    // A page declared UTF-8 with one stray byte: its Greek stays Greek, the byte shows as U+FFFD with the
+    // notice that files with unreadable bytes get, and a save writes what the pane shows.
+    const QByteArray page =
+        "<html><head><meta charset=\"utf-8\"></head>\r\n<body>\r\n<p>\xCE\xA1\xCF\x8C\xCE\xB4"
+        "\xCE\xBF\xCF\x82\xE9</p>\r\n</body>\r\n</html>";
+    const QString path = m_dir->filePath(QStringLiteral("rhodes.html"));
+    QVERIFY(writeBytes(path, page));
+    m_answers << path;
+    trigger("N2");
+    QCOMPARE(m_catcher->texts(),
+             QStringList{DocumentMessages::malformedCharacters(QStringLiteral("rhodes.html"))});
+    QCOMPARE(m_parts->RichEdit1->line(2), QStringLiteral("<p>Ρόδος\uFFFD</p>"));
+
+    const QString saved = m_dir->filePath(QStringLiteral("saved.html"));
+    m_answers << saved;
+    trigger("N3");
+    QCOMPARE(m_catcher->texts().size(), 2);
+    QCOMPARE(contents(saved), QByteArray(page).replace("\xE9", "\xEF\xBF\xBD"));
+    QCOMPARE(readTextFile(saved).text, m_parts->RichEdit1->Text());
 }
 
 void TestDocumentCommands::failedSaveReportsAndKeepsTheOldFile()

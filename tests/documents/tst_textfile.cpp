@@ -1,5 +1,10 @@
 // Reading and saving source files through real files in a temporary folder: every encoding case reads back
-// identical, bad files give a Greek reason and no text, and a failed save leaves the old file as it was.
+// identical, declared character sets are read as browsers read them, bytes that are no characters bring a
+// notice and never come back as other bytes, bad files give a Greek reason and no text, and a failed save
+// leaves the old file as it was.
+#include "declarationcases.h"
+#include "documents/charsetprescan.h"
+#include "documents/documentmessages.h"
 #include "documents/textfile.h"
 
 #include <QDir>
@@ -10,8 +15,6 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
-
-Q_DECLARE_METATYPE(FileEncoding)
 
 namespace {
 
@@ -37,9 +40,12 @@ private Q_SLOTS:
     void init();
     void savedFileReadsBackIdentical_data();
     void savedFileReadsBackIdentical();
+    void declaredCharsetIsRead_data();
+    void declaredCharsetIsRead();
+    void unreadableBytesBringANoticeAndSaveAsShown_data();
+    void unreadableBytesBringANoticeAndSaveAsShown();
     void badFileGivesReasonAndNoText_data();
     void badFileGivesReasonAndNoText();
-    void malformedUtf8IsReadWithReplacementAndANotice();
     void saveIntoMissingFolderFails();
     void failedWriteLeavesOldFileUnchanged();
     void saveReplacesExistingFile();
@@ -57,7 +63,8 @@ void TestTextFile::init()
 void TestTextFile::savedFileReadsBackIdentical_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<FileEncoding>("encoding");
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<bool>("mark");
 
     const QString mixed = QStringLiteral("Ελληνικά, Русский, 😀 €");
     auto meta = [](const char *charset) {
@@ -66,32 +73,36 @@ void TestTextFile::savedFileReadsBackIdentical_data()
                    "/></head>\n<body>")
             .arg(QLatin1String(charset));
     };
-    QTest::newRow("greek, no declaration")
-        << QStringLiteral("<p>Άλφα βήτα ΐ ΰ</p>\n<p>δεύτερη</p>") << FileEncoding::Windows1253;
-    QTest::newRow("greek, declared iso-8859-7")
-        << meta("ISO-8859-7") + QStringLiteral("Άλφα Ώρα ’\n") << FileEncoding::Iso8859_7;
-    QTest::newRow("greek + cyrillic + emoji, declared iso-8859-7")
-        << meta("ISO-8859-7") + mixed << FileEncoding::Utf8WithMark;
-    QTest::newRow("mixed, declared utf-8") << meta("UTF-8") + mixed << FileEncoding::Utf8;
-    QTest::newRow("latin, declared iso-8859-1")
-        << meta("ISO-8859-1") + QStringLiteral("café über") << FileEncoding::Iso8859_1;
-    QTest::newRow("western, declared windows-1252")
-        << meta("windows-1252") + QStringLiteral("€ „quote“") << FileEncoding::Windows1252;
-    QTest::newRow("greek, declared windows-1253")
-        << meta("windows-1253") + QStringLiteral("Άλφα €") << FileEncoding::Windows1253;
-    QTest::newRow("cyrillic, no declaration")
-        << QStringLiteral("Привет\nκόσμε") << FileEncoding::Utf8WithMark;
-    QTest::newRow("trailing line break kept") << QStringLiteral("<p>α</p>\n\n") << FileEncoding::Windows1253;
+    const auto row = [](const char *name, const QString &text, const char *encoding, bool mark) {
+        QTest::newRow(name) << text << QByteArray(encoding) << mark;
+    };
+    row("greek, no declaration", QStringLiteral("<p>Άλφα βήτα ΐ ΰ</p>\n<p>δεύτερη</p>"), "windows-1253",
+        false);
+    row("greek, declared iso-8859-7", meta("ISO-8859-7") + QStringLiteral("Άλφα Ώρα ’\n"), "ISO-8859-7",
+        false);
+    row("greek + cyrillic + emoji, declared iso-8859-7", meta("ISO-8859-7") + mixed, "UTF-8", true);
+    row("mixed, declared utf-8", meta("UTF-8") + mixed, "UTF-8", false);
+    row("latin, declared iso-8859-1", meta("ISO-8859-1") + QStringLiteral("café über €"), "windows-1252",
+        false);
+    row("western, declared windows-1252", meta("windows-1252") + QStringLiteral("€ „quote“"), "windows-1252",
+        false);
+    row("greek, declared windows-1253", meta("windows-1253") + QStringLiteral("Άλφα €"), "windows-1253",
+        false);
+    row("russian, declared koi8-r", meta("koi8-r") + QStringLiteral("Привет"), "KOI8-R", false);
+    row("cyrillic, no declaration", QStringLiteral("Привет\nκόσμε"), "UTF-8", true);
+    row("trailing line break kept", QStringLiteral("<p>α</p>\n\n"), "windows-1253", false);
 }
 
 void TestTextFile::savedFileReadsBackIdentical()
 {
     QFETCH(QString, text);
-    QFETCH(FileEncoding, encoding);
+    QFETCH(QByteArray, encoding);
+    QFETCH(bool, mark);
     const QString path = m_dir->filePath(QStringLiteral("page.html"));
     const TextFileWrite written = writeTextFile(path, text);
     QVERIFY2(written.ok, qPrintable(written.message));
-    QCOMPARE(written.encoding, encoding);
+    QCOMPARE(encodingName(written.encoding.encoding), encoding);
+    QCOMPARE(written.encoding.byteOrderMark, mark);
     QVERIFY(!contents(path).contains("?"));
     QVERIFY(!contents(path).contains("\n\n"));
 
@@ -101,6 +112,94 @@ void TestTextFile::savedFileReadsBackIdentical()
     QString expected = text;
     expected.replace(QLatin1String("\n"), QLatin1String("\r\n"));
     QCOMPARE(read.text, expected);
+}
+
+void TestTextFile::declaredCharsetIsRead_data()
+{
+    addDeclarationRows();
+}
+
+void TestTextFile::declaredCharsetIsRead()
+{
+    // Each page's head followed by letters that read differently in each encoding: a page declaring UTF-8
+    // gets UTF-8 letters, the others bytes that are no UTF-8, which a page declaring nothing reads as
+    // Windows-1253.
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, expected);
+    const bool utf8 = expected == "UTF-8";
+    const QByteArray bytes = head + (utf8 ? QByteArray("\xCE\x86") : QByteArray("\xB6\xCF"));
+    const QString path = m_dir->filePath(QStringLiteral("page.html"));
+    QVERIFY(writeBytes(path, bytes));
+    const std::optional<CharacterEncoding> encoding =
+        expected.isEmpty() ? CharacterEncoding::Windows1253 : encodingForLabel(expected);
+    QVERIFY(encoding);
+
+    const TextFileRead read = readTextFile(path);
+    QVERIFY2(read.ok, qPrintable(read.message));
+    QCOMPARE(read.text, decodeBytes(*encoding, bytes).text);
+    QCOMPARE(read.message, QString());
+}
+
+void TestTextFile::unreadableBytesBringANoticeAndSaveAsShown_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("notice");
+    QTest::addColumn<bool>("sameBytes"); // saved without a change, the file keeps its bytes
+
+    const QByteArray utf8Meta("<html><head><meta charset=\"utf-8\"><title>Ρόδος</title></head>\r\n");
+    const QString shownMeta = QString::fromUtf8(utf8Meta);
+    const QByteArray rhodes = QStringLiteral("<p>Η Ρόδος είναι νησί.</p>").toUtf8();
+    const auto row = [](const char *name, const QByteArray &bytes, const QString &text, bool notice,
+                        bool sameBytes = false) {
+        QTest::newRow(name) << bytes << text << notice << sameBytes;
+    };
+    row("declared utf-8, one stray byte", utf8Meta + rhodes + "\xE9" + rhodes,
+        shownMeta + QStringLiteral("<p>Η Ρόδος είναι νησί.</p>\uFFFD<p>Η Ρόδος είναι νησί.</p>"), true);
+    row("declared utf-8, written in windows-1253", "<meta charset=\"utf-8\"><p>\xD1\xFC\xE4\xEF\xF2</p>",
+        QStringLiteral("<meta charset=\"utf-8\"><p>Ρόδος</p>"), false);
+    row("undeclared windows-1253, bytes it lacks", "<p>\xAA\xD2\xFF \xD1\xFC\xE4\xEF\xF2</p>",
+        QStringLiteral("<p>\uFFFD\uFFFD\uFFFD Ρόδος</p>"), true);
+    row("declared iso-8859-7, a byte it lacks", "<meta charset=\"iso-8859-7\"><p>\xAE\xB6</p>",
+        QStringLiteral("<meta charset=\"iso-8859-7\"><p>\uFFFDΆ</p>"), true);
+    row("declared latin1, windows-1252 bytes", "<meta charset=\"latin1\"><p>\x80\x93\x94\x81</p>",
+        QStringLiteral("<meta charset=\"latin1\"><p>€“”\u0081</p>"), false, true);
+    row("utf-8 mark, cut-off sequence at the end", "\xEF\xBB\xBF<p>\xCE\xB1\xF0\x9F\x98",
+        QStringLiteral("<p>α\uFFFD"), true);
+    row("utf-16 mark, lone surrogate", QByteArray("\xFF\xFE<\x00\x00\xD8>\x00", 8),
+        QStringLiteral("<\uFFFD>"), true);
+    row("declared shift_jis, broken sequence", "<meta charset=\"shift_jis\"><p>\x82\xA0\x82</p>",
+        QStringLiteral("<meta charset=\"shift_jis\"><p>あ\uFFFD</p>"), true);
+    row("declared x-user-defined", "<meta charset=\"x-user-defined\"><p>\x80\xE9</p>",
+        QStringLiteral("<meta charset=\"x-user-defined\"><p>€é</p>"), false, true);
+    row("meta after the first 1,024 bytes", QByteArray(1100, ' ') + "<meta charset=\"koi8-r\">\xF0",
+        QString(1100, u' ') + QStringLiteral("<meta charset=\"koi8-r\">π"), false, true);
+}
+
+void TestTextFile::unreadableBytesBringANoticeAndSaveAsShown()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, notice);
+    QFETCH(bool, sameBytes);
+    const QString path = m_dir->filePath(QStringLiteral("page.html"));
+    QVERIFY(writeBytes(path, bytes));
+
+    const TextFileRead read = readTextFile(path);
+    QVERIFY2(read.ok, qPrintable(read.message));
+    QCOMPARE(read.text, text);
+    QCOMPARE(read.message,
+             notice ? DocumentMessages::malformedCharacters(QStringLiteral("page.html")) : QString());
+
+    // Saved and read again, the file gives exactly the text shown, and reading it brings no notice.
+    const QString copy = m_dir->filePath(QStringLiteral("copy.html"));
+    QVERIFY(writeTextFile(copy, read.text).ok);
+    const TextFileRead again = readTextFile(copy);
+    QVERIFY2(again.ok, qPrintable(again.message));
+    QCOMPARE(again.text, withCrLfBreaks(read.text));
+    QCOMPARE(again.message, QString());
+    if (sameBytes)
+        QCOMPARE(contents(copy), bytes);
 }
 
 void TestTextFile::badFileGivesReasonAndNoText_data()
@@ -133,16 +232,6 @@ void TestTextFile::badFileGivesReasonAndNoText()
     QCOMPARE(read.text, QString());
     QVERIFY2(read.message.contains(reasonPart), qPrintable(read.message));
     QVERIFY(read.message.contains(name));
-}
-
-void TestTextFile::malformedUtf8IsReadWithReplacementAndANotice()
-{
-    const QString path = m_dir->filePath(QStringLiteral("broken.html"));
-    QVERIFY(writeBytes(path, QByteArray("\xEF\xBB\xBF<p>\xCE\xB1\xFF</p>")));
-    const TextFileRead read = readTextFile(path);
-    QVERIFY(read.ok);
-    QCOMPARE(read.text, QStringLiteral("<p>α\uFFFD</p>"));
-    QVERIFY2(read.message.contains(QStringLiteral("άκυρους χαρακτήρες")), qPrintable(read.message));
 }
 
 void TestTextFile::saveIntoMissingFolderFails()

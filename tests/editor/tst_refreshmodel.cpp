@@ -248,6 +248,23 @@ void RefreshModelTest::paintingKeepsThePagesWords_data()
         << QStringList{"<a title='One", "   Two' id=Big>", "<A TITLE='one", "   two' ID=big>"};
     QTest::newRow("comment") << QStringList{"<!-- <b>Keep</b> -->", "<B>keep</B>"}
                              << QStringList{"<!-- <b>Keep</b> -->", "<B>keep</B>"};
+    // Elements whose content a browser reads as text, everything after "<plaintext>", script sections that
+    // hide an end tag, and CDATA in SVG keep their letters; the names around them still take the paint's
+    // case.
+    for (const char *element : {"textarea", "title", "xmp", "iframe", "noembed", "noframes", "noscript"}) {
+        const QString line = QStringLiteral("<%1><b>x</b><B>y</B></%1>").arg(QLatin1String(element));
+        QTest::addRow("%s content", element) << QStringList{line} << QStringList{line};
+    }
+    // (The balance check's highlights write unbalanced tags' names in capitals.)
+    QTest::newRow("after plaintext") << QStringList{"<plaintext><b>x</b><B>y</B>", "<b>"}
+                                     << QStringList{"<PLAINTEXT><b>x</b><B>y</B>", "<b>"};
+    QTest::newRow("double-escaped script")
+        << QStringList{"<script><!--<script></script><b>x</b><B>y</B>--></script>"}
+        << QStringList{"<script><!--<script></script><b>x</b><B>y</B>--></SCRIPT>"};
+    QTest::newRow("CDATA in svg") << QStringList{"<svg><![CDATA[ <p>x</p> <P>X</P> ]]></svg>"}
+                                  << QStringList{"<svg><![CDATA[ <p>x</p> <P>X</P> ]]></svg>"};
+    QTest::newRow("names around textarea") << QStringList{"<p>a<textarea><B></textarea></P>", "<P>b</p>"}
+                                           << QStringList{"<P>a<textarea><B></textarea></p>", "<P>b</p>"};
 }
 
 void RefreshModelTest::paintingKeepsThePagesWords()
