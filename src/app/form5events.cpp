@@ -321,5 +321,4 @@ void TForm5::restoreText(const QString &text)
     RichEdit1->setDocumentText(text);
     RichEdit1->setSelStart(0);
     m_refresh->openedDocumentRefresh();
-    Memo1->setPlainText(RichEdit1->Text());
 }

@@ -296,7 +296,12 @@ void CodePane::endWholeTextStep(int start, int caretBefore)
 void CodePane::restartHistory()
 {
     document()->clearUndoRedoStacks();
+    m_stepEndCarets.clear();
+    m_attachedEnds.clear();
+    m_attachedStarts.clear();
+    m_stepStartCarets.clear();
     m_wholeTextSteps.clear();
+    m_highestStep = 0;
 }
 
 void CodePane::beginUpdate()

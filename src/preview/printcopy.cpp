@@ -3,7 +3,6 @@
 #include "previewpane.h"
 
 #include <QEventLoop>
-#include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -11,25 +10,30 @@
 
 namespace {
 
-// Runs the events until `done` is set (by a signal the caller connected) or the time is up; true when done.
-bool waitUntil(const bool &done, int patienceMs)
+// A wait for the browser's answer, bounded in time. The answer may come after the wait has given up (the
+// callback then holds the last reference), so the callbacks share it.
+class BoundedWait
 {
-    if (done)
-        return true;
-    QEventLoop loop;
-    QTimer check;
-    QTimer patience;
-    patience.setSingleShot(true);
-    QObject::connect(&patience, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &done] {
-        if (done)
-            loop.quit();
-    });
-    check.start(10);
-    patience.start(patienceMs);
-    loop.exec();
-    return done;
-}
+public:
+    void finish()
+    {
+        m_done = true;
+        m_loop.quit();
+    }
+    // Runs the events until finish() or the time is up; true when finished.
+    bool run(int patienceMs)
+    {
+        if (m_done)
+            return true;
+        QTimer::singleShot(patienceMs, &m_loop, &QEventLoop::quit);
+        m_loop.exec();
+        return m_done;
+    }
+
+private:
+    QEventLoop m_loop;
+    bool m_done = false;
+};
 
 // Markup whose size a page's own "set HTML" accepts (it travels as a data address).
 constexpr qsizetype largestCopy = 2 * 1024 * 1024 - 4096;
@@ -49,12 +53,12 @@ bool PrintCopy::prepare(int patienceMs)
 {
     // The page's document as its scripts have left it. A page whose script never ends does not answer.
     auto markup = std::make_shared<QString>();
-    auto answered = std::make_shared<bool>(false);
+    auto answered = std::make_shared<BoundedWait>();
     m_preview->page()->toHtml([markup, answered](const QString &html) {
         *markup = html;
-        *answered = true;
+        answered->finish();
     });
-    if (!waitUntil(*answered, patienceMs) || markup->toUtf8().size() > largestCopy)
+    if (!answered->run(patienceMs) || markup->toUtf8().size() > largestCopy)
         return false;
 
     m_view = new QWebEngineView;
@@ -64,11 +68,12 @@ bool PrintCopy::prepare(int patienceMs)
     page->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
     m_view->setPage(page);
     m_view->resize(m_preview->size());
-    bool loaded = false;
-    connect(page, &QWebEnginePage::loadFinished, this, [&loaded](bool) { loaded = true; });
+    BoundedWait loaded;
+    const QMetaObject::Connection done =
+        connect(page, &QWebEnginePage::loadFinished, this, [&loaded](bool) { loaded.finish(); });
     page->setHtml(*markup, m_preview->page()->url());
-    const bool ready = waitUntil(loaded, patienceMs);
-    disconnect(page, &QWebEnginePage::loadFinished, this, nullptr);
+    const bool ready = loaded.run(patienceMs);
+    disconnect(done);
     return ready;
 }
 
@@ -76,11 +81,11 @@ bool PrintCopy::print(QPrinter *printer, int patienceMs)
 {
     if (!m_view)
         return false;
-    auto finished = std::make_shared<bool>(false);
+    BoundedWait finished;
     const QMetaObject::Connection done =
-        connect(m_view, &QWebEngineView::printFinished, this, [finished](bool) { *finished = true; });
+        connect(m_view, &QWebEngineView::printFinished, this, [&finished](bool) { finished.finish(); });
     m_view->print(printer);
-    const bool ended = waitUntil(*finished, patienceMs);
+    const bool ended = finished.run(patienceMs);
     disconnect(done);
     m_stuck = !ended;
     return ended;
