@@ -1,7 +1,7 @@
 // Typing speed in the main window: the milliseconds one typed key costs in a document of 100 lines and in one
 // of 10,000 lines, and their ratio. A key must cost the same however long the document is.
 #include "app/applicationsetup.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "documentgenerator.h"
 #include "editor/codepane.h"
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setUpApplication(app);
     ProgramWindows windows;
-    TForm5 *form = windows.form5();
+    MainWindow *form = windows.mainWindow();
     form->show();
     QApplication::processEvents();
     auto *code = form->findChild<CodePane *>(QStringLiteral("RichEdit1"));

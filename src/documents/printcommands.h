@@ -23,9 +23,9 @@ public:
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
     // `HTML2Click`: the source printout, then the number of pages printed.
-    void HTML2Click();
+    void printCodeListing();
     // `N18Click`: the print preview of the page shown in the preview pane.
-    void N18Click();
+    void printPreview();
 
 private:
     // Draws the preview pane's page onto the printer, waiting for the browser to finish.

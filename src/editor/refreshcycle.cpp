@@ -18,7 +18,7 @@ void RefreshCycle::setPaintTags(bool paint)
     m_paintTags = paint;
 }
 
-void RefreshCycle::kata(const QString &met)
+void RefreshCycle::insertAndRefresh(const QString &met)
 {
     Variant v;
     v.prepare = Prepare::Insert;
@@ -52,7 +52,7 @@ void RefreshCycle::startupPass(const QStringList &lines)
 {
     Variant v;
     v.checkMode = false;
-    v.prepare = Prepare::LoadLines;
+    v.prepare = Prepare::loadLines;
     v.progress = false;
     v.render = false;
     v.paintAlways = true;
@@ -85,7 +85,7 @@ void RefreshCycle::templateRefresh(const QStringList &lines, bool simplePage)
 {
     Variant v;
     v.checkMode = false;
-    v.prepare = Prepare::LoadLines;
+    v.prepare = Prepare::loadLines;
     v.progress = false;
     v.engine.reindent = simplePage ? Reindent::Template : Reindent::None;
     v.engine.collect = !simplePage;
@@ -128,14 +128,14 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         Q_EMIT progressStarted(progressMaximum);
     if (variant.prepare == Prepare::Insert) {
         code->setSelText(met);
-    } else if (variant.prepare == Prepare::LoadLines) {
+    } else if (variant.prepare == Prepare::loadLines) {
         code->clearLines();
         for (const QString &line : lines)
             code->addLine(line);
         code->setSelStart(0);
     }
-    const int lineNumber = RichRow(code);
-    const int colNumber = RichCol(code);
+    const int lineNumber = caretLine(code);
+    const int colNumber = caretColumn(code);
 
     RefreshOptions options = variant.engine;
     options.paintTags = variant.paintAlways || m_paintTags;
@@ -149,15 +149,15 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         code->setSelStart(0);
     if (!variant.checkAfterCaret && options.balanceCheck)
         Q_EMIT warningsReady(result.report.warnings);
-    GoXYRichEdit(code, lineNumber, colNumber);
+    moveCaretTo(code, lineNumber, colNumber);
     Q_EMIT tagCountChanged(result.tagCount);
     if (variant.checkAfterCaret && options.balanceCheck) {
         // The check's highlighting runs after the caret was put back and leaves it after its last occurrence.
         Q_EMIT warningsReady(result.report.warnings);
         if (result.highlightCaret.line >= 0)
-            GoXYRichEdit(code, result.highlightCaret.line, result.highlightCaret.column);
+            moveCaretTo(code, result.highlightCaret.line, result.highlightCaret.column);
     }
-    if (variant.prepare == Prepare::LoadLines || variant.freshHistory || (!ownStep && !joinable)) {
+    if (variant.prepare == Prepare::loadLines || variant.freshHistory || (!ownStep && !joinable)) {
         // Text the program loads starts a fresh history, and a refresh with no step before it to join is no
         // step of its own.
         doc->clearUndoRedoStacks();

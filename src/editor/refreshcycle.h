@@ -26,7 +26,7 @@ public:
     void setPaintTags(bool paint);
 
     // `kata`: the standard cycle, inserting `met` at the caret (replacing the selection).
-    void kata(const QString &met);
+    void insertAndRefresh(const QString &met);
     // `RichEdit1DblClick` and the Enter key: the cycle without insertion.
     void refreshWithoutInsertion();
     // `N23Click`: paste the clipboard, render it, then the cycle without insertion.
@@ -70,7 +70,7 @@ private:
         Nothing,
         Insert,
         Paste,
-        LoadLines
+        loadLines
     };
     struct Variant
     {

@@ -83,12 +83,12 @@ PreviewPane::~PreviewPane()
     delete page();
 }
 
-void PreviewPane::WBLoadHTML(const QString &htmlCode)
+void PreviewPane::renderHtml(const QString &htmlCode)
 {
     loadDocument(previewDocumentFromText(htmlCode));
 }
 
-void PreviewPane::LoadStream(const QByteArray &bytes)
+void PreviewPane::renderBytes(const QByteArray &bytes)
 {
     loadDocument(previewDocumentFromBytes(bytes));
 }
