@@ -34,7 +34,7 @@ class ValuePopup;
 class TypingAssistant;
 class ValueAssistant;
 
-// `TForm5`: the main window. A web browser (address row, preview, browser status strip) stacked over the HTML
+// `Form5`: the main window. A web browser (address row, preview, browser status strip) stacked over the HTML
 // editor (tag toolbars, code pane, message pane, attribute bar, lower status strip), with the main menu.
 // Its controls carry their object names; everything else reaches them through the widgets themselves.
 class MainWindow : public QMainWindow
