@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -285,8 +286,10 @@ void MainWindow::takePageBody()
     if (editingMode())
         return;
     m_codePane->clearLines();
-    m_preview->readBodyMarkup([this](const QString &markup) {
-        if (!editingMode())
-            m_codePane->setDocumentText(markup);
+    // The markup arrives later; the window may be gone by then.
+    QPointer<MainWindow> self(this);
+    m_preview->readBodyMarkup([self](const QString &markup) {
+        if (self && !self->editingMode())
+            self->m_codePane->setDocumentText(markup);
     });
 }
