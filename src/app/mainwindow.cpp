@@ -1,4 +1,9 @@
 #include "app/mainwindow.h"
+#include "assist/valuepopup.h"
+#include "help/aboutwindow.h"
+#include "help/contactwindow.h"
+#include "help/presentationwindow.h"
+#include "palette/tagtip.h"
 
 #include "app/programtexts.h"
 #include "assist/typingassistant.h"

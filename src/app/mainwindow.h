@@ -3,6 +3,7 @@
 #include "editor/balancecheck.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 class AttributeBar;
@@ -189,12 +190,13 @@ private:
 
     static constexpr int MessagePaneHeight = 35; // the message pane's designed height
 
-    QWidget *m_startupWindow = nullptr;
-    ValuePopup *m_valuePopup = nullptr;
-    TagTip *m_tagTip = nullptr;
-    ContactWindow *m_contactWindow = nullptr;
-    PresentationWindow *m_presentationWindow = nullptr;
-    AboutWindow *m_aboutWindow = nullptr;
+    // The other windows are not owned by this one and may go first: the pointers clear themselves.
+    QPointer<QWidget> m_startupWindow;
+    QPointer<ValuePopup> m_valuePopup;
+    QPointer<TagTip> m_tagTip;
+    QPointer<ContactWindow> m_contactWindow;
+    QPointer<PresentationWindow> m_presentationWindow;
+    QPointer<AboutWindow> m_aboutWindow;
     QSize m_screenOverride;
     bool m_shown = false;
     int m_progressMaximum = 100; // the progress bar's range is 0 to this

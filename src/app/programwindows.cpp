@@ -33,16 +33,52 @@ void ProgramWindows::connectWindows()
 
 ProgramWindows::~ProgramWindows()
 {
+    // The main window goes first: it takes the windows it owns by then (the tag tip) with it.
+    delete m_mainWindow;
+    delete m_tagTip;
+    delete m_valuePopup;
     delete m_aboutWindow;
     delete m_presentationWindow;
     delete m_contactWindow;
-    delete m_tagTip;
-    delete m_valuePopup;
-    delete m_mainWindow;
     delete m_startupWindow;
 }
 
 void ProgramWindows::start()
 {
     m_startupWindow->show();
+}
+
+StartupWindow *ProgramWindows::startupWindow() const
+{
+    return m_startupWindow;
+}
+
+MainWindow *ProgramWindows::mainWindow() const
+{
+    return m_mainWindow;
+}
+
+ValuePopup *ProgramWindows::valuePopup() const
+{
+    return m_valuePopup;
+}
+
+TagTip *ProgramWindows::tagTip() const
+{
+    return m_tagTip;
+}
+
+ContactWindow *ProgramWindows::contactWindow() const
+{
+    return m_contactWindow;
+}
+
+PresentationWindow *ProgramWindows::presentationWindow() const
+{
+    return m_presentationWindow;
+}
+
+AboutWindow *ProgramWindows::aboutWindow() const
+{
+    return m_aboutWindow;
 }

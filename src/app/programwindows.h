@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class ContactWindow;
 class PresentationWindow;
@@ -23,13 +24,13 @@ public:
     // Shows the start-up window, the only window shown at start.
     void start();
 
-    StartupWindow *startupWindow() const { return m_startupWindow; }
-    MainWindow *mainWindow() const { return m_mainWindow; }
-    ValuePopup *valuePopup() const { return m_valuePopup; }
-    TagTip *tagTip() const { return m_tagTip; }
-    ContactWindow *contactWindow() const { return m_contactWindow; }
-    PresentationWindow *presentationWindow() const { return m_presentationWindow; }
-    AboutWindow *aboutWindow() const { return m_aboutWindow; }
+    StartupWindow *startupWindow() const;
+    MainWindow *mainWindow() const;
+    ValuePopup *valuePopup() const;
+    TagTip *tagTip() const;
+    ContactWindow *contactWindow() const;
+    PresentationWindow *presentationWindow() const;
+    AboutWindow *aboutWindow() const;
 
 Q_SIGNALS:
     // The start-up window has closed: the program ends.
@@ -40,11 +41,14 @@ private:
     // program, hovering a tag button shows its description.
     void connectWindows();
 
-    StartupWindow *m_startupWindow;
-    MainWindow *m_mainWindow;
-    ValuePopup *m_valuePopup;
-    TagTip *m_tagTip;
-    ContactWindow *m_contactWindow;
-    PresentationWindow *m_presentationWindow;
-    AboutWindow *m_aboutWindow;
+    // The windows have no parent; the tag tip later moves into the main window, which then owns it. Guarded
+    // pointers clear themselves when a window goes with its new parent, so each window is deleted exactly
+    // once whatever the order.
+    QPointer<StartupWindow> m_startupWindow;
+    QPointer<MainWindow> m_mainWindow;
+    QPointer<ValuePopup> m_valuePopup;
+    QPointer<TagTip> m_tagTip;
+    QPointer<ContactWindow> m_contactWindow;
+    QPointer<PresentationWindow> m_presentationWindow;
+    QPointer<AboutWindow> m_aboutWindow;
 };

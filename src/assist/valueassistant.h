@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <functional>
 
 class AttributeBar;
@@ -33,5 +34,5 @@ private:
     CodePane *m_code;
     AttributeBar *m_attributeBar;
     std::function<bool()> m_editingMode;
-    ValuePopup *m_popup = nullptr;
+    QPointer<ValuePopup> m_popup; // a window of its own, which may close down first
 };
