@@ -66,9 +66,6 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     m_guard = new LocalFileGuard(m_profile);
     m_profile->setUrlRequestInterceptor(m_guard);
     connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);
-    // The pupil's clicks and keys in the page are watched wherever the engine delivers them.
-    qApp->installEventFilter(this);
-
     connect(page, &QWebEnginePage::loadStarted, this, &PreviewPane::downloadBegin);
     connect(page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { Q_EMIT progressChange(progress, 100); });
@@ -129,6 +126,20 @@ void PreviewPane::refresh()
 {
     m_page->expectProgramStep();
     reload();
+}
+
+// The pupil's clicks and keys in the page are watched wherever the engine delivers them, which takes a filter
+// on the whole application; it is there only while the pane can receive input.
+void PreviewPane::showEvent(QShowEvent *event)
+{
+    qApp->installEventFilter(this);
+    QWebEngineView::showEvent(event);
+}
+
+void PreviewPane::hideEvent(QHideEvent *event)
+{
+    qApp->removeEventFilter(this);
+    QWebEngineView::hideEvent(event);
 }
 
 bool PreviewPane::eventFilter(QObject *watched, QEvent *event)

@@ -69,6 +69,9 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The application-wide watch on the pupil's input runs only while the pane is on screen.
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void openNewWindow(QWebEngineNewWindowRequest &request);
