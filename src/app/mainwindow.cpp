@@ -272,6 +272,9 @@ void MainWindow::setCompanions(QWidget *startupWindow, ValuePopup *valuePopup, T
     m_valuePopup = valuePopup;
     m_tagTip = tagTip;
     m_valueAssistant->setPopup(m_valuePopup);
+    // The value popup is a window of its own: what is picked in it reaches the assistant through this one
+    // connection.
+    connect(valuePopup, &ValuePopup::picked, m_valueAssistant, &ValueAssistant::valuePicked);
 }
 
 void MainWindow::setScreenSizeOverride(const QSize &size)

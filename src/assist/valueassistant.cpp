@@ -13,11 +13,7 @@ ValueAssistant::ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::
 
 void ValueAssistant::setPopup(ValuePopup *popup)
 {
-    if (m_popup)
-        disconnect(m_popup, &ValuePopup::picked, this, &ValueAssistant::valuePicked);
     m_popup = popup;
-    if (m_popup)
-        connect(m_popup, &ValuePopup::picked, this, &ValueAssistant::valuePicked);
 }
 
 void ValueAssistant::offerValuesAt(const QPoint &pointer)

@@ -19,7 +19,7 @@ public:
     ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::function<bool()> editingMode,
                    QObject *parent = nullptr);
 
-    // The popup that shows the lists (`Form7`); the values picked in it come out of valuePicked.
+    // The popup that shows the lists (`Form7`); the window that owns both passes its picks on to valuePicked.
     void setPopup(ValuePopup *popup);
 
     // `RichEdit1MouseUp`: a mouse button was released in the code pane, the pointer at `pointer` on the
