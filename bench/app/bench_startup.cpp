@@ -6,10 +6,10 @@
 // program does; the parent takes the time from launching the child until the child reports its start-up
 // window exposed. The child measures the rest itself and reports it on its standard output.
 #include "app/applicationsetup.h"
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "app/quietterminal.h"
+#include "app/startupwindow.h"
 #include "preview/previewpane.h"
 
 #include <QApplication>
@@ -87,17 +87,17 @@ int child(int argc, char *argv[])
     setUpApplication(app);
     ProgramWindows windows;
     windows.start();
-    if (!QTest::qWaitForWindowExposed(windows.form3(), 30000))
+    if (!QTest::qWaitForWindowExposed(windows.startupWindow(), 30000))
         return 1;
     std::printf("shown\n");
     std::fflush(stdout);
 
-    TForm3 *form3 = windows.form3();
-    QTest::mouseClick(form3->acceptItem, Qt::LeftButton, {}, QPoint(8, form3->acceptItem->height() / 2));
+    StartupWindow *form3 = windows.startupWindow();
+    QTest::mouseClick(form3->acceptItem(), Qt::LeftButton, {}, QPoint(8, form3->acceptItem()->height() / 2));
     QElapsedTimer enter;
     enter.start();
-    QTest::mouseClick(form3->SpeedButton1, Qt::LeftButton);
-    auto *preview = windows.form5()->findChild<PreviewPane *>(QStringLiteral("webbrowser1"));
+    QTest::mouseClick(form3->enterButton(), Qt::LeftButton);
+    auto *preview = windows.mainWindow()->findChild<PreviewPane *>(QStringLiteral("webbrowser1"));
     if (!preview)
         return 1;
     while (!welcomePainted(preview)) {

@@ -2,7 +2,7 @@
 // of 10,000 lines, and their ratio. A key must cost the same however long the document is. Then a key in one
 // long line of 100 KB and of 2 MB.
 #include "app/applicationsetup.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "documentgenerator.h"
 #include "editor/codepane.h"
@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setUpApplication(app);
     ProgramWindows windows;
-    TForm5 *form = windows.form5();
+    MainWindow *form = windows.mainWindow();
     form->show();
     QApplication::processEvents();
     auto *code = form->findChild<CodePane *>(QStringLiteral("RichEdit1"));

@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
         progress->setRange(0, qMax(1, maximum));
         progress->setValue(0);
     });
-    QObject::connect(code, &CodePane::keyPressed, &assistant, &TypingAssistant::RichEdit1KeyPress);
+    QObject::connect(code, &CodePane::keyPressed, &assistant, &TypingAssistant::keyTyped);
 
     std::printf("%-8s %16s %16s %8s\n", "lines", "tag click (ms)", "Enter (ms)", "ratio");
     for (int lines : {1000, 10000}) {
@@ -81,9 +81,9 @@ int main(int argc, char *argv[])
         code->setDocumentText(text);
         caretToMiddle(code);
         const double click = millisecondsOf([&] {
-            bar.mhden();
-            cycle.kata(QStringLiteral("<TABLE>"));
-            bar.ypokat(QStringLiteral("<TABLE>"));
+            bar.resetBar();
+            cycle.insertAndRefresh(QStringLiteral("<TABLE>"));
+            bar.fillForTag(QStringLiteral("<TABLE>"));
         });
         code->setDocumentText(text);
         caretToMiddle(code);
@@ -111,9 +111,9 @@ int main(int argc, char *argv[])
         double with = 0;
         double without = 0;
         for (int round = 0; round < rounds; ++round) {
-            QObject::disconnect(code, &CodePane::keyPressed, &assistant, &TypingAssistant::RichEdit1KeyPress);
+            QObject::disconnect(code, &CodePane::keyPressed, &assistant, &TypingAssistant::keyTyped);
             without += typeLetters();
-            QObject::connect(code, &CodePane::keyPressed, &assistant, &TypingAssistant::RichEdit1KeyPress);
+            QObject::connect(code, &CodePane::keyPressed, &assistant, &TypingAssistant::keyTyped);
             with += typeLetters();
         }
         std::printf("%-8d %22.1f %22.1f\n", lines, with * 1000 / (letters * rounds),

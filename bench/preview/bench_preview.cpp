@@ -21,7 +21,7 @@ double renderMilliseconds(PreviewPane &pane, const QString &text)
         QObject::connect(&pane, &PreviewPane::documentComplete, &loop, [&loop] { loop.exit(0); });
     QElapsedTimer timer;
     timer.start();
-    pane.WBLoadHTML(text);
+    pane.renderHtml(text);
     const int failed = loop.exec();
     QObject::disconnect(done);
     return failed ? -1.0 : double(timer.nsecsElapsed()) / 1e6;

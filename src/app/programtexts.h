@@ -8,9 +8,9 @@ namespace ProgramTexts {
 
 // The credit line naming the program's maker (main window caption, terms text, welcome document).
 QString authorCredit();
-// Caption of the main window `TForm5`.
+// Caption of the main window `Form5`.
 QString mainWindowCaption();
-// Caption of the start-up window `TForm3`.
+// Caption of the start-up window `Form3`.
 QString startupCaption();
 // Application title.
 QString applicationTitle();

@@ -1,47 +1,84 @@
 #include "app/programwindows.h"
 
-#include "app/form3.h"
-#include "app/form5.h"
-#include "assist/form7.h"
-#include "help/form1.h"
-#include "help/form2.h"
-#include "help/form4.h"
-#include "palette/form6.h"
+#include "app/mainwindow.h"
+#include "app/startupwindow.h"
+#include "assist/valuepopup.h"
+#include "help/aboutwindow.h"
+#include "help/contactwindow.h"
+#include "help/presentationwindow.h"
+#include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
 #include "widgets/statuspanels.h"
 
 ProgramWindows::ProgramWindows(QObject *parent)
-    : QObject(parent), m_form3(new TForm3), m_form5(new TForm5), m_form7(new TForm7), m_form6(new TForm6),
-      m_form1(new TForm1), m_form2(new TForm2), m_form4(new TForm4)
+    : QObject(parent), m_startupWindow(new StartupWindow), m_mainWindow(new MainWindow),
+      m_valuePopup(new ValuePopup), m_tagTip(new TagTip), m_contactWindow(new ContactWindow),
+      m_presentationWindow(new PresentationWindow), m_aboutWindow(new AboutWindow)
 {
-    m_form3->setMainWindow(m_form5);
-    m_form5->setCompanions(m_form3, m_form7, m_form6);
-    m_form5->setHelpWindows(m_form1, m_form2, m_form4);
-    m_form6->setStatusBar(m_form5->titleBar());
-    m_form6->setMainWindow(m_form5);
-    m_form6->setValuePopup(m_form7);
+    m_startupWindow->setMainWindow(m_mainWindow);
+    m_mainWindow->setCompanions(m_startupWindow, m_valuePopup, m_tagTip);
+    m_mainWindow->setHelpWindows(m_contactWindow, m_presentationWindow, m_aboutWindow);
+    m_tagTip->setStatusBar(m_mainWindow->titleBar());
+    m_tagTip->setMainWindow(m_mainWindow);
+    m_tagTip->setValuePopup(m_valuePopup);
     connectWindows();
 }
 
 void ProgramWindows::connectWindows()
 {
-    connect(m_form3, &TForm3::closed, this, &ProgramWindows::finished);
-    connect(m_form5->tagToolbars(), &TagToolbars::tagHovered, m_form6, &TForm6::minima);
-    connect(m_form5->tagToolbars(), &TagToolbars::tagLeft, m_form6, &TForm6::ypokatleave);
+    connect(m_startupWindow, &StartupWindow::closed, this, &ProgramWindows::finished);
+    connect(m_mainWindow->tagToolbars(), &TagToolbars::tagHovered, m_tagTip, &TagTip::showDescription);
+    connect(m_mainWindow->tagToolbars(), &TagToolbars::tagLeft, m_tagTip, &TagTip::hideDescription);
 }
 
 ProgramWindows::~ProgramWindows()
 {
-    delete m_form4;
-    delete m_form2;
-    delete m_form1;
-    delete m_form6;
-    delete m_form7;
-    delete m_form5;
-    delete m_form3;
+    // The main window goes first: it takes the windows it owns by then (the tag tip) with it.
+    delete m_mainWindow;
+    delete m_tagTip;
+    delete m_valuePopup;
+    delete m_aboutWindow;
+    delete m_presentationWindow;
+    delete m_contactWindow;
+    delete m_startupWindow;
 }
 
 void ProgramWindows::start()
 {
-    m_form3->show();
+    m_startupWindow->show();
+}
+
+StartupWindow *ProgramWindows::startupWindow() const
+{
+    return m_startupWindow;
+}
+
+MainWindow *ProgramWindows::mainWindow() const
+{
+    return m_mainWindow;
+}
+
+ValuePopup *ProgramWindows::valuePopup() const
+{
+    return m_valuePopup;
+}
+
+TagTip *ProgramWindows::tagTip() const
+{
+    return m_tagTip;
+}
+
+ContactWindow *ProgramWindows::contactWindow() const
+{
+    return m_contactWindow;
+}
+
+PresentationWindow *ProgramWindows::presentationWindow() const
+{
+    return m_presentationWindow;
+}
+
+AboutWindow *ProgramWindows::aboutWindow() const
+{
+    return m_aboutWindow;
 }

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
+class ContactWindow;
+class PresentationWindow;
+class StartupWindow;
+class AboutWindow;
+class MainWindow;
+class TagTip;
+class ValuePopup;
 
 // The program's seven windows, created once at start in a fixed order and kept until the end. The start-up
 // window is the main form: when it closes, even while hidden, the program ends.
@@ -23,13 +24,13 @@ public:
     // Shows the start-up window, the only window shown at start.
     void start();
 
-    TForm3 *form3() const { return m_form3; }
-    TForm5 *form5() const { return m_form5; }
-    TForm7 *form7() const { return m_form7; }
-    TForm6 *form6() const { return m_form6; }
-    TForm1 *form1() const { return m_form1; }
-    TForm2 *form2() const { return m_form2; }
-    TForm4 *form4() const { return m_form4; }
+    StartupWindow *startupWindow() const;
+    MainWindow *mainWindow() const;
+    ValuePopup *valuePopup() const;
+    TagTip *tagTip() const;
+    ContactWindow *contactWindow() const;
+    PresentationWindow *presentationWindow() const;
+    AboutWindow *aboutWindow() const;
 
 Q_SIGNALS:
     // The start-up window has closed: the program ends.
@@ -40,11 +41,14 @@ private:
     // program, hovering a tag button shows its description.
     void connectWindows();
 
-    TForm3 *m_form3;
-    TForm5 *m_form5;
-    TForm7 *m_form7;
-    TForm6 *m_form6;
-    TForm1 *m_form1;
-    TForm2 *m_form2;
-    TForm4 *m_form4;
+    // The windows have no parent; the tag tip later moves into the main window, which then owns it. Guarded
+    // pointers clear themselves when a window goes with its new parent, so each window is deleted exactly
+    // once whatever the order.
+    QPointer<StartupWindow> m_startupWindow;
+    QPointer<MainWindow> m_mainWindow;
+    QPointer<ValuePopup> m_valuePopup;
+    QPointer<TagTip> m_tagTip;
+    QPointer<ContactWindow> m_contactWindow;
+    QPointer<PresentationWindow> m_presentationWindow;
+    QPointer<AboutWindow> m_aboutWindow;
 };

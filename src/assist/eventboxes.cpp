@@ -7,7 +7,7 @@
 
 void addEventBox(AttributeBar *attributeBar, const EventGroup &group)
 {
-    if (QWidget *bar = attributeBar->Panel15())
+    if (QWidget *bar = attributeBar->currentBar())
         bar->show();
     attributeBar->addBox(group.boxName, group.caption, group.width, group.items());
 }

@@ -13,7 +13,7 @@ TypingAssistant::TypingAssistant(CodePane *code, AttributeBar *attributeBar, Ref
 {
 }
 
-void TypingAssistant::RichEdit1KeyPress(QChar key)
+void TypingAssistant::keyTyped(QChar key)
 {
     m_code->viewport()->update();
     Q_EMIT messagesCleared();
@@ -32,17 +32,17 @@ void TypingAssistant::tagNameStep()
 {
     Q_EMIT messagesHidden();
 
-    const QString line = m_code->line(RichRow(m_code));
-    const QString name = TagNameAssist::normalised(TagNameAssist::candidate(line, RichCol(m_code)));
+    const QString line = m_code->line(caretLine(m_code));
+    const QString name = TagNameAssist::normalised(TagNameAssist::candidate(line, caretColumn(m_code)));
     const TagNameOffer offer = TagNameAssist::offerFor(name);
 
-    m_attributeBar->mhden();
-    QWidget *bar = m_attributeBar->Panel15();
+    m_attributeBar->resetBar();
+    QWidget *bar = m_attributeBar->currentBar();
     if (!bar)
         return;
     bar->setVisible(offer.generalBox);
     if (offer.generalBox)
-        m_attributeBar->combopro();
+        m_attributeBar->addGeneralBox();
     if (offer.list)
         for (const AttributeEntry &entry : offer.list->entries)
             m_attributeBar->addAttributeButton(entry.text, entry.width);

@@ -22,7 +22,7 @@ public:
                     std::function<bool()> editingMode, QObject *parent = nullptr);
 
     // `RichEdit1KeyPress`: a character is about to be typed into the code pane.
-    void RichEdit1KeyPress(QChar key);
+    void keyTyped(QChar key);
 
 Q_SIGNALS:
     // The message pane's text is emptied: every typed key does it, in every mode.

@@ -1,7 +1,7 @@
 #include "assist/valueassistant.h"
 
-#include "assist/form7.h"
 #include "assist/valuelists.h"
+#include "assist/valuepopup.h"
 #include "editor/codepane.h"
 #include "palette/attributebar.h"
 
@@ -11,24 +11,20 @@ ValueAssistant::ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::
 {
 }
 
-void ValueAssistant::setPopup(TForm7 *popup)
+void ValueAssistant::setPopup(ValuePopup *popup)
 {
-    if (m_popup)
-        disconnect(m_popup, &TForm7::picked, this, &ValueAssistant::valuePicked);
     m_popup = popup;
-    if (m_popup)
-        connect(m_popup, &TForm7::picked, this, &ValueAssistant::valuePicked);
 }
 
-void ValueAssistant::RichEdit1MouseUp(const QPoint &pointer)
+void ValueAssistant::offerValuesAt(const QPoint &pointer)
 {
     m_code->viewport()->update();
     if (!m_editingMode())
         return;
-    const ValueOffer offer = ValueLists::offerAt(m_code->line(RichRow(m_code)), RichCol(m_code));
+    const ValueOffer offer = ValueLists::offerAt(m_code->line(caretLine(m_code)), caretColumn(m_code));
     if (!offer.matched)
         return;
-    if (QWidget *bar = m_attributeBar->Panel15())
+    if (QWidget *bar = m_attributeBar->currentBar())
         bar->show();
     if (m_popup && !offer.lists.isEmpty())
         m_popup->offer(offer.lists, pointer);

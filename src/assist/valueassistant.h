@@ -2,11 +2,12 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <functional>
 
 class AttributeBar;
 class CodePane;
-class TForm7;
+class ValuePopup;
 
 // Offers attribute values when the pupil clicks just after the opening quote of a value that has a list
 // (align, the type of an input, ...): the attribute bar is shown and the value popup comes up by the pointer.
@@ -18,12 +19,12 @@ public:
     ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::function<bool()> editingMode,
                    QObject *parent = nullptr);
 
-    // The popup that shows the lists (`Form7`); the values picked in it come out of valuePicked.
-    void setPopup(TForm7 *popup);
+    // The popup that shows the lists (`Form7`); the window that owns both passes its picks on to valuePicked.
+    void setPopup(ValuePopup *popup);
 
     // `RichEdit1MouseUp`: a mouse button was released in the code pane, the pointer at `pointer` on the
     // screen.
-    void RichEdit1MouseUp(const QPoint &pointer);
+    void offerValuesAt(const QPoint &pointer);
 
 Q_SIGNALS:
     // A value was picked in the popup (`MyButtonClick2`): to be inserted at the caret, between the quotes.
@@ -33,5 +34,5 @@ private:
     CodePane *m_code;
     AttributeBar *m_attributeBar;
     std::function<bool()> m_editingMode;
-    TForm7 *m_popup = nullptr;
+    QPointer<ValuePopup> m_popup; // a window of its own, which may close down first
 };

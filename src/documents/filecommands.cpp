@@ -44,7 +44,7 @@ bool FileCommands::load(const QString &path)
 {
     const TextFileRead read = readTextFile(path);
     if (!read.ok) {
-        ShowMessage(m_c.window, read.message);
+        showMessage(m_c.window, read.message);
         return false;
     }
     Q_EMIT documentAboutToBeReplaced(RecoveryReason::BeforeOpen);
@@ -52,7 +52,7 @@ bool FileCommands::load(const QString &path)
     m_c.code->setSelStart(0);
     rememberFolder(path);
     if (!read.message.isEmpty())
-        ShowMessage(m_c.window, read.message);
+        showMessage(m_c.window, read.message);
     return true;
 }
 
@@ -61,10 +61,10 @@ void FileCommands::rememberFolder(const QString &path)
     m_c.preview->setBaseFolder(QFileInfo(path).absolutePath());
 }
 
-void FileCommands::N2Click()
+void FileCommands::openDocument()
 {
     if (m_c.editorArea->isHidden()) {
-        ShowMessage(m_c.window, DocumentMessages::openNeedsEditor());
+        showMessage(m_c.window, DocumentMessages::openNeedsEditor());
         return;
     }
     m_c.messages->clearLines();
@@ -72,7 +72,7 @@ void FileCommands::N2Click()
     m_c.mirror->clear();
     const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
     if (path.isEmpty()) {
-        ShowMessage(m_c.window, DocumentMessages::openCancelled());
+        showMessage(m_c.window, DocumentMessages::openCancelled());
         return;
     }
     if (!load(path))
@@ -84,12 +84,12 @@ void FileCommands::N2Click()
     }
 }
 
-void FileCommands::N26Click()
+void FileCommands::openCodeOnly()
 {
     m_c.preview->navigate(QUrl(QStringLiteral("about:blank")));
     const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
     if (path.isEmpty())
-        ShowMessage(m_c.window, DocumentMessages::openCancelled());
+        showMessage(m_c.window, DocumentMessages::openCancelled());
     else
         load(path);
     m_c.code->setSelStart(0);
@@ -103,23 +103,23 @@ void FileCommands::N26Click()
     m_c.addressRow->hide();
 }
 
-void FileCommands::N3Click()
+void FileCommands::saveDocument()
 {
     m_c.mirror->clear();
     m_c.mirror->setPlainText(m_c.code->Text());
     const FileDialogSettings settings = saveDialogSettings(QDir::currentPath());
     const QString chosen = m_chooser->chooseSave(m_c.window, settings);
     if (chosen.isEmpty()) {
-        ShowMessage(m_c.window, DocumentMessages::saveCancelled());
+        showMessage(m_c.window, DocumentMessages::saveCancelled());
         m_c.mirror->clear();
         return;
     }
     const QString path = withDefaultSuffix(chosen, settings);
     const TextFileWrite written = writeTextFile(path, mirrorText(m_c.mirror));
     if (!written.ok) {
-        ShowMessage(m_c.window, written.message);
+        showMessage(m_c.window, written.message);
         return;
     }
     rememberFolder(path);
-    ShowMessage(m_c.window, DocumentMessages::saveSucceeded());
+    showMessage(m_c.window, DocumentMessages::saveSucceeded());
 }

@@ -23,11 +23,11 @@ public:
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
     // `N2Click`: open a file into the code pane and refresh it.
-    void N2Click();
+    void openDocument();
     // `N26Click`: open a file and show only the code, with no refresh.
-    void N26Click();
+    void openCodeOnly();
     // `N3Click`: save the code pane's text to a file.
-    void N3Click();
+    void saveDocument();
 
 Q_SIGNALS:
     // The code pane's text is about to be replaced as a whole: now is the time to keep it for recovery.

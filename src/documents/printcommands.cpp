@@ -58,7 +58,7 @@ void PrintCommands::setFileChooser(std::unique_ptr<FileChooser> chooser)
     m_chooser = std::move(chooser);
 }
 
-void PrintCommands::HTML2Click()
+void PrintCommands::printCodeListing()
 {
     const QStringList lines = codeLines(m_c.code);
     const PrintFont font = codeFont(m_c.code);
@@ -75,7 +75,7 @@ void PrintCommands::HTML2Click()
         const FileDialogSettings settings = pdfDialogSettings(QDir::currentPath());
         const QString chosen = m_chooser->chooseSave(m_c.window, settings);
         if (chosen.isEmpty()) {
-            ShowMessage(m_c.window, DocumentMessages::printCancelled());
+            showMessage(m_c.window, DocumentMessages::printCancelled());
             return;
         }
         PdfSurface surface(withDefaultSuffix(chosen, settings));
@@ -85,25 +85,25 @@ void PrintCommands::HTML2Click()
     switch (outcome.status) {
     case PrintOutcome::Printed:
     case PrintOutcome::Measured:
-        ShowMessage(m_c.window, DocumentMessages::pagesPrinted(outcome.pages));
+        showMessage(m_c.window, DocumentMessages::pagesPrinted(outcome.pages));
         break;
     case PrintOutcome::NoRoom:
-        ShowMessage(m_c.window, DocumentMessages::printMarginsProblem());
+        showMessage(m_c.window, DocumentMessages::printMarginsProblem());
         break;
     case PrintOutcome::DeviceFailed:
-        ShowMessage(m_c.window, DocumentMessages::printFailed(outcome.error));
+        showMessage(m_c.window, DocumentMessages::printFailed(outcome.error));
         break;
     case PrintOutcome::Stopped:
         break;
     }
 }
 
-void PrintCommands::N18Click()
+void PrintCommands::printPreview()
 {
     // The preview shows a still copy of the page, which nothing of the page's own can hold up.
     PrintCopy copy(m_c.preview);
     if (!copy.prepare(pagePrintPatienceMs)) {
-        ShowMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
+        showMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
         return;
     }
     bool gaveUp = false;
@@ -118,5 +118,5 @@ void PrintCommands::N18Click()
             });
     dialog.exec();
     if (gaveUp)
-        ShowMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
+        showMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
 }

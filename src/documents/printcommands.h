@@ -22,9 +22,9 @@ public:
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
     // `HTML2Click`: the source printout, then the number of pages printed.
-    void HTML2Click();
+    void printCodeListing();
     // `N18Click`: the print preview of the page shown in the preview pane.
-    void N18Click();
+    void printPreview();
 
 private:
     // How long the page may take to get ready to print before the print preview gives up on it.

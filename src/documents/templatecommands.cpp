@@ -19,32 +19,32 @@ void TemplateCommands::loadTemplate(const QStringList &lines, bool simplePage)
     m_c.mirror->setPlainText(m_c.code->Text());
 }
 
-void TemplateCommands::HTML1Click()
+void TemplateCommands::loadSimplePage()
 {
     loadTemplate(simplePageTemplate(), true);
 }
 
-void TemplateCommands::N210Click()
+void TemplateCommands::loadMythologyAssignment()
 {
     loadTemplate(mythologyAssignment(), false);
 }
 
-void TemplateCommands::N39Click()
+void TemplateCommands::loadAlgorithmicsAssignment()
 {
     loadTemplate(algorithmicsAssignment(), false);
 }
 
-void TemplateCommands::N16Click()
+void TemplateCommands::insertGreekDeclaration()
 {
     m_c.refresh->declarationRefresh(greekDeclaration());
 }
 
-void TemplateCommands::N17Click()
+void TemplateCommands::insertLatinDeclaration()
 {
     m_c.refresh->declarationRefresh(latinDeclaration());
 }
 
-void TemplateCommands::Unicode1Click()
+void TemplateCommands::insertUnicodeDeclaration()
 {
     m_c.refresh->declarationRefresh(unicodeDeclaration());
 }

@@ -15,15 +15,15 @@ public:
     explicit TemplateCommands(const DocumentControls &controls, QObject *parent = nullptr);
 
     // `HTML1Click`: the simple page, re-indented.
-    void HTML1Click();
+    void loadSimplePage();
     // `N210Click`: the mythology assignment, checked for balance.
-    void N210Click();
+    void loadMythologyAssignment();
     // `N39Click`: the algorithmics assignment, checked for balance.
-    void N39Click();
+    void loadAlgorithmicsAssignment();
     // `N16Click`, `N17Click`, `Unicode1Click`: the Greek, Latin and UTF-8 declarations.
-    void N16Click();
-    void N17Click();
-    void Unicode1Click();
+    void insertGreekDeclaration();
+    void insertLatinDeclaration();
+    void insertUnicodeDeclaration();
 
 Q_SIGNALS:
     // The code pane's text is about to be replaced as a whole: now is the time to keep it for recovery.

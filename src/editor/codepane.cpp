@@ -320,7 +320,7 @@ void CodePane::endUpdate()
     }
 }
 
-int CodePane::FindText(const QString &text, int start, int length) const
+int CodePane::findText(const QString &text, int start, int length) const
 {
     QString needle = text;
     needle.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -415,18 +415,18 @@ void CodePane::leaveEvent(QEvent *event)
     Q_EMIT mouseLeft();
 }
 
-int RichRow(const CodePane *pane)
+int caretLine(const CodePane *pane)
 {
     return pane->lineFromChar(pane->SelStart());
 }
 
-int RichCol(const CodePane *pane)
+int caretColumn(const CodePane *pane)
 {
     const int start = pane->SelStart();
     return start - pane->lineIndex(pane->lineFromChar(start));
 }
 
-void GoXYRichEdit(CodePane *pane, int line, int column)
+void moveCaretTo(CodePane *pane, int line, int column)
 {
     if (pane->isHidden())
         return;

@@ -68,7 +68,7 @@ public:
 
     // `FindText`: position of the first occurrence of text in [start, start + length), ignoring letter case,
     // or -1. CR LF in the search text matches a line break. An empty text finds nothing.
-    int FindText(const QString &text, int start, int length) const;
+    int findText(const QString &text, int start, int length) const;
     // `EM_LINEINDEX`: position of the first character of a line; -1 for a line that does not exist.
     int lineIndex(int line) const;
     // `EM_LINEFROMCHAR`: the line that holds a position.
@@ -137,10 +137,10 @@ private:
 };
 
 // `RichRow`: the line of the caret.
-int RichRow(const CodePane *pane);
+int caretLine(const CodePane *pane);
 // `RichCol`: the number of characters on the caret's line before the caret.
-int RichCol(const CodePane *pane);
+int caretColumn(const CodePane *pane);
 // `GoXYRichEdit`: puts the caret at a line and column (the column is not checked against the line's length,
 // so a column past the end lands further on) and focuses the pane; does nothing when the pane's own
 // visibility flag is off.
-void GoXYRichEdit(CodePane *pane, int line, int column);
+void moveCaretTo(CodePane *pane, int line, int column);

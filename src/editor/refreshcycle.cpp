@@ -18,7 +18,7 @@ void RefreshCycle::setPaintTags(bool paint)
     m_paintTags = paint;
 }
 
-void RefreshCycle::kata(const QString &met)
+void RefreshCycle::insertAndRefresh(const QString &met)
 {
     Variant v;
     v.prepare = Prepare::Insert;
@@ -138,8 +138,8 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
             code->addLine(line);
         code->setSelStart(0);
     }
-    const int lineNumber = RichRow(code);
-    const int colNumber = RichCol(code);
+    const int lineNumber = caretLine(code);
+    const int colNumber = caretColumn(code);
 
     RefreshOptions options = variant.engine;
     options.paintTags = variant.paintAlways || m_paintTags;
@@ -153,13 +153,13 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         code->setSelStart(0);
     if (!variant.checkAfterCaret && options.balanceCheck)
         Q_EMIT warningsReady(result.report.warnings);
-    GoXYRichEdit(code, lineNumber, colNumber);
+    moveCaretTo(code, lineNumber, colNumber);
     Q_EMIT tagCountChanged(result.tagCount);
     if (variant.checkAfterCaret && options.balanceCheck) {
         // The check's highlighting runs after the caret was put back and leaves it after its last occurrence.
         Q_EMIT warningsReady(result.report.warnings);
         if (result.highlightCaret.line >= 0)
-            GoXYRichEdit(code, result.highlightCaret.line, result.highlightCaret.column);
+            moveCaretTo(code, result.highlightCaret.line, result.highlightCaret.column);
     }
     if (variant.freshHistory || (!ownStep && !joinable)) {
         // The welcome page starts a fresh history, and a refresh with no step before it to join is no step of

@@ -27,7 +27,7 @@ public:
     void setPaintTags(bool paint);
 
     // `kata`: the standard cycle, inserting `met` at the caret (replacing the selection).
-    void kata(const QString &met);
+    void insertAndRefresh(const QString &met);
     // `RichEdit1DblClick` and the Enter key: the cycle without insertion.
     void refreshWithoutInsertion();
     // `N23Click`: paste the clipboard, render it, then the cycle without insertion.

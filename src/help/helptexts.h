@@ -11,7 +11,7 @@ struct HelpLine
     bool bold;
 };
 
-// The texts of the about window `TForm4` and the contact window `TForm1`. Widget-free.
+// The texts of the about window `Form4` and the contact window `Form1`. Widget-free.
 namespace HelpTexts {
 
 // Caption of the about window.

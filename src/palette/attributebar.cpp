@@ -25,19 +25,19 @@ constexpr int kGeneralBoxWidth = 177;
 
 } // namespace
 
-AttributeBar::AttributeBar(QWidget *owner, QWidget *panel9, std::function<bool()> editingMode,
+AttributeBar::AttributeBar(QWidget *owner, QWidget *editorArea, std::function<bool()> editingMode,
                            QObject *parent)
-    : QObject(parent), m_owner(owner), m_panel9(panel9), m_editingMode(std::move(editingMode))
+    : QObject(parent), m_owner(owner), m_editorArea(editorArea), m_editingMode(std::move(editingMode))
 {
     createBar(QStringLiteral("Panel15"));
 }
 
-QWidget *AttributeBar::Panel15() const
+QWidget *AttributeBar::currentBar() const
 {
     return qobject_cast<QWidget *>(findComponent(kBarName));
 }
 
-void AttributeBar::mhden()
+void AttributeBar::resetBar()
 {
     if (!m_editingMode())
         return;
@@ -47,7 +47,7 @@ void AttributeBar::mhden()
 
 QWidget *AttributeBar::createBar(const QString &name)
 {
-    auto *bar = new QFrame(m_panel9);
+    auto *bar = new QFrame(m_editorArea);
     bar->setObjectName(name);
     bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
     QFont font = bar->font();
@@ -55,20 +55,20 @@ QWidget *AttributeBar::createBar(const QString &name)
     bar->setFont(font);
     bar->resize(bar->width(), kBarHeight);
     // Docked after the strips already at the bottom, the bar sits directly under the code pane.
-    dockInto(m_panel9, bar, DockAlign::Bottom);
+    dockInto(m_editorArea, bar, DockAlign::Bottom);
     return bar;
 }
 
-void AttributeBar::ypokat(const QString &met)
+void AttributeBar::fillForTag(const QString &met)
 {
     if (!m_editingMode())
         return;
-    QWidget *bar = Panel15();
+    QWidget *bar = currentBar();
     if (!bar)
         return;
     if (TagButtons::find(met) && !TagButtons::isComment(met)) {
         bar->show();
-        combopro();
+        addGeneralBox();
     }
     if (const AttributeList *list = AttributeLists::forCaption(met)) {
         bar->show();
@@ -77,14 +77,14 @@ void AttributeBar::ypokat(const QString &met)
     }
 }
 
-QComboBox *AttributeBar::combopro()
+QComboBox *AttributeBar::addGeneralBox()
 {
     return addBox(kGeneralBoxName, kGeneralBoxText, kGeneralBoxWidth, AttributeLists::general());
 }
 
 QAbstractButton *AttributeBar::addAttributeButton(const QString &text, int width)
 {
-    QWidget *bar = Panel15();
+    QWidget *bar = currentBar();
     if (!bar)
         return nullptr;
     auto *button = new QToolButton(bar);
@@ -92,7 +92,7 @@ QAbstractButton *AttributeBar::addAttributeButton(const QString &text, int width
     button->setAccessibleName(text);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->resize(width, kBarHeight);
-    connect(button, &QToolButton::clicked, this, [this, button] { MyButtonClick(button); });
+    connect(button, &QToolButton::clicked, this, [this, button] { insertButtonCaption(button); });
     dockInto(bar, button, DockAlign::Left);
     button->show();
     return button;
@@ -101,7 +101,7 @@ QAbstractButton *AttributeBar::addAttributeButton(const QString &text, int width
 QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int width, const QStringList &items)
 {
     freeComponent(name);
-    QWidget *bar = Panel15();
+    QWidget *bar = currentBar();
     if (!bar)
         return nullptr;
     auto *box = new QComboBox(bar);
@@ -137,7 +137,7 @@ QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int wi
     AccessibleChoice::enable(box);
     // Only the user's picks insert: a click in the list or an arrow key on the closed box. Building and
     // filling the box above change its selection without a user action and insert nothing.
-    connect(box, &QComboBox::activated, this, [this, box] { MyButtonClick2(box); });
+    connect(box, &QComboBox::activated, this, [this, box] { insertBoxChoice(box); });
     dockInto(bar, box, DockAlign::Left);
     box->show();
     return box;
@@ -173,12 +173,12 @@ void AttributeBar::freeComponent(const QString &name)
     component->deleteLater();
 }
 
-void AttributeBar::MyButtonClick(QAbstractButton *button)
+void AttributeBar::insertButtonCaption(QAbstractButton *button)
 {
     Q_EMIT insertText(button->text());
 }
 
-void AttributeBar::MyButtonClick2(QComboBox *box)
+void AttributeBar::insertBoxChoice(QComboBox *box)
 {
     Q_EMIT insertText(box->currentText());
 }

@@ -14,29 +14,29 @@ class QWidget;
 // tag's attributes as buttons and the general attributes in a drop-down box. The bar and everything on it are
 // created at run time under the main window and found again by name, so at most one of each name exists.
 // Every button and box hands its text to the main window through insertText, which the main window connects
-// to kata (insert at the caret and refresh the document).
+// to insertAndRefresh (insert at the caret and refresh the document).
 class AttributeBar : public QObject
 {
     Q_OBJECT
 
 public:
-    // `owner` is the main window (TForm5) whose descendants are searched by name; `panel9` is the editor area
-    // the bar is docked into; `editingMode` says whether the window is in editing mode (address bar reads
-    // "about:blank"). Docks the first, empty bar "Panel15" at the bottom of the editor area.
-    AttributeBar(QWidget *owner, QWidget *panel9, std::function<bool()> editingMode,
+    // `owner` is the main window (MainWindow) whose descendants are searched by name; `panel9` is the editor
+    // area the bar is docked into; `editingMode` says whether the window is in editing mode (address bar
+    // reads "about:blank"). Docks the first, empty bar "Panel15" at the bottom of the editor area.
+    AttributeBar(QWidget *owner, QWidget *editorArea, std::function<bool()> editingMode,
                  QObject *parent = nullptr);
 
     // Panel15: the current bar, found by its name "panel15" among the main window's descendants (the designed
     // one until the first reset), or nullptr.
-    QWidget *Panel15() const;
+    QWidget *currentBar() const;
 
-    // mhden: frees the bar and puts a new, empty, visible one under the code pane (editing mode only).
-    void mhden();
-    // ypokat: fills the bar for a tag button caption: the general box for every tag, and the tag's own
+    // resetBar: frees the bar and puts a new, empty, visible one under the code pane (editing mode only).
+    void resetBar();
+    // fillForTag: fills the bar for a tag button caption: the general box for every tag, and the tag's own
     // attribute buttons when it has a list (editing mode only).
-    void ypokat(const QString &met);
-    // combopro: puts a fresh general attributes box ("combo1") at the left end of the bar.
-    QComboBox *combopro();
+    void fillForTag(const QString &met);
+    // addGeneralBox: puts a fresh general attributes box ("combo1") at the left end of the bar.
+    QComboBox *addGeneralBox();
 
     // Adds an attribute button at the left end of the bar.
     QAbstractButton *addAttributeButton(const QString &text, int width);
@@ -49,10 +49,10 @@ public:
     // Frees the main window's component of this name, if there is one.
     void freeComponent(const QString &name);
 
-    // MyButtonClick: an attribute button was clicked; its caption is inserted.
-    void MyButtonClick(QAbstractButton *button);
-    // MyButtonClick2: the user picked an item of a box; the box's text, the item picked, is inserted.
-    void MyButtonClick2(QComboBox *box);
+    // insertButtonCaption: an attribute button was clicked; its caption is inserted.
+    void insertButtonCaption(QAbstractButton *button);
+    // insertBoxChoice: the user picked an item of a box; the box's text, the item picked, is inserted.
+    void insertBoxChoice(QComboBox *box);
 
 Q_SIGNALS:
     // Text to insert at the caret of the code pane.
@@ -62,6 +62,6 @@ private:
     QWidget *createBar(const QString &name);
 
     QWidget *m_owner;
-    QWidget *m_panel9;
+    QWidget *m_editorArea;
     std::function<bool()> m_editingMode;
 };

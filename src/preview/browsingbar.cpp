@@ -38,7 +38,7 @@ bool BrowsingBar::refusedInEditingMode(BrowsingCommand command)
 {
     if (!editingMode())
         return false;
-    ShowMessage(m_controls.address->window(), refusalMessage(command));
+    showMessage(m_controls.address->window(), refusalMessage(command));
     return true;
 }
 
@@ -46,7 +46,7 @@ bool BrowsingBar::refusedInEditingMode(BrowsingCommand command)
 // of the document being left; every command therefore empties and hides the message pane after unticking, so
 // the pane stays hidden once the editor is left.
 
-void BrowsingBar::SpeedButton1Click()
+void BrowsingBar::goHome()
 {
     m_controls.browser->navigate(m_addresses.home);
     if (editorAreaShown())
@@ -55,12 +55,12 @@ void BrowsingBar::SpeedButton1Click()
     m_controls.hideAttributeBar();
 }
 
-void BrowsingBar::SpeedButton2Click()
+void BrowsingBar::goBack()
 {
     historyStep(true);
 }
 
-void BrowsingBar::SpeedButton3Click()
+void BrowsingBar::goForward()
 {
     historyStep(false);
 }
@@ -82,10 +82,10 @@ void BrowsingBar::historyStep(bool back)
     m_controls.clearAndHideMessages();
     const bool stepped = back ? m_controls.browser->goBack() : m_controls.browser->goForward();
     if (!stepped)
-        ShowMessage(m_controls.address->window(), noHistoryMessage());
+        showMessage(m_controls.address->window(), noHistoryMessage());
 }
 
-void BrowsingBar::SpeedButton4Click()
+void BrowsingBar::reload()
 {
     if (editorAreaShown())
         setSwitch(true);
@@ -97,14 +97,14 @@ void BrowsingBar::SpeedButton4Click()
     m_controls.browser->refresh();
 }
 
-void BrowsingBar::SpeedButton5Click()
+void BrowsingBar::goToAddress()
 {
     if (editorAreaShown())
         setSwitch(true);
     goToTypedAddress(BrowsingCommand::Go);
 }
 
-bool BrowsingBar::Edit1KeyPress(QChar key)
+bool BrowsingBar::addressKeyTyped(QChar key)
 {
     if (editorAreaShown()) {
         // Ticking the switch runs its refresh, which hands the keyboard to the code pane; the pupil is typing
@@ -134,17 +134,17 @@ void BrowsingBar::goToTypedAddress(BrowsingCommand command)
     m_controls.hideAttributeBar();
 }
 
-void BrowsingBar::Skolvik1Click()
+void BrowsingBar::openSkolvik()
 {
     openWebLink(m_addresses.skolvik);
 }
 
-void BrowsingBar::Sch1Click()
+void BrowsingBar::openSchoolNetwork()
 {
     openWebLink(m_addresses.sch);
 }
 
-void BrowsingBar::N38Click()
+void BrowsingBar::openLessons()
 {
     openWebLink(m_addresses.lessons);
 }
@@ -163,7 +163,7 @@ bool BrowsingBar::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_controls.address && event->type() == QEvent::KeyPress) {
         const QString typed = static_cast<QKeyEvent *>(event)->text();
-        if (!typed.isEmpty() && Edit1KeyPress(typed.at(0)))
+        if (!typed.isEmpty() && addressKeyTyped(typed.at(0)))
             return true;
     }
     return QObject::eventFilter(watched, event);

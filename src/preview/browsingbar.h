@@ -37,22 +37,23 @@ public:
     void setAddresses(const WebAddresses &addresses);
     const WebAddresses &addresses() const { return m_addresses; }
 
-    // SpeedButton1Click: home page, in either mode.
-    void SpeedButton1Click();
-    // SpeedButton2Click: back in the history.
-    void SpeedButton2Click();
-    // SpeedButton3Click: forward in the history.
-    void SpeedButton3Click();
-    // SpeedButton4Click: reload the page shown.
-    void SpeedButton4Click();
-    // SpeedButton5Click: go to the address in the address bar.
-    void SpeedButton5Click();
-    // Edit1KeyPress: a key typed into the address bar; Enter goes to the address. True when the key is used.
-    bool Edit1KeyPress(QChar key);
-    // Skolvik1Click, Sch1Click, N38Click: the web links of the Help menu.
-    void Skolvik1Click();
-    void Sch1Click();
-    void N38Click();
+    // goHome: home page, in either mode.
+    void goHome();
+    // goBack: back in the history.
+    void goBack();
+    // goForward: forward in the history.
+    void goForward();
+    // reload: reload the page shown.
+    void reload();
+    // goToAddress: go to the address in the address bar.
+    void goToAddress();
+    // addressKeyTyped: a key typed into the address bar; Enter goes to the address. True when the key is
+    // used.
+    bool addressKeyTyped(QChar key);
+    // openSkolvik, openSchoolNetwork, openLessons: the web links of the Help menu.
+    void openSkolvik();
+    void openSchoolNetwork();
+    void openLessons();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

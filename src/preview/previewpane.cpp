@@ -77,9 +77,6 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     m_guard = new LocalFileGuard(m_profile);
     m_profile->setUrlRequestInterceptor(m_guard);
     connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);
-    // The pupil's clicks and keys in the page are watched wherever the engine delivers them.
-    qApp->installEventFilter(this);
-
     connect(page, &QWebEnginePage::loadStarted, this, &PreviewPane::downloadBegin);
     connect(page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { Q_EMIT progressChange(progress, 100); });
@@ -102,16 +99,16 @@ bool PreviewPane::deferWhileDialogOpen(std::function<void()> load)
     return true;
 }
 
-void PreviewPane::WBLoadHTML(const QString &htmlCode)
+void PreviewPane::renderHtml(const QString &htmlCode)
 {
-    if (deferWhileDialogOpen([this, htmlCode] { WBLoadHTML(htmlCode); }))
+    if (deferWhileDialogOpen([this, htmlCode] { renderHtml(htmlCode); }))
         return;
     loadDocument(previewDocumentFromText(htmlCode));
 }
 
-void PreviewPane::LoadStream(const QByteArray &bytes)
+void PreviewPane::renderBytes(const QByteArray &bytes)
 {
-    if (deferWhileDialogOpen([this, bytes] { LoadStream(bytes); }))
+    if (deferWhileDialogOpen([this, bytes] { renderBytes(bytes); }))
         return;
     loadDocument(previewDocumentFromBytes(bytes));
 }
@@ -154,6 +151,20 @@ void PreviewPane::refresh()
 {
     m_page->expectProgramStep();
     reload();
+}
+
+// The pupil's clicks and keys in the page are watched wherever the engine delivers them, which takes a filter
+// on the whole application; it is there only while the pane can receive input.
+void PreviewPane::showEvent(QShowEvent *event)
+{
+    qApp->installEventFilter(this);
+    QWebEngineView::showEvent(event);
+}
+
+void PreviewPane::hideEvent(QHideEvent *event)
+{
+    qApp->removeEventFilter(this);
+    QWebEngineView::hideEvent(event);
 }
 
 bool PreviewPane::eventFilter(QObject *watched, QEvent *event)

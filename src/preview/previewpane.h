@@ -34,10 +34,10 @@ public:
     explicit PreviewPane(QWidget *parent = nullptr);
     ~PreviewPane() override;
 
-    // WBLoadHTML: renders the text as an HTML document, exactly the characters written.
-    void WBLoadHTML(const QString &htmlCode);
-    // LoadStream: renders bytes as an HTML document; bytes without a byte-order mark are read as UTF-8.
-    void LoadStream(const QByteArray &bytes);
+    // renderHtml: renders the text as an HTML document, exactly the characters written.
+    void renderHtml(const QString &htmlCode);
+    // renderBytes: renders bytes as an HTML document; bytes without a byte-order mark are read as UTF-8.
+    void renderBytes(const QByteArray &bytes);
     // The pupil's folder (that of the file last opened or saved; until then the current directory): the
     // preview documents' relative addresses (images, style sheets, scripts) load from it, and it is the one
     // folder whose local files (images, media, style sheets, scripts, frames) pages may show.
@@ -73,6 +73,9 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The application-wide watch on the pupil's input runs only while the pane is on screen.
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void openNewWindow(QWebEngineNewWindowRequest &request);

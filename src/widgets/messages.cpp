@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-void ShowMessage(QWidget *parent, const QString &text)
+void showMessage(QWidget *parent, const QString &text)
 {
     QMessageBox::information(parent, QApplication::applicationName(), text);
 }

@@ -5,4 +5,4 @@
 class QWidget;
 
 // `ShowMessage`: a plain modal message box with a fixed Greek text and an OK button.
-void ShowMessage(QWidget *parent, const QString &text);
+void showMessage(QWidget *parent, const QString &text);

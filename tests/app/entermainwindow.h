@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "app/startupwindow.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,14 +14,14 @@
 inline std::unique_ptr<ProgramWindows> enterMainWindow(const QSize &screen = QSize(1366, 768))
 {
     auto windows = std::make_unique<ProgramWindows>();
-    windows->form5()->setScreenSizeOverride(screen);
+    windows->mainWindow()->setScreenSizeOverride(screen);
     windows->start();
-    if (!QTest::qWaitForWindowExposed(windows->form3()))
+    if (!QTest::qWaitForWindowExposed(windows->startupWindow()))
         return nullptr;
-    QTest::mouseClick(windows->form3()->acceptItem, Qt::LeftButton, {},
-                      QPoint(8, windows->form3()->acceptItem->height() / 2));
-    QTest::mouseClick(windows->form3()->SpeedButton1, Qt::LeftButton);
-    if (!QTest::qWaitForWindowExposed(windows->form5()))
+    QTest::mouseClick(windows->startupWindow()->acceptItem(), Qt::LeftButton, {},
+                      QPoint(8, windows->startupWindow()->acceptItem()->height() / 2));
+    QTest::mouseClick(windows->startupWindow()->enterButton(), Qt::LeftButton);
+    if (!QTest::qWaitForWindowExposed(windows->mainWindow()))
         return nullptr;
     return windows;
 }

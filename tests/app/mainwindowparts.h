@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "editor/codepane.h"
 #include "preview/previewpane.h"
 #include "widgets/clickableimage.h"
@@ -21,7 +21,7 @@
 // names.
 struct MainWindowParts
 {
-    explicit MainWindowParts(TForm5 *window) : w(window)
+    explicit MainWindowParts(MainWindow *window) : w(window)
     {
         const char *rowNames[7] = {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel13", "Panel14"};
         for (size_t i = 0; i < toolbarRows.size(); ++i)
@@ -34,7 +34,7 @@ struct MainWindowParts
     template <class T> T *get(const char *name) const { return w->findChild<T *>(QString::fromLatin1(name)); }
     // The attribute bar is rebuilt on every tag click, and run-time names compare without regard to case:
     // look it up each time, by name in any case.
-    QWidget *Panel15() const
+    QWidget *currentBar() const
     {
         const QList<QWidget *> widgets = w->findChildren<QWidget *>();
         for (QWidget *widget : widgets)
@@ -44,7 +44,7 @@ struct MainWindowParts
     }
     QAction *menuItem(const char *name) const { return get<QAction>(name); }
 
-    TForm5 *w;
+    MainWindow *w;
     QWidget *Panel8 = get<QWidget>("Panel8");
     QWidget *Panel11 = get<QWidget>("Panel11");
     QToolButton *SpeedButton1 = get<QToolButton>("SpeedButton1");

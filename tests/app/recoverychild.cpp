@@ -1,6 +1,6 @@
 // A pupil's session that the recovery test ends abruptly: enters the main window, types a paragraph into the
 // code pane, says so on standard output, and keeps running until it is killed.
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
 #include "widgettestmain.h"
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     auto windows = enterMainWindow();
     if (!windows)
         return 1;
-    auto *code = windows->form5()->findChild<CodePane *>(QStringLiteral("RichEdit1"));
+    auto *code = windows->mainWindow()->findChild<CodePane *>(QStringLiteral("RichEdit1"));
     code->setFocus();
     code->moveCursor(QTextCursor::End);
     QTest::keyClicks(code, QString::fromUtf8(argc > 1 ? argv[1] : "typed"));

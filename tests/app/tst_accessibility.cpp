@@ -1,18 +1,18 @@
 // Every window as a screen reader sees it: each control it can reach has a Greek name and offers its action,
 // and the main actions work through the accessibility action interface, with no mouse involved.
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
-#include "assist/form7.h"
+#include "app/startupwindow.h"
 #include "assist/valuelists.h"
+#include "assist/valuepopup.h"
 #include "entermainwindow.h"
-#include "help/form1.h"
-#include "help/form2.h"
-#include "help/form4.h"
+#include "help/aboutwindow.h"
+#include "help/contactwindow.h"
 #include "help/helppane.h"
+#include "help/presentationwindow.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"
-#include "palette/form6.h"
+#include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
 #include "widgettestmain.h"
 
@@ -175,26 +175,26 @@ private Q_SLOTS:
     {
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
-        const QStringList problems = auditWindow(windows.form3());
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
+        const QStringList problems = auditWindow(windows.startupWindow());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 
-        doAction(windows.form3()->acceptItem, QAccessibleActionInterface::toggleAction());
-        QTRY_COMPARE(windows.form3()->SpeedButton1->text(), QStringLiteral("Είσοδος"));
-        doAction(windows.form3()->SpeedButton1, QAccessibleActionInterface::pressAction());
-        QTRY_VERIFY(windows.form5()->isVisible());
+        doAction(windows.startupWindow()->acceptItem(), QAccessibleActionInterface::toggleAction());
+        QTRY_COMPARE(windows.startupWindow()->enterButton()->text(), QStringLiteral("Είσοδος"));
+        doAction(windows.startupWindow()->enterButton(), QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(windows.mainWindow()->isVisible());
     }
 
     void mainWindowControlsAreNamed()
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         // A tag button fills the attribute bar; an Events menu item adds its box.
         f->findChild<QToolButton *>(QStringLiteral("SpeedButton55"))->click();
         p.menuItem("N28")->trigger();
-        QVERIFY(p.Panel15() && p.Panel15()->isVisible());
+        QVERIFY(p.currentBar() && p.currentBar()->isVisible());
 
         QStringList problems = auditWindow(f);
         problems << auditWindow(p.PopupMenu1);
@@ -205,7 +205,7 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        MainWindowParts p(windows->form5());
+        MainWindowParts p(windows->mainWindow());
         QList<QWidget *> texts{p.Label1};
         for (StatusPanels *bar : {p.StatusBar1, p.StatusBar2})
             for (int i = 0; bar->panelLabel(i); ++i)
@@ -222,7 +222,7 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        MainWindowParts p(windows->form5());
+        MainWindowParts p(windows->mainWindow());
         // The logo opens the maker's website in the system's browser: only its action is looked at here.
         for (ClickableImage *image : {p.Image1, p.Image2, p.Image3}) {
             QAccessibleInterface *node = accessibleOf(image);
@@ -240,21 +240,21 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        MainWindowParts p(windows->form5());
+        MainWindowParts p(windows->mainWindow());
         p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
-        auto *table = windows->form5()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
+        auto *table = windows->mainWindow()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
         // The description the tip shows on hovering is read out with the button.
         QVERIFY(hasGreekLetter(accessibleOf(table)->text(QAccessible::Description)));
         doAction(table, QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(p.RichEdit1->line(7), QStringLiteral("  <BODY><TABLE>"));
-        QTRY_VERIFY(p.Panel15() && p.Panel15()->isVisible());
+        QTRY_VERIFY(p.currentBar() && p.currentBar()->isVisible());
     }
 
     void switchToggleRunsItsRefresh()
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        MainWindowParts p(windows->form5());
+        MainWindowParts p(windows->mainWindow());
         QVERIFY(p.CheckBox1->isChecked());
         const QString onCaption = p.CheckBox1->text();
         // The welcome document's first tag is painted while the switch is ticked; its refresh unpaints it.
@@ -270,12 +270,12 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 7);
         p.menuItem("N28")->trigger();
         QComboBox *box = nullptr;
-        QTRY_VERIFY((box = p.Panel15()->findChild<QComboBox *>()) != nullptr);
+        QTRY_VERIFY((box = p.currentBar()->findChild<QComboBox *>()) != nullptr);
         QVERIFY(box->count() > 0);
         const QString first = box->itemText(0);
         QAccessibleInterface *node = accessibleOf(box);
@@ -302,40 +302,40 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        TForm7 *popup = windows->form7();
+        ValuePopup *popup = windows->valuePopup();
         popup->offer({ValueLists::byName(QStringLiteral("stix"))}, QPoint(300, 300));
         QTRY_VERIFY(popup->isVisible());
         QStringList problems = auditWindow(popup);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 
-        Q_EMIT windows->form5()->tagToolbars()->tagHovered(QStringLiteral("<TABLE>"));
-        QTRY_VERIFY(windows->form6()->isVisible());
-        QAccessibleInterface *tip = accessibleOf(windows->form6()->panel1());
+        Q_EMIT windows->mainWindow()->tagToolbars()->tagHovered(QStringLiteral("<TABLE>"));
+        QTRY_VERIFY(windows->tagTip()->isVisible());
+        QAccessibleInterface *tip = accessibleOf(windows->tagTip()->descriptionLabel());
         QVERIFY(hasGreekLetter(tip->text(QAccessible::Name)));
-        problems = auditWindow(windows->form6());
+        problems = auditWindow(windows->tagTip());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
     void helpWindowsAreNamed()
     {
         ProgramWindows windows;
-        windows.form1()->showContact(false);
-        windows.form2()->show();
-        windows.form4()->show();
-        for (QWidget *window :
-             {static_cast<QWidget *>(windows.form1()), static_cast<QWidget *>(windows.form2()),
-              static_cast<QWidget *>(windows.form4())}) {
+        windows.contactWindow()->showContact(false);
+        windows.presentationWindow()->show();
+        windows.aboutWindow()->show();
+        for (QWidget *window : {static_cast<QWidget *>(windows.contactWindow()),
+                                static_cast<QWidget *>(windows.presentationWindow()),
+                                static_cast<QWidget *>(windows.aboutWindow())}) {
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QStringList problems = auditWindow(window);
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         }
         // A topic of the presentation is chosen through its entry's action.
-        QAccessibleInterface *list = accessibleOf(windows.form2()->ListBox1);
+        QAccessibleInterface *list = accessibleOf(windows.presentationWindow()->topicList());
         QVERIFY(list->childCount() > 1);
         QAccessibleInterface *entry = list->child(1);
         QVERIFY(entry->actionInterface());
         entry->actionInterface()->doAction(entry->actionInterface()->actionNames().first());
-        QTRY_VERIFY(!windows.form2()->RichEdit1->toPlainText().isEmpty());
+        QTRY_VERIFY(!windows.presentationWindow()->explanationPane()->toPlainText().isEmpty());
     }
 };
 

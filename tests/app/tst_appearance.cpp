@@ -1,9 +1,9 @@
 // What the pupil sees of the windows under the program's own set-up: titles, fonts, the white code pane,
 // captions that fit, splitters that cannot bury a pane, and choices made through a screen reader.
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programtexts.h"
 #include "app/programwindows.h"
+#include "app/startupwindow.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "palette/tagtoolbars.h"
@@ -45,8 +45,8 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         const QList<QPair<QWidget *, QString>> expected{
-            {windows->form3(), ProgramTexts::startupCaption()},
-            {windows->form5(), ProgramTexts::mainWindowCaption()}};
+            {windows->startupWindow(), ProgramTexts::startupCaption()},
+            {windows->mainWindow(), ProgramTexts::mainWindowCaption()}};
         for (const auto &[window, caption] : expected) {
             QCOMPARE(window->windowTitle(), caption);
             // What the window system is given, and so what the title bar and a screen reader show.
@@ -59,16 +59,16 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        MainWindowParts p(windows->form5());
-        QCOMPARE(QFontInfo(windows->form3()->acceptItem->font()).pixelSize(), 15);
-        QCOMPARE(QFontInfo(windows->form3()->SpeedButton1->font()).bold(), true);
+        MainWindowParts p(windows->mainWindow());
+        QCOMPARE(QFontInfo(windows->startupWindow()->acceptItem()->font()).pixelSize(), 15);
+        QCOMPARE(QFontInfo(windows->startupWindow()->enterButton()->font()).bold(), true);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(QFontInfo(p.StatusBar2->panelLabel(i)->font()).family(), Fonts::family());
         QCOMPARE(QFontInfo(p.StatusBar1->panelLabel(0)->font()).family(), Fonts::family());
         QCOMPARE(QFontInfo(p.Label1->font()).family(), Fonts::family());
 
-        windows->form5()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"))->click();
-        QWidget *bar = p.Panel15();
+        windows->mainWindow()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"))->click();
+        QWidget *bar = p.currentBar();
         QVERIFY(bar);
         auto *general = bar->findChild<QComboBox *>(QStringLiteral("combo1"));
         QVERIFY(general);
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QFETCH(int, screenWidth);
         auto windows = enterMainWindow(QSize(screenWidth, 768));
         QVERIFY(windows);
-        for (QToolButton *button : windows->form5()->tagToolbars()->buttons()) {
+        for (QToolButton *button : windows->mainWindow()->tagToolbars()->buttons()) {
             const int needed = button->fontMetrics().horizontalAdvance(button->text());
             QVERIFY2(needed <= button->width() - 2, qPrintable(QStringLiteral("%1 needs %2 of %3")
                                                                    .arg(button->text())
@@ -104,7 +104,7 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        MainWindowParts p(windows->form5());
+        MainWindowParts p(windows->mainWindow());
         const QImage image = p.RichEdit1->grab().toImage();
         // Inside the left and top text margins, away from the frame line.
         QCOMPARE(QColor(image.pixel(20, 10)), QColor(Qt::white));
@@ -115,7 +115,7 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        MainWindowParts p(windows->form5());
+        MainWindowParts p(windows->mainWindow());
         p.RichEdit1->setDocumentText(QStringLiteral("<P>\n<P>\n</B>"));
         QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
         QVERIFY(p.Splitter1->isVisible());
@@ -136,7 +136,7 @@ private Q_SLOTS:
         drag(p.Splitter1, -200);
         p.menuItem("N40")->trigger();
         QCOMPARE(p.RichEdit2->height(), 35);
-        QCOMPARE(p.Panel9->height(), windows->form5()->frameGeometry().height() - 210);
+        QCOMPARE(p.Panel9->height(), windows->mainWindow()->frameGeometry().height() - 210);
     }
 
     void screenReaderChoosesAStartupItem_data()
@@ -153,8 +153,9 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
-        QRadioButton *item = accept ? windows.form3()->acceptItem : windows.form3()->declineItem;
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
+        QRadioButton *item =
+            accept ? windows.startupWindow()->acceptItem() : windows.startupWindow()->declineItem();
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(item);
         QVERIFY(iface && iface->actionInterface());
         const QStringList actions = iface->actionInterface()->actionNames();
@@ -163,7 +164,7 @@ private Q_SLOTS:
                                    : QAccessibleActionInterface::pressAction();
         iface->actionInterface()->doAction(action);
         QTRY_VERIFY(item->isChecked());
-        QCOMPARE(windows.form3()->SpeedButton1->text(), caption);
+        QCOMPARE(windows.startupWindow()->enterButton()->text(), caption);
     }
 };
 

@@ -2,9 +2,9 @@
 // web links, what each shows the pupil (address bar, code pane, messages) and how editing mode returns.
 // Every page comes from the test's own server on 127.0.0.1.
 #include "../preview/localhttpserver.h"
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "app/startupwindow.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
@@ -64,7 +64,7 @@ private:
     QToolButton *button(const char *name) const;
 
     std::unique_ptr<ProgramWindows> m_windows;
-    TForm5 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
     std::unique_ptr<MainWindowParts> m_parts;
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<MessageCatcher> m_catcher;
@@ -85,7 +85,7 @@ void BrowsingTest::init()
 
     m_windows = enterMainWindow();
     QVERIFY(m_windows);
-    m_form = m_windows->form5();
+    m_form = m_windows->mainWindow();
     m_parts = std::make_unique<MainWindowParts>(m_form);
     QTRY_COMPARE_WITH_TIMEOUT(m_parts->webbrowser1->documentTitle().isEmpty(), false, loadTimeout);
     QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
@@ -174,7 +174,7 @@ void BrowsingTest::browsingWithTheAddressRow()
     QVERIFY(m_parts->RichEdit2->isHidden());
     QCOMPARE(m_parts->RichEdit2->toPlainText(), QString());
     QVERIFY(!m_parts->CheckBox1->isChecked());
-    QVERIFY(m_parts->Panel15()->isHidden());
+    QVERIFY(m_parts->currentBar()->isHidden());
 
     m_parts->Edit1->setText(two.toString());
     QTest::mouseClick(button("SpeedButton5"), Qt::LeftButton);

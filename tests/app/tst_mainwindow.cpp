@@ -1,15 +1,15 @@
 // The main window: composition, sizing, the state after start-up, status panels, the document mirror, the
 // toolbox menu, the views and what a screen reader finds.
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programtexts.h"
 #include "app/programwindows.h"
+#include "app/startupwindow.h"
 #include "app/toolboxcaptions.h"
 #include "editor/charlook.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
-#include "palette/form6.h"
+#include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
 #include "widgets/clickableimage.h"
 #include "widgets/docklayout.h"
@@ -55,7 +55,7 @@ private Q_SLOTS:
     void compositionFromTheTop()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         QCOMPARE(p.Panel11->height(), 29);
         QCOMPARE(p.Panel12->height(), 23);
@@ -89,7 +89,7 @@ private Q_SLOTS:
     void sizedFromTheScreen()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         QCOMPARE(f->frameGeometry().size(), QSize(1361, 705));
         QCOMPARE(p.Panel9->height(), 495);
@@ -100,7 +100,7 @@ private Q_SLOTS:
     void stateAfterStartup()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         QCOMPARE(p.Edit1->text(), QStringLiteral("about:blank"));
         QVERIFY(f->editingMode());
@@ -109,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(p.Panel2->height(), 108);
         QVERIFY(p.RichEdit2->isHidden());
         QVERIFY(p.Splitter1->isHidden());
-        QVERIFY(p.Panel15()->isHidden());
+        QVERIFY(p.currentBar()->isHidden());
         QVERIFY(p.CheckBox1->isChecked());
         QCOMPARE(p.CheckBox1->text(),
                  QStringLiteral("Το γραφικό περιβάλλον του Επεξεργαστή κειμένου είναι Ενεργοποιημένο"));
@@ -130,17 +130,17 @@ private Q_SLOTS:
     void tagButtonInsertsAndFillsTheAttributeBar()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
         auto *table = f->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
         QVERIFY(table);
         table->click();
         QCOMPARE(p.RichEdit1->line(7), QStringLiteral("  <BODY><TABLE>"));
-        QCOMPARE(RichRow(p.RichEdit1), 7);
-        QCOMPARE(RichCol(p.RichEdit1), 15);
-        QVERIFY(!p.Panel15()->isHidden());
-        QVERIFY(p.Panel15()->findChild<QWidget *>(QStringLiteral("combo1")));
+        QCOMPARE(caretLine(p.RichEdit1), 7);
+        QCOMPARE(caretColumn(p.RichEdit1), 15);
+        QVERIFY(!p.currentBar()->isHidden());
+        QVERIFY(p.currentBar()->findChild<QWidget *>(QStringLiteral("combo1")));
         QVERIFY(!p.RichEdit2->isHidden());
         QCOMPARE(p.StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 28"));
 
@@ -154,20 +154,21 @@ private Q_SLOTS:
     void tagHoverAndLeaveDriveTheTip()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         Q_EMIT f->tagToolbars()->tagHovered(QStringLiteral("</HTML>"));
-        QVERIFY(windows->form6()->isVisible());
-        QCOMPARE(windows->form6()->parentWidget(), static_cast<QWidget *>(p.StatusBar1));
-        QCOMPARE(windows->form6()->panel1()->text(), QStringLiteral("Ορίζει τo Τέλος μιας ιστοσελίδας."));
+        QVERIFY(windows->tagTip()->isVisible());
+        QCOMPARE(windows->tagTip()->parentWidget(), static_cast<QWidget *>(p.StatusBar1));
+        QCOMPARE(windows->tagTip()->descriptionLabel()->text(),
+                 QStringLiteral("Ορίζει τo Τέλος μιας ιστοσελίδας."));
         Q_EMIT f->tagToolbars()->tagLeft(QStringLiteral("</HTML>"));
-        QVERIFY(!windows->form6()->isVisible());
+        QVERIFY(!windows->tagTip()->isVisible());
     }
 
     void doubleClickReindentsOnlyTheSecondLine()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         const QStringList welcome = ProgramTexts::welcomeDocument();
         QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton, {}, QPoint(60, 30));
@@ -181,7 +182,7 @@ private Q_SLOTS:
     void undoTakesBackThePupilsCommandsOnly()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         const QString welcome = p.RichEdit1->Text();
         // The welcome page is loaded text: neither the menu's undo nor Ctrl+Z takes it back.
@@ -204,7 +205,7 @@ private Q_SLOTS:
     void statusPanelsCountLinesAndCharacters()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         p.RichEdit1->setDocumentText(QStringLiteral("ab\r\nc"));
         QCOMPARE(p.StatusBar2->panelText(0), QStringLiteral("Αριθμός γραμμών: 2"));
@@ -219,7 +220,7 @@ private Q_SLOTS:
     void mirrorFollowsOnlyInEditingMode()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         p.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
         p.RichEdit1->setDocumentText(QStringLiteral("<P>browsing</P>"));
@@ -232,7 +233,7 @@ private Q_SLOTS:
     void toolboxMenuSequence()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         p.toolboxItems[5]->trigger(); // show row 6
         QVERIFY(!p.toolbarRows[5]->isHidden());
@@ -258,25 +259,25 @@ private Q_SLOTS:
     void viewsAndBackToTheInitialLayout()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         const QRect editorArea = p.Panel9->geometry();
         const QRect splitter = p.Splitter6->geometry();
         const QRect strip = p.Panel12->geometry();
 
-        windows->form5()->findChild<QAction *>(QStringLiteral("htmleditor1"))->trigger();
+        windows->mainWindow()->findChild<QAction *>(QStringLiteral("htmleditor1"))->trigger();
         QVERIFY(p.Panel1->isHidden() && p.Panel11->isHidden());
         QCOMPARE(p.Panel12->y(), 0);
         QCOMPARE(p.Panel9->y(), 23);
         QCOMPARE(p.Splitter6->y() + 3, p.Panel8->height());
         QVERIFY(p.CheckBox1->isChecked());
 
-        windows->form5()->findChild<QAction *>(QStringLiteral("Browser1"))->trigger();
+        windows->mainWindow()->findChild<QAction *>(QStringLiteral("Browser1"))->trigger();
         QVERIFY(p.Panel9->isHidden() && p.Splitter6->isHidden());
         QCOMPARE(p.Panel11->y(), 0);
         QCOMPARE(p.Panel12->y() + 23, p.Panel8->height());
 
-        windows->form5()->findChild<QAction *>(QStringLiteral("N40"))->trigger();
+        windows->mainWindow()->findChild<QAction *>(QStringLiteral("N40"))->trigger();
         QCOMPARE(p.Panel9->geometry(), editorArea);
         QCOMPARE(p.Splitter6->geometry(), splitter);
         QCOMPARE(p.Panel12->geometry(), strip);
@@ -286,10 +287,10 @@ private Q_SLOTS:
     void editorOnlyViewWhileBrowsingUnticksTheSwitch()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         p.Edit1->setText(QStringLiteral("http://127.0.0.1/page"));
-        windows->form5()->findChild<QAction *>(QStringLiteral("htmleditor1"))->trigger();
+        windows->mainWindow()->findChild<QAction *>(QStringLiteral("htmleditor1"))->trigger();
         QVERIFY(!p.CheckBox1->isChecked());
         QCOMPARE(p.CheckBox1->text(),
                  QStringLiteral("Το γραφικό περιβάλλον του Επεξεργαστή κειμένου είναι Απενεργοποιημένο"));
@@ -299,7 +300,7 @@ private Q_SLOTS:
     void menusCarryTheirItems()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         auto *n26 = f->findChild<QAction *>(QStringLiteral("N26"));
         QVERIFY(n26 && !n26->isVisible());
@@ -332,7 +333,7 @@ private Q_SLOTS:
         QFETCH(int, progress);
         QFETCH(int, shown);
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         p.RichEdit1->setDocumentText(QStringLiteral("<P>x</P>\n").repeated(documentLines).chopped(1));
         QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
@@ -354,7 +355,7 @@ private Q_SLOTS:
     void tabOrderFollowsTheVisualOrder()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         const QList<QWidget *> expected{p.SpeedButton1, p.SpeedButton2, p.SpeedButton3,
                                         p.Edit1,        p.SpeedButton5, p.SpeedButton4,
@@ -372,7 +373,7 @@ private Q_SLOTS:
     void screenReaderNames()
     {
         auto windows = enterMainWindow();
-        TForm5 *f = windows->form5();
+        MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         const QList<QPair<QWidget *, QString>> named{
             qMakePair<QWidget *, QString>(p.RichEdit1, QStringLiteral("Κώδικας HTML")),
@@ -398,7 +399,7 @@ private Q_SLOTS:
     void emptiedMessagePaneHides()
     {
         auto windows = enterMainWindow();
-        MainWindowParts p(windows->form5());
+        MainWindowParts p(windows->mainWindow());
         p.RichEdit1->setDocumentText(QStringLiteral("<P>\n<P>\n</P>"));
         QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
         QVERIFY(!p.RichEdit2->isHidden() && !p.Splitter1->isHidden());

@@ -41,7 +41,7 @@ private Q_SLOTS:
         pane.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pane));
         QSignalSpy loaded(&pane, &PreviewPane::documentComplete);
-        pane.WBLoadHTML(QStringLiteral("<html><body><h1>Καλημέρα</h1><p>Πρώτη σελίδα</p></body></html>"));
+        pane.renderHtml(QStringLiteral("<html><body><h1>Καλημέρα</h1><p>Πρώτη σελίδα</p></body></html>"));
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(
             treeHolds(QAccessible::queryAccessibleInterface(&pane), QStringLiteral("Καλημέρα")), 20000);

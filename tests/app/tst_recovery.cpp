@@ -1,6 +1,6 @@
 // The pupil's work survives a killed program, closing, a template and an unwritable data folder, and comes
 // back through "Ανάκτηση Κειμένου…".
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "documents/recoverystore.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
@@ -18,7 +18,7 @@
 
 namespace {
 
-CodePane *codePane(TForm5 *window)
+CodePane *codePane(MainWindow *window)
 {
     return window->findChild<CodePane *>(QStringLiteral("RichEdit1"));
 }
@@ -31,7 +31,7 @@ void typeAtEnd(CodePane *code, const QString &text)
 }
 
 // Opens "Ανάκτηση Κειμένου…" and returns its window, listing the kept texts.
-QDialog *openRecovery(TForm5 *window)
+QDialog *openRecovery(MainWindow *window)
 {
     window->findChild<QAction *>(QStringLiteral("recoverText"))->trigger();
     auto *dialog = window->findChild<QDialog *>(QStringLiteral("recoveryWindow"));
@@ -80,11 +80,11 @@ private Q_SLOTS:
 
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        QDialog *recovery = openRecovery(windows->form5());
+        QDialog *recovery = openRecovery(windows->mainWindow());
         QVERIFY(recovery);
         QVERIFY(listsOnly(recovery, QStringLiteral("αυτόματα"), typed));
 
-        CodePane *code = codePane(windows->form5());
+        CodePane *code = codePane(windows->mainWindow());
         const QString welcome = code->Text();
         recovery->findChild<QPushButton *>(QStringLiteral("restoreButton"))->click();
         QVERIFY(!recovery->isVisible());
@@ -99,13 +99,13 @@ private Q_SLOTS:
         {
             auto windows = enterMainWindow();
             QVERIFY(windows);
-            typeAtEnd(codePane(windows->form5()), QStringLiteral("<P>kept at closing</P>"));
-            windows->form5()->findChild<QAction *>(QStringLiteral("N4"))->trigger();
-            QVERIFY(!windows->form5()->isVisible());
+            typeAtEnd(codePane(windows->mainWindow()), QStringLiteral("<P>kept at closing</P>"));
+            windows->mainWindow()->findChild<QAction *>(QStringLiteral("N4"))->trigger();
+            QVERIFY(!windows->mainWindow()->isVisible());
         }
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        QDialog *recovery = openRecovery(windows->form5());
+        QDialog *recovery = openRecovery(windows->mainWindow());
         QVERIFY(recovery);
         QVERIFY(listsOnly(recovery, QStringLiteral("στο κλείσιμο"), QStringLiteral("kept at closing")));
     }
@@ -114,12 +114,12 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        CodePane *code = codePane(windows->form5());
+        CodePane *code = codePane(windows->mainWindow());
         typeAtEnd(code, QStringLiteral("<H1>Rhodes</H1>"));
-        windows->form5()->findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
+        windows->mainWindow()->findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
         QVERIFY(!code->Text().contains(QStringLiteral("Rhodes")));
 
-        QDialog *recovery = openRecovery(windows->form5());
+        QDialog *recovery = openRecovery(windows->mainWindow());
         QVERIFY(recovery);
         auto *list = recovery->findChild<QListWidget *>(QStringLiteral("recoveryList"));
         QVERIFY(list->item(0)->text().contains(QStringLiteral("πριν από πρότυπο")));
@@ -142,10 +142,10 @@ private Q_SLOTS:
         {
             auto windows = enterMainWindow();
             QVERIFY(windows);
-            typeAtEnd(codePane(windows->form5()), QStringLiteral("<P>x</P>"));
-            windows->form5()->findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
-            windows->form5()->close();
-            QVERIFY(!windows->form5()->isVisible());
+            typeAtEnd(codePane(windows->mainWindow()), QStringLiteral("<P>x</P>"));
+            windows->mainWindow()->findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
+            windows->mainWindow()->close();
+            QVERIFY(!windows->mainWindow()->isVisible());
         }
         QVERIFY(catcher.texts().isEmpty());
     }

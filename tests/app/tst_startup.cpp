@@ -1,15 +1,15 @@
 // The start-up window: its terms text, its choices, and how the program ends.
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "app/startupwindow.h"
 #include "app/termstext.h"
-#include "assist/form7.h"
+#include "assist/valuepopup.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
-#include "help/form1.h"
-#include "help/form2.h"
-#include "help/form4.h"
-#include "palette/form6.h"
+#include "help/aboutwindow.h"
+#include "help/contactwindow.h"
+#include "help/presentationwindow.h"
+#include "palette/tagtip.h"
 #include "widgettestmain.h"
 
 #include <QAction>
@@ -29,43 +29,46 @@ private Q_SLOTS:
     {
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
-        QVERIFY(windows.form3()->isVisible());
-        for (QWidget *w : {static_cast<QWidget *>(windows.form5()), static_cast<QWidget *>(windows.form7()),
-                           static_cast<QWidget *>(windows.form6()), static_cast<QWidget *>(windows.form1()),
-                           static_cast<QWidget *>(windows.form2()), static_cast<QWidget *>(windows.form4())})
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
+        QVERIFY(windows.startupWindow()->isVisible());
+        for (QWidget *w :
+             {static_cast<QWidget *>(windows.mainWindow()), static_cast<QWidget *>(windows.valuePopup()),
+              static_cast<QWidget *>(windows.tagTip()), static_cast<QWidget *>(windows.contactWindow()),
+              static_cast<QWidget *>(windows.presentationWindow()),
+              static_cast<QWidget *>(windows.aboutWindow())})
             QVERIFY(!w->isVisible());
-        QCOMPARE(windows.form3()->SpeedButton1->text(),
+        QCOMPARE(windows.startupWindow()->enterButton()->text(),
                  QStringLiteral("Διάλεξε μία από τις παραπάνω επιλογές"));
-        QVERIFY(!windows.form3()->acceptItem->isChecked() && !windows.form3()->declineItem->isChecked());
+        QVERIFY(!windows.startupWindow()->acceptItem()->isChecked() &&
+                !windows.startupWindow()->declineItem()->isChecked());
     }
 
     void buttonBeforeChoosingEndsTheProgram()
     {
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
         QSignalSpy finished(&windows, &ProgramWindows::finished);
-        QTest::mouseClick(windows.form3()->SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(windows.startupWindow()->enterButton(), Qt::LeftButton);
         QCOMPARE(finished.count(), 1);
-        QVERIFY(!windows.form5()->isVisible());
+        QVERIFY(!windows.mainWindow()->isVisible());
     }
 
     void declineThenAcceptEnters()
     {
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
         QSignalSpy finished(&windows, &ProgramWindows::finished);
-        QTest::mouseClick(windows.form3()->declineItem, Qt::LeftButton, {},
-                          QPoint(8, windows.form3()->declineItem->height() / 2));
-        QCOMPARE(windows.form3()->SpeedButton1->text(), QStringLiteral("Κλείσιμο"));
-        QTest::mouseClick(windows.form3()->acceptItem, Qt::LeftButton, {},
-                          QPoint(8, windows.form3()->acceptItem->height() / 2));
-        QCOMPARE(windows.form3()->SpeedButton1->text(), QStringLiteral("Είσοδος"));
-        QTest::mouseClick(windows.form3()->SpeedButton1, Qt::LeftButton);
-        QVERIFY(windows.form5()->isVisible());
-        QVERIFY(!windows.form3()->isVisible());
+        QTest::mouseClick(windows.startupWindow()->declineItem(), Qt::LeftButton, {},
+                          QPoint(8, windows.startupWindow()->declineItem()->height() / 2));
+        QCOMPARE(windows.startupWindow()->enterButton()->text(), QStringLiteral("Κλείσιμο"));
+        QTest::mouseClick(windows.startupWindow()->acceptItem(), Qt::LeftButton, {},
+                          QPoint(8, windows.startupWindow()->acceptItem()->height() / 2));
+        QCOMPARE(windows.startupWindow()->enterButton()->text(), QStringLiteral("Είσοδος"));
+        QTest::mouseClick(windows.startupWindow()->enterButton(), Qt::LeftButton);
+        QVERIFY(windows.mainWindow()->isVisible());
+        QVERIFY(!windows.startupWindow()->isVisible());
         QCOMPARE(finished.count(), 0);
     }
 
@@ -73,11 +76,11 @@ private Q_SLOTS:
     {
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
         QSignalSpy finished(&windows, &ProgramWindows::finished);
-        QTest::mouseClick(windows.form3()->declineItem, Qt::LeftButton, {},
-                          QPoint(8, windows.form3()->declineItem->height() / 2));
-        QTest::mouseClick(windows.form3()->SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(windows.startupWindow()->declineItem(), Qt::LeftButton, {},
+                          QPoint(8, windows.startupWindow()->declineItem()->height() / 2));
+        QTest::mouseClick(windows.startupWindow()->enterButton(), Qt::LeftButton);
         QCOMPARE(finished.count(), 1);
     }
 
@@ -93,16 +96,16 @@ private Q_SLOTS:
         QFETCH(bool, throughExitItem);
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
-        QTest::mouseClick(windows.form3()->acceptItem, Qt::LeftButton, {},
-                          QPoint(8, windows.form3()->acceptItem->height() / 2));
-        QTest::mouseClick(windows.form3()->SpeedButton1, Qt::LeftButton);
-        QVERIFY(!windows.form3()->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
+        QTest::mouseClick(windows.startupWindow()->acceptItem(), Qt::LeftButton, {},
+                          QPoint(8, windows.startupWindow()->acceptItem()->height() / 2));
+        QTest::mouseClick(windows.startupWindow()->enterButton(), Qt::LeftButton);
+        QVERIFY(!windows.startupWindow()->isVisible());
         QSignalSpy finished(&windows, &ProgramWindows::finished);
         if (throughExitItem)
-            windows.form5()->findChild<QAction *>(QStringLiteral("N4"))->trigger();
+            windows.mainWindow()->findChild<QAction *>(QStringLiteral("N4"))->trigger();
         else
-            windows.form5()->close();
+            windows.mainWindow()->close();
         QCOMPARE(finished.count(), 1);
     }
 
@@ -110,8 +113,8 @@ private Q_SLOTS:
     {
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
-        CodePane *pane = windows.form3()->RichEdit1;
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
+        CodePane *pane = windows.startupWindow()->termsPane();
         const QVector<TermsLine> expected = termsText();
         QCOMPARE(pane->lineCount(), expected.size());
         for (int i = 0; i < expected.size(); ++i) {
@@ -139,15 +142,15 @@ private Q_SLOTS:
     void termsPaneLeavesTheChoiceCaptionFree()
     {
         QFETCH(QSize, size);
-        TForm3 form;
+        StartupWindow form;
         form.resize(size);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTRY_COMPARE(form.size(), size);
-        QVERIFY(!form.RichEdit1->geometry().intersects(form.RadioGroup1->geometry()));
-        QCOMPARE(form.RichEdit1->x(), 8);
-        QCOMPARE(form.RichEdit1->width(), size.width() - 15);
-        QCOMPARE(form.RadioGroup1->y() + form.RadioGroup1->height(), form.SpeedButton1->y());
+        QVERIFY(!form.termsPane()->geometry().intersects(form.declarationGroup()->geometry()));
+        QCOMPARE(form.termsPane()->x(), 8);
+        QCOMPARE(form.termsPane()->width(), size.width() - 15);
+        QCOMPARE(form.declarationGroup()->y() + form.declarationGroup()->height(), form.enterButton()->y());
     }
 };
 

@@ -1,8 +1,8 @@
 // The main window under a real window manager: the size the window takes from the screen is its outer
 // frame's.
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "app/startupwindow.h"
 #include "widgettestmain.h"
 
 #include <QPushButton>
@@ -19,10 +19,10 @@ private Q_SLOTS:
     {
         ProgramWindows windows;
         windows.start();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.form3()));
-        windows.form3()->acceptItem->setChecked(true);
-        QTest::mouseClick(windows.form3()->SpeedButton1, Qt::LeftButton);
-        TForm5 *f = windows.form5();
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
+        windows.startupWindow()->acceptItem()->setChecked(true);
+        QTest::mouseClick(windows.startupWindow()->enterButton(), Qt::LeftButton);
+        MainWindow *f = windows.mainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(f));
         const QSize screen = f->screen()->geometry().size();
         QTRY_COMPARE(f->frameGeometry().size(), QSize(screen.width() - 5, screen.height() - 63));

@@ -1,9 +1,9 @@
 // Code assistance in the main window, driven as a pupil drives it: typing into the code pane, clicking in it
 // and choosing from the Events menu.
-#include "app/form3.h"
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
-#include "assist/form7.h"
+#include "app/startupwindow.h"
+#include "assist/valuepopup.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
@@ -40,7 +40,7 @@ void startWith(const MainWindowParts &f, const QString &text, int line, int colu
 // The visible controls of the attribute bar from left to right: a button by its caption, a box by its name.
 QStringList barContents(const MainWindowParts &f)
 {
-    QWidget *bar = f.Panel15();
+    QWidget *bar = f.currentBar();
     bar->layout()->activate();
     QList<QWidget *> controls;
     for (QWidget *child : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -105,12 +105,12 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QStringList, bar);
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
+        MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P>\n\n</P>"), 1, 0);
         QTest::keyClicks(f.RichEdit1, typed);
         // The key is typed as it was pressed, letter case and blank included.
         QCOMPARE(f.RichEdit1->line(1), typed);
-        QCOMPARE(f.Panel15()->isHidden(), bar.isEmpty());
+        QCOMPARE(f.currentBar()->isHidden(), bar.isEmpty());
         if (!bar.isEmpty())
             QCOMPARE(barContents(f), bar);
         QVERIFY(f.RichEdit2->isHidden());
@@ -119,11 +119,11 @@ private Q_SLOTS:
     void attributeButtonAfterTheBlankGivesAWellFormedTag()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
+        MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<A>link</A>"), 0, 2);
         QTest::keyClick(f.RichEdit1, Qt::Key_Space);
         QToolButton *href = nullptr;
-        for (QToolButton *button : f.Panel15()->findChildren<QToolButton *>())
+        for (QToolButton *button : f.currentBar()->findChildren<QToolButton *>())
             if (button->text() == QLatin1String(R"(href="")"))
                 href = button;
         QVERIFY(href);
@@ -134,15 +134,15 @@ private Q_SLOTS:
     void enterRefreshesThenBreaksTheLineAtTheRestoredCaret()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
+        MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P>\ntext here"), 1, 9);
         QTest::keyClick(f.RichEdit1, Qt::Key_Return);
         // The line under the tag line is re-indented first; the caret goes back to line 1, column 9, which is
         // now three characters earlier in the text, and the break goes in there.
         QCOMPARE(f.RichEdit1->line(1), QStringLiteral("   text h"));
         QCOMPARE(f.RichEdit1->line(2), QStringLiteral("ere"));
-        QCOMPARE(RichRow(f.RichEdit1), 2);
-        QCOMPARE(RichCol(f.RichEdit1), 0);
+        QCOMPARE(caretLine(f.RichEdit1), 2);
+        QCOMPARE(caretColumn(f.RichEdit1), 0);
         // The unclosed paragraph is reported and the preview shows the refreshed document.
         QVERIFY(!f.RichEdit2->isHidden());
         QVERIFY(f.RichEdit2->lineCount() > 0);
@@ -159,59 +159,59 @@ private Q_SLOTS:
     void keysWhileBrowsingAreTypedWithoutRefresh()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
+        MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P>\ntext"), 1, 4);
         f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
         QTest::keyClicks(f.RichEdit1, QStringLiteral("<table "));
         QTest::keyClick(f.RichEdit1, Qt::Key_Return);
         QCOMPARE(f.RichEdit1->line(1), QStringLiteral("text<table "));
         QCOMPARE(f.RichEdit1->document()->blockCount(), 3);
-        QVERIFY(f.Panel15()->isHidden());
+        QVERIFY(f.currentBar()->isHidden());
     }
 
     void alignPopupInsertsBetweenTheQuotes()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
-        TForm7 *popup = windows->form7();
+        MainWindowParts f(windows->mainWindow());
+        ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<P align="center">x</P>)"), 0, 0);
         QWidget *const activeBefore = QApplication::activeWindow();
         clickAt(f.RichEdit1, 10);
         QCOMPARE(f.RichEdit1->SelStart(), 10);
-        QVERIFY(!f.Panel15()->isHidden());
+        QVERIFY(!f.currentBar()->isHidden());
         QTRY_VERIFY(popup->isVisible());
-        QCOMPARE(itemsOf(popup->ComboBox1), alignments);
+        QCOMPARE(itemsOf(popup->valueBox()), alignments);
         // The popup leaves the keyboard with the code pane and stands inside the screen.
         QTRY_COMPARE(QApplication::activeWindow(), activeBefore);
         QCOMPARE(f.RichEdit1->hasFocus(), activeBefore == f.w);
         const QRect screen = popup->screen()->availableGeometry();
         QVERIFY(screen.contains(popup->frameGeometry()));
         // An arrow key on the closed box picks the first value.
-        QTest::keyClick(popup->ComboBox1, Qt::Key_Down);
+        QTest::keyClick(popup->valueBox(), Qt::Key_Down);
         QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="leftcenter">x</P>)"));
         QVERIFY(!popup->isVisible());
-        QCOMPARE(popup->ComboBox1->count(), 0);
+        QCOMPARE(popup->valueBox()->count(), 0);
     }
 
     void typeLookupShowsEveryHitInTurn()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
-        TForm7 *popup = windows->form7();
+        MainWindowParts f(windows->mainWindow());
+        ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<INPUT type="" name="video">)"), 0, 0);
         clickAt(f.RichEdit1, 13);
-        QTRY_COMPARE(itemsOf(popup->ComboBox1).value(0), QStringLiteral("button"));
-        QTRY_COMPARE(itemsOf(popup->ComboBox1), QStringList({"video/mp4", "video/ogg"}));
+        QTRY_COMPARE(itemsOf(popup->valueBox()).value(0), QStringLiteral("button"));
+        QTRY_COMPARE(itemsOf(popup->valueBox()), QStringList({"video/mp4", "video/ogg"}));
         QTest::qWait(400);
-        QCOMPARE(itemsOf(popup->ComboBox1), QStringList({"video/mp4", "video/ogg"}));
+        QCOMPARE(itemsOf(popup->valueBox()), QStringList({"video/mp4", "video/ogg"}));
         QVERIFY(popup->isVisible());
     }
 
     void keyDuringTheDelayCancelsThePopup()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
-        TForm7 *popup = windows->form7();
+        MainWindowParts f(windows->mainWindow());
+        ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
         clickAt(f.RichEdit1, 10);
         QVERIFY(popup->isPending());
@@ -232,13 +232,13 @@ private Q_SLOTS:
     {
         QFETCH(bool, tip);
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
-        TForm7 *popup = windows->form7();
+        MainWindowParts f(windows->mainWindow());
+        ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
         clickAt(f.RichEdit1, 10);
         QVERIFY(popup->isPending());
         if (tip)
-            Q_EMIT windows->form5()->tagToolbars()->tagHovered(QStringLiteral("<P>"));
+            Q_EMIT windows->mainWindow()->tagToolbars()->tagHovered(QStringLiteral("<P>"));
         else
             QTest::mouseClick(f.Edit1, Qt::LeftButton);
         QTest::qWait(500);
@@ -257,20 +257,20 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
-        TForm7 *popup = windows->form7();
+        MainWindowParts f(windows->mainWindow());
+        ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<TABLE rules="">)"), 0, 0);
         clickAt(f.RichEdit1, 14);
         QTRY_VERIFY(popup->isVisible());
-        QCOMPARE(popup->ComboBox1->count(), 5);
+        QCOMPARE(popup->valueBox()->count(), 5);
         if (how == QLatin1String("type"))
-            QTest::keyClick(popup->ComboBox1->lineEdit(), Qt::Key_A);
+            QTest::keyClick(popup->valueBox()->lineEdit(), Qt::Key_A);
         else if (how == QLatin1String("code"))
             QTest::keyClick(f.RichEdit1, Qt::Key_A);
         else
             f.w->resize(f.w->width() - 20, f.w->height());
         QVERIFY(!popup->isVisible());
-        QCOMPARE(popup->ComboBox1->count(), 0);
+        QCOMPARE(popup->valueBox()->count(), 0);
         const QString expected = how == QLatin1String("code") ? QStringLiteral(R"(<TABLE rules="a">)")
                                                               : QStringLiteral(R"(<TABLE rules="">)");
         QCOMPARE(f.RichEdit1->line(0), expected);
@@ -279,26 +279,26 @@ private Q_SLOTS:
     void noPopupWhileBrowsing()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
+        MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
         f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
         clickAt(f.RichEdit1, 10);
-        QVERIFY(!windows->form7()->isPending());
-        QVERIFY(f.Panel15()->isHidden());
+        QVERIFY(!windows->valuePopup()->isPending());
+        QVERIFY(f.currentBar()->isHidden());
     }
 
     void eventsMenuBuildsItsBoxes()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
+        MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P >x</P>"), 0, 3);
         const QString before = f.RichEdit1->Text();
         auto trigger = [&f](const char *name) { f.menuItem(name)->trigger(); };
         trigger("N31");
         trigger("N31");
-        QVERIFY(!f.Panel15()->isHidden());
+        QVERIFY(!f.currentBar()->isHidden());
         QCOMPARE(barContents(f), QStringList{"combo5"});
-        auto *mouse = f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo5"));
+        auto *mouse = f.currentBar()->findChild<QComboBox *>(QStringLiteral("combo5"));
         QCOMPARE(mouse->currentText(), QStringLiteral("Γεγ. Ποντικιού"));
         QCOMPARE(mouse->count(), 16);
         QVERIFY(mouse->width() >= 145);
@@ -307,7 +307,7 @@ private Q_SLOTS:
             trigger(name);
         QCOMPARE(barContents(f),
                  QStringList({"combo7", "combo8", "combo6", "combo4", "combo3", "combo2", "combo5"}));
-        QCOMPARE(f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo6"))->currentText(),
+        QCOMPARE(f.currentBar()->findChild<QComboBox *>(QStringLiteral("combo6"))->currentText(),
                  QStringLiteral("Γεγ. ΠΛηκτρολογίου"));
         // Building and filling the boxes inserted nothing; a pick inserts the attribute with an empty value.
         QCOMPARE(f.RichEdit1->Text(), before);
@@ -323,12 +323,12 @@ private Q_SLOTS:
     void eventsMenuWhileBrowsingBuildsButDoesNotInsert()
     {
         auto windows = enterMainWindow();
-        MainWindowParts f(windows->form5());
+        MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P >x</P>"), 0, 3);
         f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
         f.menuItem("Clipboard1")->trigger();
-        auto *clipboard = f.Panel15()->findChild<QComboBox *>(QStringLiteral("combo6"));
-        QVERIFY(clipboard && !f.Panel15()->isHidden());
+        auto *clipboard = f.currentBar()->findChild<QComboBox *>(QStringLiteral("combo6"));
+        QVERIFY(clipboard && !f.currentBar()->isHidden());
         QTest::keyClick(clipboard, Qt::Key_Down);
         QCOMPARE(f.RichEdit1->line(0), QStringLiteral("<P >x</P>"));
     }

@@ -1,8 +1,8 @@
 // The document menus driven through the main window's menu actions: open, the hidden code-only open, save,
 // templates, character-set lines, the source printout to PDF and the page's print preview. File dialogs are
 // answered by a scripted chooser; message boxes are read and answered as a pupil would.
-#include "app/form3.h"
 #include "app/programwindows.h"
+#include "app/startupwindow.h"
 #include "documents/documentmessages.h"
 #include "documents/filechooser.h"
 #include "documents/filecommands.h"
@@ -116,7 +116,7 @@ private:
     int printPreviewPages();
 
     std::unique_ptr<ProgramWindows> m_windows;
-    TForm5 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
     std::unique_ptr<MainWindowParts> m_parts;
     std::unique_ptr<MessageCatcher> m_catcher;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -132,7 +132,7 @@ void TestDocumentCommands::init()
     QVERIFY(m_dir->isValid());
     m_windows = enterMainWindow();
     QVERIFY(m_windows);
-    m_form = m_windows->form5();
+    m_form = m_windows->mainWindow();
     m_parts = std::make_unique<MainWindowParts>(m_form);
     m_catcher = std::make_unique<MessageCatcher>();
     m_form->findChild<FileCommands *>()->setFileChooser(

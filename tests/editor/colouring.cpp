@@ -7,7 +7,7 @@
 void SetTextColor(CodePane *pane, const QString &text, const TTextAttributes &attributes)
 {
     const int searchLength = int(pane->linesText().size());
-    int pos = pane->FindText(text, 0, searchLength);
+    int pos = pane->findText(text, 0, searchLength);
     while (pos != -1) {
         pane->setSelStart(pos);
         pane->setSelLength(int(text.size()));
@@ -16,7 +16,7 @@ void SetTextColor(CodePane *pane, const QString &text, const TTextAttributes &at
         pane->setSelStyle(attributes.Font.bold(), attributes.Font.italic(), attributes.Font.underline());
         pane->setSelName(attributes.Font.family());
         pane->setSelBackColor(attributes.BackColor);
-        pos = pane->FindText(text, pos + int(text.size()), searchLength);
+        pos = pane->findText(text, pos + int(text.size()), searchLength);
     }
 }
 
@@ -26,7 +26,7 @@ void RearchAndReplace(CodePane *pane, const QString &text, quint32 colour)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int searchLength = int(pane->Text().size());
-    int pos = pane->FindText(text, 0, searchLength);
+    int pos = pane->findText(text, 0, searchLength);
     while (pos != -1) {
         if (pane->isVisible())
             pane->setFocus();
@@ -35,7 +35,7 @@ void RearchAndReplace(CodePane *pane, const QString &text, quint32 colour)
         pane->setSelColor(colour);
         pane->setSelStyle(true);
         pane->setSelText(text);
-        pos = pane->FindText(text, pos + int(text.size()), searchLength);
+        pos = pane->findText(text, pos + int(text.size()), searchLength);
     }
     QApplication::restoreOverrideCursor();
 }

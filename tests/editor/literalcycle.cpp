@@ -22,8 +22,8 @@ void writeLine(CodePane *pane, int i, const QString &text)
 
 RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
 {
-    const int lineNumber = RichRow(pane);
-    const int colNumber = RichCol(pane);
+    const int lineNumber = caretLine(pane);
+    const int colNumber = caretColumn(pane);
     TTextAttributes base;
     base.Font = pane->font();
     base.Font.setPointSize(11);
@@ -50,6 +50,6 @@ RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
         for (const QString &tag : result.report.highlights)
             RearchAndReplace(pane, tag, WarningColour);
     }
-    GoXYRichEdit(pane, lineNumber, colNumber);
+    moveCaretTo(pane, lineNumber, colNumber);
     return result;
 }

@@ -90,7 +90,7 @@ private Q_SLOTS:
         QFETCH(int, found);
         CodePane pane;
         pane.setDocumentText(QStringLiteral("x <td> <TD>\nΑβ"));
-        QCOMPARE(pane.FindText(needle, start, int(pane.Text().size())), found);
+        QCOMPARE(pane.findText(needle, start, int(pane.Text().size())), found);
     }
 
     void caretRoutines()
@@ -99,17 +99,17 @@ private Q_SLOTS:
         pane.show();
         pane.setDocumentText(QStringLiteral("abc\nde\nfghij"));
         pane.setSelStart(5);
-        QCOMPARE(RichRow(&pane), 1);
-        QCOMPARE(RichCol(&pane), 1);
-        GoXYRichEdit(&pane, 2, 3);
+        QCOMPARE(caretLine(&pane), 1);
+        QCOMPARE(caretColumn(&pane), 1);
+        moveCaretTo(&pane, 2, 3);
         QCOMPARE(pane.SelStart(), 10);
         QCOMPARE(pane.SelLength(), 0);
         // A column past the end of its line lands on a later line.
-        GoXYRichEdit(&pane, 0, 5);
-        QCOMPARE(RichRow(&pane), 1);
-        QCOMPARE(RichCol(&pane), 1);
+        moveCaretTo(&pane, 0, 5);
+        QCOMPARE(caretLine(&pane), 1);
+        QCOMPARE(caretColumn(&pane), 1);
         pane.hide();
-        GoXYRichEdit(&pane, 2, 0);
+        moveCaretTo(&pane, 2, 0);
         QCOMPARE(pane.SelStart(), 5);
     }
 

@@ -175,10 +175,10 @@ private Q_SLOTS:
         Bench b;
         b.code->setDocumentText(QStringLiteral("<HTML>\n<BODY>\n<B>abcdef</B>\n</BODY>\n</HTML>"));
         b.code->setSelStart(b.code->lineIndex(2) + 6);
-        b.cycle->kata(QStringLiteral("<P>"));
+        b.cycle->insertAndRefresh(QStringLiteral("<P>"));
         QCOMPARE(b.code->line(2), QStringLiteral("<B>abc<P>def</B>"));
-        QCOMPARE(RichRow(b.code), 2);
-        QCOMPARE(RichCol(b.code), 9);
+        QCOMPARE(caretLine(b.code), 2);
+        QCOMPARE(caretColumn(b.code), 9);
         QCOMPARE(b.tagCount, 7);
         QCOMPARE(b.rendered.last(), b.code->Text());
         QVERIFY(!b.messages->isHidden());
@@ -194,7 +194,7 @@ private Q_SLOTS:
         b.code->document()->clearUndoRedoStacks();
         b.code->setSelStart(0);
         QSignalSpy changes(b.code, &CodePane::textChanged);
-        b.cycle->kata(QStringLiteral("<P>"));
+        b.cycle->insertAndRefresh(QStringLiteral("<P>"));
         QCOMPARE(b.code->line(1), QStringLiteral("   hello <b>x</B>"));
         QCOMPARE(changes.count(), 1);
         b.code->undo();
@@ -289,7 +289,7 @@ private Q_SLOTS:
         const QString before = b.code->Text();
         b.code->setSelStart(b.code->lineIndex(line) + column);
         const int insertedAt = b.code->SelStart();
-        b.cycle->kata(QStringLiteral("<I>"));
+        b.cycle->insertAndRefresh(QStringLiteral("<I>"));
         const QString after = b.code->Text();
         const int caretAfter = b.code->SelStart();
 
@@ -338,7 +338,7 @@ private Q_SLOTS:
 
         // After a tag, one Ctrl+Z takes back the tag and the refreshes after it.
         b.code->setSelStart(0);
-        b.cycle->kata(QStringLiteral("<B>"));
+        b.cycle->insertAndRefresh(QStringLiteral("<B>"));
         refresh();
         refresh();
         QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
@@ -413,7 +413,7 @@ private Q_SLOTS:
         b.code->setDocumentText(QStringLiteral("<P>"));
         b.messages->addLine(QStringLiteral("old warning"));
         b.editing = false;
-        b.cycle->kata(QStringLiteral("<B>"));
+        b.cycle->insertAndRefresh(QStringLiteral("<B>"));
         QCOMPARE(b.code->Text(), QStringLiteral("<P>"));
         QCOMPARE(b.messages->lineCount(), 0);
         QVERIFY(b.rendered.isEmpty());

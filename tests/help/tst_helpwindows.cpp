@@ -1,12 +1,12 @@
 // The help windows as the pupil meets them through the "Βοήθεια" menu: the presentation, the about window and
 // the contact window.
-#include "app/form5.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
-#include "help/form1.h"
-#include "help/form2.h"
-#include "help/form4.h"
+#include "help/aboutwindow.h"
+#include "help/contactwindow.h"
 #include "help/helppane.h"
 #include "help/presentationtopics.h"
+#include "help/presentationwindow.h"
 #include "localhttpserver.h"
 #include "preview/connection.h"
 #include "widgets/makerinfo.h"
@@ -25,7 +25,7 @@ namespace {
 
 constexpr int loadTimeout = 30000;
 
-QAction *menuItem(TForm5 *form5, const char *name)
+QAction *menuItem(MainWindow *form5, const char *name)
 {
     auto *action = form5->findChild<QAction *>(QString::fromLatin1(name));
     Q_ASSERT(action);
@@ -66,87 +66,87 @@ private Q_SLOTS:
     void presentationOpensFromTheMenu()
     {
         ProgramWindows windows;
-        TForm2 *form2 = windows.form2();
-        menuItem(windows.form5(), "N35")->trigger();
+        PresentationWindow *form2 = windows.presentationWindow();
+        menuItem(windows.mainWindow(), "N35")->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(form2));
         QCOMPARE(form2->windowTitle(), QStringLiteral("Παρουσίαση"));
         QCOMPARE(form2->size(), QSize(770, 562));
-        QCOMPARE(form2->ListBox1->count(), 22);
-        QCOMPARE(form2->ListBox1->item(3)->text(), QStringLiteral("  - Εργαλειοθήκη 1"));
+        QCOMPARE(form2->topicList()->count(), 22);
+        QCOMPARE(form2->topicList()->item(3)->text(), QStringLiteral("  - Εργαλειοθήκη 1"));
         // 184 pixels, or wider where the font needs it: no entry is cut short.
-        QVERIFY(form2->Panel2->width() >= 184);
-        for (int i = 0; i < form2->ListBox1->count(); ++i)
-            QVERIFY(form2->ListBox1->fontMetrics().horizontalAdvance(form2->ListBox1->item(i)->text()) <=
-                    form2->ListBox1->viewport()->width());
-        QVERIFY(form2->RichEdit1->lines().isEmpty());
-        QVERIFY(form2->RichEdit1->isReadOnly());
+        QVERIFY(form2->listColumn()->width() >= 184);
+        for (int i = 0; i < form2->topicList()->count(); ++i)
+            QVERIFY(form2->topicList()->fontMetrics().horizontalAdvance(
+                        form2->topicList()->item(i)->text()) <= form2->topicList()->viewport()->width());
+        QVERIFY(form2->explanationPane()->lines().isEmpty());
+        QVERIFY(form2->explanationPane()->isReadOnly());
 
         // Closing only hides; the pane keeps the last topic.
-        form2->ListBox1->setCurrentRow(19);
+        form2->topicList()->setCurrentRow(19);
         form2->close();
         QVERIFY(!form2->isVisible());
-        menuItem(windows.form5(), "N35")->trigger();
+        menuItem(windows.mainWindow(), "N35")->trigger();
         QVERIFY(form2->isVisible());
-        QCOMPARE(form2->RichEdit1->lines(), topicTexts(19));
+        QCOMPARE(form2->explanationPane()->lines(), topicTexts(19));
     }
 
     // Clicks and arrow keys show each topic whole, never mixed with the one before.
     void arrowKeysWalkTheTopics()
     {
-        TForm2 form2;
+        PresentationWindow form2;
         form2.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form2));
-        QListWidget *list = form2.ListBox1;
+        QListWidget *list = form2.topicList();
         const QRect first = list->visualItemRect(list->item(0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
-        QCOMPARE(form2.RichEdit1->lines(), topicTexts(0));
+        QCOMPARE(form2.explanationPane()->lines(), topicTexts(0));
         for (int i = 1; i < list->count(); ++i) {
             QTest::keyClick(list, Qt::Key_Down);
             QCOMPARE(list->currentRow(), i);
-            QCOMPARE(form2.RichEdit1->lines(), topicTexts(i));
-            QVERIFY2(everyLineBold(form2.RichEdit1), qPrintable(list->item(i)->text()));
+            QCOMPARE(form2.explanationPane()->lines(), topicTexts(i));
+            QVERIFY2(everyLineBold(form2.explanationPane()), qPrintable(list->item(i)->text()));
         }
         QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(form2.RichEdit1->lines(), topicTexts(20));
+        QCOMPARE(form2.explanationPane()->lines(), topicTexts(20));
         // Choosing the same entry again rebuilds the same text.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(20)).center());
-        QCOMPARE(form2.RichEdit1->lines(), topicTexts(20));
+        QCOMPARE(form2.explanationPane()->lines(), topicTexts(20));
     }
 
     void listTopicColours()
     {
-        TForm2 form2;
-        form2.ListBox1->setCurrentRow(3);
-        QCOMPARE(lineColour(form2.RichEdit1, 0), QColor(168, 0, 0));
-        QCOMPARE(form2.RichEdit1->lines().at(2), QStringLiteral("Περιέχει τις εξής Ετικέτες:"));
-        QCOMPARE(lineColour(form2.RichEdit1, 2), QColor(0, 0, 0));
-        QCOMPARE(lineColour(form2.RichEdit1, 4), QColor(64, 0, 128));
-        QCOMPARE(lineColour(form2.RichEdit1, 5), QColor(64, 0, 128));
+        PresentationWindow form2;
+        form2.topicList()->setCurrentRow(3);
+        QCOMPARE(lineColour(form2.explanationPane(), 0), QColor(168, 0, 0));
+        QCOMPARE(form2.explanationPane()->lines().at(2), QStringLiteral("Περιέχει τις εξής Ετικέτες:"));
+        QCOMPARE(lineColour(form2.explanationPane(), 2), QColor(0, 0, 0));
+        QCOMPARE(lineColour(form2.explanationPane(), 4), QColor(64, 0, 128));
+        QCOMPARE(lineColour(form2.explanationPane(), 5), QColor(64, 0, 128));
     }
 
     void paneCanBeCopiedButNotEdited()
     {
-        TForm2 form2;
+        PresentationWindow form2;
         form2.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form2));
-        form2.ListBox1->setCurrentRow(19);
-        const QStringList before = form2.RichEdit1->lines();
-        form2.RichEdit1->setFocus();
-        QTest::keyClick(form2.RichEdit1, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(form2.RichEdit1, QStringLiteral("xyz"));
-        QTest::keyClick(form2.RichEdit1, Qt::Key_Delete);
-        QCOMPARE(form2.RichEdit1->lines(), before);
-        QVERIFY(form2.RichEdit1->textCursor().hasSelection());
+        form2.topicList()->setCurrentRow(19);
+        const QStringList before = form2.explanationPane()->lines();
+        form2.explanationPane()->setFocus();
+        QTest::keyClick(form2.explanationPane(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(form2.explanationPane(), QStringLiteral("xyz"));
+        QTest::keyClick(form2.explanationPane(), Qt::Key_Delete);
+        QCOMPARE(form2.explanationPane()->lines(), before);
+        QVERIFY(form2.explanationPane()->textCursor().hasSelection());
     }
 
     void splitterWidensTheList()
     {
-        TForm2 form2;
+        PresentationWindow form2;
         form2.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form2));
-        QSplitter *splitter = form2.Splitter1;
-        const int before = form2.Panel2->width();
+        QSplitter *splitter = form2.splitter();
+        const int before = form2.listColumn()->width();
         QWidget *handle = splitter->handle(1);
         const QPoint start = handle->rect().center();
         QTest::mousePress(handle, Qt::LeftButton, {}, start);
@@ -155,61 +155,61 @@ private Q_SLOTS:
                          Qt::NoModifier);
         QApplication::sendEvent(handle, &move);
         QTest::mouseRelease(handle, Qt::LeftButton, {}, start + QPoint(60, 0));
-        QCOMPARE(form2.Panel2->width(), before + 60);
-        QCOMPARE(form2.Panel4->width(), form2.RichEdit1->width());
+        QCOMPARE(form2.listColumn()->width(), before + 60);
+        QCOMPARE(form2.paneHolder()->width(), form2.explanationPane()->width());
     }
 
     // Shown twice, with a close in between, the about window holds one banner and one set of texts.
     void aboutShownTwiceHoldsOneText()
     {
         ProgramWindows windows;
-        TForm4 *form4 = windows.form4();
-        menuItem(windows.form5(), "N6")->trigger();
+        AboutWindow *form4 = windows.aboutWindow();
+        menuItem(windows.mainWindow(), "N6")->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(form4));
         QCOMPARE(form4->windowTitle(), QStringLiteral("Σχετικά με τον Velmark Html Editor-Browser"));
         QCOMPARE(form4->size(), QSize(303, 394));
         QCOMPARE(form4->minimumSize(), form4->maximumSize());
-        const QStringList first = form4->RichEdit1->lines();
+        const QStringList first = form4->aboutPane()->lines();
         QCOMPARE(first.size(), 8);
         QCOMPARE(first.at(4), QStringLiteral(" Έκδοση: 1.2.1"));
-        QVERIFY(everyLineBold(form4->RichEdit1));
-        QCOMPARE(lineColour(form4->RichEdit1, 0), QColor(0, 0, 0));
-        QCOMPARE(lineColour(form4->RichEdit1, 4), QColor(64, 0, 128));
+        QVERIFY(everyLineBold(form4->aboutPane()));
+        QCOMPARE(lineColour(form4->aboutPane(), 0), QColor(0, 0, 0));
+        QCOMPARE(lineColour(form4->aboutPane(), 4), QColor(64, 0, 128));
 
         form4->close();
-        menuItem(windows.form5(), "N6")->trigger();
+        menuItem(windows.mainWindow(), "N6")->trigger();
         QVERIFY(form4->isVisible());
-        menuItem(windows.form5(), "N6")->trigger();
-        QCOMPARE(form4->RichEdit1->lines(), first);
+        menuItem(windows.mainWindow(), "N6")->trigger();
+        QCOMPARE(form4->aboutPane()->lines(), first);
         QCOMPARE(form4->findChildren<QLabel *>().size(), 2);
-        QCOMPARE(form4->Image1->height(), 81);
-        QCOMPARE(form4->Image1->width(), 303);
-        QCOMPARE(form4->Label1->height(), 42);
-        QCOMPARE(form4->Label1->text(), MakerInfo::emails().join('\n'));
+        QCOMPARE(form4->banner()->height(), 81);
+        QCOMPARE(form4->banner()->width(), 303);
+        QCOMPARE(form4->addressesLabel()->height(), 42);
+        QCOMPARE(form4->addressesLabel()->text(), MakerInfo::emails().join('\n'));
         // The text takes no focus and cannot be selected.
-        QCOMPARE(form4->RichEdit1->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(form4->RichEdit1->textInteractionFlags(), Qt::NoTextInteraction);
+        QCOMPARE(form4->aboutPane()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(form4->aboutPane()->textInteractionFlags(), Qt::NoTextInteraction);
     }
 
     void contactOffline()
     {
-        TForm1 form1;
+        ContactWindow form1;
         form1.showContact(false);
         QVERIFY(QTest::qWaitForWindowExposed(&form1));
         QCOMPARE(form1.windowTitle(), "Επικοινωνία (" + MakerInfo::emails().join(" , ") + ")");
         QCOMPARE(form1.size(), QSize(451, 526));
         // Used offline only, the window has started no browser at all.
-        QVERIFY(!form1.WebBrowser1);
-        QVERIFY(form1.RichEdit1->isVisible());
-        const QStringList lines = form1.RichEdit1->lines();
+        QVERIFY(!form1.browser());
+        QVERIFY(form1.addressPane()->isVisible());
+        const QStringList lines = form1.addressPane()->lines();
         QCOMPARE(lines.size(), 5);
         QCOMPARE(lines.at(2), " - " + MakerInfo::emails().at(0));
-        QCOMPARE(lineColour(form1.RichEdit1, 2), QColor(215, 0, 0));
+        QCOMPARE(lineColour(form1.addressPane(), 2), QColor(215, 0, 0));
         QCOMPARE(lines.at(4), " - " + MakerInfo::emails().at(1));
-        QCOMPARE(lineColour(form1.RichEdit1, 4), QColor(169, 0, 0));
+        QCOMPARE(lineColour(form1.addressPane(), 4), QColor(169, 0, 0));
         // A second use writes the text anew, not after the first.
         form1.showContact(false);
-        QCOMPARE(form1.RichEdit1->lines(), lines);
+        QCOMPARE(form1.addressPane()->lines(), lines);
     }
 
     // Online the browser alone shows the contact page; a later offline use shows the addresses instead.
@@ -220,22 +220,22 @@ private Q_SLOTS:
                      QByteArray("<html><head><title>Φόρμα επικοινωνίας</title></head><body>Γράψτε μας</body>"
                                 "</html>"));
         QSignalSpy requests(&server, &LocalHttpServer::requested);
-        TForm1 form1;
+        ContactWindow form1;
         QCOMPARE(form1.contactPage(), QUrl(MakerInfo::contactPage()));
         form1.setContactPage(server.url(QStringLiteral("/velmarkmail.php")));
         form1.showContact(true);
         QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        QVERIFY(form1.WebBrowser1->isVisible());
-        QVERIFY(!form1.RichEdit1->isVisible());
-        QVERIFY(form1.RichEdit1->lines().isEmpty());
+        QVERIFY(form1.browser()->isVisible());
+        QVERIFY(!form1.addressPane()->isVisible());
+        QVERIFY(form1.addressPane()->lines().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(!requests.isEmpty(), loadTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(form1.WebBrowser1->title(), QStringLiteral("Φόρμα επικοινωνίας"),
+        QTRY_COMPARE_WITH_TIMEOUT(form1.browser()->title(), QStringLiteral("Φόρμα επικοινωνίας"),
                                   loadTimeout);
 
         form1.showContact(false);
-        QVERIFY(!form1.WebBrowser1->isVisible());
-        QVERIFY(form1.RichEdit1->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(form1.WebBrowser1->url(), QUrl(QStringLiteral("about:blank")), loadTimeout);
+        QVERIFY(!form1.browser()->isVisible());
+        QVERIFY(form1.addressPane()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(form1.browser()->url(), QUrl(QStringLiteral("about:blank")), loadTimeout);
     }
 
     // The menu entry asks the connection query and shows the matching variant.
@@ -245,12 +245,12 @@ private Q_SLOTS:
         server.serve(QStringLiteral("/velmarkmail.php"), "text/html",
                      QByteArray("<html><body>ok</body></html>"));
         ProgramWindows windows;
-        TForm1 *form1 = windows.form1();
+        ContactWindow *form1 = windows.contactWindow();
         form1->setContactPage(server.url(QStringLiteral("/velmarkmail.php")));
-        menuItem(windows.form5(), "N37")->trigger();
+        menuItem(windows.mainWindow(), "N37")->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(form1));
-        QCOMPARE(form1->WebBrowser1 && form1->WebBrowser1->isVisible(), internet());
-        QCOMPARE(form1->RichEdit1->isVisible(), !internet());
+        QCOMPARE(form1->browser() && form1->browser()->isVisible(), internet());
+        QCOMPARE(form1->addressPane()->isVisible(), !internet());
     }
 };
 

@@ -1,7 +1,7 @@
 #include "palettehost.h"
 
 #include "palette/attributebar.h"
-#include "palette/form6.h"
+#include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
 #include "widgets/docklayout.h"
 
@@ -24,7 +24,7 @@ PaletteHost::PaletteHost()
     : panel9(makePanel(QStringLiteral("Panel9"), this, 400)),
       panel2(makePanel(QStringLiteral("Panel2"), panel9, 154)), codePane(new QPlainTextEdit(panel9)),
       messagePane(new QPlainTextEdit(panel9)), statusBar(new QStatusBar(this)), valuePopup(new QWidget),
-      tip(new TForm6)
+      tip(new TagTip)
 {
     setObjectName(QStringLiteral("Form5"));
     for (const char *name : {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel13", "Panel14"}) {
@@ -52,9 +52,10 @@ PaletteHost::PaletteHost()
 
     QObject::connect(toolbars, &TagToolbars::tagClicked, this,
                      [this](const QString &c) { tagButtonClick(c); });
-    QObject::connect(bar, &AttributeBar::insertText, this, [this](const QString &text) { kata(text); });
-    QObject::connect(toolbars, &TagToolbars::tagHovered, tip, &TForm6::minima);
-    QObject::connect(toolbars, &TagToolbars::tagLeft, tip, &TForm6::ypokatleave);
+    QObject::connect(bar, &AttributeBar::insertText, this,
+                     [this](const QString &text) { insertAndRefresh(text); });
+    QObject::connect(toolbars, &TagToolbars::tagHovered, tip, &TagTip::showDescription);
+    QObject::connect(toolbars, &TagToolbars::tagLeft, tip, &TagTip::hideDescription);
     tip->setStatusBar(statusBar);
     tip->setMainWindow(this);
     tip->setValuePopup(valuePopup);
@@ -66,7 +67,7 @@ PaletteHost::~PaletteHost()
     delete valuePopup;
 }
 
-void PaletteHost::kata(const QString &text)
+void PaletteHost::insertAndRefresh(const QString &text)
 {
     messagePane->clear();
     if (editing)
@@ -75,7 +76,7 @@ void PaletteHost::kata(const QString &text)
 
 void PaletteHost::tagButtonClick(const QString &caption)
 {
-    bar->mhden();
-    kata(caption);
-    bar->ypokat(caption);
+    bar->resetBar();
+    insertAndRefresh(caption);
+    bar->fillForTag(caption);
 }

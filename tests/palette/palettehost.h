@@ -7,7 +7,7 @@
 class AttributeBar;
 class QPlainTextEdit;
 class TagToolbars;
-class TForm6;
+class TagTip;
 
 // A small stand-in for the main window: the editor area Panel9 holds the tag rows at the top, the code pane
 // in the middle and the message pane at the bottom, with the attribute bar docked between them; the status
@@ -18,9 +18,9 @@ public:
     PaletteHost();
     ~PaletteHost() override;
 
-    // What the palette needs of kata: the message pane is cleared, and in editing mode the text replaces the
-    // selection of the code pane.
-    void kata(const QString &text);
+    // What the palette needs of insertAndRefresh: the message pane is cleared, and in editing mode the text
+    // replaces the selection of the code pane.
+    void insertAndRefresh(const QString &text);
     // The main window's handler of a tag button click.
     void tagButtonClick(const QString &caption);
 
@@ -34,5 +34,5 @@ public:
     QWidget *valuePopup;
     TagToolbars *toolbars;
     AttributeBar *bar;
-    QPointer<TForm6> tip;
+    QPointer<TagTip> tip;
 };

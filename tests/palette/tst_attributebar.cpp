@@ -149,7 +149,7 @@ void TestAttributeBar::tagClickBuildsItsBar()
     QFETCH(QString, caption);
     QFETCH(QStringList, contents);
     clickTag(caption);
-    QWidget *bar = m_host->bar->Panel15();
+    QWidget *bar = m_host->bar->currentBar();
     QVERIFY(bar);
     QVERIFY(bar->isVisible());
     QCOMPARE(barContents(bar), contents);
@@ -174,13 +174,13 @@ void TestAttributeBar::clickInsertsExactlyTheCaption()
 
 void TestAttributeBar::barIsFreedAndCreatedAgainUnderTheCodePane()
 {
-    QPointer<QWidget> designed = m_host->bar->Panel15();
+    QPointer<QWidget> designed = m_host->bar->currentBar();
     QVERIFY(designed);
     QCOMPARE(designed->objectName(), QStringLiteral("Panel15"));
     designed->hide();
 
     clickTag(QStringLiteral("<TABLE>"));
-    QPointer<QWidget> first = m_host->bar->Panel15();
+    QPointer<QWidget> first = m_host->bar->currentBar();
     QVERIFY(first && first != designed);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!designed);
@@ -198,14 +198,14 @@ void TestAttributeBar::barIsFreedAndCreatedAgainUnderTheCodePane()
     QVERIFY(!first);
     QCOMPARE(componentsNamed(m_host.get(), QStringLiteral("panel15")), 1);
     QCOMPARE(componentsNamed(m_host.get(), QStringLiteral("combo1")), 1);
-    QCOMPARE(m_host->bar->Panel15()->y(), m_host->codePane->geometry().bottom() + 1);
+    QCOMPARE(m_host->bar->currentBar()->y(), m_host->codePane->geometry().bottom() + 1);
 }
 
 void TestAttributeBar::generalBoxInsertsOnlyWhenTheUserPicks()
 {
     QSignalSpy inserted(m_host->bar, &AttributeBar::insertText);
-    m_host->bar->mhden();
-    QComboBox *box = m_host->bar->combopro();
+    m_host->bar->resetBar();
+    QComboBox *box = m_host->bar->addGeneralBox();
     QVERIFY(inserted.isEmpty());
     QCOMPARE(box->currentText(), QStringLiteral("Γενικά Χαρακτηριστικά"));
     QCOMPARE(box->currentIndex(), -1);
@@ -249,10 +249,10 @@ void TestAttributeBar::generalBoxInsertsOnlyWhenTheUserPicks()
 void TestAttributeBar::comboproTwiceLeavesOneBoxAtTheLeftEnd()
 {
     clickTag(QStringLiteral("<DIV>"));
-    QComboBox *newest = m_host->bar->combopro();
+    QComboBox *newest = m_host->bar->addGeneralBox();
     QCOMPARE(componentsNamed(m_host.get(), QStringLiteral("combo1")), 1);
     QCOMPARE(m_host->bar->findComponent(QStringLiteral("COMBO1")), newest);
-    QCOMPARE(barContents(m_host->bar->Panel15()),
+    QCOMPARE(barContents(m_host->bar->currentBar()),
              (QStringList{"combo1", R"(align="" @ 120)", R"(style="" @ 120)"}));
     QCOMPARE(newest->currentText(), QStringLiteral("Γενικά Χαρακτηριστικά"));
 }
@@ -266,7 +266,7 @@ void TestAttributeBar::namedBoxesReplaceTheirNamesake()
     QComboBox *again =
         m_host->bar->addBox(QStringLiteral("combo5"), QStringLiteral("Γεγ. Ποντικιού"), 145, mouse);
     QCOMPARE(componentsNamed(m_host.get(), QStringLiteral("combo5")), 1);
-    QCOMPARE(barContents(m_host->bar->Panel15()),
+    QCOMPARE(barContents(m_host->bar->currentBar()),
              (QStringList{"combo5", "combo2", R"(align="" @ 90)", "combo1"}));
     QVERIFY(again->width() >= 145);
     QCOMPARE(again->currentText(), QStringLiteral("Γεγ. Ποντικιού"));
@@ -276,7 +276,7 @@ void TestAttributeBar::namedBoxesReplaceTheirNamesake()
 void TestAttributeBar::attributeButtonInsertsItsCaptionAndKeepsTheBar()
 {
     clickTag(QStringLiteral("<A>"));
-    QWidget *bar = m_host->bar->Panel15();
+    QWidget *bar = m_host->bar->currentBar();
     const QStringList contents = barContents(bar);
     QToolButton *href = nullptr;
     for (QToolButton *button : bar->findChildren<QToolButton *>())
@@ -287,14 +287,14 @@ void TestAttributeBar::attributeButtonInsertsItsCaptionAndKeepsTheBar()
     QTest::mouseClick(href, Qt::LeftButton);
     QTest::mouseClick(href, Qt::LeftButton);
     QCOMPARE(m_host->codePane->toPlainText(), QStringLiteral(R"(<A>href=""href="")"));
-    QCOMPARE(m_host->bar->Panel15(), bar);
+    QCOMPARE(m_host->bar->currentBar(), bar);
     QCOMPARE(barContents(bar), contents);
 }
 
 void TestAttributeBar::browsingModeLeavesDocumentAndBar()
 {
     clickTag(QStringLiteral("<TABLE>"));
-    QWidget *bar = m_host->bar->Panel15();
+    QWidget *bar = m_host->bar->currentBar();
     const QStringList contents = barContents(bar);
     m_host->editing = false;
     m_host->messagePane->setPlainText(QStringLiteral("warning"));
@@ -302,7 +302,7 @@ void TestAttributeBar::browsingModeLeavesDocumentAndBar()
     clickTag(QStringLiteral("<A>"));
     QCOMPARE(m_host->codePane->toPlainText(), QStringLiteral("<TABLE>"));
     QVERIFY(m_host->messagePane->toPlainText().isEmpty());
-    QCOMPARE(m_host->bar->Panel15(), bar);
+    QCOMPARE(m_host->bar->currentBar(), bar);
     QVERIFY(bar->isVisible());
     QCOMPARE(barContents(bar), contents);
 }
@@ -324,7 +324,7 @@ void TestAttributeBar::openListShowsItsItemsWhole()
 void TestAttributeBar::screenReaderReadsTheBar()
 {
     clickTag(QStringLiteral("<OL>"));
-    QWidget *bar = m_host->bar->Panel15();
+    QWidget *bar = m_host->bar->currentBar();
     QStringList names;
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(bar);
     QVERIFY(iface);

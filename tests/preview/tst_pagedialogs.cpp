@@ -54,7 +54,7 @@ private Q_SLOTS:
             box->buttons().constFirst()->click();
         });
         answer.start(20);
-        pane.WBLoadHTML(QStringLiteral("<title>Δοκιμή</title><script>"
+        pane.renderHtml(QStringLiteral("<title>Δοκιμή</title><script>"
                                        "for (let i = 0; i < 50; ++i) alert('μήνυμα ' + i);"
                                        "document.title = 'done';</script>"));
         QCOMPARE(evaluateInPageUntil(pane.page(), QStringLiteral("document.title"), QStringLiteral("done"),
@@ -70,7 +70,7 @@ private Q_SLOTS:
         PreviewPane pane;
         pane.resize(600, 400);
         pane.show();
-        pane.WBLoadHTML(QStringLiteral("<p id=\"first\">x</p><script>onbeforeunload = e => {"
+        pane.renderHtml(QStringLiteral("<p id=\"first\">x</p><script>onbeforeunload = e => {"
                                        " e.preventDefault(); e.returnValue = 'stay'; };</script>"));
         QCOMPARE(evaluateInPageUntil(pane.page(), QStringLiteral("!!document.getElementById('first')"), true,
                                      loadTimeout),
@@ -86,7 +86,7 @@ private Q_SLOTS:
             }
         });
         watch.start(20);
-        pane.WBLoadHTML(QStringLiteral("<p id=\"second\">y</p>"));
+        pane.renderHtml(QStringLiteral("<p id=\"second\">y</p>"));
         QCOMPARE(evaluateInPageUntil(pane.page(), QStringLiteral("!!document.getElementById('second')"), true,
                                      loadTimeout),
                  QVariant(true));

@@ -138,7 +138,7 @@ void TestPreviewPane::emptyTextShowsBlankDocument()
     connect(m_pane.get(), &PreviewPane::progressChange, this,
             [&](int progress) { notifications << (progress == -1 ? "finished" : "progress"); });
 
-    m_pane->WBLoadHTML(QString());
+    m_pane->renderHtml(QString());
     waitUntilSettled();
 
     QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
@@ -187,9 +187,9 @@ void TestPreviewPane::charactersRenderAsWritten()
     QFETCH(QString, bodyText);
 
     if (asBytes)
-        m_pane->LoadStream(html.toUtf8());
+        m_pane->renderBytes(html.toUtf8());
     else
-        m_pane->WBLoadHTML(html);
+        m_pane->renderHtml(html);
     waitUntilSettled();
 
     QCOMPARE(evaluate(QStringLiteral("document.body.innerText")).toString(), bodyText);
@@ -214,8 +214,8 @@ void TestPreviewPane::newestLoadEndsOnScreen()
     QFETCH(QString, older);
     QFETCH(QString, newer);
 
-    m_pane->WBLoadHTML(older);
-    m_pane->WBLoadHTML(newer);
+    m_pane->renderHtml(older);
+    m_pane->renderHtml(newer);
     waitUntilSettled();
 
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
@@ -229,7 +229,7 @@ void TestPreviewPane::documentAboveTwoMegabytesRenders()
     QVERIFY(html.toUtf8().size() > 5 << 20);
     const int paragraphs = int(html.count(QStringLiteral("<p>"))) + 1;
 
-    m_pane->WBLoadHTML(html);
+    m_pane->renderHtml(html);
     waitUntilSettled();
 
     QCOMPARE(evaluate(QStringLiteral("document.getElementsByTagName('p').length")).toInt(), paragraphs);
@@ -243,7 +243,7 @@ void TestPreviewPane::documentWhoseScriptNeverEndsIsReplaced()
     LocalHttpServer server;
     QSignalSpy requests(&server, &LocalHttpServer::requested);
     // The script's request, sent and waited for right before the loop, tells that the loop has begun.
-    m_pane->WBLoadHTML(
+    m_pane->renderHtml(
         QStringLiteral("<p id=\"marker\">endless</p><script>"
                        "try { var request = new XMLHttpRequest(); request.open('GET', '%1', false);"
                        "      request.send(); } catch (e) {}"
@@ -251,7 +251,7 @@ void TestPreviewPane::documentWhoseScriptNeverEndsIsReplaced()
             .arg(server.url(QStringLiteral("/looping")).toString()));
     QTRY_VERIFY_WITH_TIMEOUT(!requests.isEmpty(), loadTimeout);
 
-    m_pane->WBLoadHTML(QStringLiteral("<p id=\"marker\">newer</p>"));
+    m_pane->renderHtml(QStringLiteral("<p id=\"marker\">newer</p>"));
     QTRY_VERIFY_WITH_TIMEOUT(!m_completed->isEmpty(), loadTimeout);
 
     QCOMPARE(evaluateUntil(QStringLiteral("document.getElementById('marker').textContent"),
@@ -275,14 +275,14 @@ void TestPreviewPane::reloadKeepsScrollPosition()
     QString html = QStringLiteral("<body style=\"margin:0\">");
     for (int i = 0; i < 200; ++i)
         html += QStringLiteral("<div style=\"height:50px\">Γραμμή %1</div>\n").arg(i);
-    m_pane->WBLoadHTML(html);
+    m_pane->renderHtml(html);
     waitUntilSettled();
     evaluate(QStringLiteral("window.scrollTo(0, 3000)"));
     QTRY_COMPARE_WITH_TIMEOUT(m_pane->page()->scrollPosition().y(), 3000.0, loadTimeout);
 
     for (int i = 0; i < reloads; ++i) {
         html += QStringLiteral("<div>Νέα γραμμή %1</div>").arg(i);
-        m_pane->WBLoadHTML(html);
+        m_pane->renderHtml(html);
     }
     waitUntilSettled();
 
@@ -349,7 +349,7 @@ void TestPreviewPane::scriptsRunAndMediaShowButLocalFilesStayUnread()
                  server.url(QStringLiteral("/picture.png")).toString(),
                  QUrl::fromLocalFile(soundPath).toString(), secretUrl);
 
-    m_pane->WBLoadHTML(html);
+    m_pane->renderHtml(html);
     waitUntilSettled();
 
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('script').textContent")).toString(),
@@ -391,7 +391,7 @@ void TestPreviewPane::browsingReportsPageAndBodyMarkup()
     m_pane->readBodyMarkup([&](const QString &body) { markup = body; });
     QTRY_COMPARE_WITH_TIMEOUT(markup, QStringLiteral("<p class=\"lesson\">Μια παράγραφος</p>"), loadTimeout);
 
-    m_pane->WBLoadHTML(QStringLiteral("<p>πίσω στην προεπισκόπηση</p>"));
+    m_pane->renderHtml(QStringLiteral("<p>πίσω στην προεπισκόπηση</p>"));
     waitUntilSettled();
     QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
     QCOMPARE(m_pane->documentTitle(), QString());

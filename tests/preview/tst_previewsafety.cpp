@@ -135,7 +135,7 @@ void TestPreviewSafety::documentCannotNavigateByItself()
                        "<script>setTimeout(function () { new Image().src = '%1'; }, 1500);</script>")
             .arg(m_server->url(QStringLiteral("/settled")).toString()) +
         page;
-    m_pane->WBLoadHTML(html);
+    m_pane->renderHtml(html);
 
     QVERIFY(waitForRequest(QStringLiteral("/settled")));
     QTest::qWait(300);
@@ -162,7 +162,7 @@ void TestPreviewSafety::pupilsClickStillNavigates()
     QFETCH(QString, control);
     m_server->serve(QStringLiteral("/next.html"), "text/html", "<p>next page</p>");
     const QUrl next = m_server->url(QStringLiteral("/next.html"));
-    m_pane->WBLoadHTML(QStringLiteral("<body style=\"margin:0\"><div style=\"padding:20px\">%1</div></body>")
+    m_pane->renderHtml(QStringLiteral("<body style=\"margin:0\"><div style=\"padding:20px\">%1</div></body>")
                            .arg(control.arg(next.toString())));
     QTRY_COMPARE_WITH_TIMEOUT(evaluate(QStringLiteral("!!document.getElementById('target')")), QVariant(true),
                               loadTimeout);
@@ -203,7 +203,7 @@ void TestPreviewSafety::localPageCannotReadAnotherLocalFile()
               "});</script>");
     m_pane->setBaseFolder(folder.path());
 
-    m_pane->WBLoadHTML(
+    m_pane->renderHtml(
         QStringLiteral(
             "<iframe src=\"%1\"></iframe><script>"
             "window.addEventListener('message', function (e) {"
@@ -267,7 +267,7 @@ void TestPreviewSafety::pathsCannotBeProbed()
                    "<img id=\"%1\" src=\"%2\" onload=\"this.alt='shown'\" onerror=\"this.alt='failed'\">")
             .arg(id, QUrl::fromLocalFile(path).toString());
     };
-    m_pane->WBLoadHTML(picture(QStringLiteral("mine"), pupils.filePath(QStringLiteral("mine.png"))) +
+    m_pane->renderHtml(picture(QStringLiteral("mine"), pupils.filePath(QStringLiteral("mine.png"))) +
                        picture(QStringLiteral("other"), elsewhere.filePath(QStringLiteral("other.png"))) +
                        picture(QStringLiteral("missing"), elsewhere.filePath(QStringLiteral("missing.png"))) +
                        picture(QStringLiteral("outside"), pupils.filePath(QStringLiteral("../")) +

@@ -7,17 +7,19 @@ class HelpPane;
 class QStackedLayout;
 class QWebEngineView;
 
-// `TForm1`: the contact window. Online it shows the maker's contact page in its browser; offline it shows
+// The contact window. Online it shows the maker's contact page in its browser; offline it shows
 // the maker's e-mail addresses in a text pane in the browser's place.
-class TForm1 : public QWidget
+class ContactWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    explicit ContactWindow(QWidget *parent = nullptr);
 
-    QWebEngineView *WebBrowser1 = nullptr; // the contact page (online); created on the first online use
-    HelpPane *RichEdit1;                   // the e-mail addresses (offline)
+    // `WebBrowser1`: the contact page (online); null until the first online use.
+    QWebEngineView *browser() const { return m_browser; }
+    // `RichEdit1`: the e-mail addresses (offline).
+    HelpPane *addressPane() const { return m_addressPane; }
 
     // Fills the window for the given connection state and shows it: the contact page when connected, the
     // e-mail addresses otherwise.
@@ -32,6 +34,8 @@ protected:
 private:
     void prepareBrowser();
 
+    QWebEngineView *m_browser = nullptr;
+    HelpPane *m_addressPane;
     QStackedLayout *m_stack;
     QUrl m_contactPage;
     bool m_placed = false;

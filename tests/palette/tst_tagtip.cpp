@@ -1,8 +1,8 @@
 #include "palettehost.h"
 #include "widgettestmain.h"
 
-#include "palette/form6.h"
 #include "palette/tagbuttons.h"
+#include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@
 
 #include <memory>
 
-class TestForm6 : public QObject
+class TestTagTip : public QObject
 {
     Q_OBJECT
 
@@ -34,7 +34,7 @@ private:
     std::unique_ptr<PaletteHost> m_host;
 };
 
-void TestForm6::init()
+void TestTagTip::init()
 {
     m_host = std::make_unique<PaletteHost>();
     m_host->rows[5]->show();
@@ -46,12 +46,12 @@ void TestForm6::init()
     m_host->toolbars->layoutWidths(1024);
 }
 
-void TestForm6::cleanup()
+void TestTagTip::cleanup()
 {
     m_host.reset();
 }
 
-void TestForm6::hover(const QString &caption)
+void TestTagTip::hover(const QString &caption)
 {
     QToolButton *button = m_host->toolbars->button(TagButtons::find(caption)->objectName);
     QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), button->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
@@ -59,13 +59,13 @@ void TestForm6::hover(const QString &caption)
     QApplication::sendEvent(button, &move);
 }
 
-void TestForm6::leave(const QString &caption)
+void TestTagTip::leave(const QString &caption)
 {
     QEvent leaveEvent(QEvent::Leave);
     QApplication::sendEvent(m_host->toolbars->button(TagButtons::find(caption)->objectName), &leaveEvent);
 }
 
-void TestForm6::hoverShowsTheDescription_data()
+void TestTagTip::hoverShowsTheDescription_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("description");
@@ -85,39 +85,39 @@ void TestForm6::hoverShowsTheDescription_data()
            "περιέχομενο της ιστοσελίδας.";
 }
 
-void TestForm6::hoverShowsTheDescription()
+void TestTagTip::hoverShowsTheDescription()
 {
     QFETCH(QString, caption);
     QFETCH(QString, description);
     hover(caption);
-    TForm6 *tip = m_host->tip;
+    TagTip *tip = m_host->tip;
     QVERIFY(tip->isVisible());
     QCOMPARE(tip->parentWidget(), m_host->statusBar);
     QCOMPARE(tip->pos(), QPoint(0, 0));
     QCOMPARE(tip->size(), QSize(m_host->frameGeometry().width(), 28));
-    QCOMPARE(tip->panel1()->text(), description);
-    QCOMPARE(tip->panel1()->height(), 25);
-    QCOMPARE(tip->edit1()->text(), caption);
-    QVERIFY(!tip->edit1()->isVisible());
+    QCOMPARE(tip->descriptionLabel()->text(), description);
+    QCOMPARE(tip->descriptionLabel()->height(), 25);
+    QCOMPARE(tip->captionField()->text(), caption);
+    QVERIFY(!tip->captionField()->isVisible());
 }
 
-void TestForm6::leavingHidesTheTip()
+void TestTagTip::leavingHidesTheTip()
 {
     hover(QStringLiteral("<IMG>"));
     leave(QStringLiteral("<IMG>"));
     QVERIFY(m_host->tip->isHidden());
-    QVERIFY(m_host->tip->edit1()->text().isEmpty());
+    QVERIFY(m_host->tip->captionField()->text().isEmpty());
     QCOMPARE(m_host->tip->parentWidget(), m_host->statusBar);
 }
 
-void TestForm6::showingClosesTheValuePopup()
+void TestTagTip::showingClosesTheValuePopup()
 {
     m_host->valuePopup->show();
     hover(QStringLiteral("<IMG>"));
     QVERIFY(m_host->valuePopup->isHidden());
 }
 
-void TestForm6::tipTakesTheWidthOfTheResizedWindow()
+void TestTagTip::tipTakesTheWidthOfTheResizedWindow()
 {
     hover(QStringLiteral("<P>"));
     leave(QStringLiteral("<P>"));
@@ -128,24 +128,24 @@ void TestForm6::tipTakesTheWidthOfTheResizedWindow()
     QCOMPARE(m_host->tip->width() - narrow, 1400 - 1024);
 }
 
-void TestForm6::descriptionIsLookedUpOnlyWhenTheTipAppears()
+void TestTagTip::descriptionIsLookedUpOnlyWhenTheTipAppears()
 {
     const QString table = QStringLiteral("Ορίζει την Αρχή ενός πίνακα.");
     hover(QStringLiteral("<TABLE>"));
-    m_host->tip->minima(QStringLiteral("<TR>"));
-    QCOMPARE(m_host->tip->panel1()->text(), table);
+    m_host->tip->showDescription(QStringLiteral("<TR>"));
+    QCOMPARE(m_host->tip->descriptionLabel()->text(), table);
 
     // A caption without a description leaves the last text in place.
     leave(QStringLiteral("<TABLE>"));
-    m_host->tip->minima(QStringLiteral("<CAPTION>"));
+    m_host->tip->showDescription(QStringLiteral("<CAPTION>"));
     QVERIFY(m_host->tip->isVisible());
-    QCOMPARE(m_host->tip->panel1()->text(), table);
+    QCOMPARE(m_host->tip->descriptionLabel()->text(), table);
 
-    m_host->tip->ypokatleave(QString());
+    m_host->tip->hideDescription(QString());
     hover(QStringLiteral("</TR>"));
-    QCOMPARE(m_host->tip->panel1()->text(), QStringLiteral("Ορίζει το Τέλος γραμμής ενός πίνακα."));
+    QCOMPARE(m_host->tip->descriptionLabel()->text(), QStringLiteral("Ορίζει το Τέλος γραμμής ενός πίνακα."));
 }
 
-VELMARK_WIDGET_TEST_MAIN(TestForm6)
+VELMARK_WIDGET_TEST_MAIN(TestTagTip)
 
-#include "tst_form6.moc"
+#include "tst_tagtip.moc"

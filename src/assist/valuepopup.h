@@ -9,17 +9,18 @@
 class QComboBox;
 struct ValueList;
 
-// `TForm7`: the borderless value popup with one combo box of attribute values, shown next to the mouse
+// The borderless value popup with one combo box of attribute values, shown next to the mouse
 // pointer. It appears 300 ms after the click that asked for it, without taking the keyboard from the code
 // pane; a key or a click meanwhile cancels it. Hiding it, by any path, cancels what was still to come.
-class TForm7 : public QWidget
+class ValuePopup : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TForm7(QWidget *parent = nullptr);
+    explicit ValuePopup(QWidget *parent = nullptr);
 
-    QComboBox *ComboBox1; // the attribute values; emptied whenever the popup closes
+    // `ComboBox1`: the attribute values; emptied whenever the popup closes.
+    QComboBox *valueBox() const { return m_valueBox; }
 
     // The list routines: offers the lists one after the other next to the screen point `pointer`, each
     // 300 ms after the previous one; the last one stays. Replaces whatever was still to come.
@@ -41,12 +42,13 @@ private:
     // Fills the combo box with the next waiting list, places the popup and shows it.
     void showNext();
     // `ComboBox1Change`: a value was picked or typed; the popup closes and forgets its values.
-    void ComboBox1Change();
+    void takeChoice();
     void cancelPending();
     // Watches the application's keys and clicks while a list is coming or shown.
     void updateWatching();
     bool isInside(const QObject *object) const;
 
+    QComboBox *m_valueBox;
     QTimer m_delay;
     QList<const ValueList *> m_pending;
     QPoint m_pointer;

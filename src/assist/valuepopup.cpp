@@ -1,4 +1,4 @@
-#include "assist/form7.h"
+#include "assist/valuepopup.h"
 
 #include "assist/popupplacement.h"
 #include "assist/valuelists.h"
@@ -16,7 +16,7 @@ constexpr int kDelayMs = 300;
 constexpr int kHeight = 26;
 } // namespace
 
-TForm7::TForm7(QWidget *parent)
+ValuePopup::ValuePopup(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("Form7"));
@@ -26,30 +26,30 @@ TForm7::TForm7(QWidget *parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(Fonts::pixels(11));
     resize(200, kHeight);
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setAccessibleName(QStringLiteral("Τιμές χαρακτηριστικού"));
-    ComboBox1->setEditable(true);
-    ComboBox1->lineEdit()->setAccessibleName(ComboBox1->accessibleName());
-    AccessibleChoice::enable(ComboBox1);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setFont(Fonts::pixels(15, true));
-    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { background: #004080; color: #c0c0c0; }"));
-    dockInto(this, ComboBox1, DockAlign::Fill);
+    m_valueBox = new QComboBox(this);
+    m_valueBox->setObjectName(QStringLiteral("ComboBox1"));
+    m_valueBox->setAccessibleName(QStringLiteral("Τιμές χαρακτηριστικού"));
+    m_valueBox->setEditable(true);
+    m_valueBox->lineEdit()->setAccessibleName(m_valueBox->accessibleName());
+    AccessibleChoice::enable(m_valueBox);
+    m_valueBox->setInsertPolicy(QComboBox::NoInsert);
+    m_valueBox->setFont(Fonts::pixels(15, true));
+    m_valueBox->setStyleSheet(QStringLiteral("QComboBox { background: #004080; color: #c0c0c0; }"));
+    dockInto(this, m_valueBox, DockAlign::Fill);
 
     m_delay.setSingleShot(true);
     m_delay.setInterval(kDelayMs);
-    connect(&m_delay, &QTimer::timeout, this, &TForm7::showNext);
+    connect(&m_delay, &QTimer::timeout, this, &ValuePopup::showNext);
     // A pick from the list (mouse or arrow keys) inserts the value, then closes; text typed into the field
     // only closes. Filling and emptying the box by the program do neither.
-    connect(ComboBox1, &QComboBox::activated, this, [this](int index) {
-        Q_EMIT picked(ComboBox1->itemText(index));
-        ComboBox1Change();
+    connect(m_valueBox, &QComboBox::activated, this, [this](int index) {
+        Q_EMIT picked(m_valueBox->itemText(index));
+        takeChoice();
     });
-    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TForm7::ComboBox1Change);
+    connect(m_valueBox->lineEdit(), &QLineEdit::textEdited, this, &ValuePopup::takeChoice);
 }
 
-void TForm7::offer(const QList<const ValueList *> &lists, const QPoint &pointer)
+void ValuePopup::offer(const QList<const ValueList *> &lists, const QPoint &pointer)
 {
     m_pending = lists;
     m_pointer = pointer;
@@ -61,24 +61,24 @@ void TForm7::offer(const QList<const ValueList *> &lists, const QPoint &pointer)
     updateWatching();
 }
 
-bool TForm7::isPending() const
+bool ValuePopup::isPending() const
 {
     return m_delay.isActive();
 }
 
-void TForm7::showNext()
+void ValuePopup::showNext()
 {
     if (m_pending.isEmpty())
         return;
     const ValueList *list = m_pending.takeFirst();
-    ComboBox1->clear();
-    QFont font = ComboBox1->font();
+    m_valueBox->clear();
+    QFont font = m_valueBox->font();
     font.setBold(true);
-    ComboBox1->setFont(font);
-    ComboBox1->addItems(list->values);
+    m_valueBox->setFont(font);
+    m_valueBox->addItems(list->values);
     // The box shows an empty field: nothing is chosen until the user picks.
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox1->clearEditText();
+    m_valueBox->setCurrentIndex(-1);
+    m_valueBox->clearEditText();
     // The window follows the combo box's width, so the wide lists are seen whole.
     resize(list->width, kHeight);
     if (QWidget *active = QApplication::activeWindow(); active && active != this)
@@ -95,7 +95,7 @@ void TForm7::showNext()
     updateWatching();
 }
 
-void TForm7::changeEvent(QEvent *event)
+void ValuePopup::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     // Some window systems activate every window shown, whatever it asks for; the keyboard then goes back to
@@ -107,19 +107,19 @@ void TForm7::changeEvent(QEvent *event)
         });
 }
 
-void TForm7::ComboBox1Change()
+void ValuePopup::takeChoice()
 {
     hide();
 }
 
-void TForm7::cancelPending()
+void ValuePopup::cancelPending()
 {
     m_delay.stop();
     m_pending.clear();
     updateWatching();
 }
 
-void TForm7::updateWatching()
+void ValuePopup::updateWatching()
 {
     // Keys and clicks are watched only while a list is coming or shown, so that typing otherwise costs
     // nothing extra.
@@ -133,18 +133,18 @@ void TForm7::updateWatching()
     m_watching = wanted;
 }
 
-void TForm7::setVisible(bool visible)
+void ValuePopup::setVisible(bool visible)
 {
     if (!visible)
         cancelPending();
     QWidget::setVisible(visible);
     // Whichever way the popup closes, it forgets its values.
     if (!visible)
-        ComboBox1->clear();
+        m_valueBox->clear();
     updateWatching();
 }
 
-bool TForm7::isInside(const QObject *object) const
+bool ValuePopup::isInside(const QObject *object) const
 {
     for (; object; object = object->parent())
         if (object == this)
@@ -152,7 +152,7 @@ bool TForm7::isInside(const QObject *object) const
     return false;
 }
 
-bool TForm7::eventFilter(QObject *watched, QEvent *event)
+bool ValuePopup::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     const bool key = type == QEvent::KeyPress;
@@ -162,7 +162,7 @@ bool TForm7::eventFilter(QObject *watched, QEvent *event)
         cancelPending();
     } else if (key && isVisible() && watched->isWidgetType() && !isInside(watched)) {
         // Typing elsewhere (in the code pane) closes the list, which would otherwise stand over the text.
-        ComboBox1Change();
+        takeChoice();
     }
     return false;
 }

@@ -1,4 +1,4 @@
-#include "help/form1.h"
+#include "help/contactwindow.h"
 
 #include "help/helppane.h"
 #include "help/helptexts.h"
@@ -12,7 +12,7 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
-TForm1::TForm1(QWidget *parent)
+ContactWindow::ContactWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       m_contactPage(MakerInfo::contactPage())
@@ -22,50 +22,50 @@ TForm1::TForm1(QWidget *parent)
     setFont(Fonts::pixels(15));
     resize(451, 526);
 
-    RichEdit1 = new HelpPane(this);
-    RichEdit1->setAccessibleName(QStringLiteral("Στοιχεία επικοινωνίας"));
+    m_addressPane = new HelpPane(this);
+    m_addressPane->setAccessibleName(QStringLiteral("Στοιχεία επικοινωνίας"));
     // The text pane and the browser both fill the window; one at a time is shown.
     m_stack = new QStackedLayout(this);
     m_stack->setContentsMargins(0, 0, 0, 0);
-    m_stack->addWidget(RichEdit1);
+    m_stack->addWidget(m_addressPane);
 }
 
-void TForm1::setContactPage(const QUrl &url)
+void ContactWindow::setContactPage(const QUrl &url)
 {
     m_contactPage = url;
 }
 
-void TForm1::prepareBrowser()
+void ContactWindow::prepareBrowser()
 {
-    if (WebBrowser1)
+    if (m_browser)
         return;
     // The browser is made when first needed, so that a window used offline starts no browser process. It gets
     // a profile of its own that keeps nothing on disk; the profile belongs to the window, which frees the
     // browser and its page first.
-    WebBrowser1 = new QWebEngineView(this);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setAccessibleName(QStringLiteral("Σελίδα επικοινωνίας"));
+    m_browser = new QWebEngineView(this);
+    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
+    m_browser->setAccessibleName(QStringLiteral("Σελίδα επικοινωνίας"));
     auto *profile = new QWebEngineProfile(this);
-    WebBrowser1->setPage(new QWebEnginePage(profile, WebBrowser1));
-    m_stack->addWidget(WebBrowser1);
+    m_browser->setPage(new QWebEnginePage(profile, m_browser));
+    m_stack->addWidget(m_browser);
 }
 
-void TForm1::showContact(bool connected)
+void ContactWindow::showContact(bool connected)
 {
     if (connected) {
-        RichEdit1->clearLines();
+        m_addressPane->clearLines();
         prepareBrowser();
-        m_stack->setCurrentWidget(WebBrowser1);
-        WebBrowser1->setUrl(m_contactPage);
+        m_stack->setCurrentWidget(m_browser);
+        m_browser->setUrl(m_contactPage);
     } else {
         // Stops and empties a contact page shown earlier; a browser never made has nothing to stop.
-        if (WebBrowser1)
-            WebBrowser1->setUrl(QUrl(QStringLiteral("about:blank")));
-        RichEdit1->clearLines();
+        if (m_browser)
+            m_browser->setUrl(QUrl(QStringLiteral("about:blank")));
+        m_addressPane->clearLines();
         for (const HelpLine &line : HelpTexts::contactOfflineText())
-            RichEdit1->addLine(line.text, line.colour, line.bold);
-        RichEdit1->moveCursor(QTextCursor::Start);
-        m_stack->setCurrentWidget(RichEdit1);
+            m_addressPane->addLine(line.text, line.colour, line.bold);
+        m_addressPane->moveCursor(QTextCursor::Start);
+        m_stack->setCurrentWidget(m_addressPane);
     }
     if (!m_placed) {
         // Centred on the desktop the first time it appears; afterwards it stays where the pupil puts it.
@@ -78,10 +78,10 @@ void TForm1::showContact(bool connected)
     activateWindow();
 }
 
-void TForm1::showEvent(QShowEvent *event)
+void ContactWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    RichEdit1->setTextMargins(50, 22, 50, 12);
+    m_addressPane->setTextMargins(50, 22, 50, 12);
 }

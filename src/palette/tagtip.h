@@ -6,15 +6,15 @@
 class QLabel;
 class QLineEdit;
 
-// TForm6: the tag description tip, a borderless light-yellow strip laid over the main window's status bar
+// TagTip: the tag description tip, a borderless light-yellow strip laid over the main window's status bar
 // while the mouse rests on a tag button. Created once, without a parent, like every window of the program;
 // the main window later hands it its hosts.
-class TForm6 : public QWidget
+class TagTip : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TForm6(QWidget *parent = nullptr);
+    explicit TagTip(QWidget *parent = nullptr);
 
     // The status bar the tip is embedded in (StatusBar1), the main window whose width it takes, and the
     // attribute value popup it closes when it appears (may stay null).
@@ -22,15 +22,15 @@ public:
     void setMainWindow(QWidget *mainWindow);
     void setValuePopup(QWidget *valuePopup);
 
-    // minima: shows the description of a tag button caption over the status bar.
-    void minima(const QString &met);
-    // ypokatleave: hides the tip; the caption is not needed.
-    void ypokatleave(const QString &met);
+    // showDescription: shows the description of a tag button caption over the status bar.
+    void showDescription(const QString &met);
+    // hideDescription: hides the tip; the caption is not needed.
+    void hideDescription(const QString &met);
 
     // Panel1: the strip that shows the description.
-    QLabel *panel1() const { return m_panel1; }
+    QLabel *descriptionLabel() const { return m_descriptionLabel; }
     // Edit1: the invisible field that carries the caption to describe.
-    QLineEdit *edit1() const { return m_edit1; }
+    QLineEdit *captionField() const { return m_captionField; }
 
 protected:
     // FormShow: runs each time the tip goes from hidden to shown.
@@ -40,6 +40,6 @@ private:
     QPointer<QWidget> m_statusBar;
     QPointer<QWidget> m_mainWindow;
     QPointer<QWidget> m_valuePopup;
-    QLabel *m_panel1;
-    QLineEdit *m_edit1;
+    QLabel *m_descriptionLabel;
+    QLineEdit *m_captionField;
 };

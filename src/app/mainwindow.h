@@ -3,6 +3,7 @@
 #include "editor/balancecheck.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -30,29 +31,30 @@ class RefreshCycle;
 class StatusPanels;
 class TagToolbars;
 class TemplateCommands;
-class TForm1;
-class TForm2;
-class TForm4;
-class TForm6;
-class TForm7;
+class ContactWindow;
+class PresentationWindow;
+class AboutWindow;
+class TagTip;
+class ValuePopup;
 class TypingAssistant;
 class ValueAssistant;
 
-// `TForm5`: the main window. A web browser (address row, preview, browser status strip) stacked over the HTML
+// `Form5`: the main window. A web browser (address row, preview, browser status strip) stacked over the HTML
 // editor (tag toolbars, code pane, message pane, attribute bar, lower status strip), with the main menu.
 // Its controls carry their object names; everything else reaches them through the widgets themselves.
-class TForm5 : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TForm5(QWidget *parent = nullptr);
-    ~TForm5() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The other windows the main window works with (created after it, at start).
-    void setCompanions(QWidget *form3, TForm7 *form7, TForm6 *form6);
+    void setCompanions(QWidget *startupWindow, ValuePopup *valuePopup, TagTip *tagTip);
     // The help windows the "Βοήθεια" menu shows.
-    void setHelpWindows(TForm1 *form1, TForm2 *form2, TForm4 *form4);
+    void setHelpWindows(ContactWindow *contactWindow, PresentationWindow *presentationWindow,
+                        AboutWindow *aboutWindow);
     // The screen size the window sizes itself from when shown; by default the size of its screen.
     void setScreenSizeOverride(const QSize &size);
     QSize screenSize() const;
@@ -61,7 +63,7 @@ public:
     // The tag buttons, whose hovering the description tip follows.
     TagToolbars *tagToolbars() const { return m_tagToolbars; }
     // `StatusBar1`, into which the description tip embeds itself.
-    StatusPanels *titleBar() const { return StatusBar1; }
+    StatusPanels *titleBar() const { return m_titleBar; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -70,54 +72,54 @@ protected:
 
 private Q_SLOTS:
     // `kata`: inserts a text at the caret and runs the refresh cycle.
-    void kata(const QString &met);
+    void insertAndRefresh(const QString &met);
     // `FormShow`: the first showing: layout, welcome document, first render, editing mode.
-    void FormShow();
+    void arrangeOnFirstShow();
     // `FormResize`: text margins, tag button widths, and the value popup closes.
-    void FormResize();
+    void followResize();
     // `Image1Click`: the maker's website opens in the system's browser.
-    void Image1Click();
+    void openMakerWebsite();
     // `Image2Click`, `Image3Click`: the connection indicator says what it means.
-    void Image2Click();
-    void Image3Click();
+    void explainOnline();
+    void explainOffline();
     // `RichEdit1Change`: line and character counts, and the document mirror `Memo1`.
-    void RichEdit1Change();
+    void updateCounts();
     // `RichEdit1KeyUp`: the caret's column and line in panel 3.
-    void RichEdit1KeyUp();
+    void showCaretPosition();
     // `RichEdit1Click`: the value popup empties and hides.
-    void RichEdit1Click();
+    void closeValuePopup();
     // `RichEdit1MouseLeave`: the progress bar goes back to 0.
-    void RichEdit1MouseLeave();
+    void resetProgress();
     // `CheckBox1Click`: the switch's caption, then its refresh.
-    void CheckBox1Click();
+    void applyGraphicalSwitch();
     // A tag button's click (`SpeedButton6Click` ... `SpeedButton113Click`): `mhden`, `kata`, `ypokat`.
-    void tagButtonClick(const QString &caption);
+    void insertTag(const QString &caption);
     // `Browser1Click`: only the browser shows.
-    void Browser1Click();
+    void showBrowserOnly();
     // `htmleditor1Click`: only the editor shows.
-    void htmleditor1Click();
+    void showEditorOnly();
     // `N40Click`: the initial arrangement comes back.
-    void N40Click();
+    void restoreInitialLayout();
     // `N9Click` ... `N20Click`: a toolbox row item (row 0-6) shows or hides its row.
-    void toolboxRowClick(int row);
+    void toggleToolbarRow(int row);
     // `N25Click`: the toolbox "all" item shows or hides every row.
-    void N25Click();
+    void toggleAllToolbarRows();
     // `Splitter1CanResize`, `Splitter1Moved`: both panes repaint.
-    void Splitter1Moved();
+    void repaintPanes();
     // `webbrowser1DownloadBegin`: the connection indicator, and in browsing mode the progress restarts.
-    void webbrowser1DownloadBegin();
+    void pageLoadStarted();
     // `webbrowser1DownloadComplete`: the address bar and the title panel follow the page shown.
-    void webbrowser1DownloadComplete();
+    void pageLoadFinished();
     // `webbrowser1ProgressChange`: download progress, in browsing mode only.
-    void webbrowser1ProgressChange(int progress, int progressMax);
+    void showDownloadProgress(int progress, int progressMax);
     // `webbrowser1DocumentComplete`: in browsing mode the code pane takes the page's body markup.
-    void webbrowser1DocumentComplete();
+    void takePageBody();
     // `N6Click`: the about window appears (or comes to the front).
-    void N6Click();
+    void showAbout();
     // `N35Click`: the presentation window appears.
-    void N35Click();
+    void showPresentation();
     // `N37Click`: the contact window, filled for the connection state, appears.
-    void N37Click();
+    void showContactWindow();
     // "Ανάκτηση Κειμένου…": the texts kept for recovery, to look at and bring back.
     void showRecoveryWindow();
     // A recovered text replaces the document, as one step the pupil can undo, and is refreshed.
@@ -158,50 +160,51 @@ private:
     void applyTabOrder();
 
     // Window frame, address row and preview.
-    QWidget *Panel8;            // holds everything below the menu
-    QWidget *Panel11;           // address row
-    QToolButton *SpeedButton1;  // home
-    QToolButton *SpeedButton2;  // back
-    QToolButton *SpeedButton3;  // forward
-    QToolButton *SpeedButton4;  // reload
-    QToolButton *SpeedButton5;  // go
-    QLineEdit *Edit1;           // address bar; its text is the mode
-    QWidget *Panel1;            // preview pane
-    PreviewPane *webbrowser1;   // the embedded browser
-    QWidget *Panel12;           // browser status strip
-    StatusPanels *StatusBar1;   // document title (panel 0)
-    QProgressBar *ProgressBar1; // refresh progress and download progress
-    QLabel *Label1;             // the number the progress bar shows
-    DockSplitter *Splitter6;    // between preview and editor area
-    ClickableImage *Image1;     // the maker's logo: opens the maker's website
-    ClickableImage *Image2;     // connection indicator: connected
-    ClickableImage *Image3;     // connection indicator: not connected
+    QWidget *m_frame;                   // holds everything below the menu
+    QWidget *m_addressRow;              // address row
+    QToolButton *m_homeButton;          // home
+    QToolButton *m_backButton;          // back
+    QToolButton *m_forwardButton;       // forward
+    QToolButton *m_reloadButton;        // reload
+    QToolButton *m_goButton;            // go
+    QLineEdit *m_addressBar;            // address bar; its text is the mode
+    QWidget *m_previewPanel;            // preview pane
+    PreviewPane *m_preview;             // the embedded browser
+    QWidget *m_browserStrip;            // browser status strip
+    StatusPanels *m_titleBar;           // document title (panel 0)
+    QProgressBar *m_progressBar;        // refresh progress and download progress
+    QLabel *m_progressLabel;            // the number the progress bar shows
+    DockSplitter *m_previewSplitter;    // between preview and editor area
+    ClickableImage *m_makerLogo;        // the maker's logo: opens the maker's website
+    ClickableImage *m_onlineIndicator;  // connection indicator: connected
+    ClickableImage *m_offlineIndicator; // connection indicator: not connected
 
     // Editor area.
-    QWidget *Panel9; // editor area
-    QWidget *Panel2; // toolbar container
+    QWidget *m_editorArea;  // editor area
+    QWidget *m_toolbarArea; // toolbar container
     std::array<QWidget *, 7>
-        toolbarRows;          // `Panel3`, `Panel4`, `Panel5`, `Panel6`, `Panel7`, `Panel13`, `Panel14`
-    CodePane *RichEdit1;      // code pane: the document
-    DockSplitter *Splitter1;  // between code pane and message pane
-    CodePane *RichEdit2;      // message pane
-    QWidget *Panel10;         // lower status strip
-    StatusPanels *StatusBar2; // lines, characters, tags, caret
-    QCheckBox *CheckBox1;     // graphical environment switch: tags painted or not
-    QPlainTextEdit *Memo1;    // hidden plain-text mirror of the document
+        m_toolbarRows;               // `Panel3`, `Panel4`, `Panel5`, `Panel6`, `Panel7`, `Panel13`, `Panel14`
+    CodePane *m_codePane;            // code pane: the document
+    DockSplitter *m_messageSplitter; // between code pane and message pane
+    CodePane *m_messagePane;         // message pane
+    QWidget *m_lowerStrip;           // lower status strip
+    StatusPanels *m_documentStatus;  // lines, characters, tags, caret
+    QCheckBox *m_graphicalSwitch;    // graphical environment switch: tags painted or not
+    QPlainTextEdit *m_mirrorPane;    // hidden plain-text mirror of the document
 
     // Menus.
-    QMenu *PopupMenu1;                     // code pane context menu
-    std::array<QAction *, 8> toolboxItems; // `N9`, `N10`, `N11`, `N12`, `N13`, `N14`, `N20`, `N25`
+    QMenu *m_codeMenu;                       // code pane context menu
+    std::array<QAction *, 8> m_toolboxItems; // `N9`, `N10`, `N11`, `N12`, `N13`, `N14`, `N20`, `N25`
 
     static constexpr int MessagePaneHeight = 35; // the message pane's designed height
 
-    QWidget *m_form3 = nullptr;
-    TForm7 *m_form7 = nullptr;
-    TForm6 *m_form6 = nullptr;
-    TForm1 *m_form1 = nullptr;
-    TForm2 *m_form2 = nullptr;
-    TForm4 *m_form4 = nullptr;
+    // The other windows are not owned by this one and may go first: the pointers clear themselves.
+    QPointer<QWidget> m_startupWindow;
+    QPointer<ValuePopup> m_valuePopup;
+    QPointer<TagTip> m_tagTip;
+    QPointer<ContactWindow> m_contactWindow;
+    QPointer<PresentationWindow> m_presentationWindow;
+    QPointer<AboutWindow> m_aboutWindow;
     QSize m_screenOverride;
     bool m_shown = false;
     int m_progressMaximum = 100; // the progress bar's range is 0 to this

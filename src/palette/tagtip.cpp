@@ -1,4 +1,4 @@
-#include "palette/form6.h"
+#include "palette/tagtip.h"
 
 #include "palette/tagdescriptions.h"
 #include "widgets/docklayout.h"
@@ -15,9 +15,9 @@ const QColor kTipColour(255, 255, 215);
 
 } // namespace
 
-TForm6::TForm6(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_panel1(new QLabel(this)),
-      m_edit1(new QLineEdit(this))
+TagTip::TagTip(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_descriptionLabel(new QLabel(this)),
+      m_captionField(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Form6"));
     setAutoFillBackground(true);
@@ -26,37 +26,37 @@ TForm6::TForm6(QWidget *parent)
     setPalette(tipPalette);
     resize(width(), kTipHeight);
 
-    m_panel1->setObjectName(QStringLiteral("Panel1"));
-    m_panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_panel1->setLineWidth(1);
-    m_panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_panel1->setAutoFillBackground(false);
+    m_descriptionLabel->setObjectName(QStringLiteral("Panel1"));
+    m_descriptionLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_descriptionLabel->setLineWidth(1);
+    m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_descriptionLabel->setAutoFillBackground(false);
     QFont font = Fonts::points(10, true);
     font.setItalic(true);
-    m_panel1->setFont(font);
-    m_panel1->resize(m_panel1->width(), kPanelHeight);
-    dockInto(this, m_panel1, DockAlign::Top);
+    m_descriptionLabel->setFont(font);
+    m_descriptionLabel->resize(m_descriptionLabel->width(), kPanelHeight);
+    dockInto(this, m_descriptionLabel, DockAlign::Top);
 
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->hide();
+    m_captionField->setObjectName(QStringLiteral("Edit1"));
+    m_captionField->hide();
 }
 
-void TForm6::setStatusBar(QWidget *statusBar)
+void TagTip::setStatusBar(QWidget *statusBar)
 {
     m_statusBar = statusBar;
 }
 
-void TForm6::setMainWindow(QWidget *mainWindow)
+void TagTip::setMainWindow(QWidget *mainWindow)
 {
     m_mainWindow = mainWindow;
 }
 
-void TForm6::setValuePopup(QWidget *valuePopup)
+void TagTip::setValuePopup(QWidget *valuePopup)
 {
     m_valuePopup = valuePopup;
 }
 
-void TForm6::minima(const QString &met)
+void TagTip::showDescription(const QString &met)
 {
     if (m_statusBar && parentWidget() != m_statusBar) {
         const bool wasHidden = isHidden();
@@ -64,19 +64,19 @@ void TForm6::minima(const QString &met)
         setVisible(!wasHidden);
     }
     move(0, 0);
-    m_edit1->setText(met);
+    m_captionField->setText(met);
     if (isHidden())
         show();
     raise();
 }
 
-void TForm6::ypokatleave(const QString &)
+void TagTip::hideDescription(const QString &)
 {
-    m_edit1->clear();
+    m_captionField->clear();
     hide();
 }
 
-void TForm6::showEvent(QShowEvent *event)
+void TagTip::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // Hidden also when it is only waiting to come up, so that it does not appear over the tip.
@@ -84,7 +84,7 @@ void TForm6::showEvent(QShowEvent *event)
         m_valuePopup->hide();
     if (m_mainWindow)
         resize(m_mainWindow->frameGeometry().width(), kTipHeight);
-    const QString description = TagDescriptions::lookup(m_edit1->text());
+    const QString description = TagDescriptions::lookup(m_captionField->text());
     if (!description.isNull())
-        m_panel1->setText(description);
+        m_descriptionLabel->setText(description);
 }

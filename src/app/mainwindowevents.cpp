@@ -1,0 +1,328 @@
+// The main window's event handlers: first showing, resizing, closing, the code pane's notifications, the
+// graphical switch, the tag buttons, the small images and the preview's notifications.
+#include "app/mainwindow.h"
+#include "app/programtexts.h"
+#include "app/windowsizing.h"
+#include "assist/valuepopup.h"
+#include "documents/recoverykeeper.h"
+#include "documents/recoverystore.h"
+#include "documents/recoverywindow.h"
+#include "editor/codepane.h"
+#include "editor/documentmirror.h"
+#include "editor/refreshcycle.h"
+#include "editor/warninglines.h"
+#include "palette/attributebar.h"
+#include "palette/tagtip.h"
+#include "palette/tagtoolbars.h"
+#include "preview/connection.h"
+#include "preview/previewpane.h"
+#include "preview/progresspercent.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docklayout.h"
+#include "widgets/docksplitter.h"
+#include "widgets/messages.h"
+#include "widgets/statuspanels.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+const QString switchOnCaption =
+    QStringLiteral("Το γραφικό περιβάλλον του Επεξεργαστή κειμένου είναι Ενεργοποιημένο");
+const QString switchOffCaption =
+    QStringLiteral("Το γραφικό περιβάλλον του Επεξεργαστή κειμένου είναι Απενεργοποιημένο");
+} // namespace
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        arrangeOnFirstShow();
+    }
+}
+
+void MainWindow::arrangeOnFirstShow()
+{
+    if (m_startupWindow)
+        m_startupWindow->hide();
+    applyTextMargins(100);
+    layoutTagWidths();
+    showConnection(internet());
+    m_messagePane->clearLines();
+    m_messagePane->hide();
+    m_messageSplitter->hide();
+    m_graphicalSwitch->setParent(m_documentStatus);
+    m_graphicalSwitch->setGeometry(m_documentStatus->panelsWidth() + 15, 2, 485,
+                                   m_documentStatus->height() - 4);
+    m_graphicalSwitch->show();
+    m_graphicalSwitch->setChecked(true);
+    m_graphicalSwitch->setText(switchOnCaption);
+    sizeFromScreen();
+    m_attributeBar->currentBar()->hide();
+    m_toolbarRows[5]->hide();
+    m_toolbarRows[6]->hide();
+    m_toolbarArea->resize(m_toolbarArea->width(),
+                          m_toolbarArea->height() - m_toolbarRows[5]->height() - m_toolbarRows[6]->height());
+    if (m_valuePopup)
+        m_valuePopup->hide();
+    dockInto(m_lowerStrip, m_makerLogo, DockAlign::Right);
+    m_makerLogo->show();
+    applyToolboxCaptions(false);
+    layoutTagWidths();
+    applyTabOrder();
+    m_refresh->startupPass(ProgramTexts::welcomeDocument());
+    // The untouched welcome page is nobody's work: it is never kept for recovery.
+    m_recoveryStore->ignoreText(m_codePane->Text());
+    m_mirrorPane->setPlainText(m_codePane->Text());
+    m_preview->renderHtml(m_codePane->Text());
+    m_addressBar->setText(QStringLiteral("about:blank"));
+}
+
+void MainWindow::applyTabOrder()
+{
+    // Keyboard focus moves in the order the controls are seen: address row, preview, tag buttons, code pane,
+    // message pane, the switch and the logo.
+    QList<QWidget *> order{m_homeButton,   m_backButton,      m_forwardButton,    m_addressBar, m_goButton,
+                           m_reloadButton, m_onlineIndicator, m_offlineIndicator, m_preview};
+    for (QToolButton *button : m_tagToolbars->buttons())
+        order.append(button);
+    order << m_codePane << m_messagePane << m_graphicalSwitch << m_makerLogo;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::sizeFromScreen()
+{
+    const QSize outer = mainWindowOuterSize(screenSize());
+    m_editorArea->resize(m_editorArea->width(), editorAreaHeight(outer.height()));
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
+    m_targetOuterSize = outer;
+    m_frameChecks = 0;
+    fitOuterSize();
+}
+
+void MainWindow::fitOuterSize()
+{
+    if (!m_targetOuterSize.isValid())
+        return;
+    // The size is the outer frame's. Under a window manager the frame is known only some time after the
+    // window is mapped: until then the client area takes the whole size, and it shrinks to fit once the frame
+    // is there. The frame is looked for a few times in the first second; a window without one keeps its size.
+    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    resize(m_targetOuterSize.width() - frame.left() - frame.right(),
+           m_targetOuterSize.height() - frame.top() - frame.bottom());
+    if (!frame.isNull() || ++m_frameChecks > 20)
+        m_targetOuterSize = QSize();
+    else
+        QTimer::singleShot(50, this, &MainWindow::fitOuterSize);
+}
+
+void MainWindow::applyTextMargins(int codeRightMargin)
+{
+    m_codePane->setTextMargins(40, 22, codeRightMargin, 12);
+    m_messagePane->setTextMargins(12, 6, 12, 2);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    followResize();
+}
+
+void MainWindow::followResize()
+{
+    applyTextMargins(12);
+    layoutTagWidths();
+    if (m_valuePopup)
+        m_valuePopup->hide();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_recovery->keepCurrent(RecoveryReason::AtClose);
+    if (m_valuePopup && m_valuePopup->isActiveWindow())
+        m_valuePopup->close();
+    QMainWindow::closeEvent(event);
+    if (m_startupWindow)
+        m_startupWindow->close();
+}
+
+void MainWindow::openMakerWebsite()
+{
+    QDesktopServices::openUrl(QUrl(ProgramTexts::makerWebsite()));
+}
+
+void MainWindow::explainOnline()
+{
+    showMessage(this, QStringLiteral("Ο Υπολογιστής είναι συνδεδεμένος στο Internet"));
+}
+
+void MainWindow::explainOffline()
+{
+    showMessage(this, QStringLiteral("Ο Υπολογιστής δεν είναι συνδεδεμένος στο Internet"));
+}
+
+void MainWindow::updateCounts()
+{
+    m_documentStatus->setPanelText(0, QStringLiteral("Αριθμός γραμμών: ") +
+                                          QString::number(m_codePane->lineCount()));
+    m_documentStatus->setPanelText(1, QStringLiteral("Αριθμός χαρακτήρων: ") +
+                                          QString::number(m_codePane->characterCountWithoutBreaks()));
+    m_mirror->follow(editingMode());
+    m_recovery->textChanged();
+}
+
+void MainWindow::showCaretPosition()
+{
+    m_documentStatus->setPanelText(
+        3, QStringLiteral("Στήλη: %1 - Γραμμή: %2").arg(caretColumn(m_codePane)).arg(caretLine(m_codePane)));
+}
+
+void MainWindow::closeValuePopup()
+{
+    if (m_valuePopup) {
+        m_valuePopup->valueBox()->clear();
+        m_valuePopup->hide();
+    }
+}
+
+void MainWindow::resetProgress()
+{
+    m_progressBar->setValue(0);
+}
+
+void MainWindow::applyGraphicalSwitch()
+{
+    m_graphicalSwitch->setText(m_graphicalSwitch->isChecked() ? switchOnCaption : switchOffCaption);
+    m_refresh->setPaintTags(m_graphicalSwitch->isChecked());
+    m_refresh->switchRefresh();
+}
+
+void MainWindow::repaintPanes()
+{
+    m_codePane->viewport()->update();
+    m_messagePane->viewport()->update();
+}
+
+void MainWindow::showWarnings(const QList<BalanceWarning> &warnings)
+{
+    writeWarningLines(m_messagePane, warnings);
+    const bool any = !warnings.isEmpty();
+    m_messagePane->setVisible(any);
+    m_messageSplitter->setVisible(any);
+}
+
+void MainWindow::startProgress(int maximum)
+{
+    m_progressMaximum = qMax(0, maximum);
+    m_progressBar->setRange(0, qMax(1, m_progressMaximum));
+    m_progressBar->setValue(0);
+}
+
+void MainWindow::showProgress(int value)
+{
+    m_progressBar->setValue(qBound(0, value, m_progressMaximum));
+}
+
+void MainWindow::showTagCount(int count)
+{
+    m_documentStatus->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
+}
+
+void MainWindow::insertTag(const QString &caption)
+{
+    m_attributeBar->resetBar();
+    insertAndRefresh(caption);
+    m_attributeBar->fillForTag(caption);
+}
+
+void MainWindow::showConnection(bool connected)
+{
+    dockInto(m_addressRow, m_offlineIndicator, DockAlign::Right);
+    dockLayoutOf(m_addressRow)->placeFirst(m_offlineIndicator);
+    dockInto(m_addressRow, m_onlineIndicator, DockAlign::Right);
+    dockLayoutOf(m_addressRow)->placeFirst(m_onlineIndicator);
+    m_onlineIndicator->setVisible(connected);
+    m_offlineIndicator->setVisible(!connected);
+}
+
+void MainWindow::pageLoadStarted()
+{
+    showConnection(internet());
+    if (!editingMode())
+        m_progressBar->setValue(0);
+}
+
+void MainWindow::pageLoadFinished()
+{
+    m_addressBar->setText(m_preview->locationUrl());
+    m_titleBar->setPanelText(0, m_preview->documentTitle());
+}
+
+void MainWindow::showDownloadProgress(int progress, int progressMax)
+{
+    if (editingMode())
+        return;
+    const std::optional<int> value = progressPercent(progress, progressMax, 0, m_progressMaximum);
+    if (!value)
+        return;
+    showProgress(*value);
+    m_progressLabel->setText(QString::number(m_progressBar->value()));
+    m_progressLabel->setAccessibleDescription(m_progressLabel->text());
+    m_progressBar->repaint();
+}
+
+void MainWindow::takePageBody()
+{
+    if (editingMode())
+        return;
+    // The engine's own error pages (an unreachable site, a refused address) are no page's markup: the code
+    // pane keeps what it has.
+    if (!m_preview->lastLoadSucceeded())
+        return;
+    // The markup arrives later; the window may be gone by then.
+    QPointer<MainWindow> self(this);
+    m_preview->readBodyMarkup([self](const QString &markup) {
+        if (!self || self->editingMode())
+            return;
+        // The page's markup replaces the text as one step the pupil can undo; the outgoing text is kept
+        // first.
+        self->m_recovery->keepCurrent(RecoveryReason::BeforeWebPage);
+        self->m_codePane->setDocumentText(markup);
+        self->m_recovery->webPageShown(self->m_codePane->Text());
+    });
+}
+
+void MainWindow::showRecoveryWindow()
+{
+    if (!m_recoveryWindow) {
+        m_recoveryWindow = new RecoveryWindow(this);
+        connect(m_recoveryWindow, &RecoveryWindow::restoreRequested, this, &MainWindow::restoreText);
+    }
+    m_recoveryWindow->showEntries(*m_recovery->store());
+    m_recoveryWindow->open();
+}
+
+void MainWindow::restoreText(const QString &text)
+{
+    m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
+    m_codePane->setDocumentText(text);
+    m_codePane->setSelStart(0);
+    m_refresh->openedDocumentRefresh();
+}

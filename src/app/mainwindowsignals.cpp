@@ -1,0 +1,129 @@
+// The one place where the main window's signals meet their handlers: menus, code pane, switch, splitter, tag
+// buttons, attribute bar, images, refresh cycle and the preview's notifications.
+#include "app/mainwindow.h"
+#include "assist/eventboxes.h"
+#include "assist/eventlists.h"
+#include "assist/typingassistant.h"
+#include "assist/valueassistant.h"
+#include "documents/filecommands.h"
+#include "documents/printcommands.h"
+#include "documents/recoverykeeper.h"
+#include "documents/templatecommands.h"
+#include "editor/codepane.h"
+#include "editor/refreshcycle.h"
+#include "palette/attributebar.h"
+#include "palette/tagtoolbars.h"
+#include "preview/browsingbar.h"
+#include "preview/previewpane.h"
+#include "widgets/clickableimage.h"
+#include "widgets/docksplitter.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QProgressBar>
+#include <QToolButton>
+
+QAction *MainWindow::menuItem(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void MainWindow::connectSignals()
+{
+    // Menus.
+    connect(menuItem("N4"), &QAction::triggered, this, &MainWindow::close);
+    for (int row = 0; row < 7; ++row)
+        connect(m_toolboxItems[size_t(row)], &QAction::triggered, this,
+                [this, row] { toggleToolbarRow(row); });
+    connect(m_toolboxItems[7], &QAction::triggered, this, &MainWindow::toggleAllToolbarRows);
+    connect(menuItem("Browser1"), &QAction::triggered, this, &MainWindow::showBrowserOnly);
+    connect(menuItem("htmleditor1"), &QAction::triggered, this, &MainWindow::showEditorOnly);
+    connect(menuItem("N40"), &QAction::triggered, this, &MainWindow::restoreInitialLayout);
+    connect(menuItem("N6"), &QAction::triggered, this, &MainWindow::showAbout);
+    connect(menuItem("N35"), &QAction::triggered, this, &MainWindow::showPresentation);
+    connect(menuItem("N37"), &QAction::triggered, this, &MainWindow::showContactWindow);
+    // The "Γεγονότα" menu: each item puts its group's box of event attributes on the attribute bar.
+    for (const EventGroup &group : EventLists::all())
+        connect(menuItem(group.menuItem), &QAction::triggered, m_attributeBar,
+                [this, &group] { addEventBox(m_attributeBar, group); });
+
+    // The document menus: open and save, printing, templates and character sets.
+    connect(menuItem("N2"), &QAction::triggered, m_files, &FileCommands::openDocument);
+    connect(menuItem("N26"), &QAction::triggered, m_files, &FileCommands::openCodeOnly);
+    connect(menuItem("N3"), &QAction::triggered, m_files, &FileCommands::saveDocument);
+    connect(menuItem("recoverText"), &QAction::triggered, this, &MainWindow::showRecoveryWindow);
+    // Whatever replaces the document as a whole, the outgoing text is kept for recovery first.
+    connect(m_files, &FileCommands::documentAboutToBeReplaced, m_recovery, &RecoveryKeeper::keepCurrent);
+    connect(m_templates, &TemplateCommands::documentAboutToBeReplaced, m_recovery,
+            &RecoveryKeeper::keepCurrent);
+    connect(menuItem("N18"), &QAction::triggered, m_printing, &PrintCommands::printPreview);
+    connect(menuItem("HTML2"), &QAction::triggered, m_printing, &PrintCommands::printCodeListing);
+    connect(menuItem("HTML1"), &QAction::triggered, m_templates, &TemplateCommands::loadSimplePage);
+    connect(menuItem("N210"), &QAction::triggered, m_templates, &TemplateCommands::loadMythologyAssignment);
+    connect(menuItem("N39"), &QAction::triggered, m_templates, &TemplateCommands::loadAlgorithmicsAssignment);
+    connect(menuItem("N16"), &QAction::triggered, m_templates, &TemplateCommands::insertGreekDeclaration);
+    connect(menuItem("N17"), &QAction::triggered, m_templates, &TemplateCommands::insertLatinDeclaration);
+    connect(menuItem("Unicode1"), &QAction::triggered, m_templates,
+            &TemplateCommands::insertUnicodeDeclaration);
+
+    // The code pane and its context menu.
+    connect(m_codePane, &CodePane::textChanged, this, &MainWindow::updateCounts);
+    connect(m_codePane, &CodePane::keyReleased, this, &MainWindow::showCaretPosition);
+    connect(m_codePane, &CodePane::clicked, this, &MainWindow::closeValuePopup);
+    connect(m_codePane, &CodePane::mouseLeft, this, &MainWindow::resetProgress);
+    connect(m_codePane, &CodePane::doubleClicked, m_refresh, &RefreshCycle::refreshWithoutInsertion);
+    connect(m_codePane, &CodePane::keyPressed, m_typingAssistant, &TypingAssistant::keyTyped);
+    // Every typed key empties the message pane; most find it empty already.
+    connect(m_typingAssistant, &TypingAssistant::messagesCleared, m_messagePane, &CodePane::clearLines);
+    connect(m_typingAssistant, &TypingAssistant::messagesHidden, this, [this] { showWarnings({}); });
+    connect(m_typingAssistant, &TypingAssistant::progressStarted, this, &MainWindow::startProgress);
+    connect(m_codePane, &CodePane::mouseReleased, m_valueAssistant, &ValueAssistant::offerValuesAt);
+    connect(m_valueAssistant, &ValueAssistant::valuePicked, this, &MainWindow::insertAndRefresh);
+    connect(m_codePane, &CodePane::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_codeMenu->popup(m_codePane->mapToGlobal(pos)); });
+    connect(menuItem("N36"), &QAction::triggered, m_codePane, &CodePane::undo);
+    connect(menuItem("N21"), &QAction::triggered, m_codePane, &CodePane::cut);
+    connect(menuItem("N22"), &QAction::triggered, m_codePane, &CodePane::copy);
+    connect(menuItem("N23"), &QAction::triggered, m_refresh, &RefreshCycle::pasteAndRefresh);
+    connect(menuItem("N24"), &QAction::triggered, m_codePane, &CodePane::selectAll);
+
+    connect(m_graphicalSwitch, &QCheckBox::toggled, this, &MainWindow::applyGraphicalSwitch);
+    connect(m_messageSplitter, &DockSplitter::canResize, this, &MainWindow::repaintPanes);
+    connect(m_messageSplitter, &DockSplitter::moved, this, &MainWindow::repaintPanes);
+
+    // Tag buttons, attribute bar and images.
+    connect(m_tagToolbars, &TagToolbars::tagClicked, this, &MainWindow::insertTag);
+    connect(m_attributeBar, &AttributeBar::insertText, this, &MainWindow::insertAndRefresh);
+    connect(m_makerLogo, &ClickableImage::clicked, this, &MainWindow::openMakerWebsite);
+    connect(m_onlineIndicator, &ClickableImage::clicked, this, &MainWindow::explainOnline);
+    connect(m_offlineIndicator, &ClickableImage::clicked, this, &MainWindow::explainOffline);
+
+    // What the refresh cycle reports.
+    // An emptied message pane hides with its splitter: the pane shows only when there is something to warn
+    // about.
+    connect(m_refresh, &RefreshCycle::warningsCleared, this, [this] { showWarnings({}); });
+    connect(m_refresh, &RefreshCycle::warningsReady, this, &MainWindow::showWarnings);
+    connect(m_refresh, &RefreshCycle::progressStarted, this, &MainWindow::startProgress);
+    connect(m_refresh, &RefreshCycle::progressReached, this, &MainWindow::showProgress);
+    connect(m_refresh, &RefreshCycle::tagCountChanged, this, &MainWindow::showTagCount);
+    connect(m_refresh, &RefreshCycle::renderRequested, m_preview, &PreviewPane::renderHtml);
+    connect(m_refresh, &RefreshCycle::renderStreamRequested, m_preview,
+            [this](const QString &text) { m_preview->renderBytes(text.toUtf8()); });
+
+    // The preview's notifications.
+    connect(m_preview, &PreviewPane::downloadBegin, this, &MainWindow::pageLoadStarted);
+    connect(m_preview, &PreviewPane::downloadComplete, this, &MainWindow::pageLoadFinished);
+    connect(m_preview, &PreviewPane::progressChange, this, &MainWindow::showDownloadProgress);
+    connect(m_preview, &PreviewPane::documentComplete, this, &MainWindow::takePageBody);
+
+    // The address row and the Help menu's web links.
+    connect(m_homeButton, &QToolButton::clicked, m_browsingBar, &BrowsingBar::goHome);
+    connect(m_backButton, &QToolButton::clicked, m_browsingBar, &BrowsingBar::goBack);
+    connect(m_forwardButton, &QToolButton::clicked, m_browsingBar, &BrowsingBar::goForward);
+    connect(m_reloadButton, &QToolButton::clicked, m_browsingBar, &BrowsingBar::reload);
+    connect(m_goButton, &QToolButton::clicked, m_browsingBar, &BrowsingBar::goToAddress);
+    connect(menuItem("Skolvik1"), &QAction::triggered, m_browsingBar, &BrowsingBar::openSkolvik);
+    connect(menuItem("Sch1"), &QAction::triggered, m_browsingBar, &BrowsingBar::openSchoolNetwork);
+    connect(menuItem("N38"), &QAction::triggered, m_browsingBar, &BrowsingBar::openLessons);
+}
