@@ -15,9 +15,10 @@ int main(int argc, char *argv[])
     const CommandLineOutcome commandLine = readCommandLine(argc, argv);
     if (!commandLine.start)
         return finishWithoutStarting(commandLine);
-    // Chromium refuses to start its sandbox as root; only then is the sandbox turned off, and the user told.
-    if (prepareEngineSandbox(geteuid() == 0))
-        std::fprintf(stderr, "velmark: running as root, so the web view's sandbox is turned off.\n");
+    // Chromium refuses to start its sandbox as root; only then is the sandbox turned off. Settings that
+    // would weaken it are removed before the web engine reads them. The user is told of both.
+    const EngineSandboxSettlement sandbox = prepareEngineSandbox(geteuid() == 0, argc, argv);
+    std::fputs(engineSandboxNotice(sandbox).toLocal8Bit().constData(), stderr);
     registerPreviewScheme();
     quietenTerminal();
     QApplication app(argc, argv);

@@ -132,6 +132,29 @@ private Q_SLOTS:
         for (const QString &line : lines)
             QVERIFY2(allowed.contains(line), qPrintable(line));
     }
+
+    // Flags that would weaken the web view's sandbox, in the environment or after --webEngineArgs, are
+    // refused however they are spelled, and the program names them once.
+    void weakeningEngineFlagsAreRefusedAndNamed()
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu -no-sandbox --Single-Process");
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VELMARK_PROGRAM), {"--webEngineArgs", "--no-zygote=1"});
+        QVERIFY(program.waitForStarted());
+        const QString refused = QStringLiteral(": -no-sandbox, --Single-Process, --no-zygote=1");
+        QString err;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (err += QString::fromUtf8(program.readAllStandardError())).count(refused) == 2, 10000);
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        err += QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(err.count(refused), 2);
+        QVERIFY2(err.contains(QStringLiteral("velmark: αγνοήθηκαν ρυθμίσεις") + ' '), qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("velmark: ignored settings")), qPrintable(err));
+    }
 };
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -1,7 +1,6 @@
 // The widget-free rules of browsing: which navigations of the pane go on, which "new windows" open, which
-// local files pages get, and how the engine's sandbox is settled at start.
+// local files pages get.
 #include "preview/browsingrules.h"
-#include "preview/enginesandbox.h"
 
 #include <QTest>
 
@@ -20,8 +19,6 @@ private Q_SLOTS:
     void localFiles();
     void typedAddresses_data();
     void typedAddresses();
-    void sandboxStaysOnUnlessRoot();
-    void sandboxOffOnlyAsRoot();
 };
 
 void TestBrowsingRules::navigation_data()
@@ -195,26 +192,6 @@ void TestBrowsingRules::typedAddresses()
     QFETCH(QString, typed);
     QFETCH(QString, address);
     QCOMPARE(addressFromTypedText(typed).toString(), address);
-}
-
-void TestBrowsingRules::sandboxStaysOnUnlessRoot()
-{
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox --disable-setuid-sandbox --lang=el");
-
-    QVERIFY(!prepareEngineSandbox(false));
-
-    QVERIFY(!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
-    QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--disable-gpu --lang=el"));
-}
-
-void TestBrowsingRules::sandboxOffOnlyAsRoot()
-{
-    qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
-    QVERIFY(prepareEngineSandbox(true));
-    QCOMPARE(qgetenv("QTWEBENGINE_DISABLE_SANDBOX"), QByteArray("1"));
-    // Already turned off by whoever started the program: nothing more to tell.
-    QVERIFY(!prepareEngineSandbox(true));
 }
 
 QTEST_GUILESS_MAIN(TestBrowsingRules)

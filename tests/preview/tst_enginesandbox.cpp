@@ -1,0 +1,189 @@
+// How the web engine's sandbox is settled at start: off only as root, and no flag that would weaken it gets
+// through the environment or the command line, however it is spelled.
+#include "preview/enginesandbox.h"
+
+#include <QByteArrayList>
+#include <QTest>
+
+#include <vector>
+
+namespace {
+
+// A writable argv built from the arguments, as main receives it.
+struct Arguments
+{
+    explicit Arguments(const QByteArrayList &arguments) : bytes(arguments)
+    {
+        for (QByteArray &argument : bytes)
+            pointers.push_back(argument.data());
+        pointers.push_back(nullptr);
+        count = int(bytes.size());
+    }
+    QByteArrayList remaining() const
+    {
+        QByteArrayList list;
+        for (int i = 0; i < count; ++i)
+            list.append(pointers[i]);
+        return list;
+    }
+    QByteArrayList bytes;
+    std::vector<char *> pointers;
+    int count = 0;
+};
+
+} // namespace
+
+class TestEngineSandbox : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void weakeningFlags_data();
+    void weakeningFlags();
+    void environmentFlagsLoseWhatWeakens_data();
+    void environmentFlagsLoseWhatWeakens();
+    void engineArgumentsLoseWhatWeakens();
+    void disablingVariableOnlyAsRoot();
+    void noticeNamesWhatWasRefused();
+};
+
+void TestEngineSandbox::init()
+{
+    qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+}
+
+void TestEngineSandbox::weakeningFlags_data()
+{
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<bool>("weakens");
+
+    const auto row = [](const char *flag, bool weakens) {
+        QTest::addRow("%s", flag) << QString::fromLatin1(flag) << weakens;
+    };
+    row("--no-sandbox", true);
+    row("-no-sandbox", true);
+    row("---no-sandbox", true);
+    row("--No-Sandbox", true);
+    row("--no-sandbox=0", true);
+    row(" \t--no-sandbox\n", true);
+    row("--single-process", true);
+    row("-SINGLE-PROCESS=true", true);
+    row("--no-zygote", true);
+    row("--in-process-gpu", true);
+    row("--disable-seccomp-filter-sandbox", true);
+    row("--disable-setuid-sandbox", true);
+    row("--disable-namespace-sandbox", true);
+    row("--disable-gpu-sandbox", true);
+    row("--renderer-cmd-prefix=xterm -e gdb --args", true);
+    row("--disable-web-security", true);
+    row("--allow-file-access-from-files", true);
+    // Flags that leave the sandbox as it is, and words that are no flags.
+    row("--disable-gpu", false);
+    row("--lang=el", false);
+    row("--log-level=3", false);
+    row("--renderer-process-limit=1", false);
+    row("--no-sandboxes", false);
+    row("--sandbox", false);
+    row("no-sandbox", false);
+    row("--", false);
+    row("", false);
+}
+
+void TestEngineSandbox::weakeningFlags()
+{
+    QFETCH(QString, flag);
+    QFETCH(bool, weakens);
+    QCOMPARE(weakensEngineSandbox(flag), weakens);
+}
+
+void TestEngineSandbox::environmentFlagsLoseWhatWeakens_data()
+{
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::addColumn<QStringList>("refused");
+
+    QTest::newRow("mixed with ordinary flags")
+        << QByteArray("--disable-gpu -no-sandbox  --single-process --lang=el --NO-ZYGOTE")
+        << QByteArray("--disable-gpu --lang=el")
+        << QStringList{"-no-sandbox", "--single-process", "--NO-ZYGOTE"};
+    // The engine drops double quotes and keeps the spaces between them inside one flag.
+    QTest::newRow("quoted") << QByteArray("\"--no-sandbox\" --no-\"sandbox\" \"--user-agent=a b\"")
+                            << QByteArray("\"--user-agent=a b\"")
+                            << QStringList{"--no-sandbox", "--no-sandbox"};
+    QTest::newRow("a tab does not part flags for the engine")
+        << QByteArray("\t--no-sandbox") << QByteArray() << QStringList{"\t--no-sandbox"};
+    QTest::newRow("nothing to refuse")
+        << QByteArray("--disable-gpu --disable-background-networking")
+        << QByteArray("--disable-gpu --disable-background-networking") << QStringList();
+}
+
+void TestEngineSandbox::environmentFlagsLoseWhatWeakens()
+{
+    QFETCH(QByteArray, flags);
+    QFETCH(QByteArray, kept);
+    QFETCH(QStringList, refused);
+    Arguments arguments({"velmark"});
+    // As root the sandbox is off anyway, but the rules of origins still hold: the same flags go.
+    for (const bool root : {false, true}) {
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+        const EngineSandboxSettlement settlement =
+            prepareEngineSandbox(root, arguments.count, arguments.pointers.data());
+        QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), kept);
+        QCOMPARE(settlement.refused, refused);
+    }
+}
+
+void TestEngineSandbox::engineArgumentsLoseWhatWeakens()
+{
+    // Only what follows --webEngineArgs goes to the engine; Qt's own options before it keep their values.
+    Arguments arguments({"velmark", "-style", "--no-sandbox", "--webEngineArgs", "--no-sandbox", "--lang=el",
+                         "-Single-Process=1", "--in-process-gpu"});
+    const EngineSandboxSettlement settlement =
+        prepareEngineSandbox(false, arguments.count, arguments.pointers.data());
+    QCOMPARE(arguments.remaining(),
+             QByteArrayList({"velmark", "-style", "--no-sandbox", "--webEngineArgs", "--lang=el"}));
+    QCOMPARE(arguments.pointers[arguments.count], nullptr);
+    QCOMPARE(settlement.refused, QStringList({"--no-sandbox", "-Single-Process=1", "--in-process-gpu"}));
+}
+
+void TestEngineSandbox::disablingVariableOnlyAsRoot()
+{
+    Arguments arguments({"velmark"});
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    EngineSandboxSettlement settlement =
+        prepareEngineSandbox(false, arguments.count, arguments.pointers.data());
+    QVERIFY(!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
+    QVERIFY(!settlement.turnedOffAsRoot);
+    QCOMPARE(settlement.refused, QStringList{"QTWEBENGINE_DISABLE_SANDBOX=1"});
+
+    settlement = prepareEngineSandbox(true, arguments.count, arguments.pointers.data());
+    QCOMPARE(qgetenv("QTWEBENGINE_DISABLE_SANDBOX"), QByteArray("1"));
+    QVERIFY(settlement.turnedOffAsRoot);
+    QVERIFY(settlement.refused.isEmpty());
+    // Already turned off by whoever started the program: nothing more to tell.
+    settlement = prepareEngineSandbox(true, arguments.count, arguments.pointers.data());
+    QVERIFY(!settlement.turnedOffAsRoot);
+    QCOMPARE(engineSandboxNotice(settlement), QString());
+}
+
+void TestEngineSandbox::noticeNamesWhatWasRefused()
+{
+    EngineSandboxSettlement settlement;
+    settlement.turnedOffAsRoot = true;
+    QCOMPARE(engineSandboxNotice(settlement),
+             QStringLiteral("velmark: running as root, so the web view's sandbox is turned off.\n"));
+    settlement.turnedOffAsRoot = false;
+    settlement.refused = QStringList{"-no-sandbox", "--single-process"};
+    const QStringList lines = engineSandboxNotice(settlement).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].contains(QStringLiteral("αγνοήθηκαν")), qPrintable(lines[0]));
+    QVERIFY2(lines[1].contains(QStringLiteral("ignored")), qPrintable(lines[1]));
+    for (const QString &line : lines)
+        QVERIFY2(line.endsWith(QStringLiteral(": -no-sandbox, --single-process")), qPrintable(line));
+}
+
+QTEST_GUILESS_MAIN(TestEngineSandbox)
+
+#include "tst_enginesandbox.moc"
