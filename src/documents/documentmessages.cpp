@@ -59,6 +59,13 @@ QString malformedCharacters(const QString &name)
         .arg(name);
 }
 
+QString nulCharactersLeftOut(const QString &name)
+{
+    return QStringLiteral("Το κείμενο περιείχε αόρατους μηδενικούς χαρακτήρες (NUL, συνήθως από επικόλληση), "
+                          "που δεν ανήκουν σε αρχείο κειμένου. Δεν γράφτηκαν στο αρχείο «%1».")
+        .arg(name);
+}
+
 QString cannotSave(const QString &name, const QString &reason)
 {
     return QStringLiteral("Η αποθήκευση του αρχείου «%1» απέτυχε (%2). Το αρχείο δεν άλλαξε.")

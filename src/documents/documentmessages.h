@@ -24,6 +24,9 @@ QString notText(const QString &name);
 // Said after a file whose Unicode bytes were partly invalid was opened with replacement characters.
 QString malformedCharacters(const QString &name);
 
+// Said after a save that left out the text's NUL characters.
+QString nulCharactersLeftOut(const QString &name);
+
 // Why a file was not saved.
 QString cannotSave(const QString &name, const QString &reason);
 QString folderMissing(const QString &folder);

@@ -4,6 +4,7 @@
 #include "documents/filechooser.h"
 #include "documents/textfile.h"
 #include "editor/codepane.h"
+#include "editor/paragraphseparators.h"
 #include "editor/refreshcycle.h"
 #include "preview/previewpane.h"
 #include "widgets/docklayout.h"
@@ -115,11 +116,14 @@ void FileCommands::saveDocument()
         return;
     }
     const QString path = withDefaultSuffix(chosen, settings);
-    const TextFileWrite written = writeTextFile(path, mirrorText(m_c.mirror));
+    const TextFileWrite written =
+        writeTextFile(path, withParagraphSeparatorsGivenBack(mirrorText(m_c.mirror)));
     if (!written.ok) {
         showMessage(m_c.window, written.message);
         return;
     }
     rememberFolder(path);
     showMessage(m_c.window, DocumentMessages::saveSucceeded());
+    if (!written.message.isEmpty())
+        showMessage(m_c.window, written.message);
 }

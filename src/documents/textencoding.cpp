@@ -100,7 +100,9 @@ DecodedText decodeText(const QByteArray &bytes)
 
 EncodedText encodeText(const QString &text)
 {
-    const QString body = withCrLfBreaks(text);
+    QString body = withCrLfBreaks(text);
+    const qsizetype nulCharacters = body.count(QChar(0));
+    body.remove(QChar(0));
     CharacterEncoding wanted = declaredInText(body).value_or(CharacterEncoding::Windows1253);
     if (wanted == CharacterEncoding::Replacement)
         wanted = CharacterEncoding::Windows1253;
@@ -108,7 +110,8 @@ EncodedText encodeText(const QString &text)
     if (const std::optional<QByteArray> bytes = encodeCharacters(wanted, body)) {
         const DecodedText back = decodeText(*bytes);
         if (!back.binary && !back.malformed && back.text == body)
-            return {*bytes, {wanted, false}};
+            return {*bytes, {wanted, false}, nulCharacters};
     }
-    return {QByteArrayLiteral("\xEF\xBB\xBF") + body.toUtf8(), {CharacterEncoding::Utf8, true}};
+    return {
+        QByteArrayLiteral("\xEF\xBB\xBF") + body.toUtf8(), {CharacterEncoding::Utf8, true}, nulCharacters};
 }

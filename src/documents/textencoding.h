@@ -41,13 +41,16 @@ struct EncodedText
 {
     QByteArray bytes;
     FileEncoding encoding;
+    qsizetype droppedNulCharacters = 0; // NUL characters of the text that the bytes leave out
 };
 
 // Encodes a text for a file: lines separated by CR LF (whatever breaks the text holds), no break added at the
 // end, in the character set the text declares in its first bytes, or in Windows-1253 without a usable
 // declaration. When those bytes would not read back as exactly this text (a character the encoding lacks, or
 // bytes that a reader would take for another encoding), the text is written as UTF-8 behind the byte-order
-// mark instead, so that every character reads back as it was.
+// mark instead, so that every character reads back as it was. NUL characters (pasted from somewhere, no
+// text and nothing to a browser either) are left out: a file holding them would be taken for a binary file
+// and not opened again.
 EncodedText encodeText(const QString &text);
 
 // The text with every CR LF, lone CR and lone LF written as CR LF.

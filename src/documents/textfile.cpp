@@ -92,5 +92,7 @@ TextFileWrite writeTextFile(const QString &path, const QString &text)
         return result;
     }
     result.ok = true;
+    if (encoded.droppedNulCharacters > 0)
+        result.message = DocumentMessages::nulCharactersLeftOut(name);
     return result;
 }

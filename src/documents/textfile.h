@@ -26,9 +26,10 @@ struct TextFileWrite
 {
     bool ok = false;
     FileEncoding encoding; // the encoding the file was written in
-    QString message;       // when not ok: why, in Greek
+    QString message;       // when not ok: why, in Greek; when ok: a notice to show after saving, or empty
 };
 
 // Saves a text by `encodeText`, atomically: the new file replaces the old one only once it is whole, so a
-// failed write leaves any file of that name as it was.
+// failed write leaves any file of that name as it was. A text whose NUL characters were left out gets a
+// notice that says so.
 TextFileWrite writeTextFile(const QString &path, const QString &text);

@@ -1,6 +1,7 @@
 #include "editor/codepane.h"
 
 #include "editor/documentlooks.h"
+#include "editor/paragraphseparators.h"
 
 #include <QKeyEvent>
 #include <QTextBlock>
@@ -269,7 +270,7 @@ void CodePane::setDocumentText(const QString &text)
     QTextCursor c(document());
     c.beginEditBlock();
     c.select(QTextCursor::Document);
-    QString normalised = text;
+    QString normalised = withParagraphSeparatorsHeld(text);
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     c.insertText(normalised, baseLookOf(this));

@@ -57,7 +57,8 @@ public:
     // `Lines.Clear`.
     void clearLines();
     // Replaces the whole text, in the base look, as one step of the pupil's history: undo brings the text,
-    // its looks and the caret back. CR LF, lone CR and lone LF all become line breaks.
+    // its looks and the caret back. CR LF, lone CR and lone LF all become line breaks; a paragraph separator
+    // is held as its stand-in (see paragraphseparators.h), not taken for a line break.
     void setDocumentText(const QString &text);
     // The history starts afresh: what the pane holds now cannot be undone (the welcome page at start-up).
     void restartHistory();

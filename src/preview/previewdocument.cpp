@@ -1,5 +1,7 @@
 #include "previewdocument.h"
 
+#include "editor/paragraphseparators.h"
+
 namespace {
 
 const QByteArray utf8Mark("\xEF\xBB\xBF");
@@ -31,7 +33,7 @@ QByteArray previewDocumentFromText(const QString &htmlCode)
         lines.append(QStringView(htmlCode).mid(lineStart));
         lines.append(u"\r\n");
     }
-    return utf8Mark + lines.toUtf8();
+    return utf8Mark + withParagraphSeparatorsGivenBack(std::move(lines)).toUtf8();
 }
 
 QByteArray previewDocumentFromBytes(const QByteArray &bytes)

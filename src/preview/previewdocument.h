@@ -9,7 +9,8 @@
 
 // The text as the code pane hands its lines over: split into lines at every CR LF, lone CR and lone LF, each
 // line (the last one included) followed by CR LF, encoded as UTF-8 behind the UTF-8 byte-order mark. A line
-// break at the very end ends the last line and adds no empty line; empty text gives the mark alone.
+// break at the very end ends the last line and adds no empty line; empty text gives the mark alone. The code
+// pane's stand-ins for paragraph separators become the separators again.
 QByteArray previewDocumentFromText(const QString &htmlCode);
 
 // Bytes handed over whole: bytes that start with a UTF-8 or UTF-16 byte-order mark are kept as they are; any

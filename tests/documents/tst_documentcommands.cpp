@@ -15,6 +15,7 @@
 #include "widgettestmain.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
@@ -97,6 +98,9 @@ private Q_SLOTS:
     void codeOnlyOpenShowsTheCodeWithoutRefresh();
     void saveAndReopenKeepsEveryCharacter();
     void strayByteReadsAsUtf8WithANoticeAndSavesAsShown();
+    void pastedNulCharactersAreLeftOutAndTheFileOpensAgain();
+    void mixedScriptsComeBackByteForByte_data();
+    void mixedScriptsComeBackByteForByte();
     void failedSaveReportsAndKeepsTheOldFile();
     void cancelledSaveEmptiesTheMirror();
     void templatesLoadAndCount_data();
@@ -317,6 +321,63 @@ void TestDocumentCommands::strayByteReadsAsUtf8WithANoticeAndSavesAsShown()
     QCOMPARE(m_catcher->texts().size(), 2);
     QCOMPARE(contents(saved), QByteArray(page).replace("\xE9", "\xEF\xBF\xBD"));
     QCOMPARE(readTextFile(saved).text, m_parts->RichEdit1->Text());
+}
+
+void TestDocumentCommands::pastedNulCharactersAreLeftOutAndTheFileOpensAgain()
+{
+    m_parts->RichEdit1->setDocumentText(QString());
+    QApplication::clipboard()->setText(QStringLiteral("<p>α") + QChar(0) + QStringLiteral("β</p>") +
+                                       QChar(0));
+    m_parts->RichEdit1->paste();
+    const QString saved = m_dir->filePath(QStringLiteral("pasted.html"));
+    m_answers << saved;
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(),
+             QStringList({DocumentMessages::saveSucceeded(),
+                          DocumentMessages::nulCharactersLeftOut(QStringLiteral("pasted.html"))}));
+    QCOMPARE(contents(saved), QByteArray("<p>\xE1\xE2</p>"));
+
+    m_answers << saved;
+    trigger("N2");
+    QCOMPARE(m_catcher->texts().size(), 2);
+    QCOMPARE(m_parts->RichEdit1->Text(), QStringLiteral("<p>αβ</p>"));
+}
+
+void TestDocumentCommands::mixedScriptsComeBackByteForByte_data()
+{
+    // Right-to-left scripts and direction marks, combining marks, emoji sequences, the line and paragraph
+    // separators, NEL, form feed, vertical tab, escape and a byte-order mark inside the text. Each line
+    // starts with a tag, so that the refresh after opening indents none.
+    const QByteArray lines =
+        QStringLiteral("<p>Ελληνικά, עברית, العربية, Русский</p>\r\n"
+                       "<p>e\u0301 a\u0308 \u0915\u094D\u0937 😀 👩\u200D👩\u200D👧 🇬🇷</p>\r\n"
+                       "<p>a\u2028b\u0085c\x0C"
+                       "d\x0B"
+                       "e\x1B"
+                       "f\uFEFFg\u2029h\u2029</p>\r\n"
+                       "<p>\u2029\u200F\u202Eπ\u202C</p>\r\n")
+            .toUtf8();
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("declared utf-8") << QByteArray("<meta charset=\"utf-8\">\r\n") + lines;
+    QTest::newRow("utf-8 behind its mark") << QByteArray("\xEF\xBB\xBF") + lines;
+}
+
+void TestDocumentCommands::mixedScriptsComeBackByteForByte()
+{
+    QFETCH(QByteArray, bytes);
+    const QString path = m_dir->filePath(QStringLiteral("scripts.html"));
+    QVERIFY(writeBytes(path, bytes));
+    m_answers << path;
+    trigger("N2");
+    QCOMPARE(m_catcher->texts(), QStringList());
+    // A paragraph separator shows on the line it stands in, not as a line break of its own.
+    QCOMPARE(m_parts->RichEdit1->lineCount(), int(bytes.count("\r\n")));
+
+    const QString saved = m_dir->filePath(QStringLiteral("saved.html"));
+    m_answers << saved;
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), QStringList{DocumentMessages::saveSucceeded()});
+    QCOMPARE(contents(saved), bytes);
 }
 
 void TestDocumentCommands::failedSaveReportsAndKeepsTheOldFile()

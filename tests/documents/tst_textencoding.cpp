@@ -40,6 +40,8 @@ private Q_SLOTS:
     void decodeChoosesTheEncoding_data();
     void decodeChoosesTheEncoding();
     void bytesWithNulAreNoText();
+    void nulCharactersAreLeftOutOfFiles_data();
+    void nulCharactersAreLeftOutOfFiles();
     void encodeWritesTheDeclaredCharset_data();
     void encodeWritesTheDeclaredCharset();
     void lineBreaksBecomeCrLfWithNoneAdded();
@@ -280,6 +282,30 @@ void TestTextEncoding::bytesWithNulAreNoText()
                                                          6));
     QVERIFY(nulInUtf16.binary);
     QCOMPARE(nulInUtf16.text, QString());
+}
+
+void TestTextEncoding::nulCharactersAreLeftOutOfFiles_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("mark");
+    QTest::addColumn<int>("dropped");
+    QTest::newRow("windows-1253") << QStringLiteral("<p>α\0β</p>\0") << false << 2;
+    QTest::newRow("utf-8 behind its mark") << QStringLiteral("\0<p>Ж\0λ</p>") << true << 2;
+    QTest::newRow("none") << QStringLiteral("<p>α</p>") << false << 0;
+}
+
+void TestTextEncoding::nulCharactersAreLeftOutOfFiles()
+{
+    // A NUL would make the file read as binary, and refused: whatever is written reads back as text.
+    QFETCH(QString, text);
+    QFETCH(bool, mark);
+    QFETCH(int, dropped);
+    const EncodedText encoded = encodeText(text);
+    QCOMPARE(int(encoded.droppedNulCharacters), dropped);
+    QCOMPARE(encoded.encoding.byteOrderMark, mark);
+    const DecodedText back = decodeText(encoded.bytes);
+    QVERIFY(!back.binary);
+    QCOMPARE(back.text, QString(text).remove(QChar(0)));
 }
 
 void TestTextEncoding::encodeWritesTheDeclaredCharset_data()

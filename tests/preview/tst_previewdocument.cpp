@@ -34,6 +34,10 @@ void TestPreviewDocument::textBecomesMarkedLines_data()
     QTest::newRow("CR, then CR LF") << QStringLiteral("\r\r\n") << QByteArray("\r\n\r\n");
     QTest::newRow("Greek, Cyrillic and beyond the basic plane")
         << QStringLiteral("Αβγ Жж 😀") << QStringLiteral("Αβγ Жж 😀\r\n").toUtf8();
+    QTest::newRow("the pane's stand-in is a paragraph separator again") << QStringLiteral("a\uFDEFb\u2028c")
+                                                                        << QByteArray("a\xE2\x80\xA9"
+                                                                                      "b\xE2\x80\xA8"
+                                                                                      "c\r\n");
 }
 
 void TestPreviewDocument::textBecomesMarkedLines()
