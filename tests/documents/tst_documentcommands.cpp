@@ -98,6 +98,8 @@ private Q_SLOTS:
     void codeOnlyOpenShowsTheCodeWithoutRefresh();
     void saveAndReopenKeepsEveryCharacter();
     void strayByteReadsAsUtf8WithANoticeAndSavesAsShown();
+    void charsetsReadAsBrowsersReadThem_data();
+    void charsetsReadAsBrowsersReadThem();
     void pastedNulCharactersAreLeftOutAndTheFileOpensAgain();
     void mixedScriptsComeBackByteForByte_data();
     void mixedScriptsComeBackByteForByte();
@@ -321,6 +323,78 @@ void TestDocumentCommands::strayByteReadsAsUtf8WithANoticeAndSavesAsShown()
     QCOMPARE(m_catcher->texts().size(), 2);
     QCOMPARE(contents(saved), QByteArray(page).replace("\xE9", "\xEF\xBF\xBD"));
     QCOMPARE(readTextFile(saved).text, m_parts->RichEdit1->Text());
+}
+
+void TestDocumentCommands::charsetsReadAsBrowsersReadThem_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<QByteArray>("letters");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("notice");    // some bytes were no characters
+    QTest::addColumn<bool>("sameBytes"); // saved without a change, the file keeps its bytes
+
+    const auto row = [](const char *name, const QByteArray &head, const QByteArray &letters,
+                        const QString &shown, bool notice = false, bool sameBytes = true) {
+        QTest::newRow(name) << head << letters << shown << notice << sameBytes;
+    };
+    // Labels of the Encoding Standard's table, decoded by the encoding they name.
+    row("latin1 is windows-1252", "<meta charset=\"latin1\">", "\x80\x93\x94\x85\x9F", "€“”…Ÿ");
+    row("ISO-8859-1 is windows-1252",
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\">", "\x80\xE9", "€é");
+    row("us-ascii is windows-1252", "<meta charset=us-ascii>", "\x93x\x94", "“x”");
+    row("windows-1251", "<meta charset=\"windows-1251\">", "\xCF\xF0", "Пр");
+    row("koi8-r", "<meta charset=\"koi8-r\">", "\xF0\xD2", "Пр");
+    row("iso-8859-2", "<meta charset=\"iso-8859-2\">", "\xA1\xB1", "Ąą");
+    row("iso-8859-16", "<meta charset=\"iso-8859-16\">", "\xA4\xAA", "€Ș");
+    row("sun_eu_greek", "<meta charset=\"sun_eu_greek\">", "\xE1\xB6", "αΆ");
+    row("x-user-defined reads as windows-1252", "<meta charset=\"x-user-defined\">", "\x80", "€");
+    row("unknown label: undeclared, not UTF-8", "<meta charset=\"klingon\">", "\xCF", "Ο");
+    // Declarations a browser's pre-scan does not honour: the file counts as undeclared.
+    row("unknown charset after content",
+        "<meta http-equiv=content-type content=\"charset=koi8-r\" charset=\"klingon\">", "\xF0", "π");
+    row("= before an attribute name", "<meta =charset=\"koi8-r\">", "\xF0", "π");
+    row("a second http-equiv",
+        "<meta http-equiv=\"refresh\" http-equiv=\"content-type\" content=\"charset=koi8-r\">", "\xF0", "π");
+    // ... and one it does.
+    row("< and a non-ASCII letter is no tag", "<\xCE\xB1<meta charset=koi8-r>", "\xF0", "П");
+    // The standard's decoders.
+    row("0xAA in windows-1253", "<meta charset=\"windows-1253\">", "\xAA\xE1", "\uFFFDα", true, false);
+    row("cut-off four-byte UTF-8 sequence", "<meta charset=\"utf-8\">", "\xCE\xB1\xCE\xB2\xF0\x9F\x98",
+        "αβ\uFFFD", true, false);
+    // The program's own rules for UTF-8 and undeclared files.
+    row("undeclared UTF-8", "<!DOCTYPE html>", "\xCE\xB1", "α", false, false);
+    row("undeclared windows-1253", "<!DOCTYPE html>", "\xE1\xE2", "αβ");
+    row("declared UTF-8, written in windows-1253", "<meta charset=\"utf-8\">", "\xE1\xE2", "αβ", false,
+        false);
+}
+
+void TestDocumentCommands::charsetsReadAsBrowsersReadThem()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, letters);
+    QFETCH(QString, shown);
+    QFETCH(bool, notice);
+    QFETCH(bool, sameBytes);
+    const QByteArray bytes = head + "\r\n<p>" + letters + "</p>";
+    const QString path = m_dir->filePath(QStringLiteral("page.html"));
+    QVERIFY(writeBytes(path, bytes));
+    m_answers << path;
+    trigger("N2");
+    QCOMPARE(m_catcher->texts(),
+             notice ? QStringList{DocumentMessages::malformedCharacters(QStringLiteral("page.html"))}
+                    : QStringList());
+    QCOMPARE(m_parts->RichEdit1->line(1), QStringLiteral("<p>") + shown + QStringLiteral("</p>"));
+
+    // Saved as it is: in the declared encoding when every character survives, else UTF-8 behind its mark;
+    // either way it reads back as shown.
+    const QString saved = m_dir->filePath(QStringLiteral("saved.html"));
+    m_answers << saved;
+    trigger("N3");
+    if (sameBytes)
+        QCOMPARE(contents(saved), bytes);
+    const TextFileRead again = readTextFile(saved);
+    QVERIFY(again.ok);
+    QCOMPARE(again.text, m_parts->RichEdit1->Text());
 }
 
 void TestDocumentCommands::pastedNulCharactersAreLeftOutAndTheFileOpensAgain()
