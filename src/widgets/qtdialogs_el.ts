@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR" sourcelanguage="en">
 <context>
+    <name>FilePickerController</name>
+    <message>
+        <source>Accepted types (%1)</source>
+        <translation>Αποδεκτοί τύποι (%1)</translation>
+    </message>
+</context>
+<context>
     <name>QAbstractFileIconProvider</name>
     <message>
         <source>Alias</source>
@@ -1589,6 +1596,104 @@ Please turn one of those options off.</source>
     </message>
 </context>
 <context>
+    <name>QWebEnginePage</name>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Έντονα</translation>
+    </message>
+    <message>
+        <source>&amp;Indent</source>
+        <translation>&amp;Αύξηση εσοχής</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Πλάγια</translation>
+    </message>
+    <message>
+        <source>&amp;Outdent</source>
+        <translation>&amp;Μείωση εσοχής</translation>
+    </message>
+    <message>
+        <source>&amp;Strikethrough</source>
+        <translation>&amp;Διακριτή διαγραφή</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Υπογράμμιση</translation>
+    </message>
+    <message>
+        <source>Align &amp;Center</source>
+        <translation>&amp;Στοίχιση στο κέντρο</translation>
+    </message>
+    <message>
+        <source>Align &amp;Justified</source>
+        <translation>Πλήρης &amp;στοίχιση</translation>
+    </message>
+    <message>
+        <source>Align &amp;Left</source>
+        <translation>Στοίχιση &amp;αριστερά</translation>
+    </message>
+    <message>
+        <source>Align &amp;Right</source>
+        <translation>Στοίχιση &amp;δεξιά</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave this page? Changes that you made may not be saved.</source>
+        <translation>Θέλετε σίγουρα να φύγετε από αυτή τη σελίδα; Οι αλλαγές που κάνατε ίσως δεν αποθηκευτούν.</translation>
+    </message>
+    <message>
+        <source>Close Page</source>
+        <translation>Κλείσιμο σελίδας</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Ordered List</source>
+        <translation>Εισαγωγή &amp;αριθμημένης λίστας</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Unordered List</source>
+        <translation>Εισαγωγή λίστας με &amp;κουκκίδες</translation>
+    </message>
+    <message>
+        <source>Open link in new background tab</source>
+        <translation>Άνοιγμα συνδέσμου σε νέα καρτέλα στο παρασκήνιο</translation>
+    </message>
+    <message>
+        <source>Open link in this window</source>
+        <translation>Άνοιγμα συνδέσμου σε αυτό το παράθυρο</translation>
+    </message>
+    <message>
+        <source>Reload and Bypass Cache</source>
+        <translation>Ανανέωση χωρίς την προσωρινή μνήμη</translation>
+    </message>
+    <message>
+        <source>Select folder to upload</source>
+        <translation>Επιλογή φακέλου για αποστολή</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Διακοπή</translation>
+    </message>
+    <message>
+        <source>Toggle Mute</source>
+        <translation>Σίγαση ή ήχος</translation>
+    </message>
+    <message>
+        <source>Toggle Play/Pause</source>
+        <translation>Αναπαραγωγή ή παύση</translation>
+    </message>
+    <message>
+        <source>Unselect</source>
+        <translation>Αποεπιλογή</translation>
+    </message>
+</context>
+<context>
+    <name>QWebEngineView</name>
+    <message>
+        <source>Select folder to upload</source>
+        <translation>Επιλογή φακέλου για αποστολή</translation>
+    </message>
+</context>
+<context>
     <name>QWhatsThisAction</name>
     <message>
         <source>What&apos;s This?</source>
@@ -1628,6 +1733,109 @@ Please turn one of those options off.</source>
     <message>
         <source>Select All</source>
         <translation>Επιλογή όλων</translation>
+    </message>
+</context>
+<context>
+    <name>RenderViewContextMenuQt</name>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Αντιγραφή</translation>
+    </message>
+    <message>
+        <source>Copy image</source>
+        <translation>Αντιγραφή εικόνας</translation>
+    </message>
+    <message>
+        <source>Copy image address</source>
+        <translation>Αντιγραφή διεύθυνσης εικόνας</translation>
+    </message>
+    <message>
+        <source>Copy link address</source>
+        <translation>Αντιγραφή διεύθυνσης συνδέσμου</translation>
+    </message>
+    <message>
+        <source>Copy media address</source>
+        <translation>Αντιγραφή διεύθυνσης πολυμέσου</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Αποκοπή</translation>
+    </message>
+    <message>
+        <source>Exit full screen</source>
+        <translation>Έξοδος από πλήρη οθόνη</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Εμπρός</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>Επιθεώρηση</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Επανάληψη</translation>
+    </message>
+    <message>
+        <source>Open link in new tab</source>
+        <translation>Άνοιγμα συνδέσμου σε νέα καρτέλα</translation>
+    </message>
+    <message>
+        <source>Open link in new window</source>
+        <translation>Άνοιγμα συνδέσμου σε νέο παράθυρο</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Επικόλληση</translation>
+    </message>
+    <message>
+        <source>Paste and match style</source>
+        <translation>Επικόλληση με το στυλ του κειμένου</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ακύρωση αναίρεσης</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Ανανέωση</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Αποθήκευση εικόνας</translation>
+    </message>
+    <message>
+        <source>Save link</source>
+        <translation>Αποθήκευση συνδέσμου</translation>
+    </message>
+    <message>
+        <source>Save media</source>
+        <translation>Αποθήκευση πολυμέσου</translation>
+    </message>
+    <message>
+        <source>Save page</source>
+        <translation>Αποθήκευση σελίδας</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+    <message>
+        <source>Show controls</source>
+        <translation>Εμφάνιση χειριστηρίων</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Αναίρεση</translation>
+    </message>
+    <message>
+        <source>View page source</source>
+        <translation>Προβολή κώδικα σελίδας</translation>
     </message>
 </context>
 </TS>
