@@ -4,7 +4,10 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLocale>
+#include <QScreen>
 #include <QTreeView>
+
+#include <memory>
 
 namespace {
 
@@ -42,5 +45,16 @@ void wordFileListInProgramLocale(QFileDialog &dialog)
     if (!list || !files)
         return;
     fitColumns(list);
-    QObject::connect(files, &QFileSystemModel::directoryLoaded, list, [list] { fitColumns(list); });
+    // The first folder read may need more room than the dialog opens with: the dialog widens once, as far as
+    // the screen allows, so that every column shows whole.
+    auto widened = std::make_shared<bool>(false);
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, list, [&dialog, list, widened] {
+        fitColumns(list);
+        const int missing = list->header()->length() - list->viewport()->width();
+        if (*widened || missing <= 0 || !dialog.screen())
+            return;
+        *widened = true;
+        const int room = dialog.screen()->availableGeometry().width() - dialog.frameGeometry().width();
+        dialog.resize(dialog.width() + qMin(missing, qMax(room, 0)), dialog.height());
+    });
 }

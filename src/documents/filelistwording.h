@@ -17,5 +17,5 @@ public:
 };
 
 // Gives the dialog the wording above and widens the list's columns to their Greek headers and contents each
-// time a folder has been read, so that no header or type description is cut short.
+// time a folder has been read, and the dialog once to show them, so that no header or entry is cut short.
 void wordFileListInProgramLocale(QFileDialog &dialog);

@@ -116,7 +116,13 @@ bool BrowsingBar::addressKeyTyped(QChar key)
     }
     if (key != QChar(13))
         return false;
+    // Leaving the editor unticks the switch, whose refresh hands the keyboard to the code pane as well; Enter
+    // was pressed here, so the keyboard stays here and what the pupil types next is not written into the
+    // document.
+    const bool typingHere = m_controls.address->hasFocus();
     goToTypedAddress(BrowsingCommand::Enter);
+    if (typingHere && !m_controls.address->hasFocus())
+        m_controls.address->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
