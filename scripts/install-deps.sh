@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
   qt6-qpa-plugins libqt6opengl6-dev libgl-dev libxkbcommon-dev
+  qt6-tools-dev qt6-l10n-tools
   fonts-dejavu-core fonts-noto-core
   xvfb xauth openbox
   clang-format fonts-wine

@@ -2,6 +2,7 @@
 
 #include "app/programtexts.h"
 #include "preview/engineflags.h"
+#include "preview/enginelanguage.h"
 #include "widgets/fonts.h"
 #include "widgets/qtgreektexts.h"
 #include "widgets/theme.h"
@@ -18,7 +19,8 @@ void setUpApplication(QApplication &app)
     // The installed desktop entry's name, by which docks and task bars match the windows to their icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velmark.HtmlEditor"));
     applyCyanDusk(app);
-    app.installTranslator(new QtGreekTexts(&app));
+    installQtGreekTexts(app);
+    setGreekEngineLanguage();
     // Dialogs, menus and message boxes speak in the program's own face too.
     QApplication::setFont(Fonts::pixels(11));
     // The web engine shows a screen reader the rendered page only when its renderer's accessibility is on;

@@ -1,5 +1,7 @@
 #include "documents/filechooser.h"
 
+#include "documents/filelistwording.h"
+
 #include <QFileDialog>
 
 namespace {
@@ -7,6 +9,9 @@ namespace {
 QString ask(QWidget *parent, const FileDialogSettings &settings, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent);
+    // Qt's own dialog, not the desktop's, so that it speaks the program's Greek everywhere.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    wordFileListInProgramLocale(dialog);
     if (!settings.title.isEmpty())
         dialog.setWindowTitle(settings.title);
     dialog.setDirectory(settings.initialFolder);

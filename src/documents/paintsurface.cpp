@@ -1,10 +1,13 @@
 #include "documents/paintsurface.h"
 
+#include "documents/filefailure.h"
 #include "editor/documentlooks.h"
 
 #include <QFontMetrics>
 #include <QPdfWriter>
 #include <QPrinter>
+
+#include <cerrno>
 
 void PainterSurface::setFont(const PrintFont &font)
 {
@@ -102,11 +105,13 @@ PdfSurface::~PdfSurface()
 
 bool PdfSurface::beginDoc()
 {
+    errno = 0;
     if (!m_file.open(QIODevice::WriteOnly)) {
-        m_error = m_file.errorString();
+        m_error = fileFailureReason(m_file, errno);
         return false;
     }
-    m_writer = std::make_unique<QPdfWriter>(&m_file);
+    m_pages.open(QIODevice::WriteOnly);
+    m_writer = std::make_unique<QPdfWriter>(&m_pages);
     m_writer->setResolution(600);
     m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     if (!m_painter.begin(m_writer.get())) {
@@ -125,8 +130,15 @@ bool PdfSurface::newPage()
 bool PdfSurface::endDoc()
 {
     m_painter.end();
+    errno = 0;
+    if (m_file.write(m_pages.data()) != m_pages.size()) {
+        m_error = fileFailureReason(m_file, errno);
+        abort();
+        return false;
+    }
+    errno = 0;
     if (!m_file.commit()) {
-        m_error = m_file.errorString();
+        m_error = fileFailureReason(m_file, errno);
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "documents/printsurface.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 #include <QSaveFile>
@@ -50,7 +51,8 @@ private:
 };
 
 // A job written to a PDF file of A4 pages at 600 dots per inch, the whole sheet printable. The file replaces
-// any file of that name only when the job ends normally.
+// any file of that name only when the job ends normally. The pages are made in memory and written to the file
+// in one go at the end, so that a failed write is known by the system's reason for it.
 class PdfSurface : public PainterSurface
 {
 public:
@@ -65,5 +67,6 @@ public:
 
 private:
     QSaveFile m_file;
+    QBuffer m_pages;
     std::unique_ptr<QPdfWriter> m_writer;
 };

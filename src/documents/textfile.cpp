@@ -1,11 +1,14 @@
 #include "documents/textfile.h"
 
 #include "documents/documentmessages.h"
+#include "documents/filefailure.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 TextFileRead readTextFile(const QString &path)
 {
@@ -29,14 +32,16 @@ TextFileRead readTextFile(const QString &path)
         return result;
     }
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        result.message = DocumentMessages::cannotRead(name, file.errorString());
+        result.message = DocumentMessages::cannotRead(name, fileFailureReason(file, errno));
         return result;
     }
     // The file may have grown since it was looked at: one byte more than allowed tells.
+    errno = 0;
     const QByteArray bytes = file.read(maximumDocumentBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.message = DocumentMessages::cannotRead(name, file.errorString());
+        result.message = DocumentMessages::cannotRead(name, fileFailureReason(file, errno));
         return result;
     }
     if (bytes.size() > maximumDocumentBytes) {
@@ -57,14 +62,15 @@ TextFileRead readTextFile(const QString &path)
 
 namespace {
 
-QString saveFailureReason(const QString &path, const QFileDevice &file)
+// `errorCode` is errno as the failing call left it.
+QString saveFailureReason(const QString &path, const QFileDevice &file, int errorCode)
 {
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
         return DocumentMessages::folderMissing(info.absolutePath());
     if (info.isDir())
         return DocumentMessages::folderHasThatName();
-    return file.errorString();
+    return fileFailureReason(file, errorCode);
 }
 
 } // namespace
@@ -76,19 +82,22 @@ TextFileWrite writeTextFile(const QString &path, const QString &text)
     result.encoding = encoded.encoding;
     const QString name = QFileInfo(path).fileName();
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        result.message = DocumentMessages::cannotSave(name, saveFailureReason(path, file));
+        result.message = DocumentMessages::cannotSave(name, saveFailureReason(path, file, errno));
         return result;
     }
+    errno = 0;
     if (file.write(encoded.bytes) != encoded.bytes.size()) {
-        const QString reason = saveFailureReason(path, file);
+        const QString reason = saveFailureReason(path, file, errno);
         file.cancelWriting();
         file.commit();
         result.message = DocumentMessages::cannotSave(name, reason);
         return result;
     }
+    errno = 0;
     if (!file.commit()) {
-        result.message = DocumentMessages::cannotSave(name, saveFailureReason(path, file));
+        result.message = DocumentMessages::cannotSave(name, saveFailureReason(path, file, errno));
         return result;
     }
     result.ok = true;

@@ -2,6 +2,7 @@
 
 #include "help/helppane.h"
 #include "help/helptexts.h"
+#include "preview/enginelanguage.h"
 #include "widgets/fonts.h"
 #include "widgets/makerinfo.h"
 
@@ -46,6 +47,7 @@ void ContactWindow::prepareBrowser()
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
     m_browser->setAccessibleName(QStringLiteral("Σελίδα επικοινωνίας"));
     auto *profile = new QWebEngineProfile(this);
+    preferGreekPages(profile);
     m_browser->setPage(new QWebEnginePage(profile, m_browser));
     m_stack->addWidget(m_browser);
 }

@@ -116,7 +116,13 @@ bool BrowsingBar::addressKeyTyped(QChar key)
     }
     if (key != QChar(13))
         return false;
+    // Leaving the editor unticks the switch, whose refresh hands the keyboard to the code pane as well; Enter
+    // was pressed here, so the keyboard stays here and what the pupil types next is not written into the
+    // document.
+    const bool typingHere = m_controls.address->hasFocus();
     goToTypedAddress(BrowsingCommand::Enter);
+    if (typingHere && !m_controls.address->hasFocus())
+        m_controls.address->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
@@ -124,11 +130,16 @@ void BrowsingBar::goToTypedAddress(BrowsingCommand command)
 {
     if (refusedInEditingMode(command))
         return;
-    // An address that does not make a URL fails to navigate, which ends the command silently.
-    const QUrl address = addressFromTypedText(m_controls.address->text());
-    if (!address.isValid() || address.isEmpty())
-        return;
-    m_controls.browser->navigate(address);
+    // An empty address bar navigates to the empty address: there is nothing for the engine to load, and the
+    // command leaves the editor as every navigation does. Any other text that does not make an address fails
+    // to navigate, which ends the command silently.
+    const QString typed = m_controls.address->text().trimmed();
+    if (!typed.isEmpty()) {
+        const QUrl address = addressFromTypedText(typed);
+        if (!address.isValid() || address.isEmpty())
+            return;
+        m_controls.browser->navigate(address);
+    }
     setSwitch(false);
     m_controls.clearAndHideMessages();
     m_controls.hideAttributeBar();

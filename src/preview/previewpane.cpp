@@ -1,6 +1,7 @@
 #include "previewpane.h"
 
 #include "browsingrules.h"
+#include "enginelanguage.h"
 #include "localfileguard.h"
 #include "pagedialogs.h"
 #include "previewdocument.h"
@@ -52,6 +53,7 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
 {
     // An off-the-record profile of the pane's own, so its scheme handler serves this pane's documents alone.
     m_profile = new QWebEngineProfile(this);
+    preferGreekPages(m_profile);
     m_schemeHandler = new PreviewSchemeHandler(m_profile);
     m_profile->installUrlSchemeHandler(PreviewSchemeHandler::schemeName, m_schemeHandler);
     m_page = new PreviewPage(m_profile, this);

@@ -1,18 +1,10 @@
 #pragma once
 
-#include <QTranslator>
+class QCoreApplication;
 
-// Greek for the texts of Qt's own dialogs that the program shows (file dialogs, the print preview), which Qt
-// ships no Greek translation for; installed once at start. The program's own texts are Greek already and pass
-// through unchanged, and so does "OK", which message boxes show as it stands.
-class QtGreekTexts : public QTranslator
-{
-    Q_OBJECT
-
-public:
-    using QTranslator::QTranslator;
-
-    bool isEmpty() const override;
-    QString translate(const char *context, const char *sourceText, const char *disambiguation = nullptr,
-                      int n = -1) const override;
-};
+// Makes Qt's own parts speak Greek, as the program's own texts do: the texts of its dialogs (file dialogs,
+// print, page set-up and print preview dialogs, message-box buttons) and of the edit boxes' and the web
+// view's context menus, which Qt ships no Greek translation for, and everything Qt words by the locale (file
+// type descriptions from the system's MIME database, sizes, dates). Call once at start, before any window
+// exists. Returns false when the built-in translation could not be loaded.
+bool installQtGreekTexts(QCoreApplication &app);

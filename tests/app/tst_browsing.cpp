@@ -18,8 +18,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QToolButton>
+#include <QWebEnginePage>
 #include <QtTest>
 
 #include <memory>
@@ -48,6 +50,8 @@ private Q_SLOTS:
 
     void refusedInEditingMode_data();
     void refusedInEditingMode();
+    void emptyAddressLeavesTheEditor_data();
+    void emptyAddressLeavesTheEditor();
     void browsingWithTheAddressRow();
     void webLinksAndHome_data();
     void webLinksAndHome();
@@ -151,6 +155,61 @@ void BrowsingTest::refusedInEditingMode()
     QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
     QCOMPARE(m_parts->webbrowser1->locationUrl(), QStringLiteral("about:blank"));
     QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+}
+
+void BrowsingTest::emptyAddressLeavesTheEditor_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("Enter") << "Edit1"
+                           << "";
+    QTest::newRow("go") << "SpeedButton5"
+                        << "";
+    QTest::newRow("Enter, spaces only") << "Edit1"
+                                        << "   ";
+}
+
+// An empty address bar is browsing mode: Enter and go navigate to the empty address, which loads nothing, and
+// leave the editor as any navigation does.
+void BrowsingTest::emptyAddressLeavesTheEditor()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, typed);
+    // A table opened and not closed leaves a warning in the message pane and its attribute bar shown.
+    QToolButton *table = nullptr;
+    for (QToolButton *tag : m_form->findChildren<QToolButton *>())
+        if (tag->text() == QLatin1String("<TABLE>"))
+            table = tag;
+    QVERIFY(table);
+    QTest::mouseClick(table, Qt::LeftButton);
+    QVERIFY(!m_parts->RichEdit2->isHidden());
+    QVERIFY(m_parts->currentBar() && !m_parts->currentBar()->isHidden());
+    const QString code = m_parts->RichEdit1->toPlainText();
+    const QUrl shown = m_parts->webbrowser1->url();
+
+    m_parts->Edit1->setText(typed);
+    if (control == QLatin1String("Edit1")) {
+        m_form->activateWindow();
+        m_parts->Edit1->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
+        QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+        // The keyboard stays in the address bar: the next keys do not land in the document.
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
+    } else {
+        QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
+    }
+
+    QCOMPARE(m_catcher->texts(), QStringList());
+    QVERIFY(!m_parts->CheckBox1->isChecked());
+    QVERIFY(m_parts->RichEdit2->isHidden());
+    QCOMPARE(m_parts->RichEdit2->toPlainText(), QString());
+    QVERIFY(m_parts->currentBar()->isHidden());
+    QCOMPARE(m_parts->Edit1->text(), typed);
+    QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+    // Nothing was loaded in place of the pupil's document.
+    QTest::qWait(200);
+    QCOMPARE(m_parts->webbrowser1->url().scheme(), shown.scheme());
 }
 
 void BrowsingTest::browsingWithTheAddressRow()
@@ -276,6 +335,15 @@ void BrowsingTest::unreachableAddressShowsTheEnginesPage()
     QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), unreachable.toString(), loadTimeout);
     QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
     QCOMPARE(m_catcher->texts(), QStringList());
+
+    // The engine's page speaks Greek, like the rest of the program.
+    const auto shown = std::make_shared<QString>();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (m_parts->webbrowser1->page()->toPlainText([shown](const QString &text) { *shown = text; }),
+         shown->contains(QStringLiteral("127.0.0.1"))),
+        loadTimeout);
+    QVERIFY2(shown->contains(QRegularExpression(QStringLiteral("\\p{Greek}{4,}"))), qPrintable(*shown));
+    QVERIFY2(!shown->contains(QStringLiteral("This site")), qPrintable(*shown));
 }
 
 // With the switch unticked, the first key typed into the address bar ticks it and its refresh runs: the keys

@@ -104,6 +104,8 @@ private Q_SLOTS:
     void mixedScriptsComeBackByteForByte_data();
     void mixedScriptsComeBackByteForByte();
     void failedSaveReportsAndKeepsTheOldFile();
+    void failuresGiveTheReasonInGreek_data();
+    void failuresGiveTheReasonInGreek();
     void cancelledSaveEmptiesTheMirror();
     void templatesLoadAndCount_data();
     void templatesLoadAndCount();
@@ -464,6 +466,37 @@ void TestDocumentCommands::failedSaveReportsAndKeepsTheOldFile()
     QVERIFY2(m_catcher->texts()[0].contains(QStringLiteral("απέτυχε")), qPrintable(m_catcher->texts()[0]));
     QVERIFY(m_catcher->texts()[0].contains(QStringLiteral("δεν υπάρχει")));
     QCOMPARE(contents(old), QByteArray("old"));
+}
+
+void TestDocumentCommands::failuresGiveTheReasonInGreek_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("failed");
+
+    // The kernel's own folder takes no new files, not even from root.
+    QTest::newRow("save") << "N3"
+                          << "/sys/velmark-page.html"
+                          << "Η αποθήκευση του αρχείου «velmark-page.html» απέτυχε (";
+    QTest::newRow("source printout to PDF") << "HTML2"
+                                            << "/sys/velmark-printout.pdf"
+                                            << "Η εκτύπωση απέτυχε (";
+}
+
+void TestDocumentCommands::failuresGiveTheReasonInGreek()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(QString, failed);
+    if (command == QLatin1String("HTML2") && !QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a printer");
+    m_answers << answer;
+    trigger(command.toLatin1().constData());
+    QCOMPARE(m_catcher->texts().size(), 1);
+    const QString message = m_catcher->texts().constFirst();
+    QVERIFY2(message.startsWith(failed), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("δεν έχεις δικαίωμα πρόσβασης")), qPrintable(message));
+    QVERIFY2(!message.contains(QStringLiteral("Permission")), qPrintable(message));
 }
 
 void TestDocumentCommands::cancelledSaveEmptiesTheMirror()

@@ -5,14 +5,19 @@
 #include "declarationcases.h"
 #include "documents/charsetprescan.h"
 #include "documents/documentmessages.h"
+#include "documents/filefailure.h"
 #include "documents/textfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -49,6 +54,11 @@ private Q_SLOTS:
     void saveIntoMissingFolderFails();
     void failedWriteLeavesOldFileUnchanged();
     void saveReplacesExistingFile();
+    void errorCodesGiveGreekReasons_data();
+    void errorCodesGiveGreekReasons();
+    void failedSaveGivesGreekReason_data();
+    void failedSaveGivesGreekReason();
+    void saveOnAFullDiskSaysSo();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -262,6 +272,7 @@ void TestTextFile::failedWriteLeavesOldFileUnchanged()
 
     QVERIFY(!written.ok);
     QVERIFY2(written.message.contains(QStringLiteral("απέτυχε")), qPrintable(written.message));
+    QVERIFY2(written.message.contains(greekReasonForErrorCode(EFBIG)), qPrintable(written.message));
     QCOMPARE(contents(path), old);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
 }
@@ -272,6 +283,81 @@ void TestTextFile::saveReplacesExistingFile()
     QVERIFY(writeBytes(path, QByteArray(5000, 'x')));
     QVERIFY(writeTextFile(path, QStringLiteral("αβ")).ok);
     QCOMPARE(contents(path), QByteArray("\xe1\xe2"));
+}
+
+void TestTextFile::errorCodesGiveGreekReasons_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("reasonPart");
+
+    QTest::newRow("ENOSPC") << ENOSPC << QStringLiteral("γέμισε");
+    QTest::newRow("EDQUOT") << EDQUOT << QStringLiteral("χώρος που σου αναλογεί");
+    QTest::newRow("EACCES") << EACCES << QStringLiteral("δικαίωμα πρόσβασης");
+    QTest::newRow("EPERM") << EPERM << QStringLiteral("δεν επιτρέπεται");
+    QTest::newRow("EROFS") << EROFS << QStringLiteral("μόνο ανάγνωση");
+    QTest::newRow("ENOENT") << ENOENT << QStringLiteral("δεν υπάρχει");
+    QTest::newRow("EISDIR") << EISDIR << QStringLiteral("είναι φάκελος");
+    QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << QStringLiteral("όνομα του αρχείου είναι πολύ μεγάλο");
+    QTest::newRow("EIO") << EIO << QStringLiteral("σφάλμα ανάγνωσης ή εγγραφής");
+    QTest::newRow("EFBIG") << EFBIG << QStringLiteral("ξεπερνά το μέγεθος");
+    // Rare causes keep the system's own text.
+    QTest::newRow("EXDEV") << EXDEV << QString();
+    QTest::newRow("no error") << 0 << QString();
+}
+
+void TestTextFile::errorCodesGiveGreekReasons()
+{
+    QFETCH(int, code);
+    QFETCH(QString, reasonPart);
+    const QString reason = greekReasonForErrorCode(code);
+    if (reasonPart.isEmpty()) {
+        QCOMPARE(reason, QString());
+        return;
+    }
+    QVERIFY2(reason.contains(reasonPart), qPrintable(reason));
+    QVERIFY2(!reason.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(reason));
+}
+
+void TestTextFile::failedSaveGivesGreekReason_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("code");
+
+    // The kernel's own folder takes no new files, not even from root.
+    QTest::newRow("no access") << QStringLiteral("/sys/velmark-page.html") << EACCES;
+    QTest::newRow("name too long") << QString(300, u'α') + QStringLiteral(".html") << ENAMETOOLONG;
+}
+
+void TestTextFile::failedSaveGivesGreekReason()
+{
+    QFETCH(QString, path);
+    QFETCH(int, code);
+    if (QDir::isRelativePath(path))
+        path = m_dir->filePath(path);
+    const TextFileWrite written = writeTextFile(path, QStringLiteral("<p>α</p>"));
+    QVERIFY(!written.ok);
+    QVERIFY2(written.message.contains(greekReasonForErrorCode(code)), qPrintable(written.message));
+    QVERIFY2(!written.message.contains(QString::fromLocal8Bit(std::strerror(code))),
+             qPrintable(written.message));
+}
+
+// A disk that fills up while saving: a small memory disk, where this machine lets the test mount one.
+void TestTextFile::saveOnAFullDiskSaysSo()
+{
+    const QString disk = m_dir->filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(disk));
+    if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=16k", "tmpfs", disk}) != 0)
+        QSKIP("mounting a small disk is not allowed here");
+    struct Unmount
+    {
+        QString disk;
+        ~Unmount() { QProcess::execute(QStringLiteral("umount"), {disk}); }
+    } unmount{disk};
+    const QString path = disk + QStringLiteral("/page.html");
+    const TextFileWrite written = writeTextFile(path, QString(100000, u'λ'));
+    QVERIFY(!written.ok);
+    QVERIFY2(written.message.contains(greekReasonForErrorCode(ENOSPC)), qPrintable(written.message));
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)
