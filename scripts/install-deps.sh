@@ -11,6 +11,7 @@ packages=(
   xvfb xauth openbox
   clang-format fonts-wine
   appstream desktop-file-utils
+  dpkg-dev file lintian
   clang libclang-rt-dev
   libgumbo-dev
 )
