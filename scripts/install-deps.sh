@@ -12,6 +12,7 @@ packages=(
   xvfb xauth openbox
   clang-format fonts-wine
   appstream desktop-file-utils
+  dpkg-dev file lintian
   clang libclang-rt-dev
   libgumbo-dev
 )

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 prefix=${1:-/usr/local}
 bash scripts/install-deps.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build-release --target velmark
+cmake --build build-release --target velmark velmark_man_pages velmark_changelog
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && [ ! -w "$prefix" ] && sudo_cmd=(sudo)
 "${sudo_cmd[@]}" cmake --install build-release --prefix "$prefix"

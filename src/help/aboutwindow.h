@@ -20,6 +20,8 @@ public:
 
     // `FormShow`: sets the text margins and writes the about text.
     void writeAboutText();
+    // Makes the window tall enough for the whole about text in the faces installed.
+    void fitToText();
 
 protected:
     void showEvent(QShowEvent *event) override;

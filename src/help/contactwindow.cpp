@@ -5,6 +5,7 @@
 #include "preview/enginelanguage.h"
 #include "widgets/fonts.h"
 #include "widgets/makerinfo.h"
+#include "widgets/titlewidth.h"
 
 #include <QScreen>
 #include <QShowEvent>
@@ -21,7 +22,8 @@ ContactWindow::ContactWindow(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(HelpTexts::contactCaption());
     setFont(Fonts::pixels(15));
-    resize(451, 526);
+    // Wide enough for the window manager to show the whole caption with its addresses.
+    resize(qMax(451, titleBarWidth(windowTitle())), 526);
 
     m_addressPane = new HelpPane(this);
     m_addressPane->setAccessibleName(QStringLiteral("Στοιχεία επικοινωνίας"));

@@ -1,5 +1,7 @@
 #include "pagedialogs.h"
 
+#include "widgets/messages.h"
+
 #include <QCheckBox>
 #include <QEventLoop>
 #include <QGridLayout>
@@ -42,6 +44,7 @@ bool PageDialogs::ask(QMessageBox &box)
     // Not modal: the page waits for the answer, the pupil's other windows do not. Ending the program ends the
     // wait too.
     box.setWindowModality(Qt::NonModal);
+    makeRoomForTitle(box);
     QEventLoop loop;
     connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     m_open = true;

@@ -1,9 +1,27 @@
 #include "widgets/messages.h"
 
+#include "widgets/titlewidth.h"
+
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 void showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QApplication::applicationName(), text);
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    makeRoomForTitle(box);
+    box.exec();
+}
+
+void makeRoomForTitle(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const int width = titleBarWidth(box.windowTitle());
+    // The box takes the width its layout needs at the least. A flat spacer as wide as the title, laid across
+    // the first row under the text and icon already there, raises that width and adds no height.
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), 0, 0, 1,
+                  grid->columnCount());
 }

@@ -2,7 +2,14 @@
 
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 // `ShowMessage`: a plain modal message box with a fixed Greek text and an OK button.
 void showMessage(QWidget *parent, const QString &text);
+
+// Widens a message box so that the window manager can show its whole title (titleBarWidth): Qt sizes a box to
+// its text and leaves little room for the title, which the title bar cuts short when it does not fit. Call it
+// last before the box is shown: setting the box's icon, informative text or check box lays it out anew
+// without the room.
+void makeRoomForTitle(QMessageBox &box);
