@@ -173,6 +173,7 @@ void TestPreviewSafety::documentCannotNavigateByItself()
                               m_server->url(QStringLiteral("/attack-local")).toEncoded() + "\">");
     m_pane->setBaseFolder(folder.path());
 
+    // An attack aims at a web address (%1) or at a local file (%2).
     const QUrl target = attack.contains(QStringLiteral("%1")) ? m_server->url(QStringLiteral("/attack"))
                                                               : QUrl::fromLocalFile(secretPath);
     QString page = attack;
