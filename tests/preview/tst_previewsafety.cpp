@@ -10,8 +10,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,6 +37,34 @@ void writePicture(const QString &path)
     QVERIFY(picture.save(path));
 }
 
+// Follows a page's attempts to leave for one address (its query aside) and tells when the engine has answered
+// them: a navigation there has come to an end (refused, failed or loaded) or a "new window" for it has been
+// asked for and handled by the pane, whose own handler runs first.
+class AttemptWatch : public QObject
+{
+public:
+    AttemptWatch(QWebEnginePage *page, const QUrl &target) : m_target(target.adjusted(QUrl::RemoveQuery))
+    {
+        connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+            if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus && isTarget(info.url()))
+                m_navigationEnded = true;
+        });
+        connect(page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest &request) {
+            if (isTarget(request.requestedUrl()))
+                m_newWindowAnswered = true;
+        });
+    }
+
+    bool answered() const { return m_navigationEnded || m_newWindowAnswered; }
+
+private:
+    bool isTarget(const QUrl &url) const { return url.adjusted(QUrl::RemoveQuery) == m_target; }
+
+    QUrl m_target;
+    bool m_navigationEnded = false;
+    bool m_newWindowAnswered = false;
+};
+
 } // namespace
 
 class TestPreviewSafety : public QObject
@@ -54,9 +85,15 @@ private Q_SLOTS:
 
 private:
     QVariant evaluate(const QString &script);
+    // Runs the script again and again until it yields the expected value or the time runs out; the last
+    // value.
+    QVariant evaluateUntil(const QString &script, const QVariant &expected);
     // The requests the server has had whose path starts with the prefix.
     QStringList requestsFor(const QString &prefix) const;
     bool waitForRequest(const QString &prefix);
+    // Waits until the condition holds and the page has stopped loading, so that whatever the engine let
+    // through has had its load.
+    bool waitUntilSettled(const std::function<bool()> &condition);
 
     std::unique_ptr<PreviewPane> m_pane;
     std::unique_ptr<LocalHttpServer> m_server;
@@ -86,6 +123,11 @@ QVariant TestPreviewSafety::evaluate(const QString &script)
     return evaluateInPage(m_pane->page(), script, loadTimeout);
 }
 
+QVariant TestPreviewSafety::evaluateUntil(const QString &script, const QVariant &expected)
+{
+    return evaluateInPageUntil(m_pane->page(), script, expected, loadTimeout);
+}
+
 QStringList TestPreviewSafety::requestsFor(const QString &prefix) const
 {
     QStringList found;
@@ -98,6 +140,11 @@ QStringList TestPreviewSafety::requestsFor(const QString &prefix) const
 bool TestPreviewSafety::waitForRequest(const QString &prefix)
 {
     return QTest::qWaitFor([&] { return !requestsFor(prefix).isEmpty(); }, loadTimeout);
+}
+
+bool TestPreviewSafety::waitUntilSettled(const std::function<bool()> &condition)
+{
+    return QTest::qWaitFor([&] { return condition() && !m_pane->page()->isLoading(); }, loadTimeout);
 }
 
 void TestPreviewSafety::documentCannotNavigateByItself_data()
@@ -126,19 +173,17 @@ void TestPreviewSafety::documentCannotNavigateByItself()
                               m_server->url(QStringLiteral("/attack-local")).toEncoded() + "\">");
     m_pane->setBaseFolder(folder.path());
 
+    // An attack aims at a web address (%1) or at a local file (%2).
+    const QUrl target = attack.contains(QStringLiteral("%1")) ? m_server->url(QStringLiteral("/attack"))
+                                                              : QUrl::fromLocalFile(secretPath);
     QString page = attack;
-    page.replace(QStringLiteral("%1"), m_server->url(QStringLiteral("/attack")).toString());
-    page.replace(QStringLiteral("%2"), QUrl::fromLocalFile(secretPath).toString());
-    // The page reports after a while, long enough for any of the attacks to have gone through.
-    const QString html =
-        QStringLiteral("<p id=\"marker\">pupil's page</p>"
-                       "<script>setTimeout(function () { new Image().src = '%1'; }, 1500);</script>")
-            .arg(m_server->url(QStringLiteral("/settled")).toString()) +
-        page;
-    m_pane->renderHtml(html);
+    page.replace(QStringLiteral("%1"), target.toString());
+    page.replace(QStringLiteral("%2"), target.toString());
+    const AttemptWatch attempt(m_pane->page(), target);
+    m_pane->renderHtml(QStringLiteral("<p id=\"marker\">pupil's page</p>") + page);
 
-    QVERIFY(waitForRequest(QStringLiteral("/settled")));
-    QTest::qWait(300);
+    // The engine has answered the page's attempt, and whatever it let through has loaded.
+    QVERIFY(waitUntilSettled([&] { return attempt.answered(); }));
     QCOMPARE(requestsFor(QStringLiteral("/attack")), QStringList());
     QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
@@ -164,8 +209,7 @@ void TestPreviewSafety::pupilsClickStillNavigates()
     const QUrl next = m_server->url(QStringLiteral("/next.html"));
     m_pane->renderHtml(QStringLiteral("<body style=\"margin:0\"><div style=\"padding:20px\">%1</div></body>")
                            .arg(control.arg(next.toString())));
-    QTRY_COMPARE_WITH_TIMEOUT(evaluate(QStringLiteral("!!document.getElementById('target')")), QVariant(true),
-                              loadTimeout);
+    QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('target')"), true), QVariant(true));
     const QVariantList box =
         evaluate(QStringLiteral("(function () { var r = document.getElementById('target')"
                                 ".getBoundingClientRect(); return [r.left + r.width / 2,"
@@ -187,11 +231,14 @@ void TestPreviewSafety::localPageCannotReadAnotherLocalFile()
     QTemporaryDir folder;
     writeFile(folder.filePath(QStringLiteral("secret.txt")), secretText.toUtf8());
     writeFile(folder.filePath(QStringLiteral("secret.html")), "<p>" + secretText.toUtf8() + "</p>");
-    // The pupil's own local page, shown in a frame of the preview, tries every way to read the secret and
-    // hands whatever it got to the preview, which sends every message on to a web address.
+    // The pupil's own local page, shown in a frame of the preview, tries three ways to read the secret and
+    // hands each answer to the preview, then says it is done.
     writeFile(folder.filePath(QStringLiteral("page.html")),
               "<p>local page</p><iframe id=\"inner\" src=\"secret.html\"></iframe><script>"
-              "function send(what) { parent.postMessage(String(what), '*'); }"
+              "var unanswered = 3;"
+              "function send(what) {"
+              "  parent.postMessage(String(what), '*');"
+              "  if (--unanswered === 0) parent.postMessage('local-done', '*'); }"
               "fetch('secret.txt').then(r => r.text()).then(send, () => send('fetch-refused'));"
               "try { var x = new XMLHttpRequest(); x.onload = () => send(x.responseText);"
               "  x.onerror = () => send('xhr-refused'); x.open('GET', 'secret.txt'); x.send(); }"
@@ -199,30 +246,41 @@ void TestPreviewSafety::localPageCannotReadAnotherLocalFile()
               "window.addEventListener('load', function () {"
               "  try { send(document.getElementById('inner').contentDocument.body.textContent); }"
               "  catch (e) { send('frame-refused'); }"
-              "  setTimeout(function () { send('local-done'); }, 500);"
               "});</script>");
     m_pane->setBaseFolder(folder.path());
 
+    // The preview notes every message in "heard" and sends it on to a web address; its own attempt to read
+    // the secret ends in "got".
     m_pane->renderHtml(
-        QStringLiteral(
-            "<iframe src=\"%1\"></iframe><script>"
-            "window.addEventListener('message', function (e) {"
-            "  new Image().src = '%2?' + encodeURIComponent(e.data); });"
-            "fetch('%3').then(r => r.text()).then(t => { new Image().src = '%2?' + t; }, () => {});"
-            "</script>")
+        QStringLiteral("<p id=\"got\">pending</p><pre id=\"heard\"></pre><iframe src=\"%1\"></iframe><script>"
+                       "window.addEventListener('message', function (e) {"
+                       "  document.getElementById('heard').textContent += e.data + '\\n';"
+                       "  new Image().src = '%2?' + encodeURIComponent(e.data); });"
+                       "fetch('%3').then(r => r.text()).then(t => {"
+                       "  document.getElementById('got').textContent = t; new Image().src = '%2?' + t; },"
+                       "  () => { document.getElementById('got').textContent = 'refused'; });"
+                       "</script>")
             .arg(QUrl::fromLocalFile(folder.filePath(QStringLiteral("page.html"))).toString(),
                  m_server->url(QStringLiteral("/report")).toString(),
                  QUrl::fromLocalFile(folder.filePath(QStringLiteral("secret.txt"))).toString()));
 
-    // The local page ran and reported, and none of its attempts got the secret anywhere.
-    QVERIFY(waitForRequest(QStringLiteral("/report?local-done")));
-    QTest::qWait(500);
+    // Every attempt was answered, and none got the secret anywhere.
+    QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('heard')"
+                                          " && document.getElementById('got').textContent !== 'pending'"
+                                          " && document.getElementById('heard').textContent"
+                                          ".indexOf('local-done') >= 0"),
+                           true),
+             QVariant(true));
+    QCOMPARE(evaluate(QStringLiteral("document.getElementById('got').textContent")).toString(),
+             QStringLiteral("refused"));
+    QStringList heard = evaluate(QStringLiteral("document.getElementById('heard').textContent"))
+                            .toString()
+                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    heard.sort();
+    QCOMPARE(heard, QStringList({"fetch-refused", "frame-refused", "local-done", "xhr-refused"}));
     for (const QString &request : std::as_const(m_requests))
         QVERIFY2(!QUrl::fromPercentEncoding(request.toUtf8()).contains(QStringLiteral("private")),
                  qPrintable(request));
-    QVERIFY(!evaluate(QStringLiteral("document.getElementById('got').textContent"))
-                 .toString()
-                 .contains(QStringLiteral("private")));
 }
 
 void TestPreviewSafety::webPageGetsNothingLocal()
@@ -233,22 +291,23 @@ void TestPreviewSafety::webPageGetsNothingLocal()
     writeFile(folder.filePath(QStringLiteral("secret.html")), "<p>" + secretText.toUtf8() + "</p>");
     m_pane->setBaseFolder(folder.path());
     const QString pictureUrl = QUrl::fromLocalFile(picture).toString();
-    const QString secretUrl = QUrl::fromLocalFile(folder.filePath(QStringLiteral("secret.html"))).toString();
-    m_server->serve(
-        QStringLiteral("/web.html"), "text/html",
-        QStringLiteral("<p id=\"marker\">web page</p>"
-                       "<img src=\"%1\" onload=\"new Image().src='/report?picture-shown'\""
-                       " onerror=\"new Image().src='/report?picture-refused'\">"
-                       "<iframe src=\"%2\"></iframe>"
-                       "<script>setTimeout(function () { location.href = '%2'; }, 300);"
-                       "setTimeout(function () { window.open('%2'); }, 400);"
-                       "setTimeout(function () { new Image().src = '/report?settled'; }, 1500);</script>")
-            .arg(pictureUrl, secretUrl)
-            .toUtf8());
-
+    const QUrl secretUrl = QUrl::fromLocalFile(folder.filePath(QStringLiteral("secret.html")));
+    // Once loaded, the web page tries to go to the local file, itself and in a new window, then changes its
+    // title. The engine hears of the title after any navigation the attempts started.
+    m_server->serve(QStringLiteral("/web.html"), "text/html",
+                    QStringLiteral("<p id=\"marker\">web page</p>"
+                                   "<img src=\"%1\" onload=\"new Image().src='/report?picture-shown'\""
+                                   " onerror=\"new Image().src='/report?picture-refused'\">"
+                                   "<iframe src=\"%2\"></iframe>"
+                                   "<script>window.addEventListener('load', function () {"
+                                   " location.href = '%2'; window.open('%2');"
+                                   " document.title = 'tried'; });</script>")
+                        .arg(pictureUrl, secretUrl.toString())
+                        .toUtf8());
     m_pane->navigate(m_server->url(QStringLiteral("/web.html")));
 
-    QVERIFY(waitForRequest(QStringLiteral("/report?settled")));
+    QVERIFY(waitForRequest(QStringLiteral("/report?picture")));
+    QVERIFY(waitUntilSettled([&] { return m_pane->page()->title() == QLatin1String("tried"); }));
     QCOMPARE(requestsFor(QStringLiteral("/report?picture")), QStringList({"/report?picture-refused"}));
     QCOMPARE(m_pane->locationUrl(), m_server->url(QStringLiteral("/web.html")).toString());
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
@@ -275,9 +334,10 @@ void TestPreviewSafety::pathsCannotBeProbed()
                                                               QStringLiteral("/other.png")));
 
     const QString states = QStringLiteral("['mine', 'other', 'missing', 'outside'].map(function (id) {"
-                                          " return document.getElementById(id).alt; }).join(' ')");
-    QTRY_COMPARE_WITH_TIMEOUT(evaluate(states).toString(), QStringLiteral("shown failed failed failed"),
-                              loadTimeout);
+                                          " var picture = document.getElementById(id);"
+                                          " return picture ? picture.alt : ''; }).join(' ')");
+    QCOMPARE(evaluateUntil(states, QStringLiteral("shown failed failed failed")),
+             QVariant(QStringLiteral("shown failed failed failed")));
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestPreviewSafety)

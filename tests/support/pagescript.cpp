@@ -1,5 +1,6 @@
 #include "pagescript.h"
 
+#include <QDeadlineTimer>
 #include <QTest>
 #include <QWebEnginePage>
 #include <memory>
@@ -18,12 +19,24 @@ QVariant evaluateInPage(QWebEnginePage *page, const QString &script, int timeout
 QVariant evaluateInPageUntil(QWebEnginePage *page, const QString &script, const QVariant &expected,
                              int timeoutMs)
 {
+    // A script sent to a document that is being replaced may never be answered; the end of the next load
+    // says so, and the script is sent again to the document then shown.
+    const QDeadlineTimer deadline(timeoutMs);
     QVariant value;
-    (void)QTest::qWaitFor(
-        [&] {
-            value = evaluateInPage(page, script, timeoutMs);
-            return value == expected;
-        },
-        timeoutMs);
+    while (!deadline.hasExpired()) {
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        bool loadEnded = false;
+        const QMetaObject::Connection watch =
+            QObject::connect(page, &QWebEnginePage::loadFinished, page, [&] { loadEnded = true; });
+        page->runJavaScript(script, [answer](const QVariant &result) { *answer = result; });
+        (void)QTest::qWaitFor([&] { return answer->has_value() || loadEnded; },
+                              int(deadline.remainingTime()));
+        QObject::disconnect(watch);
+        if (!answer->has_value())
+            continue;
+        value = **answer;
+        if (value == expected)
+            break;
+    }
     return value;
 }
