@@ -30,7 +30,7 @@ void PageDialogs::newDocument()
     m_silenced = false;
 }
 
-bool PageDialogs::ask(QMessageBox &box)
+bool PageDialogs::ask(QMessageBox &box, QWidget *answerField)
 {
     ++m_shown;
     QCheckBox *silence = nullptr;
@@ -38,6 +38,10 @@ bool PageDialogs::ask(QMessageBox &box)
         silence = new QCheckBox(QStringLiteral("Να μην εμφανιστούν άλλα μηνύματα από αυτή τη σελίδα"), &box);
         silence->setObjectName(QStringLiteral("silencePage"));
         box.setCheckBox(silence);
+    }
+    if (answerField) {
+        if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+            grid->addWidget(answerField, grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.setObjectName(QStringLiteral("pageDialog"));
     box.setWindowTitle(dialogTitle);
@@ -90,11 +94,9 @@ bool PageDialogs::prompt(const QString &pageName, const QString &message, const 
     auto *answer = new QLineEdit(defaultValue, &box);
     answer->setObjectName(QStringLiteral("pageAnswer"));
     answer->setAccessibleName(QStringLiteral("Απάντηση"));
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addWidget(answer, grid->rowCount(), 0, 1, grid->columnCount());
     box.addButton(QStringLiteral("Εντάξει"), QMessageBox::AcceptRole);
     box.setEscapeButton(box.addButton(QStringLiteral("Άκυρο"), QMessageBox::RejectRole));
-    const bool accepted = ask(box);
+    const bool accepted = ask(box, answer);
     if (accepted && result)
         *result = answer->text();
     return accepted;

@@ -36,8 +36,9 @@ Q_SIGNALS:
 
 private:
     // Shows the box until it is answered (or the program ends); true when accepted. Offers the silencing
-    // from the second dialog on.
-    bool ask(QMessageBox &box);
+    // from the second dialog on. `answerField`, when given, goes below the texts once the box's layout is
+    // final: offering the silencing rebuilds the layout, which would leave the field out.
+    bool ask(QMessageBox &box, QWidget *answerField = nullptr);
 
     QWidget *m_owner;
     int m_shown = 0;

@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -63,6 +65,34 @@ private Q_SLOTS:
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], QStringLiteral("Η ιστοσελίδα «Δοκιμή» λέει:|μήνυμα 0"));
         QVERIFY(offeredSilence);
+    }
+
+    // Each prompt shows its answer field inside the box, also once the box offers the silencing, and the page
+    // gets what was typed there.
+    void promptsTakeTheTypedAnswer()
+    {
+        PreviewPane pane;
+        pane.resize(600, 400);
+        pane.show();
+        int answered = 0;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QMessageBox *box = openDialog();
+            if (!box)
+                return;
+            auto *field = box->findChild<QLineEdit *>(QStringLiteral("pageAnswer"));
+            if (!field || box->layout()->indexOf(field) < 0 || !field->isVisible())
+                return;
+            field->setText(QStringLiteral("απάντηση %1").arg(++answered));
+            box->buttons().constFirst()->click();
+        });
+        answer.start(20);
+        pane.renderHtml(
+            QStringLiteral("<script>const a = prompt('πρώτη', 'x'); const b = prompt('δεύτερη', 'y');"
+                           "document.title = a + '|' + b;</script>"));
+        QCOMPARE(evaluateInPageUntil(pane.page(), QStringLiteral("document.title"),
+                                     QStringLiteral("απάντηση 1|απάντηση 2"), loadTimeout),
+                 QVariant(QStringLiteral("απάντηση 1|απάντηση 2")));
     }
 
     void thePupilsDocumentNeverBlocksItsRefresh()
