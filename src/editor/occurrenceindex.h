@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/stretchhashes.h"
+
 #include <QBitArray>
 #include <QHash>
 #include <QString>
@@ -18,7 +20,8 @@ QString foldedCase(QStringView text);
 // re-indentation only touches leading blanks, which no tag text reaches, so the occurrences stay valid for a
 // whole refresh. Search texts are tag texts: they begin with "<" and hold a ">", so an occurrence can only
 // start at a "<" whose text up to the next ">" equals the search text's; the "<" positions are grouped by
-// that text.
+// that text. Texts are told apart by their hashes, so a long tag text costs no more to look up than a short
+// one.
 class OccurrenceIndex
 {
 public:
@@ -57,15 +60,36 @@ public:
     const Cover *coversBegin(int line, int column) const;
     const Cover *coversEnd(int line, int column) const;
 
+    // Whether the letters of two stretches of the same length read alike, letter case included.
+    bool readAlike(const Occurrence &a, const Occurrence &b, int length) const
+    {
+        return m_hashes.raw(positionOf(a.line, a.column), length) ==
+               m_hashes.raw(positionOf(b.line, b.column), length);
+    }
+
 private:
-    int addKey(QStringView folded);
-    QStringList m_foldedLines;
+    // A folded text, known by its hash and its length.
+    struct TextKey
+    {
+        quint64 hash = 0;
+        int length = 0;
+        friend bool operator==(const TextKey &a, const TextKey &b)
+        {
+            return a.hash == b.hash && a.length == b.length;
+        }
+        friend size_t qHash(const TextKey &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.hash, key.length);
+        }
+    };
+    int addKey(TextKey text, TextKey head);
     QVector<int> m_lineOffsets; // position of each line's first character in the lines laid end to end
+    StretchHashes m_hashes;
     // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
-    QHash<QStringView, QVector<Occurrence>> m_starts;
-    // The folded text of every key, as a view into the folded lines or into the key's own copy.
-    QHash<QStringView, int> m_keys;
-    QStringList m_ownTexts;
+    QHash<TextKey, QVector<Occurrence>> m_starts;
+    // Per position of such a "<", the length of the text up to the next ">".
+    QHash<int, int> m_headLengths;
+    QHash<TextKey, int> m_keys;
     QVector<int> m_keyLengths;
     QVector<QVector<Occurrence>> m_occurrences;
     // The accepted occurrences per key.
