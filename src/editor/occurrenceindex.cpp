@@ -39,7 +39,8 @@ QVector<int> lineOffsets(const QStringList &lines)
 } // namespace
 
 OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
-    : m_lineOffsets(lineOffsets(lines)), m_hashes(lines, foldedLines(lines))
+    : m_lineOffsets(lineOffsets(lines)), m_lines(lines), m_foldedLines(foldedLines(lines)),
+      m_hashes(lines, m_foldedLines)
 {
     engineWork().characters += positionCount();
     // "<" and ">" fold to themselves: the lines are searched for them as they stand.
@@ -58,7 +59,7 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
                 const int length = int(gt - at + 1);
                 starts.append({line, int(at)});
                 m_headLengths.insert(positionOf(line, int(at)), length);
-                heads.append({m_hashes.folded(positionOf(line, int(at)), length), length});
+                heads.append(keyAt(line, int(at), length));
             }
         }
         for (qsizetype i = starts.size() - 1; i >= 0; --i)
@@ -66,25 +67,42 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
     }
 }
 
+OccurrenceIndex::TextKey OccurrenceIndex::keyAt(int line, int column, int length) const
+{
+    if (length <= TextKey::ShortText)
+        return {QStringView(m_foldedLines.at(line)).mid(column, length), 0, length};
+    return {QStringView(), m_hashes.folded(line, column, length), length};
+}
+
+OccurrenceIndex::TextKey OccurrenceIndex::keyOfText(QStringView folded)
+{
+    const int length = int(folded.size());
+    if (length <= TextKey::ShortText)
+        return {folded, 0, length};
+    return {QStringView(), StretchHashes::ofText(folded), length};
+}
+
 int OccurrenceIndex::keyOf(QStringView text)
 {
     const QString folded = foldedCase(text);
     engineWork().characters += folded.size();
-    const int headLength = int(folded.indexOf(u'>')) + 1;
-    return addKey({StretchHashes::ofText(folded), int(folded.size())},
-                  {StretchHashes::ofText(QStringView(folded).left(headLength)), headLength});
+    const auto known = m_keys.constFind(keyOfText(folded));
+    if (known != m_keys.constEnd())
+        return known.value();
+    // The key keeps viewing its text, so the text is kept.
+    m_ownTexts.append(folded);
+    const QStringView own = m_ownTexts.constLast();
+    return addKey(keyOfText(own), keyOfText(own.left(own.indexOf(u'>') + 1)));
 }
 
 int OccurrenceIndex::keyOfSpan(int line, int column, int length)
 {
     // Folding works character by character, so the folded span is part of the folded line.
-    const int position = positionOf(line, column);
-    const auto known = m_keys.constFind({m_hashes.folded(position, length), length});
+    const TextKey text = keyAt(line, column, length);
+    const auto known = m_keys.constFind(text);
     if (known != m_keys.constEnd())
         return known.value();
-    const int headLength = m_headLengths.value(position);
-    return addKey({m_hashes.folded(position, length), length},
-                  {m_hashes.folded(position, headLength), headLength});
+    return addKey(text, keyAt(line, column, m_headLengths.value(positionOf(line, column))));
 }
 
 int OccurrenceIndex::addKey(TextKey text, TextKey head)
@@ -110,7 +128,7 @@ int OccurrenceIndex::addKey(TextKey text, TextKey head)
         const int lineLength = m_lineOffsets.at(start.line + 1) - m_lineOffsets.at(start.line);
         if (start.column + text.length > lineLength) {
             i = firstFrom(i, start.line + 1, 0);
-        } else if (m_hashes.folded(positionOf(start.line, start.column), text.length) == text.hash) {
+        } else if (keyAt(start.line, start.column, text.length) == text) {
             found.append(start);
             i = firstFrom(i, start.line, start.column + text.length);
         } else {

@@ -63,28 +63,39 @@ public:
     // Whether the letters of two stretches of the same length read alike, letter case included.
     bool readAlike(const Occurrence &a, const Occurrence &b, int length) const
     {
-        return m_hashes.raw(positionOf(a.line, a.column), length) ==
-               m_hashes.raw(positionOf(b.line, b.column), length);
+        if (length <= TextKey::ShortText)
+            return QStringView(m_lines.at(a.line)).mid(a.column, length) ==
+                   QStringView(m_lines.at(b.line)).mid(b.column, length);
+        return m_hashes.raw(a.line, a.column, length) == m_hashes.raw(b.line, b.column, length);
     }
 
 private:
-    // A folded text, known by its hash and its length.
+    // A folded text: a short one by its letters, a long one by its hash and length.
     struct TextKey
     {
+        // Texts up to this long are compared letter by letter, longer ones by their hashes.
+        static constexpr int ShortText = 64;
+        QStringView text;
         quint64 hash = 0;
         int length = 0;
         friend bool operator==(const TextKey &a, const TextKey &b)
         {
-            return a.hash == b.hash && a.length == b.length;
+            return a.length == b.length && (a.length <= ShortText ? a.text == b.text : a.hash == b.hash);
         }
         friend size_t qHash(const TextKey &key, size_t seed = 0)
         {
-            return qHashMulti(seed, key.hash, key.length);
+            return key.length <= ShortText ? qHash(key.text, seed) : qHashMulti(seed, key.hash, key.length);
         }
     };
+    // The key of a stretch of a folded line, and of a folded text that outlives the index.
+    TextKey keyAt(int line, int column, int length) const;
+    static TextKey keyOfText(QStringView folded);
     int addKey(TextKey text, TextKey head);
     QVector<int> m_lineOffsets; // position of each line's first character in the lines laid end to end
+    QStringList m_lines;
+    QStringList m_foldedLines;
     StretchHashes m_hashes;
+    QStringList m_ownTexts; // folded texts asked for that are not stretches of the lines
     // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
     QHash<TextKey, QVector<Occurrence>> m_starts;
     // Per position of such a "<", the length of the text up to the next ">".

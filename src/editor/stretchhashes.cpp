@@ -38,30 +38,24 @@ quint64 extended(quint64 hash, QChar c)
 } // namespace
 
 StretchHashes::StretchHashes(const QStringList &lines, const QStringList &foldedLines)
+    : m_lines(lines), m_foldedLines(foldedLines), m_powers{1}, m_raw(lines.size()), m_folded(lines.size())
 {
-    qsizetype total = 0;
-    for (const QString &line : lines)
-        total += line.size();
-    m_powers.reserve(total + 1);
-    m_raw.reserve(total + 1);
-    m_folded.reserve(total + 1);
-    m_powers.append(1);
-    m_raw.append(0);
-    m_folded.append(0);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString &line = lines.at(i);
-        const QString &folded = foldedLines.at(i);
-        for (qsizetype at = 0; at < line.size(); ++at) {
-            m_powers.append(times(m_powers.constLast(), base()));
-            m_raw.append(extended(m_raw.constLast(), line.at(at)));
-            m_folded.append(extended(m_folded.constLast(), folded.at(at)));
-        }
-    }
 }
 
-quint64 StretchHashes::of(const QVector<quint64> &prefix, int position, int length) const
+quint64 StretchHashes::of(QVector<QVector<quint64>> &prefixes, const QStringList &lines, int line, int column,
+                          int length) const
 {
-    return plus(prefix.at(position + length), Modulus - times(prefix.at(position), m_powers.at(length)));
+    QVector<quint64> &prefix = prefixes[line];
+    if (prefix.isEmpty()) {
+        const QString &text = lines.at(line);
+        prefix.reserve(text.size() + 1);
+        prefix.append(0);
+        for (const QChar c : text)
+            prefix.append(extended(prefix.constLast(), c));
+    }
+    while (m_powers.size() <= length)
+        m_powers.append(times(m_powers.constLast(), base()));
+    return plus(prefix.at(column + length), Modulus - times(prefix.at(column), m_powers.at(length)));
 }
 
 quint64 StretchHashes::ofText(QStringView text)
