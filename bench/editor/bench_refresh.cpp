@@ -77,6 +77,7 @@ int main(int argc, char *argv[])
         {"one-line script, 1,000 <", DocumentGenerator::oneLineScript(1000)},
         {"one-line script, 2,000 <", DocumentGenerator::oneLineScript(2000)},
         {"400,000 < without >", DocumentGenerator::lessThansOnly(400000)},
+        {"5,000 < then one >", DocumentGenerator::lessThansThenOneGreaterThan(5000)},
         {"12,500 distinct tag names", DocumentGenerator::distinctTagNames(12500)},
         {"one 2 MB line", DocumentGenerator::oneLongLine(2 * 1024 * 1024)},
     };

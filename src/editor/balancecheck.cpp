@@ -4,7 +4,6 @@
 #include "editor/enginework.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 
@@ -84,78 +83,110 @@ Tally tallied(const QStringList &sorted)
     return tally;
 }
 
-// Whether a text is shaped like one tag: a "<", characters other than "<" and ">", then a ">".
-bool isTagShaped(QStringView text)
-{
-    if (text.size() < 2 || text.front() != u'<' || text.back() != u'>')
-        return false;
-    const QStringView inner = text.mid(1, text.size() - 2);
-    return !inner.contains(u'<') && !inner.contains(u'>');
-}
-
-// Whether a text holds two "<" or two ">": only such a text can hold a text that starts with "<", ends with
-// ">" and is not shaped like one tag.
-bool isRich(QStringView text)
-{
-    return text.count(u'<') >= 2 || text.count(u'>') >= 2;
-}
-
-// How many of the tallied entries hold a text (exact, case-sensitive substring; the empty text is held by
-// nothing), in time that grows with the entries' length, not with their number times the texts asked about.
-// A tag-shaped text occurs in an entry exactly where a "<" is followed by a ">" with neither in between, so
-// each entry is cut once into those pieces and the pieces are counted; other texts are looked for in the few
-// entries that can hold them.
+// How many of the tallied entries hold each of a set of texts (exact, case-sensitive substring; the empty
+// text is held by nothing). The texts are searched for all at once (Aho-Corasick): each entry is read once,
+// and each text it holds is met once per entry, so the cost grows with the entries' and texts' length and
+// the number of holdings, never with the number of entries times the number of texts.
 class Containment
 {
 public:
-    explicit Containment(const Tally &tally) : m_tally(tally)
+    explicit Containment(const QStringList &texts)
     {
+        m_nodes.append(Node());
+        m_ends.reserve(texts.size());
+        for (const QString &text : texts) {
+            engineWork().characters += text.size();
+            int node = 0;
+            for (const QChar c : text) {
+                const auto child = m_children.constFind(edge(node, c));
+                if (child != m_children.constEnd()) {
+                    node = child.value();
+                } else {
+                    m_children.insert(edge(node, c), int(m_nodes.size()));
+                    m_nodes.append(Node{false, 0, -1, m_nodes.at(node).depth + 1});
+                    m_order.append(int(m_nodes.size()) - 1);
+                    m_parents.append({node, c.unicode()});
+                    node = int(m_nodes.size()) - 1;
+                }
+            }
+            // The empty text ends at the root, which stands for no text.
+            m_nodes[node].textEnds = node > 0;
+            m_ends.append(node);
+        }
+        linkSuffixes();
+    }
+
+    // Per text, the summed counts of the tallied entries that hold it.
+    QVector<int> holdings(const Tally &tally)
+    {
+        QVector<int> nodeCounts(m_nodes.size(), 0);
+        QVector<int> seenBy(m_nodes.size(), -1);
         for (qsizetype i = 0; i < tally.entries.size(); ++i) {
             const QString &entry = tally.entries.at(i);
             engineWork().characters += entry.size();
-            QSet<QStringView> pieces;
-            qsizetype lt = -1;
-            for (qsizetype at = 0; at < entry.size(); ++at) {
-                if (entry.at(at) == u'<') {
-                    lt = at;
-                } else if (entry.at(at) == u'>' && lt >= 0) {
-                    pieces.insert(QStringView(entry).mid(lt, at - lt + 1));
-                    lt = -1;
+            int node = 0;
+            for (const QChar c : entry) {
+                node = next(node, c);
+                // The texts that end here: this node's and those of its shorter suffixes, each counted once
+                // per entry. A node already seen in this entry had its shorter suffixes seen with it.
+                for (int found = m_nodes.at(node).textEnds ? node : m_nodes.at(node).textSuffix;
+                     found > 0 && seenBy.at(found) != i; found = m_nodes.at(found).textSuffix) {
+                    ++engineWork().candidates;
+                    seenBy[found] = int(i);
+                    nodeCounts[found] += tally.counts.at(i);
                 }
             }
-            for (const QStringView piece : pieces)
-                m_pieceCounts[piece.toString()] += tally.counts.at(i);
-            if (isRich(entry))
-                m_rich.append(i);
         }
-    }
-
-    int holding(const QString &part) const
-    {
-        if (part.isEmpty())
-            return 0;
-        if (isTagShaped(part))
-            return m_pieceCounts.value(part);
-        int count = 0;
-        const auto add = [&](qsizetype i) {
-            ++engineWork().candidates;
-            if (m_tally.entries.at(i).contains(part))
-                count += m_tally.counts.at(i);
-        };
-        if (isRich(part)) {
-            for (const qsizetype i : m_rich)
-                add(i);
-        } else {
-            for (qsizetype i = 0; i < m_tally.entries.size(); ++i)
-                add(i);
-        }
-        return count;
+        QVector<int> counts;
+        counts.reserve(m_ends.size());
+        for (const int end : m_ends)
+            counts.append(nodeCounts.at(end));
+        return counts;
     }
 
 private:
-    const Tally &m_tally;
-    QHash<QString, int> m_pieceCounts;
-    QVector<qsizetype> m_rich;
+    struct Node
+    {
+        bool textEnds = false; // a text ends here
+        int suffix = 0;        // the node of the longest proper suffix that is a node
+        int textSuffix = -1;   // the node of the longest proper suffix at which a text ends, or -1
+        int depth = 0;
+    };
+    static quint64 edge(int node, QChar c) { return (quint64(node) << 16) | c.unicode(); }
+
+    int next(int node, QChar c) const
+    {
+        for (;;) {
+            const auto child = m_children.constFind(edge(node, c));
+            if (child != m_children.constEnd())
+                return child.value();
+            if (node == 0)
+                return 0;
+            ++engineWork().candidates;
+            node = m_nodes.at(node).suffix;
+        }
+    }
+
+    // Suffix links, breadth first: nodes in order of depth, each from its parent's.
+    void linkSuffixes()
+    {
+        QVector<int> byDepth = m_order;
+        std::stable_sort(byDepth.begin(), byDepth.end(),
+                         [this](int a, int b) { return m_nodes.at(a).depth < m_nodes.at(b).depth; });
+        for (const int node : byDepth) {
+            const auto [parent, c] = m_parents.at(node - 1);
+            Node &linked = m_nodes[node];
+            linked.suffix = parent == 0 ? 0 : next(m_nodes.at(parent).suffix, QChar(c));
+            const Node &suffix = m_nodes.at(linked.suffix);
+            linked.textSuffix = suffix.textEnds ? linked.suffix : suffix.textSuffix;
+        }
+    }
+
+    QVector<int> m_ends; // per text, the node where it ends
+    QVector<Node> m_nodes;
+    QHash<quint64, int> m_children;
+    QVector<int> m_order;                    // the nodes after the root, in the order made
+    QVector<QPair<int, char16_t>> m_parents; // per node after the root: its parent and its letter
 };
 
 bool isExempt(const QString &entry, const QStringList &exemptions)
@@ -195,14 +226,21 @@ BalanceReport checkBalance(const TagCollector &collected)
         closingAsOpeningWithSpace.entries.append(asOpening.chopped(1) + u' ');
     }
 
-    const Containment inOpening(opening);
-    const Containment inClosing(closing);
-    const Containment inClosingAsOpening(closingAsOpening);
-    const Containment inClosingAsOpeningWithSpace(closingAsOpeningWithSpace);
+    // The texts looked for in the opening entries: each distinct opening entry, then the opening form of each
+    // distinct closing entry.
+    QStringList openingSearches = opening.entries;
+    for (const QString &tag : closing.entries)
+        openingSearches.append(openingFormOf(tag));
+    Containment inOpeningEntries(openingSearches);
+    const QVector<int> inOpening = inOpeningEntries.holdings(opening);
+    const QVector<int> inClosingAsOpening = inOpeningEntries.holdings(closingAsOpening);
+    const QVector<int> inClosingAsOpeningWithSpace = inOpeningEntries.holdings(closingAsOpeningWithSpace);
+    const QVector<int> inClosing = Containment(closing.entries).holdings(closing);
 
-    for (const QString &tag : opening.entries) {
-        const int openings = inOpening.holding(tag);
-        const int closings = inClosingAsOpening.holding(tag) + inClosingAsOpeningWithSpace.holding(tag);
+    for (qsizetype i = 0; i < opening.entries.size(); ++i) {
+        const QString &tag = opening.entries.at(i);
+        const int openings = inOpening.at(i);
+        const int closings = inClosingAsOpening.at(i) + inClosingAsOpeningWithSpace.at(i);
         if (closings == openings || isExempt(tag, OpeningExemptions))
             continue;
         if (closings > openings) {
@@ -213,10 +251,10 @@ BalanceReport checkBalance(const TagCollector &collected)
         report.highlights.append(tag);
     }
 
-    for (const QString &tag : closing.entries) {
-        const QString openingForm = openingFormOf(tag);
-        const int openings = inOpening.holding(openingForm);
-        const int closings = inClosing.holding(tag);
+    for (qsizetype i = 0; i < closing.entries.size(); ++i) {
+        const QString &tag = closing.entries.at(i);
+        const int openings = inOpening.at(opening.entries.size() + i);
+        const int closings = inClosing.at(i);
         if (closings == openings || isExempt(tag, ClosingExemptions))
             continue;
         if (closings > openings) {

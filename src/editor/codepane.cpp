@@ -8,6 +8,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -20,9 +21,24 @@ CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
     setPalette(pal);
     setAutoFillBackground(true);
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int added) { m_lastChangeEnd = position + added; });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        m_lastChangeEnd = position + added;
+        keepLongLinesShaped(position, added);
+    });
     connect(document(), &QTextDocument::undoCommandAdded, this, &CodePane::stepAdded);
+}
+
+void CodePane::keepLongLinesShaped(int position, int added)
+{
+    // Qt drops a line's shaped glyphs once the line is laid out, and shapes the whole line again whenever
+    // the caret is placed or drawn in it. For a long line (a pasted minified script) that is most of what a
+    // key costs: such lines keep their glyphs until their text changes.
+    const QTextDocument *doc = document();
+    for (QTextBlock block = doc->findBlock(position); block.isValid() && block.position() <= position + added;
+         block = block.next()) {
+        if (block.length() > LongLineLength)
+            block.layout()->setCacheEnabled(true);
+    }
 }
 
 void CodePane::stepAdded()

@@ -119,6 +119,9 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    // Lines longer than this keep their shaped glyphs between layouts.
+    static constexpr int LongLineLength = 4096;
+    void keepLongLinesShaped(int position, int added);
     void replaceSelection(QTextCursor &cursor, const QString &text) const;
     // A step was added to the history: it ends where the last change ended, unless its maker says otherwise.
     void stepAdded();

@@ -126,11 +126,29 @@ void DocumentMirror::copyChange()
     write.setPosition(qMin(from, mirrorEnd));
     write.setPosition(mirrorEnd, QTextCursor::KeepAnchor);
     // A change of looks alone (a refresh painting tags) reports its characters as replaced by themselves:
-    // the mirror already holds them, and rewriting them would only lay its line out again.
-    if (m_removed == m_added) {
+    // the mirror already holds them, and rewriting them would only lay its line out again. A change that
+    // keeps the number of lines (a refresh re-indenting a few of them) is copied line by line: only the lines
+    // that differ are written, where writing the whole range would take apart and rebuild every line in it.
+    const bool severalLines = text.contains(u'\n');
+    if (m_removed == m_added || severalLines) {
         QString held = write.selectedText();
         held.replace(QChar::ParagraphSeparator, u'\n');
         if (held == text) {
+            write.endEditBlock();
+            return;
+        }
+        if (severalLines && held.count(u'\n') == text.count(u'\n')) {
+            const QList<QStringView> heldLines = QStringView(held).split(u'\n');
+            const QList<QStringView> newLines = QStringView(text).split(u'\n');
+            int position = write.selectionStart();
+            for (qsizetype i = 0; i < newLines.size(); ++i) {
+                if (heldLines.at(i) != newLines.at(i)) {
+                    write.setPosition(position);
+                    write.setPosition(position + int(heldLines.at(i).size()), QTextCursor::KeepAnchor);
+                    write.insertText(newLines.at(i).toString());
+                }
+                position += int(newLines.at(i).size()) + 1;
+            }
             write.endEditBlock();
             return;
         }

@@ -2,6 +2,8 @@
 
 #include "editor/enginework.h"
 
+#include <algorithm>
+
 QString foldedCase(QStringView text)
 {
     QString folded(text.size(), Qt::Uninitialized);
@@ -10,68 +12,132 @@ QString foldedCase(QStringView text)
     return folded;
 }
 
-OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
+namespace {
+
+QStringList foldedLines(const QStringList &lines)
 {
-    m_foldedLines.reserve(lines.size());
-    m_lineOffsets.reserve(lines.size() + 1);
+    QStringList folded;
+    folded.reserve(lines.size());
+    for (const QString &line : lines)
+        folded.append(foldedCase(line));
+    return folded;
+}
+
+QVector<int> lineOffsets(const QStringList &lines)
+{
+    QVector<int> offsets;
+    offsets.reserve(lines.size() + 1);
     int offset = 0;
     for (const QString &line : lines) {
-        m_foldedLines.append(foldedCase(line));
-        engineWork().characters += line.size();
-        m_lineOffsets.append(offset);
+        offsets.append(offset);
         offset += int(line.size());
     }
-    m_lineOffsets.append(offset);
+    offsets.append(offset);
+    return offsets;
+}
 
-    for (int line = 0; line < m_foldedLines.size(); ++line) {
-        const QStringView text = m_foldedLines.at(line);
-        for (qsizetype lt = text.indexOf(u'<'); lt >= 0; lt = text.indexOf(u'<', lt + 1)) {
-            const qsizetype gt = text.indexOf(u'>', lt);
-            if (gt < 0)
-                break;
-            // The search and the grouping both read the text from the "<" to the ">".
-            engineWork().characters += 2 * (gt - lt + 1);
-            m_starts[text.mid(lt, gt - lt + 1)].append({line, int(lt)});
+} // namespace
+
+OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
+    : m_lineOffsets(lineOffsets(lines)), m_lines(lines), m_foldedLines(foldedLines(lines)),
+      m_hashes(lines, m_foldedLines)
+{
+    engineWork().characters += positionCount();
+    // "<" and ">" fold to themselves: the lines are searched for them as they stand.
+    for (int line = 0; line < lines.size(); ++line) {
+        const QStringView text = lines.at(line);
+        // One pass from the end of the line finds, for every "<", the next ">": the "<" is grouped by the
+        // text between them.
+        engineWork().characters += text.size();
+        QVector<Occurrence> starts;
+        QVector<TextKey> heads;
+        qsizetype gt = -1;
+        for (qsizetype at = text.size() - 1; at >= 0; --at) {
+            if (text.at(at) == u'>') {
+                gt = at;
+            } else if (text.at(at) == u'<' && gt >= 0) {
+                const int length = int(gt - at + 1);
+                starts.append({line, int(at)});
+                m_headLengths.insert(positionOf(line, int(at)), length);
+                heads.append(keyAt(line, int(at), length));
+            }
         }
+        for (qsizetype i = starts.size() - 1; i >= 0; --i)
+            m_starts[heads.at(i)].append(starts.at(i));
     }
+}
+
+OccurrenceIndex::TextKey OccurrenceIndex::keyAt(int line, int column, int length) const
+{
+    if (length <= TextKey::ShortText)
+        return {QStringView(m_foldedLines.at(line)).mid(column, length), 0, length};
+    return {QStringView(), m_hashes.folded(line, column, length), length};
+}
+
+OccurrenceIndex::TextKey OccurrenceIndex::keyOfText(QStringView folded)
+{
+    const int length = int(folded.size());
+    if (length <= TextKey::ShortText)
+        return {folded, 0, length};
+    return {QStringView(), StretchHashes::ofText(folded), length};
 }
 
 int OccurrenceIndex::keyOf(QStringView text)
 {
     const QString folded = foldedCase(text);
-    const auto known = m_keys.constFind(QStringView(folded));
+    engineWork().characters += folded.size();
+    const auto known = m_keys.constFind(keyOfText(folded));
     if (known != m_keys.constEnd())
         return known.value();
+    // The key keeps viewing its text, so the text is kept.
     m_ownTexts.append(folded);
-    return addKey(m_ownTexts.constLast());
+    const QStringView own = m_ownTexts.constLast();
+    return addKey(keyOfText(own), keyOfText(own.left(own.indexOf(u'>') + 1)));
 }
 
 int OccurrenceIndex::keyOfSpan(int line, int column, int length)
 {
     // Folding works character by character, so the folded span is part of the folded line.
-    const QStringView folded = QStringView(m_foldedLines.at(line)).mid(column, length);
-    const auto known = m_keys.constFind(folded);
+    const TextKey text = keyAt(line, column, length);
+    const auto known = m_keys.constFind(text);
     if (known != m_keys.constEnd())
         return known.value();
-    return addKey(folded);
+    return addKey(text, keyAt(line, column, m_headLengths.value(positionOf(line, column))));
 }
 
-int OccurrenceIndex::addKey(QStringView folded)
+int OccurrenceIndex::addKey(TextKey text, TextKey head)
 {
-    Q_ASSERT(folded.startsWith(u'<') && folded.contains(u'>'));
+    Q_ASSERT(head.length > 0 && head.length <= text.length);
+    const auto known = m_keys.constFind(text);
+    if (known != m_keys.constEnd())
+        return known.value();
+    // The starts with the key's head, in document order; after an occurrence the search goes on from its end,
+    // and a start too near the end of its line to hold the key ends the search on that line.
     QVector<Occurrence> found;
-    const QVector<Occurrence> starts = m_starts.value(folded.left(folded.indexOf(u'>') + 1));
-    engineWork().candidates += starts.size();
-    for (const Occurrence &start : starts) {
-        const bool overlapsPrevious = !found.isEmpty() && found.constLast().line == start.line &&
-                                      start.column < found.constLast().column + folded.size();
-        if (!overlapsPrevious &&
-            QStringView(m_foldedLines.at(start.line)).mid(start.column).startsWith(folded))
+    const QVector<Occurrence> starts = m_starts.value(head);
+    const auto firstFrom = [&starts](qsizetype from, int line, int column) {
+        return std::lower_bound(starts.cbegin() + from, starts.cend(), Occurrence{line, column},
+                                [](const Occurrence &a, const Occurrence &b) {
+                                    return a.line < b.line || (a.line == b.line && a.column < b.column);
+                                }) -
+               starts.cbegin();
+    };
+    for (qsizetype i = 0; i < starts.size();) {
+        const Occurrence start = starts.at(i);
+        ++engineWork().candidates;
+        const int lineLength = m_lineOffsets.at(start.line + 1) - m_lineOffsets.at(start.line);
+        if (start.column + text.length > lineLength) {
+            i = firstFrom(i, start.line + 1, 0);
+        } else if (keyAt(start.line, start.column, text.length) == text) {
             found.append(start);
+            i = firstFrom(i, start.line, start.column + text.length);
+        } else {
+            ++i;
+        }
     }
     const int key = int(m_occurrences.size());
-    m_keys.insert(folded, key);
-    m_keyLengths.append(int(folded.size()));
+    m_keys.insert(text, key);
+    m_keyLengths.append(text.length);
     m_occurrences.append(found);
     return key;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/stretchhashes.h"
+
 #include <QBitArray>
 #include <QHash>
 #include <QString>
@@ -18,7 +20,8 @@ QString foldedCase(QStringView text);
 // re-indentation only touches leading blanks, which no tag text reaches, so the occurrences stay valid for a
 // whole refresh. Search texts are tag texts: they begin with "<" and hold a ">", so an occurrence can only
 // start at a "<" whose text up to the next ">" equals the search text's; the "<" positions are grouped by
-// that text.
+// that text. Texts are told apart by their hashes, so a long tag text costs no more to look up than a short
+// one.
 class OccurrenceIndex
 {
 public:
@@ -57,15 +60,47 @@ public:
     const Cover *coversBegin(int line, int column) const;
     const Cover *coversEnd(int line, int column) const;
 
+    // Whether the letters of two stretches of the same length read alike, letter case included.
+    bool readAlike(const Occurrence &a, const Occurrence &b, int length) const
+    {
+        if (length <= TextKey::ShortText)
+            return QStringView(m_lines.at(a.line)).mid(a.column, length) ==
+                   QStringView(m_lines.at(b.line)).mid(b.column, length);
+        return m_hashes.raw(a.line, a.column, length) == m_hashes.raw(b.line, b.column, length);
+    }
+
 private:
-    int addKey(QStringView folded);
-    QStringList m_foldedLines;
+    // A folded text: a short one by its letters, a long one by its hash and length.
+    struct TextKey
+    {
+        // Texts up to this long are compared letter by letter, longer ones by their hashes.
+        static constexpr int ShortText = 64;
+        QStringView text;
+        quint64 hash = 0;
+        int length = 0;
+        friend bool operator==(const TextKey &a, const TextKey &b)
+        {
+            return a.length == b.length && (a.length <= ShortText ? a.text == b.text : a.hash == b.hash);
+        }
+        friend size_t qHash(const TextKey &key, size_t seed = 0)
+        {
+            return key.length <= ShortText ? qHash(key.text, seed) : qHashMulti(seed, key.hash, key.length);
+        }
+    };
+    // The key of a stretch of a folded line, and of a folded text that outlives the index.
+    TextKey keyAt(int line, int column, int length) const;
+    static TextKey keyOfText(QStringView folded);
+    int addKey(TextKey text, TextKey head);
     QVector<int> m_lineOffsets; // position of each line's first character in the lines laid end to end
+    QStringList m_lines;
+    QStringList m_foldedLines;
+    StretchHashes m_hashes;
+    QStringList m_ownTexts; // folded texts asked for that are not stretches of the lines
     // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
-    QHash<QStringView, QVector<Occurrence>> m_starts;
-    // The folded text of every key, as a view into the folded lines or into the key's own copy.
-    QHash<QStringView, int> m_keys;
-    QStringList m_ownTexts;
+    QHash<TextKey, QVector<Occurrence>> m_starts;
+    // Per position of such a "<", the length of the text up to the next ">".
+    QHash<int, int> m_headLengths;
+    QHash<TextKey, int> m_keys;
     QVector<int> m_keyLengths;
     QVector<QVector<Occurrence>> m_occurrences;
     // The accepted occurrences per key.

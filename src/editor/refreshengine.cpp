@@ -141,16 +141,12 @@ PaintSources paintSources(const QVector<QVector<TagSpan>> &spans, const QVector<
 // not change; so only the occurrences of keys that differ in letter case somewhere, and of keys reading from
 // such characters, can change letters. Everywhere else the walk reads the letters as they are, which spares
 // following paints through characters that no paint changes.
-QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &index,
-                              const PaintSources &sources)
+QBitArray changeablePositions(const OccurrenceIndex &index, const PaintSources &sources)
 {
     const int keyCount = index.keyCount();
     QBitArray changeable(index.positionCount());
     QVector<bool> changing(keyCount, false);
     bool anyChanging = false;
-    const auto textAt = [&](int key, const OccurrenceIndex::Occurrence &at) {
-        return QStringView(lines.at(at.line)).mid(at.column, index.keyLength(key));
-    };
     const auto mark = [&](int key) {
         changing[key] = true;
         for (const OccurrenceIndex::Occurrence &occurrence : index.occurrences(key)) {
@@ -165,10 +161,10 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
         if (spansOfKey.isEmpty())
             continue;
         const OccurrenceIndex::Occurrence first = spansOfKey.constFirst();
-        const QStringView text = textAt(key, first);
         const auto alike = [&](const OccurrenceIndex::Occurrence &at) {
             ++engineWork().candidates;
-            return (at.line == first.line && at.column == first.column) || textAt(key, at) == text;
+            return (at.line == first.line && at.column == first.column) ||
+                   index.readAlike(at, first, index.keyLength(key));
         };
         if (!std::all_of(spansOfKey.cbegin(), spansOfKey.cend(), alike) ||
             !std::all_of(index.occurrences(key).cbegin(), index.occurrences(key).cend(), alike)) {
@@ -236,7 +232,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
             const PaintSources::Source &source = sources.first.at(key);
             return source.several || source.line != occurrence.line || source.column != occurrence.column;
         },
-        changeablePositions(reindented, index, sources));
+        changeablePositions(index, sources));
 
     RefreshResult result;
     TagCollector collector;

@@ -170,6 +170,11 @@ QString DocumentGenerator::lessThansOnly(int count)
     return QString(count, u'<');
 }
 
+QString DocumentGenerator::lessThansThenOneGreaterThan(int count)
+{
+    return QString(count, u'<') + u'>';
+}
+
 QString DocumentGenerator::distinctTagNames(int count)
 {
     QStringList lines;
@@ -182,6 +187,14 @@ QString DocumentGenerator::distinctTagNames(int count)
         }
     }
     lines.append(line);
+    return lines.join(u'\n');
+}
+
+QString DocumentGenerator::distinctTagsWithinTags(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines.append(QStringLiteral("<i<b%1> x").arg(i));
     return lines.join(u'\n');
 }
 

@@ -35,8 +35,12 @@ public:
     static QString oneLineScript(int lessThans);
     // One line of "<" without any ">".
     static QString lessThansOnly(int count);
+    // One line of "<" closed by one ">": every other "<" is paired with that ">".
+    static QString lessThansThenOneGreaterThan(int count);
     // Every tag name different, each opened once and never closed, four to a line.
     static QString distinctTagNames(int count);
+    // Every line a different tag opened inside another one ("<i<b17>"), never closed.
+    static QString distinctTagsWithinTags(int count);
     // A regular document (tags paired with their ">", no stray characters) of about `characters` characters
     // written on one line.
     static QString oneLongLine(int characters);

@@ -181,6 +181,17 @@ private Q_SLOTS:
         editing = true;
         QTest::keyClicks(&pane, QStringLiteral("w"));
         QVERIFY(check());
+        // One edit changing the length of lines apart (a refresh re-indenting them): only those lines are
+        // written again, and the line between them stays the memo's own.
+        pane.setDocumentText(QStringLiteral("<P>\nfirst\nkept\n<B>\nlast"));
+        memo.document()->findBlockByNumber(2).setUserState(7);
+        QTextCursor edit(pane.document());
+        edit.beginEditBlock();
+        pane.setLine(1, QStringLiteral("   first"));
+        pane.setLine(4, QStringLiteral("   last"));
+        edit.endEditBlock();
+        QVERIFY(check());
+        QCOMPARE(memo.document()->findBlockByNumber(2).userState(), 7);
         // Text written into the memo by others is replaced by the pane's at the next change.
         memo.setPlainText(QStringLiteral("other"));
         QTest::keyClick(&pane, Qt::Key_End);

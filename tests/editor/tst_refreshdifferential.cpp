@@ -70,6 +70,7 @@ class RefreshDifferentialTest : public QObject
 private Q_SLOTS:
     void fastEngineEqualsLiteralModel_data();
     void fastEngineEqualsLiteralModel();
+    void longTagTextsEqualLiteralModel();
     void balanceCheckEqualsLiteralCheck();
 };
 
@@ -121,6 +122,38 @@ void RefreshDifferentialTest::fastEngineEqualsLiteralModel()
                                                    runLiteralRefresh(lines, options, endsWithLineBreak));
         QVERIFY2(difference.isEmpty(),
                  qPrintable(QStringLiteral("seed %1: %2\n%3").arg(seed).arg(difference, lines.join(u'\n'))));
+    }
+}
+
+void RefreshDifferentialTest::longTagTextsEqualLiteralModel()
+{
+    // Lines with more "<" than ">", so that tag texts lag behind and grow long, made of a stretch repeated
+    // in other letter cases: long tag texts then occur several times, alike or differing only in case.
+    const QStringList pieces = {QStringLiteral("<a"), QStringLiteral("<B"), QStringLiteral("<"),
+                                QStringLiteral("b>"), QStringLiteral("x"),  QStringLiteral(" "),
+                                QStringLiteral("/"),  QStringLiteral(">"),  QStringLiteral("<<")};
+    for (quint32 seed = 1; seed <= 60; ++seed) {
+        QRandomGenerator random(seed);
+        QStringList lines;
+        for (int line = 0, count = 1 + int(random.bounded(3)); line < count; ++line) {
+            QString stretch;
+            while (stretch.size() < 60 + int(random.bounded(120)))
+                stretch += pieces.at(int(random.bounded(int(pieces.size()))));
+            QString text;
+            for (int copy = 0, copies = 2 + int(random.bounded(3)); copy < copies; ++copy) {
+                const int style = int(random.bounded(3));
+                text += style == 0 ? stretch : style == 1 ? stretch.toUpper() : stretch.toLower();
+            }
+            lines.append(text);
+        }
+        for (const bool skipEmptyPairTags : {true, false}) {
+            const RefreshOptions options{Reindent::Standard, true, skipEmptyPairTags, true, true};
+            const QString difference =
+                firstDifference(runRefresh(lines, options), runLiteralRefresh(lines, options, false));
+            QVERIFY2(
+                difference.isEmpty(),
+                qPrintable(QStringLiteral("seed %1: %2\n%3").arg(seed).arg(difference, lines.join(u'\n'))));
+        }
     }
 }
 
