@@ -1,0 +1,42 @@
+#include "preview/enginerendering.h"
+
+#include <QByteArray>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+
+namespace {
+
+// The name of the OpenGL renderer a new context gets; empty when there is no OpenGL.
+QByteArray openGlRenderer()
+{
+    QOpenGLContext context;
+    if (!context.create())
+        return {};
+    QOffscreenSurface surface;
+    surface.setFormat(context.format());
+    surface.create();
+    if (!surface.isValid() || !context.makeCurrent(&surface))
+        return {};
+    const auto *name = reinterpret_cast<const char *>(context.functions()->glGetString(GL_RENDERER));
+    const QByteArray renderer = name ? QByteArray(name) : QByteArray();
+    context.doneCurrent();
+    return renderer;
+}
+
+bool isSoftwareRasterizer(const QByteArray &renderer)
+{
+    const QByteArray name = renderer.toLower();
+    return name.contains("llvmpipe") || name.contains("softpipe") || name.contains("swiftshader") ||
+           name.contains("software rasterizer");
+}
+
+} // namespace
+
+void preferSoftwareDrawingWithoutGraphicsCard()
+{
+    if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QSG_RHI_BACKEND"))
+        return;
+    if (isSoftwareRasterizer(openGlRenderer()))
+        qputenv("QT_QUICK_BACKEND", QByteArray("software"));
+}
