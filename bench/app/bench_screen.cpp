@@ -294,8 +294,9 @@ int refreshChild(int argc, char *argv[])
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArray("1"));
     registerPreviewScheme();
+    drawInSoftwareWithoutGraphicsCard();
     QApplication app(argc, argv);
-    preferSoftwareDrawingWithoutGraphicsCard(); // as the program does before its first web view
+    drawInSoftwareOnSoftwareOpenGl(); // as the program does before its first web view
     QTemporaryDir folder;
     QString pictures = QStringLiteral("<html><body><h1>Τα ζώα της αυλής</h1>\n");
     for (int i = 0; i < 6; ++i) {

@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/programwindows.h"
 #include "app/quietterminal.h"
+#include "preview/enginerendering.h"
 #include "preview/enginesandbox.h"
 #include "preview/previewpane.h"
 #include "widgets/caretrest.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "velmark: running as root, so the web view's sandbox is turned off.\n");
     registerPreviewScheme();
     quietenTerminal();
+    drawInSoftwareWithoutGraphicsCard();
     QApplication app(argc, argv);
     setUpApplication(app);
     CaretRest caretRest;

@@ -29,7 +29,7 @@ void ProgramWindows::createOtherWindows()
 {
     if (m_mainWindow)
         return;
-    preferSoftwareDrawingWithoutGraphicsCard();
+    drawInSoftwareOnSoftwareOpenGl();
     m_mainWindow = new MainWindow;
     m_valuePopup = new ValuePopup;
     m_tagTip = new TagTip;

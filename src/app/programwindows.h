@@ -29,6 +29,8 @@ public:
     void start();
 
     StartupWindow *startupWindow() const;
+    // Whether the six other windows exist yet.
+    bool otherWindowsCreated() const { return !m_mainWindow.isNull(); }
     // The other windows, created (all six) by the first call if they do not exist yet.
     MainWindow *mainWindow();
     ValuePopup *valuePopup();

@@ -1,6 +1,8 @@
 #include "preview/enginerendering.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -24,6 +26,22 @@ QByteArray openGlRenderer()
     return renderer;
 }
 
+bool userChoseRenderer()
+{
+    return qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QSG_RHI_BACKEND") ||
+           qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION");
+}
+
+// A graphics card shows as a device of the kernel's rendering manager, or of NVIDIA's own driver.
+bool graphicsCardPresent()
+{
+    if (QFile::exists(QStringLiteral("/dev/nvidiactl")))
+        return true;
+    return !QDir(QStringLiteral("/dev/dri"))
+                .entryList({QStringLiteral("card*"), QStringLiteral("renderD*")}, QDir::System)
+                .isEmpty();
+}
+
 bool isSoftwareRasterizer(const QByteArray &renderer)
 {
     const QByteArray name = renderer.toLower();
@@ -33,9 +51,17 @@ bool isSoftwareRasterizer(const QByteArray &renderer)
 
 } // namespace
 
-void preferSoftwareDrawingWithoutGraphicsCard()
+void drawInSoftwareWithoutGraphicsCard()
 {
-    if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QSG_RHI_BACKEND"))
+    if (userChoseRenderer() || graphicsCardPresent())
+        return;
+    qputenv("QT_QUICK_BACKEND", QByteArray("software"));
+    qputenv("QT_XCB_GL_INTEGRATION", QByteArray("none"));
+}
+
+void drawInSoftwareOnSoftwareOpenGl()
+{
+    if (userChoseRenderer())
         return;
     if (isSoftwareRasterizer(openGlRenderer()))
         qputenv("QT_QUICK_BACKEND", QByteArray("software"));

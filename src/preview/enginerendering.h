@@ -1,8 +1,13 @@
 #pragma once
 
-// Where the only OpenGL is a software rasterizer (no graphics card, a virtual screen), lets the web views
-// draw with Qt Quick's software renderer: the engine then composes its pages in software, as it would anyway,
-// but without an emulated OpenGL pipeline whose compiled shaders and buffers cost tens of megabytes. Call
-// once the application exists and before the first web view is created; a renderer chosen by the user
-// (QT_QUICK_BACKEND) is kept.
-void preferSoftwareDrawingWithoutGraphicsCard();
+// How the web views draw where there is no graphics card (a virtual screen, a machine without one). OpenGL is
+// then a software rasterizer: setting it up costs most of the application's start, and its compiled shaders
+// and buffers tens of megabytes, while the engine composes its pages in software anyway. There the web views
+// draw with Qt Quick's software renderer instead. A renderer chosen by the user (QT_QUICK_BACKEND,
+// QSG_RHI_BACKEND, QT_XCB_GL_INTEGRATION) is kept.
+
+// Before the application exists: without any graphics card device, OpenGL is not set up at all.
+void drawInSoftwareWithoutGraphicsCard();
+// Once the application exists and before the first web view: when the OpenGL found is a software rasterizer
+// all the same, the web views draw in software.
+void drawInSoftwareOnSoftwareOpenGl();
