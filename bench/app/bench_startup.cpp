@@ -10,6 +10,7 @@
 #include "app/programwindows.h"
 #include "app/quietterminal.h"
 #include "app/startupwindow.h"
+#include "preview/enginerendering.h"
 #include "preview/previewpane.h"
 
 #include <QApplication>
@@ -83,6 +84,7 @@ int child(int argc, char *argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArray("1"));
     registerPreviewScheme();
     quietenTerminal();
+    drawInSoftwareWithoutGraphicsCard();
     QApplication app(argc, argv);
     setUpApplication(app);
     ProgramWindows windows;

@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/programwindows.h"
 #include "app/quietterminal.h"
+#include "preview/enginerendering.h"
 #include "preview/enginesandbox.h"
 #include "preview/previewpane.h"
 #include "widgets/caretrest.h"
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     std::fputs(engineSandboxNotice(sandbox).toLocal8Bit().constData(), stderr);
     registerPreviewScheme();
     quietenTerminal();
+    drawInSoftwareWithoutGraphicsCard();
     QApplication app(argc, argv);
     setUpApplication(app);
     CaretRest caretRest;

@@ -2,33 +2,55 @@
 
 #include "app/mainwindow.h"
 #include "app/startupwindow.h"
+#include "app/timinglog.h"
 #include "assist/valuepopup.h"
 #include "help/aboutwindow.h"
 #include "help/contactwindow.h"
 #include "help/presentationwindow.h"
 #include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
+#include "preview/enginerendering.h"
+#include "preview/previewpane.h"
 #include "widgets/statuspanels.h"
 
-ProgramWindows::ProgramWindows(QObject *parent)
-    : QObject(parent), m_startupWindow(new StartupWindow), m_mainWindow(new MainWindow),
-      m_valuePopup(new ValuePopup), m_tagTip(new TagTip), m_contactWindow(new ContactWindow),
-      m_presentationWindow(new PresentationWindow), m_aboutWindow(new AboutWindow)
+#include <QEvent>
+#include <QTimer>
+
+ProgramWindows::ProgramWindows(QObject *parent) : QObject(parent), m_startupWindow(new StartupWindow)
 {
-    m_startupWindow->setMainWindow(m_mainWindow);
+    connect(m_startupWindow, &StartupWindow::closed, this, &ProgramWindows::finished);
+    connect(m_startupWindow, &StartupWindow::entered, this, [this] {
+        noteMoment("entered");
+        mainWindow()->show();
+    });
+}
+
+void ProgramWindows::createOtherWindows()
+{
+    if (m_mainWindow)
+        return;
+    drawInSoftwareOnSoftwareOpenGl();
+    m_mainWindow = new MainWindow;
+    m_valuePopup = new ValuePopup;
+    m_tagTip = new TagTip;
+    m_contactWindow = new ContactWindow;
+    m_presentationWindow = new PresentationWindow;
+    m_aboutWindow = new AboutWindow;
     m_mainWindow->setCompanions(m_startupWindow, m_valuePopup, m_tagTip);
     m_mainWindow->setHelpWindows(m_contactWindow, m_presentationWindow, m_aboutWindow);
     m_tagTip->setStatusBar(m_mainWindow->titleBar());
     m_tagTip->setMainWindow(m_mainWindow);
     m_tagTip->setValuePopup(m_valuePopup);
     connectWindows();
+    noteMoment("windows-created");
 }
 
 void ProgramWindows::connectWindows()
 {
-    connect(m_startupWindow, &StartupWindow::closed, this, &ProgramWindows::finished);
     connect(m_mainWindow->tagToolbars(), &TagToolbars::tagHovered, m_tagTip, &TagTip::showDescription);
     connect(m_mainWindow->tagToolbars(), &TagToolbars::tagLeft, m_tagTip, &TagTip::hideDescription);
+    if (auto *preview = m_mainWindow->findChild<PreviewPane *>(QStringLiteral("webbrowser1")))
+        connect(preview, &PreviewPane::documentPainted, this, [] { noteMoment("preview-painted"); });
 }
 
 ProgramWindows::~ProgramWindows()
@@ -45,7 +67,22 @@ ProgramWindows::~ProgramWindows()
 
 void ProgramWindows::start()
 {
+    m_startupWindow->installEventFilter(this);
     m_startupWindow->show();
+}
+
+// The start-up window's first paint: once it has reached the screen (the paint and its flush end before
+// queued calls run), the other windows are created.
+bool ProgramWindows::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_startupWindow && event->type() == QEvent::Paint) {
+        m_startupWindow->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            noteMoment("startup-window-painted");
+            createOtherWindows();
+        });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 StartupWindow *ProgramWindows::startupWindow() const
@@ -53,32 +90,38 @@ StartupWindow *ProgramWindows::startupWindow() const
     return m_startupWindow;
 }
 
-MainWindow *ProgramWindows::mainWindow() const
+MainWindow *ProgramWindows::mainWindow()
 {
+    createOtherWindows();
     return m_mainWindow;
 }
 
-ValuePopup *ProgramWindows::valuePopup() const
+ValuePopup *ProgramWindows::valuePopup()
 {
+    createOtherWindows();
     return m_valuePopup;
 }
 
-TagTip *ProgramWindows::tagTip() const
+TagTip *ProgramWindows::tagTip()
 {
+    createOtherWindows();
     return m_tagTip;
 }
 
-ContactWindow *ProgramWindows::contactWindow() const
+ContactWindow *ProgramWindows::contactWindow()
 {
+    createOtherWindows();
     return m_contactWindow;
 }
 
-PresentationWindow *ProgramWindows::presentationWindow() const
+PresentationWindow *ProgramWindows::presentationWindow()
 {
+    createOtherWindows();
     return m_presentationWindow;
 }
 
-AboutWindow *ProgramWindows::aboutWindow() const
+AboutWindow *ProgramWindows::aboutWindow()
 {
+    createOtherWindows();
     return m_aboutWindow;
 }

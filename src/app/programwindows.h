@@ -11,8 +11,11 @@ class MainWindow;
 class TagTip;
 class ValuePopup;
 
-// The program's seven windows, created once at start in a fixed order and kept until the end. The start-up
-// window is the main form: when it closes, even while hidden, the program ends.
+// The program's seven windows, created once in a fixed order and kept until the end. The start-up window is
+// the main form: when it closes, even while hidden, the program ends. It is created and shown first; the six
+// others, the main window with its web engine among them, are created together as soon as the start-up window
+// has painted, so the pupil reads the terms while the rest starts, or as soon as anything asks for one of
+// them.
 class ProgramWindows : public QObject
 {
     Q_OBJECT
@@ -21,22 +24,31 @@ public:
     explicit ProgramWindows(QObject *parent = nullptr);
     ~ProgramWindows() override;
 
-    // Shows the start-up window, the only window shown at start.
+    // Shows the start-up window, the only window shown at start; the other windows follow once it has
+    // painted.
     void start();
 
     StartupWindow *startupWindow() const;
-    MainWindow *mainWindow() const;
-    ValuePopup *valuePopup() const;
-    TagTip *tagTip() const;
-    ContactWindow *contactWindow() const;
-    PresentationWindow *presentationWindow() const;
-    AboutWindow *aboutWindow() const;
+    // Whether the six other windows exist yet.
+    bool otherWindowsCreated() const { return !m_mainWindow.isNull(); }
+    // The other windows, created (all six) by the first call if they do not exist yet.
+    MainWindow *mainWindow();
+    ValuePopup *valuePopup();
+    TagTip *tagTip();
+    ContactWindow *contactWindow();
+    PresentationWindow *presentationWindow();
+    AboutWindow *aboutWindow();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 Q_SIGNALS:
     // The start-up window has closed: the program ends.
     void finished();
 
 private:
+    // Creates the six windows after the start-up window, in their order, unless they exist.
+    void createOtherWindows();
     // The one place where the windows' signals meet each other: the start-up window's closing ends the
     // program, hovering a tag button shows its description.
     void connectWindows();

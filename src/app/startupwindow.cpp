@@ -71,11 +71,6 @@ StartupWindow::StartupWindow(QWidget *parent) : QWidget(parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void StartupWindow::setMainWindow(QWidget *mainWindow)
-{
-    m_mainWindow = mainWindow;
-}
-
 void StartupWindow::chooseDeclaration(int itemIndex)
 {
     m_enterButton->setText(itemIndex == 0 ? enterCaption : closeCaption);
@@ -83,8 +78,8 @@ void StartupWindow::chooseDeclaration(int itemIndex)
 
 void StartupWindow::enterOrClose()
 {
-    if (m_enterButton->text() == enterCaption && m_mainWindow)
-        m_mainWindow->show();
+    if (m_enterButton->text() == enterCaption)
+        Q_EMIT entered();
     else
         close();
 }

@@ -16,9 +16,6 @@ class StartupWindow : public QWidget
 public:
     explicit StartupWindow(QWidget *parent = nullptr);
 
-    // The main window that "Είσοδος" shows.
-    void setMainWindow(QWidget *mainWindow);
-
     CodePane *termsPane() const { return m_termsPane; }
     QGroupBox *declarationGroup() const { return m_declaration; }
     QRadioButton *acceptItem() const { return m_acceptItem; }
@@ -27,12 +24,14 @@ public:
 
     // The button caption follows the chosen item (0 accept, 1 decline).
     void chooseDeclaration(int itemIndex);
-    // "Είσοδος" shows the main window; any other caption closes this window.
+    // "Είσοδος" asks for the main window (entered); any other caption closes this window.
     void enterOrClose();
     // Writes the terms text.
     void writeTerms();
 
 Q_SIGNALS:
+    // The pupil entered: the main window is to be shown.
+    void entered();
     // The window was closed: the program ends.
     void closed();
 
@@ -47,5 +46,4 @@ private:
     QRadioButton *m_acceptItem;  // item 0 of the declaration
     QRadioButton *m_declineItem; // item 1 of the declaration
     QPushButton *m_enterButton;  // `SpeedButton1`: enter or close, by its caption
-    QWidget *m_mainWindow = nullptr;
 };

@@ -4,6 +4,8 @@
 #include "pagedialogs.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QWebEngineScript>
 
 namespace {
 
@@ -33,7 +35,9 @@ NavigationKind kindOf(QWebEnginePage::NavigationType type)
 
 } // namespace
 
-PreviewPage::PreviewPage(QWebEngineProfile *profile, QObject *parent) : QWebEnginePage(profile, parent)
+PreviewPage::PreviewPage(QWebEngineProfile *profile, QObject *parent)
+    : QWebEnginePage(profile, parent),
+      m_paintReportPrefix(QStringLiteral("velmark-painted-%1:").arg(QRandomGenerator::system()->generate64()))
 {
     // The pupil's navigation is under way until its page commits or its load ends.
     connect(this, &QWebEnginePage::urlChanged, this, [this] { m_approvedInFlight = false; });
@@ -111,4 +115,29 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     if (allowed && isMainFrame && request.showsPreview && url.scheme() != previewSchemeName())
         m_approvedInFlight = true;
     return allowed;
+}
+
+// Three animation frames: the first runs before the frame that draws the document as it stands; by the third
+// that frame has been handed on to the view that shows it. The script runs in the program's own world, out of
+// the page's reach.
+void PreviewPage::askForPaintReport(quint64 documentNumber)
+{
+    runJavaScript(QStringLiteral("requestAnimationFrame(() => requestAnimationFrame(() => "
+                                 "requestAnimationFrame(() => console.info('%1%2'))));")
+                      .arg(m_paintReportPrefix)
+                      .arg(documentNumber),
+                  QWebEngineScript::ApplicationWorld);
+}
+
+void PreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                           int lineNumber, const QString &sourceId)
+{
+    if (message.startsWith(m_paintReportPrefix)) {
+        bool ok = false;
+        const quint64 number = QStringView(message).mid(m_paintReportPrefix.size()).toULongLong(&ok);
+        if (ok)
+            Q_EMIT painted(number);
+        return;
+    }
+    QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
 }

@@ -26,6 +26,13 @@ public:
     bool showsPreview() const;
     // Where the page's dialogs (alert, confirm, prompt, "leave this page?") are shown.
     void setDialogs(PageDialogs *dialogs) { m_dialogs = dialogs; }
+    // Asks the document shown to report, through painted(), once it has painted a frame with what it holds
+    // now. A hidden page paints nothing and reports nothing.
+    void askForPaintReport(quint64 documentNumber);
+
+Q_SIGNALS:
+    // The document asked with this number has painted.
+    void painted(quint64 documentNumber);
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
@@ -33,12 +40,15 @@ protected:
     bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
     bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue,
                           QString *result) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
+                                  const QString &sourceId) override;
 
 private:
     QElapsedTimer m_sinceInput;
     bool m_programStep = false;
     bool m_approvedInFlight = false;
     PageDialogs *m_dialogs = nullptr;
+    QString m_paintReportPrefix; // the program's own console messages, unknown to the page's scripts
 
     // How the page is named in its dialogs: its title, else what it is.
     QString pageName() const;

@@ -4,6 +4,7 @@
 #include "enginelanguage.h"
 #include "localfileguard.h"
 #include "pagedialogs.h"
+#include "previewcurtain.h"
 #include "previewdocument.h"
 #include "previewpage.h"
 #include "previewschemehandler.h"
@@ -83,6 +84,8 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     connect(page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { Q_EMIT progressChange(progress, 100); });
     connect(page, &QWebEnginePage::loadFinished, this, &PreviewPane::finishLoad);
+    m_curtain = new PreviewCurtain(this);
+    connect(page, &PreviewPage::painted, this, &PreviewPane::notePainted);
 }
 
 PreviewPane::~PreviewPane()
@@ -125,6 +128,7 @@ void PreviewPane::navigate(const QUrl &url)
 {
     if (deferWhileDialogOpen([this, url] { navigate(url); }))
         return;
+    m_curtain->lift();
     m_scrollRestorePending = false;
     load(url);
 }
@@ -133,6 +137,7 @@ bool PreviewPane::goBack()
 {
     if (!history()->canGoBack())
         return false;
+    m_curtain->lift();
     m_scrollRestorePending = false;
     m_page->expectProgramStep();
     back();
@@ -143,6 +148,7 @@ bool PreviewPane::goForward()
 {
     if (!history()->canGoForward())
         return false;
+    m_curtain->lift();
     m_scrollRestorePending = false;
     m_page->expectProgramStep();
     forward();
@@ -151,6 +157,7 @@ bool PreviewPane::goForward()
 
 void PreviewPane::refresh()
 {
+    m_curtain->lift();
     m_page->expectProgramStep();
     reload();
 }
@@ -167,6 +174,24 @@ void PreviewPane::hideEvent(QHideEvent *event)
 {
     qApp->removeEventFilter(this);
     QWebEngineView::hideEvent(event);
+}
+
+// The engine puts a new view of its own into the pane when a document starts in a new renderer; the curtain
+// stays on top of it.
+bool PreviewPane::event(QEvent *event)
+{
+    const bool handled = QWebEngineView::event(event);
+    if (event->type() == QEvent::ChildAdded && m_curtain && m_curtain->isDown())
+        m_curtain->raise();
+    return handled;
+}
+
+// A picture of the page at another size would not fit: the live view shows at once.
+void PreviewPane::resizeEvent(QResizeEvent *event)
+{
+    if (m_curtain)
+        m_curtain->lift();
+    QWebEngineView::resizeEvent(event);
 }
 
 bool PreviewPane::eventFilter(QObject *watched, QEvent *event)
@@ -220,6 +245,9 @@ void PreviewPane::loadDocument(const QByteArray &document)
         m_scrollToRestore = showsPreview() ? page()->scrollPosition() : QPointF();
         m_scrollRestorePending = true;
     }
+    // The page on screen stays there until the new document has painted.
+    if (isVisible() && !url().isEmpty() && showsPreview())
+        m_curtain->cover(m_curtain->isDown() ? QPixmap() : grab());
     m_schemeHandler->setDocument(document);
     const QUrl documentUrl = PreviewSchemeHandler::documentUrl(++m_documentNumber);
     setScrollRestore(documentUrl);
@@ -252,6 +280,10 @@ void PreviewPane::finishLoad(bool succeeded)
     } else if (!showsPreview()) {
         m_scrollRestorePending = false;
     }
+    if (url() == PreviewSchemeHandler::documentUrl(m_documentNumber))
+        m_page->askForPaintReport(m_documentNumber);
+    else if (!showsPreview())
+        m_curtain->lift();
     Q_EMIT progressChange(-1, 100);
     // The title is read from the document itself: the engine's page title falls back to the address.
     QPointer<PreviewPane> self(this);
@@ -263,6 +295,14 @@ void PreviewPane::finishLoad(bool succeeded)
                               Q_EMIT self->downloadComplete();
                               Q_EMIT self->documentComplete();
                           });
+}
+
+void PreviewPane::notePainted(quint64 documentNumber)
+{
+    if (documentNumber != m_documentNumber)
+        return;
+    m_curtain->lift();
+    Q_EMIT documentPainted();
 }
 
 bool PreviewPane::showsPreview() const

@@ -9,6 +9,7 @@
 #include <functional>
 
 class LocalFileGuard;
+class PreviewCurtain;
 class PreviewPage;
 class PageDialogs;
 class PreviewSchemeHandler;
@@ -21,7 +22,8 @@ void registerPreviewScheme();
 // webbrowser1: the embedded browser of the main window. While the pupil edits it shows the document rendered;
 // while the pupil browses it shows web pages. Every load is asynchronous and nothing here waits: a load
 // started while another is under way supersedes it, so the pane always ends showing the newest text. A
-// preview document keeps the address "about:blank" and keeps the scroll position of the preview it replaces.
+// preview document keeps the address "about:blank" and keeps the scroll position of the preview it replaces;
+// the preview it replaces stays on screen until the new document has painted.
 // Each preview document runs in a renderer process of its own, so a document whose script never ends cannot
 // hold up the next one.
 // Pages are untrusted: the pupil's document does not navigate the pane by itself, pages read no local file,
@@ -70,9 +72,13 @@ Q_SIGNALS:
     void progressChange(int progress, int progressMax); // progress -1 when a download has finished
     void downloadComplete();
     void documentComplete();
+    // The newest preview document has painted, its load complete and its scroll position restored.
+    void documentPainted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     // The application-wide watch on the pupil's input runs only while the pane is on screen.
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -82,6 +88,7 @@ private:
     void loadDocument(const QByteArray &document);
     void setScrollRestore(const QUrl &documentUrl);
     void finishLoad(bool succeeded);
+    void notePainted(quint64 documentNumber);
     // While a page's dialog waits for its answer, keeps the load for afterwards and answers true.
     bool deferWhileDialogOpen(std::function<void()> load);
     bool showsPreview() const;
@@ -90,6 +97,7 @@ private:
     PreviewPage *m_page = nullptr;
     LocalFileGuard *m_guard = nullptr;
     PreviewSchemeHandler *m_schemeHandler = nullptr;
+    PreviewCurtain *m_curtain = nullptr;
     quint64 m_documentNumber = 0;
     bool m_scrollRestorePending = false;
     QPointF m_scrollToRestore;

@@ -106,8 +106,19 @@ void PreviewSchemeHandler::serveFile(QWebEngineUrlRequestJob *job)
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
+    if (base.isEmpty() || path.isEmpty() || !QFileInfo(path).isFile()) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    // A file shown before and unchanged since comes from memory; the job owns the buffer it reads from.
+    if (const std::optional<PreviewFileCache::File> kept = m_files.read(path)) {
+        auto *buffer = new QBuffer(job);
+        buffer->setData(kept->bytes);
+        job->reply(kept->mimeType, buffer);
+        return;
+    }
     auto *file = new QFile(path, job);
-    if (base.isEmpty() || path.isEmpty() || !QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) {
+    if (!file->open(QIODevice::ReadOnly)) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "previewfilecache.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QUrl>
@@ -44,6 +46,7 @@ private:
 
     QByteArray m_document;
     QString m_baseFolder;
+    PreviewFileCache m_files;
     quint64 m_fileHosts = 0;      // file hosts handed out so far
     QSet<quint64> m_pendingHosts; // file hosts handed out and not yet served
 };

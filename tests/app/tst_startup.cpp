@@ -43,6 +43,19 @@ private Q_SLOTS:
                 !windows.startupWindow()->declineItem()->isChecked());
     }
 
+    // The start-up window reaches the screen before the web engine and the other windows start; they follow
+    // without anything asking for them.
+    void otherWindowsFollowTheStartupWindowsFirstPaint()
+    {
+        ProgramWindows windows;
+        windows.start();
+        QVERIFY(!windows.otherWindowsCreated());
+        QVERIFY(QTest::qWaitForWindowExposed(windows.startupWindow()));
+        QTRY_VERIFY(windows.otherWindowsCreated());
+        QVERIFY(windows.startupWindow()->isVisible());
+        QVERIFY(!windows.mainWindow()->isVisible());
+    }
+
     void buttonBeforeChoosingEndsTheProgram()
     {
         ProgramWindows windows;

@@ -1,0 +1,148 @@
+// A refresh of the preview as the pupil sees it: the page on screen stays there until the new document has
+// painted, whatever the new document does.
+#include "preview/previewpane.h"
+#include "widgettestmain.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int loadTimeout = 30000;
+
+// The colour at the middle of the pane as it is drawn on screen.
+QRgb middleColour(PreviewPane &pane)
+{
+    const QImage shot = pane.grab().toImage();
+    return shot.pixel(shot.width() / 2, shot.height() / 2);
+}
+
+} // namespace
+
+class TestPreviewRepaint : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void refreshKeepsThePageOnScreenUntilTheNewOnePainted_data();
+    void refreshKeepsThePageOnScreenUntilTheNewOnePainted();
+    void documentThatNeverPaintsIsShownAfterAMoment();
+    void pictureSavedAgainShowsAtTheNextRefresh();
+
+private:
+    QWidget *curtain() const { return m_pane->findChild<QWidget *>(QStringLiteral("previewCurtain")); }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<PreviewPane> m_pane;
+};
+
+void TestPreviewRepaint::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    QImage red(64, 64, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(m_folder->filePath(QStringLiteral("red.png"))));
+    m_pane = std::make_unique<PreviewPane>();
+    m_pane->resize(400, 300);
+    m_pane->setBaseFolder(m_folder->path());
+    m_pane->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
+}
+
+void TestPreviewRepaint::cleanup()
+{
+    m_pane.reset();
+    m_folder.reset();
+}
+
+void TestPreviewRepaint::refreshKeepsThePageOnScreenUntilTheNewOnePainted_data()
+{
+    QTest::addColumn<QString>("page");
+
+    QTest::newRow("an image filling the page")
+        << QStringLiteral("<body style=\"margin:0\"><img src=\"red.png\" "
+                          "style=\"display:block;width:100%;height:300px\"><!-- %1 -->");
+    QTest::newRow("a coloured page with a slow script")
+        << QStringLiteral("<body style=\"margin:0;background:red\"><p>%1</p>"
+                          "<script>const end = Date.now() + 150; while (Date.now() < end) {}</script>");
+}
+
+// Every picture of the pane taken while refreshes come one after another shows the page, never the blank
+// view of a renderer that has not painted yet.
+void TestPreviewRepaint::refreshKeepsThePageOnScreenUntilTheNewOnePainted()
+{
+    QFETCH(QString, page);
+    const QRgb red = qRgb(255, 0, 0);
+    QSignalSpy painted(m_pane.get(), &PreviewPane::documentPainted);
+
+    m_pane->renderHtml(page.arg(0));
+    QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), loadTimeout);
+    QCOMPARE(middleColour(*m_pane), red);
+
+    for (int refresh = 1; refresh <= 4; ++refresh) {
+        m_pane->renderHtml(page.arg(refresh));
+        QElapsedTimer waited;
+        waited.start();
+        while (painted.count() <= refresh) {
+            QCOMPARE(middleColour(*m_pane), red);
+            QVERIFY(waited.elapsed() < loadTimeout);
+            QTest::qWait(1);
+        }
+        // From here on the pupil sees the engine's own view of the new document.
+        QVERIFY(!curtain()->isVisible());
+        for (int i = 0; i < 20; ++i) {
+            QCOMPARE(middleColour(*m_pane), red);
+            QTest::qWait(5);
+        }
+    }
+    QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+}
+
+// A document whose script never ends cannot hold the picture of the page before it on screen for long: after
+// a moment the pane shows the engine's own view of the new document, and the next document paints as usual.
+void TestPreviewRepaint::documentThatNeverPaintsIsShownAfterAMoment()
+{
+    QSignalSpy painted(m_pane.get(), &PreviewPane::documentPainted);
+    m_pane->renderHtml(QStringLiteral("<body style=\"background:red\">"));
+    QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), loadTimeout);
+
+    QElapsedTimer sinceRefresh;
+    sinceRefresh.start();
+    m_pane->renderHtml(QStringLiteral("<body style=\"background:blue\"><script>while (true) {}</script>"));
+    QVERIFY(curtain()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!curtain()->isVisible(), loadTimeout);
+    QVERIFY(sinceRefresh.elapsed() < 5000);
+    QCOMPARE(painted.count(), 1);
+
+    m_pane->renderHtml(QStringLiteral("<body style=\"background:lime\">"));
+    QTRY_COMPARE_WITH_TIMEOUT(middleColour(*m_pane), qRgb(0, 255, 0), loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(painted.count(), 2, loadTimeout);
+}
+
+// The pictures of the pupil's folder are kept between refreshes, but never a picture that has since changed.
+void TestPreviewRepaint::pictureSavedAgainShowsAtTheNextRefresh()
+{
+    QSignalSpy painted(m_pane.get(), &PreviewPane::documentPainted);
+    const QString page = QStringLiteral("<body style=\"margin:0\"><img src=\"red.png\" "
+                                        "style=\"display:block;width:100%;height:300px\"><!-- %1 -->");
+    m_pane->renderHtml(page.arg(0));
+    QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), loadTimeout);
+    QCOMPARE(middleColour(*m_pane), qRgb(255, 0, 0));
+
+    QImage blue(32, 32, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QVERIFY(blue.save(m_folder->filePath(QStringLiteral("red.png"))));
+    m_pane->renderHtml(page.arg(1));
+    QTRY_COMPARE_WITH_TIMEOUT(painted.count(), 2, loadTimeout);
+    QCOMPARE(middleColour(*m_pane), qRgb(0, 0, 255));
+}
+
+VELMARK_WIDGET_TEST_MAIN(TestPreviewRepaint)
+#include "tst_previewrepaint.moc"
