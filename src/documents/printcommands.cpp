@@ -3,10 +3,9 @@
 #include "documents/documentmessages.h"
 #include "documents/filechooser.h"
 #include "documents/paintsurface.h"
+#include "documents/shownpage.h"
 #include "documents/sourceprintout.h"
 #include "editor/codepane.h"
-#include "preview/previewpane.h"
-#include "preview/printcopy.h"
 #include "widgets/messages.h"
 
 #include <QDir>
@@ -101,8 +100,8 @@ void PrintCommands::printCodeListing()
 void PrintCommands::printPreview()
 {
     // The preview shows a still copy of the page, which nothing of the page's own can hold up.
-    PrintCopy copy(m_c.preview);
-    if (!copy.prepare(pagePrintPatienceMs)) {
+    const std::unique_ptr<PrintablePage> copy = m_c.page->printableCopy();
+    if (!copy->prepare(pagePrintPatienceMs)) {
         showMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
         return;
     }
@@ -111,7 +110,7 @@ void PrintCommands::printPreview()
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&copy, &dialog, &gaveUp](QPrinter *printer) {
-                if (copy.print(printer, pagePrintPatienceMs))
+                if (copy->print(printer, pagePrintPatienceMs))
                     return;
                 gaveUp = true;
                 QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);

@@ -119,6 +119,11 @@ void PreviewPane::setBaseFolder(const QString &folder)
     m_guard->setAllowedFolder(folder);
 }
 
+void PreviewPane::showBlank()
+{
+    navigate(QUrl(blankAddress));
+}
+
 void PreviewPane::navigate(const QUrl &url)
 {
     if (deferWhileDialogOpen([this, url] { navigate(url); }))
