@@ -16,7 +16,6 @@
 #include "documents/recoverystore.h"
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
-#include "editor/documentlooks.h"
 #include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -24,6 +23,7 @@
 #include "preview/addressbar.h"
 #include "preview/browsingbar.h"
 #include "preview/previewpane.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/clickableimage.h"
 #include "widgets/docklayout.h"
 #include "widgets/docksplitter.h"
@@ -283,9 +283,6 @@ void MainWindow::setCompanions(QWidget *startupWindow, ValuePopup *valuePopup, T
     m_valuePopup = valuePopup;
     m_tagTip = tagTip;
     m_valueAssistant->setPopup(m_valuePopup);
-    // The value popup is a window of its own: what is picked in it reaches the assistant through this one
-    // connection.
-    connect(valuePopup, &ValuePopup::picked, m_valueAssistant, &ValueAssistant::valuePicked);
 }
 
 void MainWindow::setScreenSizeOverride(const QSize &size)

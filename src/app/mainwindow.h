@@ -64,6 +64,8 @@ public:
     bool editingMode() const;
     // The tag buttons, whose hovering the description tip follows.
     TagToolbars *tagToolbars() const { return m_tagToolbars; }
+    // The value assistant, which takes the values picked in the value popup.
+    ValueAssistant *valueAssistant() const { return m_valueAssistant; }
     // `StatusBar1`, into which the description tip embeds itself.
     StatusPanels *titleBar() const { return m_titleBar; }
 

@@ -38,7 +38,8 @@ Q_SIGNALS:
 
 private:
     // The one place where the windows' signals meet each other: the start-up window's closing ends the
-    // program, hovering a tag button shows its description.
+    // program, hovering a tag button shows its description, a value picked in the value popup reaches the
+    // main window's value assistant.
     void connectWindows();
 
     // The windows have no parent; the tag tip later moves into the main window, which then owns it. Guarded

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class CodePane;
@@ -42,10 +43,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    CodePane *m_termsPane;       // `RichEdit1`: the terms of use, read-only
-    QGroupBox *m_declaration;    // `RadioGroup1`: "Δηλώνω οτι:" with the accept and decline items
-    QRadioButton *m_acceptItem;  // item 0 of the declaration
-    QRadioButton *m_declineItem; // item 1 of the declaration
-    QPushButton *m_enterButton;  // `SpeedButton1`: enter or close, by its caption
-    QWidget *m_mainWindow = nullptr;
+    CodePane *m_termsPane;          // `RichEdit1`: the terms of use, read-only
+    QGroupBox *m_declaration;       // `RadioGroup1`: "Δηλώνω οτι:" with the accept and decline items
+    QRadioButton *m_acceptItem;     // item 0 of the declaration
+    QRadioButton *m_declineItem;    // item 1 of the declaration
+    QPushButton *m_enterButton;     // `SpeedButton1`: enter or close, by its caption
+    QPointer<QWidget> m_mainWindow; // a window of its own, which may go first
 };

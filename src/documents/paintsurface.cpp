@@ -1,6 +1,6 @@
 #include "documents/paintsurface.h"
 
-#include "editor/documentlooks.h"
+#include "widgets/bgrcolour.h"
 
 #include <QFontMetrics>
 #include <QPdfWriter>

@@ -6,6 +6,7 @@
 #include "documents/shownpage.h"
 #include "documents/sourceprintout.h"
 #include "editor/codepane.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/messages.h"
 
 #include <QDir>
@@ -14,11 +15,6 @@
 #include <QPrinterInfo>
 
 namespace {
-
-quint32 bgrFromColour(const QColor &colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
 
 // The code pane's own font: its family, style, colour and point size, not the looks of parts of its text.
 PrintFont codeFont(const CodePane *code)

@@ -1,6 +1,7 @@
 #include "editor/codepane.h"
 
 #include "editor/documentlooks.h"
+#include "widgets/bgrcolour.h"
 
 #include <QKeyEvent>
 #include <QTextBlock>
