@@ -3,6 +3,7 @@
 // assistant listening.
 #include "assist/typingassistant.h"
 #include "documentgenerator.h"
+#include "documents/editingsession.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
@@ -44,18 +45,19 @@ int main(int argc, char *argv[])
     prepareTestEnvironment();
     QApplication app(argc, argv);
     QWidget window;
+    const EditingSession session; // editing mode
     auto *editorArea = new QWidget(&window);
     dockInto(&window, editorArea, DockAlign::Fill);
     auto *code = new CodePane(editorArea);
     auto *messages = new CodePane(editorArea);
     auto *progress = new QProgressBar(&window);
-    AttributeBar bar(&window, editorArea, [] { return true; });
+    AttributeBar bar(&window, editorArea, &session);
     dockInto(editorArea, messages, DockAlign::Bottom);
     dockInto(editorArea, code, DockAlign::Fill);
     window.resize(900, 700);
     window.show();
 
-    RefreshCycle cycle(code, [] { return true; });
+    RefreshCycle cycle(code, &session);
     // The main window writes the cycle's warnings into the message pane; the benchmark does too.
     QObject::connect(&cycle, &RefreshCycle::warningsCleared, messages, &CodePane::clearLines);
     QObject::connect(&cycle, &RefreshCycle::warningsReady, messages,
@@ -63,7 +65,7 @@ int main(int argc, char *argv[])
                          for (const BalanceWarning &warning : w)
                              messages->addLine(warning.text);
                      });
-    TypingAssistant assistant(code, &bar, &cycle, [] { return true; });
+    TypingAssistant assistant(code, &bar, &cycle, &session);
     // As in the main window: the assistant's reports reach the message pane and the progress bar.
     QObject::connect(&assistant, &TypingAssistant::messagesCleared, messages, [messages] {
         if (!messages->document()->isEmpty())

@@ -1,6 +1,7 @@
 // Refresh cycle speed: the fast cycle on generated documents of 100, 1,000 and 10,000 lines against the floor
 // of only loading the same text into the code pane, and the literal, step-by-step walk at 100 and 300 lines.
 #include "documentgenerator.h"
+#include "documents/editingsession.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
@@ -48,7 +49,8 @@ int main(int argc, char *argv[])
     // The program lets the mirror follow every change of the code pane; the benchmark does too.
     QObject::connect(code, &CodePane::textChanged, mirror, [mirror] { mirror->follow(true); });
     // The cycle reports to the message pane and the progress bar as the main window wires them.
-    RefreshCycle cycle(code, [] { return true; });
+    const EditingSession session; // editing mode
+    RefreshCycle cycle(code, &session);
     QObject::connect(&cycle, &RefreshCycle::warningsReady, messages,
                      [messages](const QList<BalanceWarning> &w) { writeWarningLines(messages, w); });
     QObject::connect(&cycle, &RefreshCycle::progressStarted, progress, &QProgressBar::setMaximum);

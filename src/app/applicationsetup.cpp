@@ -2,7 +2,7 @@
 
 #include "app/programtexts.h"
 #include "preview/engineflags.h"
-#include "preview/enginelanguage.h"
+#include "widgets/enginelanguage.h"
 #include "widgets/fonts.h"
 #include "widgets/qtgreektexts.h"
 #include "widgets/theme.h"

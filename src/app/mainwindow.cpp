@@ -5,22 +5,25 @@
 #include "help/presentationwindow.h"
 #include "palette/tagtip.h"
 
+#include "app/previewshownpage.h"
 #include "app/programtexts.h"
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
+#include "documents/editingsession.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
 #include "documents/recoverykeeper.h"
 #include "documents/recoverystore.h"
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
-#include "editor/documentlooks.h"
 #include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
 #include "palette/tagtoolbars.h"
+#include "preview/addressbar.h"
 #include "preview/browsingbar.h"
 #include "preview/previewpane.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/clickableimage.h"
 #include "widgets/docklayout.h"
 #include "widgets/docksplitter.h"
@@ -86,6 +89,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setFont(Fonts::pixels(11));
     resize(875, 534);
 
+    m_session = new EditingSession(this);
     m_frame = makePanel(QStringLiteral("Panel8"), this, 0);
     setCentralWidget(m_frame);
 
@@ -119,14 +123,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         new ClickableImage(Pictures::globeNoEntry(), QStringLiteral("Χωρίς σύνδεση στο Internet"), this);
     m_offlineIndicator->setObjectName(QStringLiteral("Image3"));
 
-    // The features that act only in editing mode ask the window for it.
-    const auto editing = [this] { return editingMode(); };
-    m_refresh = new RefreshCycle(m_codePane, editing, this);
-    m_typingAssistant = new TypingAssistant(m_codePane, m_attributeBar, m_refresh, editing, this);
-    m_valueAssistant = new ValueAssistant(m_codePane, m_attributeBar, editing, this);
+    // The features that act only in editing mode ask the session for it.
+    m_refresh = new RefreshCycle(m_codePane, m_session, this);
+    m_typingAssistant = new TypingAssistant(m_codePane, m_attributeBar, m_refresh, m_session, this);
+    m_valueAssistant = new ValueAssistant(m_codePane, m_attributeBar, m_session, this);
 
     BrowsingBarControls browsing;
     browsing.address = m_addressBar;
+    browsing.session = m_session;
     browsing.browser = m_preview;
     browsing.editorArea = m_editorArea;
     browsing.graphicalSwitch = m_graphicalSwitch;
@@ -142,13 +146,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     documents.code = m_codePane;
     documents.messages = m_messagePane;
     documents.mirror = m_mirrorPane;
-    documents.addressBar = m_addressBar;
     documents.editorArea = m_editorArea;
-    documents.statusRow = m_browserStrip;
-    documents.previewPanel = m_previewPanel;
-    documents.addressRow = m_addressRow;
-    documents.preview = m_preview;
     documents.refresh = m_refresh;
+    documents.session = m_session;
+    m_shownPage = std::make_unique<PreviewShownPage>(m_preview);
+    documents.page = m_shownPage.get();
     documents.pageTitle = [this] { return m_titleBar->panelText(0); };
     m_recoveryStore = std::make_unique<RecoveryStore>();
     m_recovery = new RecoveryKeeper(
@@ -160,6 +162,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     buildPopupMenu();
     connectSignals();
+    // The features ask the session until they go: as the window's last child it goes after them.
+    m_session->setParent(nullptr);
+    m_session->setParent(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -177,7 +182,7 @@ void MainWindow::buildAddressRow()
                                     QStringLiteral("Ανανέωση"), 29, m_addressRow);
     m_goButton = makeIconButton(QStringLiteral("SpeedButton5"), QStyle::SP_CommandLink,
                                 QStringLiteral("Μετάβαση"), 35, m_addressRow);
-    m_addressBar = new QLineEdit(m_addressRow);
+    m_addressBar = new AddressBar(m_session, m_addressRow);
     m_addressBar->setObjectName(QStringLiteral("Edit1"));
     m_addressBar->setAccessibleName(QStringLiteral("Διεύθυνση"));
     m_addressBar->setFont(Fonts::pixels(15, true));
@@ -265,8 +270,7 @@ void MainWindow::buildEditorArea()
 
     dockInto(m_editorArea, m_toolbarArea, DockAlign::Top);
     dockInto(m_editorArea, m_lowerStrip, DockAlign::Bottom);
-    m_attributeBar = new AttributeBar(
-        this, m_editorArea, [this] { return editingMode(); }, this);
+    m_attributeBar = new AttributeBar(this, m_editorArea, m_session, this);
     dockInto(m_editorArea, m_messagePane, DockAlign::Bottom);
     dockInto(m_editorArea, m_messageSplitter, DockAlign::Bottom);
     dockInto(m_editorArea, m_codePane, DockAlign::Fill);
@@ -279,9 +283,6 @@ void MainWindow::setCompanions(QWidget *startupWindow, ValuePopup *valuePopup, T
     m_valuePopup = valuePopup;
     m_tagTip = tagTip;
     m_valueAssistant->setPopup(m_valuePopup);
-    // The value popup is a window of its own: what is picked in it reaches the assistant through this one
-    // connection.
-    connect(valuePopup, &ValuePopup::picked, m_valueAssistant, &ValueAssistant::valuePicked);
 }
 
 void MainWindow::setScreenSizeOverride(const QSize &size)
@@ -298,7 +299,7 @@ QSize MainWindow::screenSize() const
 
 bool MainWindow::editingMode() const
 {
-    return m_addressBar->text() == QLatin1String("about:blank");
+    return m_session->isEditing();
 }
 
 void MainWindow::insertAndRefresh(const QString &met)

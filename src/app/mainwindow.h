@@ -13,8 +13,10 @@ class ClickableImage;
 class CodePane;
 class DockSplitter;
 class DocumentMirror;
+class EditingSession;
 class FileCommands;
 class PreviewPane;
+class PreviewShownPage;
 class PrintCommands;
 class QAction;
 class QCheckBox;
@@ -58,10 +60,12 @@ public:
     // The screen size the window sizes itself from when shown; by default the size of its screen.
     void setScreenSizeOverride(const QSize &size);
     QSize screenSize() const;
-    // Editing mode: the address bar reads exactly "about:blank".
+    // Editing mode: the pupil's document is edited, not the web browsed.
     bool editingMode() const;
     // The tag buttons, whose hovering the description tip follows.
     TagToolbars *tagToolbars() const { return m_tagToolbars; }
+    // The value assistant, which takes the values picked in the value popup.
+    ValueAssistant *valueAssistant() const { return m_valueAssistant; }
     // `StatusBar1`, into which the description tip embeds itself.
     StatusPanels *titleBar() const { return m_titleBar; }
 
@@ -98,6 +102,8 @@ private Q_SLOTS:
     void showBrowserOnly();
     // `htmleditor1Click`: only the editor shows.
     void showEditorOnly();
+    // A file opened to show only its code: the editor alone, the browser status strip above it.
+    void showCodeOnly();
     // `N40Click`: the initial arrangement comes back.
     void restoreInitialLayout();
     // `N9Click` ... `N20Click`: a toolbox row item (row 0-6) shows or hides its row.
@@ -159,6 +165,9 @@ private:
     void fitOuterSize();
     void applyTabOrder();
 
+    // The mode and the pupil's folder, which the features ask.
+    EditingSession *m_session;
+
     // Window frame, address row and preview.
     QWidget *m_frame;                   // holds everything below the menu
     QWidget *m_addressRow;              // address row
@@ -167,7 +176,7 @@ private:
     QToolButton *m_forwardButton;       // forward
     QToolButton *m_reloadButton;        // reload
     QToolButton *m_goButton;            // go
-    QLineEdit *m_addressBar;            // address bar; its text is the mode
+    QLineEdit *m_addressBar;            // address bar (an AddressBar): shows the mode and sets it
     QWidget *m_previewPanel;            // preview pane
     PreviewPane *m_preview;             // the embedded browser
     QWidget *m_browserStrip;            // browser status strip
@@ -218,6 +227,7 @@ private:
     TypingAssistant *m_typingAssistant = nullptr;
     ValueAssistant *m_valueAssistant = nullptr;
     // The document menus: open and save, templates and character sets, printing.
+    std::unique_ptr<PreviewShownPage> m_shownPage; // the preview as the document commands see it
     FileCommands *m_files = nullptr;
     TemplateCommands *m_templates = nullptr;
     PrintCommands *m_printing = nullptr;

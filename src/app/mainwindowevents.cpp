@@ -4,6 +4,7 @@
 #include "app/programtexts.h"
 #include "app/windowsizing.h"
 #include "assist/valuepopup.h"
+#include "documents/editingsession.h"
 #include "documents/recoverykeeper.h"
 #include "documents/recoverystore.h"
 #include "documents/recoverywindow.h"
@@ -88,7 +89,7 @@ void MainWindow::arrangeOnFirstShow()
     m_recoveryStore->ignoreText(m_codePane->Text());
     m_mirrorPane->setPlainText(m_codePane->Text());
     m_preview->renderHtml(m_codePane->Text());
-    m_addressBar->setText(QStringLiteral("about:blank"));
+    m_session->setMode(DocumentMode::Editing);
 }
 
 void MainWindow::applyTabOrder()

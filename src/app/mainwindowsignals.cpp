@@ -5,6 +5,7 @@
 #include "assist/eventlists.h"
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
+#include "documents/editingsession.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
 #include "documents/recoverykeeper.h"
@@ -52,6 +53,9 @@ void MainWindow::connectSignals()
     connect(menuItem("N2"), &QAction::triggered, m_files, &FileCommands::openDocument);
     connect(menuItem("N26"), &QAction::triggered, m_files, &FileCommands::openCodeOnly);
     connect(menuItem("N3"), &QAction::triggered, m_files, &FileCommands::saveDocument);
+    connect(m_files, &FileCommands::codeOnlyViewWanted, this, &MainWindow::showCodeOnly);
+    // The preview loads the page's relative images and styles from the pupil's folder.
+    connect(m_session, &EditingSession::pupilFolderChanged, m_preview, &PreviewPane::setBaseFolder);
     connect(menuItem("recoverText"), &QAction::triggered, this, &MainWindow::showRecoveryWindow);
     // Whatever replaces the document as a whole, the outgoing text is kept for recovery first.
     connect(m_files, &FileCommands::documentAboutToBeReplaced, m_recovery, &RecoveryKeeper::keepCurrent);

@@ -91,6 +91,17 @@ void MainWindow::showEditorOnly()
         m_graphicalSwitch->setChecked(false);
 }
 
+void MainWindow::showCodeOnly()
+{
+    DockLayout *layout = dockLayoutOf(m_frame);
+    layout->dock(m_editorArea, DockAlign::Fill);
+    layout->dock(m_browserStrip, DockAlign::Top);
+    m_editorArea->show();
+    m_browserStrip->show();
+    m_previewPanel->hide();
+    m_addressRow->hide();
+}
+
 void MainWindow::restoreInitialLayout()
 {
     undockViewParts();

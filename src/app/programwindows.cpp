@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/startupwindow.h"
 #include "app/timinglog.h"
+#include "assist/valueassistant.h"
 #include "assist/valuepopup.h"
 #include "help/aboutwindow.h"
 #include "help/contactwindow.h"
@@ -49,20 +50,21 @@ void ProgramWindows::connectWindows()
 {
     connect(m_mainWindow->tagToolbars(), &TagToolbars::tagHovered, m_tagTip, &TagTip::showDescription);
     connect(m_mainWindow->tagToolbars(), &TagToolbars::tagLeft, m_tagTip, &TagTip::hideDescription);
+    // What is picked in the value popup goes to the main window's value assistant.
+    connect(m_valuePopup, &ValuePopup::picked, m_mainWindow->valueAssistant(), &ValueAssistant::valuePicked);
     if (auto *preview = m_mainWindow->findChild<PreviewPane *>(QStringLiteral("webbrowser1")))
         connect(preview, &PreviewPane::documentPainted, this, [] { noteMoment("preview-painted"); });
 }
 
 ProgramWindows::~ProgramWindows()
 {
-    // The main window goes first: it takes the windows it owns by then (the tag tip) with it.
-    delete m_mainWindow;
-    delete m_tagTip;
-    delete m_valuePopup;
-    delete m_aboutWindow;
-    delete m_presentationWindow;
-    delete m_contactWindow;
-    delete m_startupWindow;
+    // Guarded copies, taken before any window goes: a window that goes with another one it moved into (the
+    // tag tip with the main window) clears its copy, so each window is deleted once, in whatever order.
+    const QList<QPointer<QWidget>> windows{
+        m_startupWindow.data(), m_mainWindow.data(),         m_valuePopup.data(), m_tagTip.data(),
+        m_contactWindow.data(), m_presentationWindow.data(), m_aboutWindow.data()};
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
 }
 
 void ProgramWindows::start()

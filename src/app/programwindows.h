@@ -50,7 +50,8 @@ private:
     // Creates the six windows after the start-up window, in their order, unless they exist.
     void createOtherWindows();
     // The one place where the windows' signals meet each other: the start-up window's closing ends the
-    // program, hovering a tag button shows its description.
+    // program, hovering a tag button shows its description, a value picked in the value popup reaches the
+    // main window's value assistant.
     void connectWindows();
 
     // The windows have no parent; the tag tip later moves into the main window, which then owns it. Guarded

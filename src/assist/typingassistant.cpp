@@ -1,15 +1,15 @@
 #include "assist/typingassistant.h"
 
 #include "assist/tagnameassist.h"
+#include "documents/editingsession.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
 #include "palette/attributelists.h"
 
 TypingAssistant::TypingAssistant(CodePane *code, AttributeBar *attributeBar, RefreshCycle *refresh,
-                                 std::function<bool()> editingMode, QObject *parent)
-    : QObject(parent), m_code(code), m_attributeBar(attributeBar), m_refresh(refresh),
-      m_editingMode(std::move(editingMode))
+                                 const EditingSession *session, QObject *parent)
+    : QObject(parent), m_code(code), m_attributeBar(attributeBar), m_refresh(refresh), m_session(session)
 {
 }
 
@@ -17,7 +17,7 @@ void TypingAssistant::keyTyped(QChar key)
 {
     m_code->viewport()->update();
     Q_EMIT messagesCleared();
-    if (!m_editingMode())
+    if (!m_session->isEditing())
         return;
     if (key == QLatin1Char(' '))
         tagNameStep();

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
 class AttributeBar;
 class CodePane;
+class EditingSession;
 class RefreshCycle;
 
 // The typing assistant: sees every typed character before the code pane inserts it. A blank right after a
@@ -16,10 +16,9 @@ class TypingAssistant : public QObject
     Q_OBJECT
 
 public:
-    // `code` is the code pane `RichEdit1`; `editingMode` answers whether the address bar reads exactly
-    // "about:blank".
+    // `code` is the code pane `RichEdit1`; the assistant acts only in the editing mode of `session`.
     TypingAssistant(CodePane *code, AttributeBar *attributeBar, RefreshCycle *refresh,
-                    std::function<bool()> editingMode, QObject *parent = nullptr);
+                    const EditingSession *session, QObject *parent = nullptr);
 
     // `RichEdit1KeyPress`: a character is about to be typed into the code pane.
     void keyTyped(QChar key);
@@ -39,5 +38,5 @@ private:
     CodePane *m_code;
     AttributeBar *m_attributeBar;
     RefreshCycle *m_refresh;
-    std::function<bool()> m_editingMode;
+    const EditingSession *m_session;
 };

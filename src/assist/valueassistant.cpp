@@ -2,12 +2,13 @@
 
 #include "assist/valuelists.h"
 #include "assist/valuepopup.h"
+#include "documents/editingsession.h"
 #include "editor/codepane.h"
 #include "palette/attributebar.h"
 
-ValueAssistant::ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::function<bool()> editingMode,
+ValueAssistant::ValueAssistant(CodePane *code, AttributeBar *attributeBar, const EditingSession *session,
                                QObject *parent)
-    : QObject(parent), m_code(code), m_attributeBar(attributeBar), m_editingMode(std::move(editingMode))
+    : QObject(parent), m_code(code), m_attributeBar(attributeBar), m_session(session)
 {
 }
 
@@ -19,7 +20,7 @@ void ValueAssistant::setPopup(ValuePopup *popup)
 void ValueAssistant::offerValuesAt(const QPoint &pointer)
 {
     m_code->viewport()->update();
-    if (!m_editingMode())
+    if (!m_session->isEditing())
         return;
     const ValueOffer offer = ValueLists::offerAt(m_code->line(caretLine(m_code)), caretColumn(m_code));
     if (!offer.matched)

@@ -3,10 +3,10 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <functional>
 
 class AttributeBar;
 class CodePane;
+class EditingSession;
 class ValuePopup;
 
 // Offers attribute values when the pupil clicks just after the opening quote of a value that has a list
@@ -16,7 +16,8 @@ class ValueAssistant : public QObject
     Q_OBJECT
 
 public:
-    ValueAssistant(CodePane *code, AttributeBar *attributeBar, std::function<bool()> editingMode,
+    // Values are offered only in the editing mode of `session`.
+    ValueAssistant(CodePane *code, AttributeBar *attributeBar, const EditingSession *session,
                    QObject *parent = nullptr);
 
     // The popup that shows the lists (`Form7`); the window that owns both passes its picks on to valuePicked.
@@ -33,6 +34,6 @@ Q_SIGNALS:
 private:
     CodePane *m_code;
     AttributeBar *m_attributeBar;
-    std::function<bool()> m_editingMode;
+    const EditingSession *m_session;
     QPointer<ValuePopup> m_popup; // a window of its own, which may close down first
 };

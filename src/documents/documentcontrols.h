@@ -3,26 +3,23 @@
 #include <functional>
 
 class CodePane;
-class PreviewPane;
-class QLineEdit;
+class EditingSession;
 class QPlainTextEdit;
 class QString;
 class QWidget;
 class RefreshCycle;
+class ShownPage;
 
-// The controls of the main window that the document commands read and write.
+// What the document commands of the main window read and write.
 struct DocumentControls
 {
     QWidget *window = nullptr;          // the main window: owner of dialogs and messages
     CodePane *code = nullptr;           // `RichEdit1`
     CodePane *messages = nullptr;       // `RichEdit2`
     QPlainTextEdit *mirror = nullptr;   // `Memo1`
-    QLineEdit *addressBar = nullptr;    // `Edit1`
-    QWidget *editorArea = nullptr;      // `Panel9`
-    QWidget *statusRow = nullptr;       // `Panel12`
-    QWidget *previewPanel = nullptr;    // `Panel1`
-    QWidget *addressRow = nullptr;      // `Panel11`
-    PreviewPane *preview = nullptr;     // `webbrowser1`
+    QWidget *editorArea = nullptr;      // `Panel9`: opening a file needs it shown
     RefreshCycle *refresh = nullptr;    // the refresh cycle and its variants
+    EditingSession *session = nullptr;  // the mode and the pupil's folder
+    ShownPage *page = nullptr;          // the page in the preview pane
     std::function<QString()> pageTitle; // panel 0 of `StatusBar1`: the title of the document in the preview
 };

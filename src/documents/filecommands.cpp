@@ -1,18 +1,16 @@
 #include "documents/filecommands.h"
 
 #include "documents/documentmessages.h"
+#include "documents/editingsession.h"
 #include "documents/filechooser.h"
+#include "documents/shownpage.h"
 #include "documents/textfile.h"
 #include "editor/codepane.h"
 #include "editor/paragraphseparators.h"
 #include "editor/refreshcycle.h"
-#include "preview/previewpane.h"
-#include "widgets/docklayout.h"
 #include "widgets/messages.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -51,15 +49,10 @@ bool FileCommands::load(const QString &path)
     Q_EMIT documentAboutToBeReplaced(RecoveryReason::BeforeOpen);
     m_c.code->setDocumentText(read.text);
     m_c.code->setSelStart(0);
-    rememberFolder(path);
+    m_c.session->rememberFile(path);
     if (!read.message.isEmpty())
         showMessage(m_c.window, read.message);
     return true;
-}
-
-void FileCommands::rememberFolder(const QString &path)
-{
-    m_c.preview->setBaseFolder(QFileInfo(path).absolutePath());
 }
 
 void FileCommands::openDocument()
@@ -69,7 +62,7 @@ void FileCommands::openDocument()
         return;
     }
     m_c.messages->clearLines();
-    m_c.addressBar->setText(QStringLiteral("about:blank"));
+    m_c.session->setMode(DocumentMode::Editing);
     m_c.mirror->clear();
     const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
     if (path.isEmpty()) {
@@ -79,7 +72,7 @@ void FileCommands::openDocument()
     if (!load(path))
         return;
     // A page may have been shown while the dialog was open: the document is refreshed only in editing mode.
-    if (m_c.addressBar->text() == QLatin1String("about:blank")) {
+    if (m_c.session->isEditing()) {
         m_c.refresh->openedDocumentRefresh();
         m_c.mirror->setPlainText(m_c.code->Text());
     }
@@ -87,7 +80,7 @@ void FileCommands::openDocument()
 
 void FileCommands::openCodeOnly()
 {
-    m_c.preview->navigate(QUrl(QStringLiteral("about:blank")));
+    m_c.page->showBlank();
     const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
     if (path.isEmpty())
         showMessage(m_c.window, DocumentMessages::openCancelled());
@@ -95,13 +88,7 @@ void FileCommands::openCodeOnly()
         load(path);
     m_c.code->setSelStart(0);
     m_c.mirror->setPlainText(m_c.code->Text());
-    DockLayout *layout = dockLayoutOf(m_c.editorArea->parentWidget());
-    layout->dock(m_c.editorArea, DockAlign::Fill);
-    layout->dock(m_c.statusRow, DockAlign::Top);
-    m_c.editorArea->show();
-    m_c.statusRow->show();
-    m_c.previewPanel->hide();
-    m_c.addressRow->hide();
+    Q_EMIT codeOnlyViewWanted();
 }
 
 void FileCommands::saveDocument()
@@ -122,7 +109,7 @@ void FileCommands::saveDocument()
         showMessage(m_c.window, written.message);
         return;
     }
-    rememberFolder(path);
+    m_c.session->rememberFile(path);
     showMessage(m_c.window, DocumentMessages::saveSucceeded());
     if (!written.message.isEmpty())
         showMessage(m_c.window, written.message);

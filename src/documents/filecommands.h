@@ -10,7 +10,7 @@ class FileChooser;
 
 // The File menu's open and save commands: "Άνοιγμα Ιστοσελίδας", the hidden "Άνοιγμα και προβολή μόνο κώδικα"
 // and "Αποθήκεση Ιστοσελίδας". Each asks for a file afresh; nothing about files is remembered but the folder
-// of the last file opened or saved, from which the preview loads the page's relative images and styles.
+// of the last file opened or saved, which becomes the session's pupil's folder.
 class FileCommands : public QObject
 {
     Q_OBJECT
@@ -32,11 +32,13 @@ public:
 Q_SIGNALS:
     // The code pane's text is about to be replaced as a whole: now is the time to keep it for recovery.
     void documentAboutToBeReplaced(RecoveryReason reason);
+    // A file was opened to show only its code: the window shows the editor alone, the browser status strip
+    // above it.
+    void codeOnlyViewWanted();
 
 private:
     // Loads the file into the code pane; false, with the reason shown, when it cannot be read.
     bool load(const QString &path);
-    void rememberFolder(const QString &path);
 
     DocumentControls m_c;
     std::unique_ptr<FileChooser> m_chooser;

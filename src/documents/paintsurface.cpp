@@ -1,7 +1,7 @@
 #include "documents/paintsurface.h"
 
 #include "documents/filefailure.h"
-#include "editor/documentlooks.h"
+#include "widgets/bgrcolour.h"
 
 #include <QFontMetrics>
 #include <QPdfWriter>

@@ -3,10 +3,10 @@
 #include "documents/documentmessages.h"
 #include "documents/filechooser.h"
 #include "documents/paintsurface.h"
+#include "documents/shownpage.h"
 #include "documents/sourceprintout.h"
 #include "editor/codepane.h"
-#include "preview/previewpane.h"
-#include "preview/printcopy.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/messages.h"
 
 #include <QDir>
@@ -15,11 +15,6 @@
 #include <QPrinterInfo>
 
 namespace {
-
-quint32 bgrFromColour(const QColor &colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
 
 // The code pane's own font: its family, style, colour and point size, not the looks of parts of its text.
 PrintFont codeFont(const CodePane *code)
@@ -101,8 +96,8 @@ void PrintCommands::printCodeListing()
 void PrintCommands::printPreview()
 {
     // The preview shows a still copy of the page, which nothing of the page's own can hold up.
-    PrintCopy copy(m_c.preview);
-    if (!copy.prepare(pagePrintPatienceMs)) {
+    const std::unique_ptr<PrintablePage> copy = m_c.page->printableCopy();
+    if (!copy->prepare(pagePrintPatienceMs)) {
         showMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
         return;
     }
@@ -111,7 +106,7 @@ void PrintCommands::printPreview()
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&copy, &dialog, &gaveUp](QPrinter *printer) {
-                if (copy.print(printer, pagePrintPatienceMs))
+                if (copy->print(printer, pagePrintPatienceMs))
                     return;
                 gaveUp = true;
                 QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);

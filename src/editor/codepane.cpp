@@ -2,6 +2,7 @@
 
 #include "editor/documentlooks.h"
 #include "editor/paragraphseparators.h"
+#include "widgets/bgrcolour.h"
 
 #include <QKeyEvent>
 #include <QTextBlock>

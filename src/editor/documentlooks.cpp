@@ -1,16 +1,12 @@
 #include "editor/documentlooks.h"
 
 #include "editor/codepane.h"
+#include "widgets/bgrcolour.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
-
-QColor colourFromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
 
 QTextCharFormat baseLookFormat()
 {

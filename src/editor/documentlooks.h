@@ -7,8 +7,6 @@
 
 class CodePane;
 
-// A colour given as 0x00BBGGRR (red in the low byte), the way the program's tables write colours.
-QColor colourFromBgr(quint32 bgr);
 // The base look of the code pane: black, 11 points, the pane's face, not bold, on white.
 QTextCharFormat baseLookFormat();
 // The base look in the face of this pane.

@@ -1,5 +1,6 @@
 #include "editor/refreshcycle.h"
 
+#include "documents/editingsession.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 
@@ -8,8 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-RefreshCycle::RefreshCycle(CodePane *code, std::function<bool()> editingMode, QObject *parent)
-    : QObject(parent), m_code(code), m_editingMode(std::move(editingMode))
+RefreshCycle::RefreshCycle(CodePane *code, const EditingSession *session, QObject *parent)
+    : QObject(parent), m_code(code), m_session(session)
 {
 }
 
@@ -114,7 +115,7 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         code->paste();
         Q_EMIT renderStreamRequested(code->Text());
     }
-    const bool editing = !m_editingMode || m_editingMode();
+    const bool editing = !m_session || m_session->isEditing();
     const bool stop = variant.checkMode && !editing;
     if (stop && variant.modeBeforeClear) {
         edit.endEditBlock();

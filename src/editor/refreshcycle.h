@@ -3,9 +3,9 @@
 #include "editor/refreshengine.h"
 
 #include <QObject>
-#include <functional>
 
 class CodePane;
+class EditingSession;
 
 // The refresh cycle that every command changing the document ends with: insert the command's text, reset the
 // looks, re-indent, count and paint the tags, check their balance, put the caret back, show the count and
@@ -20,8 +20,8 @@ class RefreshCycle : public QObject
     Q_OBJECT
 
 public:
-    // `editingMode` answers whether the address bar reads exactly "about:blank".
-    RefreshCycle(CodePane *code, std::function<bool()> editingMode, QObject *parent = nullptr);
+    // The variants that act only in editing mode ask `session` for it; without a session every variant acts.
+    RefreshCycle(CodePane *code, const EditingSession *session, QObject *parent = nullptr);
 
     // Whether the graphical environment switch `CheckBox1` is ticked: tag texts are then painted.
     void setPaintTags(bool paint);
@@ -92,6 +92,6 @@ private:
     // Runs the engine over the code pane's lines and applies its result; returns the result.
     RefreshResult paintDocument(const RefreshOptions &options);
     CodePane *m_code;
-    std::function<bool()> m_editingMode;
+    const EditingSession *m_session;
     bool m_paintTags = true;
 };

@@ -1,6 +1,6 @@
 #include "help/helppane.h"
 
-#include "editor/documentlooks.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/fonts.h"
 
 #include <QTextBlock>

@@ -1,8 +1,8 @@
 #include "help/presentationwindow.h"
 
-#include "editor/documentlooks.h"
 #include "help/helppane.h"
 #include "help/presentationtopics.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/fonts.h"
 
 #include <QHBoxLayout>

@@ -1,5 +1,6 @@
 #include "palette/attributebar.h"
 
+#include "documents/editingsession.h"
 #include "palette/attributelists.h"
 #include "palette/tagbuttons.h"
 #include "widgets/accessiblechoice.h"
@@ -25,9 +26,9 @@ constexpr int kGeneralBoxWidth = 177;
 
 } // namespace
 
-AttributeBar::AttributeBar(QWidget *owner, QWidget *editorArea, std::function<bool()> editingMode,
+AttributeBar::AttributeBar(QWidget *owner, QWidget *editorArea, const EditingSession *session,
                            QObject *parent)
-    : QObject(parent), m_owner(owner), m_editorArea(editorArea), m_editingMode(std::move(editingMode))
+    : QObject(parent), m_owner(owner), m_editorArea(editorArea), m_session(session)
 {
     createBar(QStringLiteral("Panel15"));
 }
@@ -39,7 +40,7 @@ QWidget *AttributeBar::currentBar() const
 
 void AttributeBar::resetBar()
 {
-    if (!m_editingMode())
+    if (!m_session->isEditing())
         return;
     freeComponent(kBarName);
     createBar(kBarName)->show();
@@ -61,7 +62,7 @@ QWidget *AttributeBar::createBar(const QString &name)
 
 void AttributeBar::fillForTag(const QString &met)
 {
-    if (!m_editingMode())
+    if (!m_session->isEditing())
         return;
     QWidget *bar = currentBar();
     if (!bar)

@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
+class EditingSession;
 class QAbstractButton;
 class QComboBox;
 class QWidget;
@@ -21,9 +20,9 @@ class AttributeBar : public QObject
 
 public:
     // `owner` is the main window (MainWindow) whose descendants are searched by name; `panel9` is the editor
-    // area the bar is docked into; `editingMode` says whether the window is in editing mode (address bar
-    // reads "about:blank"). Docks the first, empty bar "Panel15" at the bottom of the editor area.
-    AttributeBar(QWidget *owner, QWidget *editorArea, std::function<bool()> editingMode,
+    // area the bar is docked into; the bar changes only in the editing mode of `session`. Docks the first,
+    // empty bar "Panel15" at the bottom of the editor area.
+    AttributeBar(QWidget *owner, QWidget *editorArea, const EditingSession *session,
                  QObject *parent = nullptr);
 
     // Panel15: the current bar, found by its name "panel15" among the main window's descendants (the designed
@@ -63,5 +62,5 @@ private:
 
     QWidget *m_owner;
     QWidget *m_editorArea;
-    std::function<bool()> m_editingMode;
+    const EditingSession *m_session;
 };

@@ -1,5 +1,6 @@
 #include "browsingbar.h"
 
+#include "documents/editingsession.h"
 #include "previewpane.h"
 #include "widgets/messages.h"
 
@@ -21,7 +22,7 @@ void BrowsingBar::setAddresses(const WebAddresses &addresses)
 
 bool BrowsingBar::editingMode() const
 {
-    return isEditingAddress(m_controls.address->text());
+    return m_controls.session->isEditing();
 }
 
 bool BrowsingBar::editorAreaShown() const

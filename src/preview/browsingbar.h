@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class EditingSession;
 class PreviewPane;
 class QAbstractButton;
 class QLineEdit;
@@ -14,7 +15,8 @@ class QWidget;
 // The main window's controls the browsing commands use.
 struct BrowsingBarControls
 {
-    QLineEdit *address = nullptr;               // `Edit1`: the address bar, whose text is the mode
+    QLineEdit *address = nullptr;               // `Edit1`: the address bar
+    const EditingSession *session = nullptr;    // the mode, which the address bar shows
     PreviewPane *browser = nullptr;             // `webbrowser1`
     QWidget *editorArea = nullptr;              // `Panel9`: hidden in the browser-only view
     QAbstractButton *graphicalSwitch = nullptr; // `CheckBox1`: ticking or unticking it runs its handler

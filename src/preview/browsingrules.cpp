@@ -14,7 +14,12 @@ bool isLocalScheme(const QString &scheme)
 
 bool isEditingAddress(const QString &addressBarText)
 {
-    return addressBarText == QLatin1String("about:blank");
+    return addressBarText == editingAddress();
+}
+
+QString editingAddress()
+{
+    return QStringLiteral("about:blank");
 }
 
 QString refusalMessage(BrowsingCommand command)

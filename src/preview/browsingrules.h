@@ -7,6 +7,8 @@
 
 // Editing mode: the address bar reads exactly "about:blank" (case-sensitive; an empty bar is browsing mode).
 bool isEditingAddress(const QString &addressBarText);
+// What the address bar reads in editing mode.
+QString editingAddress();
 
 // The commands of the address row.
 enum class BrowsingCommand

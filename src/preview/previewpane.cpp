@@ -1,13 +1,13 @@
 #include "previewpane.h"
 
 #include "browsingrules.h"
-#include "enginelanguage.h"
 #include "localfileguard.h"
 #include "pagedialogs.h"
 #include "previewcurtain.h"
 #include "previewdocument.h"
 #include "previewpage.h"
 #include "previewschemehandler.h"
+#include "widgets/enginelanguage.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -122,6 +122,11 @@ void PreviewPane::setBaseFolder(const QString &folder)
 {
     m_schemeHandler->setBaseFolder(folder);
     m_guard->setAllowedFolder(folder);
+}
+
+void PreviewPane::showBlank()
+{
+    navigate(QUrl(blankAddress));
 }
 
 void PreviewPane::navigate(const QUrl &url)

@@ -46,6 +46,8 @@ public:
     void setBaseFolder(const QString &folder);
     // Loads a web address (browsing).
     void navigate(const QUrl &url);
+    // Loads the browser's empty page.
+    void showBlank();
     // GoBack, GoForward: a step in the history; false, with nothing done, when there is no page in that
     // direction.
     bool goBack();

@@ -217,6 +217,31 @@ private Q_SLOTS:
         QCOMPARE(p.StatusBar2->panelText(3), QStringLiteral("Στήλη: 1 - Γραμμή: 0"));
     }
 
+    // Whatever writes the address bar sets the mode: only the exact text "about:blank" is editing mode.
+    void addressBarTextIsTheMode_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("about:blank") << QStringLiteral("about:blank") << true;
+        QTest::newRow("other letter case") << QStringLiteral("About:blank") << false;
+        QTest::newRow("leading blank") << QStringLiteral(" about:blank") << false;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("web address") << QStringLiteral("http://127.0.0.1/") << false;
+    }
+
+    void addressBarTextIsTheMode()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, editing);
+        auto windows = enterMainWindow();
+        MainWindow *f = windows->mainWindow();
+        MainWindowParts p(f);
+        p.Edit1->setText(QStringLiteral("http://127.0.0.1/x"));
+        QVERIFY(!f->editingMode());
+        p.Edit1->setText(text);
+        QCOMPARE(f->editingMode(), editing);
+    }
+
     void mirrorFollowsOnlyInEditingMode()
     {
         auto windows = enterMainWindow();

@@ -1,6 +1,7 @@
 // The refresh cycle on real widgets: the fast cycle against the literal walk, the caret, the switch, undo and
 // change notifications.
 #include "documentgenerator.h"
+#include "documents/editingsession.h"
 #include "editor/charlook.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
@@ -36,7 +37,7 @@ struct Bench
     QWidget *splitter = new QWidget(&window);
     QProgressBar *progress = new QProgressBar(&window);
     QCheckBox *graphicalSwitch = new QCheckBox(&window);
-    bool editing = true;
+    EditingSession session;
     int tagCount = -1;
     QStringList rendered;
     RefreshCycle *cycle;
@@ -44,8 +45,7 @@ struct Bench
     Bench()
     {
         graphicalSwitch->setChecked(true);
-        cycle = new RefreshCycle(
-            code, [this] { return editing; }, &window);
+        cycle = new RefreshCycle(code, &session, &window);
         // The switch and the panes stand in for the main window's, wired as it wires them.
         QObject::connect(graphicalSwitch, &QCheckBox::toggled, cycle, &RefreshCycle::setPaintTags);
         QObject::connect(cycle, &RefreshCycle::warningsCleared, messages, &CodePane::clearLines);
@@ -371,7 +371,7 @@ private Q_SLOTS:
         QFETCH(QString, textLine);
         QFETCH(int, warnings);
         Bench b;
-        b.editing = false;
+        b.session.setMode(DocumentMode::Browsing);
         b.cycle->templateRefresh({QStringLiteral("<HTML>"), QStringLiteral("<HEAD>"),
                                   QStringLiteral("  text"), QStringLiteral("<P>")},
                                  simplePage);
@@ -401,7 +401,7 @@ private Q_SLOTS:
         Bench b;
         b.code->setDocumentText(QStringLiteral("<P>"));
         b.messages->addLine(QStringLiteral("old warning"));
-        b.editing = false;
+        b.session.setMode(DocumentMode::Browsing);
         b.cycle->declarationRefresh(QStringLiteral("<meta charset=\"utf-8\">"));
         QCOMPARE(b.code->Text(), QStringLiteral("<P>"));
         QCOMPARE(b.messages->lineCount(), 1);
@@ -412,7 +412,7 @@ private Q_SLOTS:
         Bench b;
         b.code->setDocumentText(QStringLiteral("<P>"));
         b.messages->addLine(QStringLiteral("old warning"));
-        b.editing = false;
+        b.session.setMode(DocumentMode::Browsing);
         b.cycle->insertAndRefresh(QStringLiteral("<B>"));
         QCOMPARE(b.code->Text(), QStringLiteral("<P>"));
         QCOMPARE(b.messages->lineCount(), 0);

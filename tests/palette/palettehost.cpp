@@ -44,8 +44,7 @@ PaletteHost::PaletteHost()
 
     dockInto(panel9, panel2, DockAlign::Top);
     dockInto(panel9, messagePane, DockAlign::Bottom);
-    bar = new AttributeBar(
-        this, panel9, [this] { return editing; }, this);
+    bar = new AttributeBar(this, panel9, &session, this);
     dockInto(panel9, codePane, DockAlign::Fill);
     dockInto(this, statusBar, DockAlign::Bottom);
     dockInto(this, panel9, DockAlign::Fill);
@@ -70,7 +69,7 @@ PaletteHost::~PaletteHost()
 void PaletteHost::insertAndRefresh(const QString &text)
 {
     messagePane->clear();
-    if (editing)
+    if (session.isEditing())
         codePane->insertPlainText(text);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/editingsession.h"
+
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -24,7 +26,7 @@ public:
     // The main window's handler of a tag button click.
     void tagButtonClick(const QString &caption);
 
-    bool editing = true;
+    EditingSession session;
     QWidget *panel9;
     QWidget *panel2;
     QList<QWidget *> rows;

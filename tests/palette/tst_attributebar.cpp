@@ -296,7 +296,7 @@ void TestAttributeBar::browsingModeLeavesDocumentAndBar()
     clickTag(QStringLiteral("<TABLE>"));
     QWidget *bar = m_host->bar->currentBar();
     const QStringList contents = barContents(bar);
-    m_host->editing = false;
+    m_host->session.setMode(DocumentMode::Browsing);
     m_host->messagePane->setPlainText(QStringLiteral("warning"));
 
     clickTag(QStringLiteral("<A>"));

@@ -1,4 +1,4 @@
-#include "preview/enginelanguage.h"
+#include "widgets/enginelanguage.h"
 
 #include "preview/engineflags.h"
 
