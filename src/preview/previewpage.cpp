@@ -1,15 +1,27 @@
 #include "previewpage.h"
 
+#include "activationscript.h"
 #include "browsingrules.h"
 #include "pagedialogs.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 
 namespace {
 
-// How long after the pupil's click or key a navigation counts as the pupil's: long enough for the page's
-// click handler to run, short enough that a page waiting for any click cannot use it much later.
+// How long after the pupil activated a link or form a navigation counts as the pupil's: long enough for the
+// page's click handler to run, short enough that a page waiting for a click cannot use it much later.
 constexpr qint64 pupilInputWindowMs = 1000;
+
+QString randomToken()
+{
+    QString token;
+    for (int i = 0; i < 4; ++i)
+        token += QString::number(QRandomGenerator::system()->generate64(), 36);
+    return QStringLiteral("velmark-activation-") + token;
+}
 
 NavigationKind kindOf(QWebEnginePage::NavigationType type)
 {
@@ -38,11 +50,15 @@ PreviewPage::PreviewPage(QWebEngineProfile *profile, QObject *parent) : QWebEngi
     // The pupil's navigation is under way until its page commits or its load ends.
     connect(this, &QWebEnginePage::urlChanged, this, [this] { m_approvedInFlight = false; });
     connect(this, &QWebEnginePage::loadFinished, this, [this] { m_approvedInFlight = false; });
-}
 
-void PreviewPage::notePupilInput()
-{
-    m_sinceInput.start();
+    m_activationToken = randomToken();
+    QWebEngineScript watch;
+    watch.setName(QStringLiteral("velmark-activation-watch"));
+    watch.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    watch.setWorldId(QWebEngineScript::ApplicationWorld);
+    watch.setRunsOnSubFrames(true);
+    watch.setSourceCode(pupilActivationScript(m_activationToken));
+    scripts().insert(watch);
 }
 
 void PreviewPage::expectProgramStep()
@@ -52,7 +68,17 @@ void PreviewPage::expectProgramStep()
 
 bool PreviewPage::pupilActedRecently() const
 {
-    return m_sinceInput.isValid() && m_sinceInput.elapsed() <= pupilInputWindowMs;
+    return m_sinceActivation.isValid() && m_sinceActivation.elapsed() <= pupilInputWindowMs;
+}
+
+void PreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                           int lineNumber, const QString &sourceID)
+{
+    if (message == m_activationToken) {
+        m_sinceActivation.start();
+        return;
+    }
+    QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceID);
 }
 
 bool PreviewPage::showsPreview() const

@@ -7,7 +7,6 @@
 #include "previewpage.h"
 #include "previewschemehandler.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
@@ -87,7 +86,6 @@ PreviewPane::~PreviewPane()
 {
     // The page goes before the profile it lives in; answers still on their way are no longer reported.
     blockSignals(true);
-    qApp->removeEventFilter(this);
     delete page();
 }
 
@@ -115,7 +113,7 @@ void PreviewPane::renderBytes(const QByteArray &bytes)
 
 void PreviewPane::setBaseFolder(const QString &folder)
 {
-    m_schemeHandler->setBaseFolder(folder);
+    m_schemeHandler->setBaseFolder(LocalFileGuard::folderPagesMayShow(folder));
     m_guard->setAllowedFolder(folder);
 }
 
@@ -153,40 +151,14 @@ void PreviewPane::refresh()
     reload();
 }
 
-// The pupil's clicks and keys in the page are watched wherever the engine delivers them, which takes a filter
-// on the whole application; it is there only while the pane can receive input.
-void PreviewPane::showEvent(QShowEvent *event)
-{
-    qApp->installEventFilter(this);
-    QWebEngineView::showEvent(event);
-}
-
-void PreviewPane::hideEvent(QHideEvent *event)
-{
-    qApp->removeEventFilter(this);
-    QWebEngineView::hideEvent(event);
-}
-
-bool PreviewPane::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyPress:
-        if (watched->isWidgetType() && isAncestorOf(static_cast<QWidget *>(watched)))
-            m_page->notePupilInput();
-        break;
-    default:
-        break;
-    }
-    return QWebEngineView::eventFilter(watched, event);
-}
-
 // A page's "new window" (a link with a target, window.open) opens in this pane, when the rules let it.
 void PreviewPane::openNewWindow(QWebEngineNewWindowRequest &request)
 {
     const QUrl target = request.requestedUrl();
-    if (!newWindowAllowed(target, url(), showsPreview(), request.isUserInitiated()))
+    // The engine counts a click as the user's for several seconds; a window of the pupil's document opens
+    // only on a link or form the pupil has just activated.
+    const bool pupils = request.isUserInitiated() && (!showsPreview() || m_page->pupilActedRecently());
+    if (!newWindowAllowed(target, url(), showsPreview(), pupils))
         return;
     if (target.isLocalFile() && !m_guard->allowsFile(target.toLocalFile()))
         return;
