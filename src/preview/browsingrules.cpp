@@ -40,6 +40,20 @@ QString noHistoryMessage()
     return QStringLiteral("Δεν υπάρχει ιστορικό");
 }
 
+bool schemeShownInPane(const QString &scheme)
+{
+    static const QStringList shown = {
+        QStringLiteral("http"),       QStringLiteral("https"),        QStringLiteral("file"),
+        QStringLiteral("about"),      QStringLiteral("data"),         QStringLiteral("blob"),
+        QStringLiteral("filesystem"), QStringLiteral("chrome-error"), previewSchemeName()};
+    return shown.contains(scheme.toLower());
+}
+
+QString otherProgramMessage(const QUrl &address)
+{
+    return QStringLiteral("Η διεύθυνση δεν ανοίγει σε αυτό το πρόγραμμα: %1").arg(address.toDisplayString());
+}
+
 WebAddresses programWebAddresses()
 {
     return {QUrl(MakerInfo::website()), QUrl(MakerInfo::website()), QUrl(MakerInfo::schoolNetworkPage()),

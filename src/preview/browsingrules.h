@@ -35,6 +35,12 @@ struct WebAddresses
 };
 WebAddresses programWebAddresses();
 
+// Whether the pane shows addresses of this scheme itself. Any other (smb:, mailto:, a program's own) the
+// browser engine would hand to another program of the desktop, which the pane never starts.
+bool schemeShownInPane(const QString &scheme);
+// The message shown instead when the pupil follows an address of another program.
+QString otherProgramMessage(const QUrl &address);
+
 // The address a typed address bar text stands for: a web address without a scheme gets "http://", a local
 // path becomes a file address.
 QUrl addressFromTypedText(const QString &text);

@@ -76,6 +76,7 @@ void PreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, 
 {
     if (message == m_activationToken) {
         m_sinceActivation.start();
+        m_otherProgramReported = false;
         return;
     }
     QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceID);
@@ -122,6 +123,15 @@ bool PreviewPage::javaScriptPrompt(const QUrl &, const QString &msg, const QStri
 
 bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
+    // The engine would hand an address it cannot show to the desktop's opener, which would start another
+    // program with words a page chose: the pane never does, and tells the pupil why their link did nothing.
+    if (!schemeShownInPane(url.scheme())) {
+        if (type == NavigationTypeLinkClicked && pupilActedRecently() && !m_otherProgramReported) {
+            m_otherProgramReported = true;
+            Q_EMIT otherProgramAddressRefused(url);
+        }
+        return false;
+    }
     NavigationRequest request;
     request.isMainFrame = isMainFrame;
     request.showsPreview = showsPreview();

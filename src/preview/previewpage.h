@@ -26,6 +26,11 @@ public:
     // Where the page's dialogs (alert, confirm, prompt, "leave this page?") are shown.
     void setDialogs(PageDialogs *dialogs) { m_dialogs = dialogs; }
 
+Q_SIGNALS:
+    // The pupil followed an address of another program (smb:, mailto:...), which the page did not open; said
+    // once for each link or form the pupil activates, so a page cannot pile up messages.
+    void otherProgramAddressRefused(const QUrl &url);
+
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
     void javaScriptAlert(const QUrl &securityOrigin, const QString &msg) override;
@@ -38,6 +43,7 @@ protected:
 private:
     QString m_activationToken; // what the watching script writes when the pupil activates a link or form
     QElapsedTimer m_sinceActivation;
+    bool m_otherProgramReported = false; // the newest activation has led to an address of another program
     bool m_programStep = false;
     bool m_approvedInFlight = false;
     PageDialogs *m_dialogs = nullptr;

@@ -6,6 +6,7 @@
 #include "previewdocument.h"
 #include "previewpage.h"
 #include "previewschemehandler.h"
+#include "widgets/messages.h"
 
 #include <QPointer>
 #include <QWebEngineHistory>
@@ -76,6 +77,11 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     m_guard = new LocalFileGuard(m_profile);
     m_profile->setUrlRequestInterceptor(m_guard);
     connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);
+    // Shown once the engine's question has been answered, outside of it.
+    connect(
+        page, &PreviewPage::otherProgramAddressRefused, this,
+        [this](const QUrl &address) { showMessage(this, otherProgramMessage(address)); },
+        Qt::QueuedConnection);
     connect(page, &QWebEnginePage::loadStarted, this, &PreviewPane::downloadBegin);
     connect(page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { Q_EMIT progressChange(progress, 100); });

@@ -2,10 +2,13 @@
 // and no folder is shown before the pupil opens or saves a file. Every page reports what it got to the test's
 // own server on 127.0.0.1, the way an attacker would send it out.
 #include "localhttpserver.h"
+#include "messagecatcher.h"
 #include "pagescript.h"
+#include "preview/browsingrules.h"
 #include "preview/previewpane.h"
 #include "widgettestmain.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QImage>
 #include <QJsonDocument>
@@ -108,8 +111,16 @@ private Q_SLOTS:
     void noFolderBeforeOpenOrSaveNorAtHome();
     void onlyThePupilsLinkOrFormLeaves_data();
     void onlyThePupilsLinkOrFormLeaves();
+    void otherSchemesStartNoProgram_data();
+    void otherSchemesStartNoProgram();
+
+public Q_SLOTS:
+    // Stands in for the desktop's opener of the addresses of other programs.
+    void openedByDesktop(const QUrl &url) { m_openedByDesktop << url.toString(); }
 
 private:
+    // Renders the page and waits until it says in its title that it is painted and ready for input.
+    void renderAndWaitReady(const QString &html);
     // The point at the centre of the element with this id, in the pane's coordinates.
     QPoint centreOf(const QString &id);
     bool waitForRequest(const QString &prefix);
@@ -122,6 +133,7 @@ private:
     std::unique_ptr<PreviewPane> m_pane;
     std::unique_ptr<LocalHttpServer> m_server;
     QStringList m_requests;
+    QStringList m_openedByDesktop;
 };
 
 void TestPreviewIsolation::init()
@@ -256,6 +268,19 @@ void TestPreviewIsolation::noFolderBeforeOpenOrSaveNorAtHome()
     QCOMPARE(atRoot, QStringLiteral("failed"));
 }
 
+void TestPreviewIsolation::renderAndWaitReady(const QString &html)
+{
+    m_pane->renderHtml(
+        QStringLiteral("<script>window.addEventListener('load', function () {"
+                       " requestAnimationFrame(function () { requestAnimationFrame(function () {"
+                       " if (document.title === '') document.title = 'ready'; }); }); });"
+                       "</script>") +
+        html);
+    QTRY_VERIFY_WITH_TIMEOUT(m_pane->page()->title() == QLatin1String("ready") ||
+                                 m_pane->page()->title() == QLatin1String("settled"),
+                             loadTimeout);
+}
+
 QPoint TestPreviewIsolation::centreOf(const QString &id)
 {
     const QVariantList box =
@@ -316,12 +341,9 @@ void TestPreviewIsolation::onlyThePupilsLinkOrFormLeaves()
         "<script>var settling = false; function settle() { if (settling) return; settling = true;"
         " setTimeout(function () { document.title = 'settled'; }, window.settleAfter || 1500); }"
         "['mousedown', 'keydown', 'scroll'].forEach(function (type) {"
-        " window.addEventListener(type, settle, true); });"
-        "window.addEventListener('load', function () { requestAnimationFrame(function () {"
-        " requestAnimationFrame(function () { document.title = 'ready'; }); }); });</script>");
-    m_pane->renderHtml(settle + QString(page).replace(QStringLiteral("%1"),
+        " window.addEventListener(type, settle, true); });</script>");
+    renderAndWaitReady(settle + QString(page).replace(QStringLiteral("%1"),
                                                       m_server->url(QStringLiteral("/attack")).toString()));
-    QTRY_COMPARE_WITH_TIMEOUT(m_pane->page()->title(), QStringLiteral("ready"), loadTimeout);
     QWidget *input = m_pane->focusProxy();
     QVERIFY(input);
     input->setFocus();
@@ -353,6 +375,83 @@ void TestPreviewIsolation::onlyThePupilsLinkOrFormLeaves()
                             loadTimeout));
     QVERIFY(!attacked());
     QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+}
+
+void TestPreviewIsolation::otherSchemesStartNoProgram_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("pupilClicks");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("webPage"); // served by the test's server and browsed, not the pupil's document
+
+    const QString link = QStringLiteral("<a id=\"link\" href=\"%1\">link</a>");
+    const QString leave = QStringLiteral("<script>location.href = '%1';</script>");
+    QTest::newRow("the pupil clicks a network share link")
+        << link << true << QStringLiteral("smb://127.0.0.1/share/file.txt") << false;
+    QTest::newRow("the pupil clicks a mail link")
+        << link << true << QStringLiteral("mailto:pupil@example.org") << false;
+    QTest::newRow("the pupil clicks a link of another program in a web page")
+        << link << true << QStringLiteral("x-custom-app://run?what=0") << true;
+    QTest::newRow("the page clicks a link of another program")
+        << link + QStringLiteral("<script>document.getElementById('link').click();</script>") << false
+        << QStringLiteral("x-custom-app://run?what=1") << false;
+    QTest::newRow("the page sends itself to another program")
+        << leave << false << QStringLiteral("x-custom-app://run?what=2") << false;
+    QTest::newRow("a web page sends itself to another program")
+        << leave << false << QStringLiteral("x-custom-app://run?what=3") << true;
+    QTest::newRow("a frame of another program") << QStringLiteral("<iframe src=\"%1\"></iframe>") << false
+                                                << QStringLiteral("x-custom-app://run?what=4") << false;
+}
+
+void TestPreviewIsolation::otherSchemesStartNoProgram()
+{
+    QFETCH(QString, page);
+    QFETCH(bool, pupilClicks);
+    QFETCH(QString, address);
+    QFETCH(bool, webPage);
+    // A desktop opener of our own comes first on the path, and the program's own way of handing addresses to
+    // the desktop is watched too.
+    QTemporaryDir bin;
+    const QString marker = bin.filePath(QStringLiteral("opened"));
+    writeFile(bin.filePath(QStringLiteral("xdg-open")),
+              "#!/bin/sh\necho \"$@\" >> '" + marker.toUtf8() + "'\n");
+    QVERIFY(QFile::setPermissions(bin.filePath(QStringLiteral("xdg-open")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    const QString scheme = QUrl(address).scheme();
+    QDesktopServices::setUrlHandler(scheme, this, "openedByDesktop");
+    m_openedByDesktop.clear();
+    MessageCatcher catcher;
+
+    // The page's attempt comes last: a document that starts to leave stops reading its own markup.
+    const QString html =
+        QStringLiteral("<script>setTimeout(function () { document.title = 'settled'; }, 1500);"
+                       "</script>") +
+        QString(page).replace(QStringLiteral("%1"), address);
+    if (webPage) {
+        m_server->serve(QStringLiteral("/web.html"), "text/html", html.toUtf8());
+        m_pane->navigate(m_server->url(QStringLiteral("/web.html")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_pane->page()->title(), QStringLiteral("settled"), loadTimeout);
+    } else {
+        renderAndWaitReady(html);
+    }
+    if (pupilClicks) {
+        QWidget *input = m_pane->focusProxy();
+        QVERIFY(input);
+        QTest::mouseClick(input, Qt::LeftButton, {}, centreOf(QStringLiteral("link")));
+        QTRY_VERIFY_WITH_TIMEOUT(!catcher.texts().isEmpty(), loadTimeout);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_pane->page()->title(), QStringLiteral("settled"), loadTimeout);
+
+    qputenv("PATH", path);
+    QDesktopServices::unsetUrlHandler(scheme);
+    QCOMPARE(m_openedByDesktop, QStringList());
+    QVERIFY(!QFile::exists(marker));
+    QCOMPARE(catcher.texts(),
+             pupilClicks ? QStringList({otherProgramMessage(QUrl(address))}) : QStringList());
+    QCOMPARE(m_pane->locationUrl(),
+             webPage ? m_server->url(QStringLiteral("/web.html")).toString() : QStringLiteral("about:blank"));
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestPreviewIsolation)
