@@ -3,12 +3,16 @@
 #include "browsingrules.h"
 #include "localfileguard.h"
 #include "pagedialogs.h"
+#include "previewcontextmenu.h"
 #include "previewdocument.h"
 #include "previewpage.h"
 #include "previewschemehandler.h"
 #include "widgets/messages.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPointer>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
@@ -155,6 +159,12 @@ void PreviewPane::refresh()
 {
     m_page->expectProgramStep();
     reload();
+}
+
+void PreviewPane::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (const QWebEngineContextMenuRequest *request = lastContextMenuRequest())
+        createPreviewContextMenu(this, *request)->popup(event->globalPos());
 }
 
 // A page's "new window" (a link with a target, window.open) opens in this pane, when the rules let it.

@@ -72,6 +72,10 @@ Q_SIGNALS:
     void downloadComplete();
     void documentComplete();
 
+protected:
+    // The pane's own menu in place of the engine's.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
     void openNewWindow(QWebEngineNewWindowRequest &request);
     void loadDocument(const QByteArray &document);
