@@ -144,7 +144,9 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     const bool allowed = navigationAllowed(request);
     // Redirections of a navigation that leaves the document go on; a new document of the pupil's makes the
     // redirections that follow its load its own, which it may not start by itself.
-    if (allowed && isMainFrame && request.showsPreview && url.scheme() != previewSchemeName())
+    // A relative address of the document is on the document's own host, and is sent on to the local file.
+    const bool documentAddress = url.scheme() == previewSchemeName() && url.path() == QLatin1String("/");
+    if (allowed && isMainFrame && request.showsPreview && !documentAddress)
         m_approvedInFlight = true;
     return allowed;
 }

@@ -109,6 +109,7 @@ private Q_SLOTS:
     void relativeFilesShowButCannotBeRead();
     void onlyOrdinaryFilesOfThePupilsFolderShow();
     void noFolderBeforeOpenOrSaveNorAtHome();
+    void pupilsRelativeLinkOpensTheLocalPage();
     void onlyThePupilsLinkOrFormLeaves_data();
     void onlyThePupilsLinkOrFormLeaves();
     void otherSchemesStartNoProgram_data();
@@ -300,6 +301,22 @@ bool TestPreviewIsolation::waitForRequest(const QString &prefix)
             return std::any_of(m_requests.cbegin(), m_requests.cend(),
                                [&](const QString &path) { return path.startsWith(prefix); });
         },
+        loadTimeout);
+}
+
+void TestPreviewIsolation::pupilsRelativeLinkOpensTheLocalPage()
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("page2.html")), "<title>second page</title><p>second</p>");
+    m_pane->setBaseFolder(folder.path());
+    renderAndWaitReady(QStringLiteral("<a id=\"link\" href=\"page2.html\">next</a>"));
+
+    QTest::mouseClick(m_pane->focusProxy(), Qt::LeftButton, {}, centreOf(QStringLiteral("link")));
+
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_pane->locationUrl(),
+        QUrl::fromLocalFile(QFileInfo(folder.filePath(QStringLiteral("page2.html"))).canonicalFilePath())
+            .toString(),
         loadTimeout);
 }
 
