@@ -45,6 +45,20 @@ QString noHistoryMessage()
     return QStringLiteral("Δεν υπάρχει ιστορικό");
 }
 
+bool schemeShownInPane(const QString &scheme)
+{
+    static const QStringList shown = {
+        QStringLiteral("http"),       QStringLiteral("https"),        QStringLiteral("file"),
+        QStringLiteral("about"),      QStringLiteral("data"),         QStringLiteral("blob"),
+        QStringLiteral("filesystem"), QStringLiteral("chrome-error"), previewSchemeName()};
+    return shown.contains(scheme.toLower());
+}
+
+QString otherProgramMessage(const QUrl &address)
+{
+    return QStringLiteral("Η διεύθυνση δεν ανοίγει σε αυτό το πρόγραμμα: %1").arg(address.toDisplayString());
+}
+
 WebAddresses programWebAddresses()
 {
     return {QUrl(MakerInfo::website()), QUrl(MakerInfo::website()), QUrl(MakerInfo::schoolNetworkPage()),
@@ -93,8 +107,7 @@ bool localFileRequestAllowed(const LocalFileRequest &request)
         return false;
     if (request.isMainFrame && request.initiator.isEmpty())
         return true;
-    return !request.canonicalPath.isEmpty() && !request.allowedFolder.isEmpty() &&
-           pathInsideFolder(request.canonicalPath, request.allowedFolder);
+    return fileMayBeShown(request.canonicalPath, request.allowedFolder);
 }
 
 bool pathInsideFolder(const QString &canonicalPath, const QString &canonicalFolder)
@@ -104,6 +117,36 @@ bool pathInsideFolder(const QString &canonicalPath, const QString &canonicalFold
     const QString prefix =
         canonicalFolder.endsWith(u'/') ? canonicalFolder : canonicalFolder + QLatin1Char('/');
     return canonicalPath.startsWith(prefix);
+}
+
+bool folderMayBeShown(const QString &canonicalFolder, const QString &canonicalHome)
+{
+    if (!canonicalFolder.startsWith(u'/') || canonicalFolder == canonicalHome)
+        return false;
+    const QStringList parts = canonicalFolder.split(u'/', Qt::SkipEmptyParts);
+    if (parts.size() < 2)
+        return false;
+    static const QStringList systemFolders = {QStringLiteral("etc"),  QStringLiteral("proc"),
+                                              QStringLiteral("sys"),  QStringLiteral("dev"),
+                                              QStringLiteral("boot"), QStringLiteral("run")};
+    if (systemFolders.contains(parts.first()))
+        return false;
+    for (const QString &name : parts)
+        if (name.startsWith(u'.'))
+            return false;
+    return true;
+}
+
+bool fileMayBeShown(const QString &canonicalPath, const QString &canonicalFolder)
+{
+    if (canonicalPath.isEmpty() || canonicalFolder.isEmpty() || canonicalPath == canonicalFolder ||
+        !pathInsideFolder(canonicalPath, canonicalFolder))
+        return false;
+    const QStringList below = canonicalPath.mid(canonicalFolder.size()).split(u'/', Qt::SkipEmptyParts);
+    for (const QString &name : below)
+        if (name.startsWith(u'.'))
+            return false;
+    return true;
 }
 
 QString previewSchemeName()

@@ -37,6 +37,12 @@ struct WebAddresses
 };
 WebAddresses programWebAddresses();
 
+// Whether the pane shows addresses of this scheme itself. Any other (smb:, mailto:, a program's own) the
+// browser engine would hand to another program of the desktop, which the pane never starts.
+bool schemeShownInPane(const QString &scheme);
+// The message shown instead when the pupil follows an address of another program.
+QString otherProgramMessage(const QUrl &address);
+
 // The address a typed address bar text stands for: a web address without a scheme gets "http://", a local
 // path becomes a file address.
 QUrl addressFromTypedText(const QString &text);
@@ -80,7 +86,7 @@ struct LocalFileRequest
     QUrl firstParty; // the address of the top-level page
     bool loadsAsElement = false; // a frame, image, style sheet, script, font, object or media element
     bool isMainFrame = false;
-    QString allowedFolder; // canonical path of the folder whose files pages may show
+    QString allowedFolder; // canonical path of the folder whose files pages may show; empty: none
 };
 
 // Whether a local file request may go on. A page may show (not read) the files of the allowed folder as
@@ -91,6 +97,15 @@ bool localFileRequestAllowed(const LocalFileRequest &request);
 
 // Whether a canonical file path lies inside a canonical folder (or is the folder).
 bool pathInsideFolder(const QString &canonicalPath, const QString &canonicalFolder);
+
+// Whether pages may show the files of a folder (canonical paths both): the folder of the pupil's file, but
+// never the root, a folder right below it (/etc, /usr, /home, /tmp...), the home folder itself, a hidden
+// folder or one inside a hidden folder (where programs keep their settings and keys), nor any folder of the
+// system's configuration, devices, kernel or boot files, where a page's pictures have no business.
+bool folderMayBeShown(const QString &canonicalFolder, const QString &canonicalHome);
+// Whether a page may show the file at a canonical path: it lies below the allowed folder (canonical, not
+// empty), and neither the file nor any folder between is hidden (a name starting with a dot).
+bool fileMayBeShown(const QString &canonicalPath, const QString &canonicalFolder);
 
 // The URL scheme of the preview's documents.
 QString previewSchemeName();

@@ -32,20 +32,20 @@ QString canonicalPathOf(const QString &path)
 
 } // namespace
 
-LocalFileGuard::LocalFileGuard(QObject *parent) : QWebEngineUrlRequestInterceptor(parent)
+QString LocalFileGuard::folderPagesMayShow(const QString &folder)
 {
-    setAllowedFolder(QDir::currentPath());
+    const QString canonical = folder.isEmpty() ? QString() : canonicalPathOf(folder);
+    return folderMayBeShown(canonical, canonicalPathOf(QDir::homePath())) ? canonical : QString();
 }
 
 void LocalFileGuard::setAllowedFolder(const QString &folder)
 {
-    m_allowedFolder = canonicalPathOf(folder);
+    m_allowedFolder = folderPagesMayShow(folder);
 }
 
 bool LocalFileGuard::allowsFile(const QString &path) const
 {
-    const QString canonical = canonicalPathOf(path);
-    return !canonical.isEmpty() && !m_allowedFolder.isEmpty() && pathInsideFolder(canonical, m_allowedFolder);
+    return fileMayBeShown(canonicalPathOf(path), m_allowedFolder);
 }
 
 void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)

@@ -1,17 +1,27 @@
 #include "previewpage.h"
 
+#include "activationscript.h"
 #include "browsingrules.h"
 #include "pagedialogs.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 
 namespace {
 
-// How long after the pupil's click or key a navigation counts as the pupil's: long enough for the page's
-// click handler to run, short enough that a page waiting for any click cannot use it much later.
+// How long after the pupil activated a link or form a navigation counts as the pupil's: long enough for the
+// page's click handler to run, short enough that a page waiting for a click cannot use it much later.
 constexpr qint64 pupilInputWindowMs = 1000;
+
+QString randomToken()
+{
+    QString token;
+    for (int i = 0; i < 4; ++i)
+        token += QString::number(QRandomGenerator::system()->generate64(), 36);
+    return QStringLiteral("velmark-activation-") + token;
+}
 
 NavigationKind kindOf(QWebEnginePage::NavigationType type)
 {
@@ -42,11 +52,15 @@ PreviewPage::PreviewPage(QWebEngineProfile *profile, QObject *parent)
     // The pupil's navigation is under way until its page commits or its load ends.
     connect(this, &QWebEnginePage::urlChanged, this, [this] { m_approvedInFlight = false; });
     connect(this, &QWebEnginePage::loadFinished, this, [this] { m_approvedInFlight = false; });
-}
 
-void PreviewPage::notePupilInput()
-{
-    m_sinceInput.start();
+    m_activationToken = randomToken();
+    QWebEngineScript watch;
+    watch.setName(QStringLiteral("velmark-activation-watch"));
+    watch.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    watch.setWorldId(QWebEngineScript::ApplicationWorld);
+    watch.setRunsOnSubFrames(true);
+    watch.setSourceCode(pupilActivationScript(m_activationToken));
+    scripts().insert(watch);
 }
 
 void PreviewPage::expectProgramStep()
@@ -56,7 +70,7 @@ void PreviewPage::expectProgramStep()
 
 bool PreviewPage::pupilActedRecently() const
 {
-    return m_sinceInput.isValid() && m_sinceInput.elapsed() <= pupilInputWindowMs;
+    return m_sinceActivation.isValid() && m_sinceActivation.elapsed() <= pupilInputWindowMs;
 }
 
 bool PreviewPage::showsPreview() const
@@ -100,6 +114,15 @@ bool PreviewPage::javaScriptPrompt(const QUrl &, const QString &msg, const QStri
 
 bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
+    // The engine would hand an address it cannot show to the desktop's opener, which would start another
+    // program with words a page chose: the pane never does, and tells the pupil why their link did nothing.
+    if (!schemeShownInPane(url.scheme())) {
+        if (type == NavigationTypeLinkClicked && pupilActedRecently() && !m_otherProgramReported) {
+            m_otherProgramReported = true;
+            Q_EMIT otherProgramAddressRefused(url);
+        }
+        return false;
+    }
     NavigationRequest request;
     request.isMainFrame = isMainFrame;
     request.showsPreview = showsPreview();
@@ -112,7 +135,9 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     const bool allowed = navigationAllowed(request);
     // Redirections of a navigation that leaves the document go on; a new document of the pupil's makes the
     // redirections that follow its load its own, which it may not start by itself.
-    if (allowed && isMainFrame && request.showsPreview && url.scheme() != previewSchemeName())
+    // A relative address of the document is on the document's own host, and is sent on to the local file.
+    const bool documentAddress = url.scheme() == previewSchemeName() && url.path() == QLatin1String("/");
+    if (allowed && isMainFrame && request.showsPreview && !documentAddress)
         m_approvedInFlight = true;
     return allowed;
 }
@@ -132,6 +157,13 @@ void PreviewPage::askForPaintReport(quint64 documentNumber)
 void PreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
                                            int lineNumber, const QString &sourceId)
 {
+    // The program's own scripts, in a world the page cannot see, report through console messages with secret
+    // words: the pupil activated a link or form, or the document has painted.
+    if (message == m_activationToken) {
+        m_sinceActivation.start();
+        m_otherProgramReported = false;
+        return;
+    }
     if (message.startsWith(m_paintReportPrefix)) {
         bool ok = false;
         const quint64 number = QStringView(message).mid(m_paintReportPrefix.size()).toULongLong(&ok);

@@ -6,9 +6,10 @@
 class PageDialogs;
 
 // The page of the preview pane. It decides which navigations of the top frame go on: while the pupil's
-// document is shown, only the program's own loads and what the pupil has just clicked or keyed in the page
-// leave it, so a document cannot navigate the pane away by itself (script, meta refresh, a form submitted by
-// script, history steps of its own).
+// document is shown, only the program's own loads and the link or form the pupil has just activated leave
+// it, so a document cannot navigate the pane away by itself (script, meta refresh, a form submitted by
+// script, history steps of its own), nor use a click of the pupil's on anything else (an empty area, a scroll
+// bar) or a scrolling key to leave.
 class PreviewPage : public QWebEnginePage
 {
     Q_OBJECT
@@ -16,11 +17,9 @@ class PreviewPage : public QWebEnginePage
 public:
     explicit PreviewPage(QWebEngineProfile *profile, QObject *parent = nullptr);
 
-    // The pupil pressed a mouse button or a key in the page just now.
-    void notePupilInput();
     // The next history step or reload is the program's own (a button of the address row).
     void expectProgramStep();
-    // The pupil clicked or pressed a key in the page within the last moment.
+    // The pupil activated a link or a form in the page within the last second.
     bool pupilActedRecently() const;
     // The pane shows a preview document (or nothing yet).
     bool showsPreview() const;
@@ -33,6 +32,9 @@ public:
 Q_SIGNALS:
     // The document asked with this number has painted.
     void painted(quint64 documentNumber);
+    // The pupil followed an address of another program (smb:, mailto:...), which the page did not open; said
+    // once for each link or form the pupil activates, so a page cannot pile up messages.
+    void otherProgramAddressRefused(const QUrl &url);
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
@@ -44,7 +46,9 @@ protected:
                                   const QString &sourceId) override;
 
 private:
-    QElapsedTimer m_sinceInput;
+    QString m_activationToken; // what the watching script writes when the pupil activates a link or form
+    QElapsedTimer m_sinceActivation;
+    bool m_otherProgramReported = false; // the newest activation has led to an address of another program
     bool m_programStep = false;
     bool m_approvedInFlight = false;
     PageDialogs *m_dialogs = nullptr;

@@ -3,14 +3,18 @@
 #include "browsingrules.h"
 #include "localfileguard.h"
 #include "pagedialogs.h"
+#include "previewcontextmenu.h"
 #include "previewcurtain.h"
 #include "previewdocument.h"
 #include "previewpage.h"
 #include "previewschemehandler.h"
 #include "widgets/enginelanguage.h"
+#include "widgets/messages.h"
 
-#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPointer>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
@@ -80,6 +84,11 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     m_guard = new LocalFileGuard(m_profile);
     m_profile->setUrlRequestInterceptor(m_guard);
     connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);
+    // Shown once the engine's question has been answered, outside of it.
+    connect(
+        page, &PreviewPage::otherProgramAddressRefused, this,
+        [this](const QUrl &address) { showMessage(this, otherProgramMessage(address)); },
+        Qt::QueuedConnection);
     connect(page, &QWebEnginePage::loadStarted, this, &PreviewPane::downloadBegin);
     connect(page, &QWebEnginePage::loadProgress, this,
             [this](int progress) { Q_EMIT progressChange(progress, 100); });
@@ -92,7 +101,6 @@ PreviewPane::~PreviewPane()
 {
     // The page goes before the profile it lives in; answers still on their way are no longer reported.
     blockSignals(true);
-    qApp->removeEventFilter(this);
     delete page();
 }
 
@@ -120,7 +128,7 @@ void PreviewPane::renderBytes(const QByteArray &bytes)
 
 void PreviewPane::setBaseFolder(const QString &folder)
 {
-    m_schemeHandler->setBaseFolder(folder);
+    m_schemeHandler->setBaseFolder(LocalFileGuard::folderPagesMayShow(folder));
     m_guard->setAllowedFolder(folder);
 }
 
@@ -167,18 +175,10 @@ void PreviewPane::refresh()
     reload();
 }
 
-// The pupil's clicks and keys in the page are watched wherever the engine delivers them, which takes a filter
-// on the whole application; it is there only while the pane can receive input.
-void PreviewPane::showEvent(QShowEvent *event)
+void PreviewPane::contextMenuEvent(QContextMenuEvent *event)
 {
-    qApp->installEventFilter(this);
-    QWebEngineView::showEvent(event);
-}
-
-void PreviewPane::hideEvent(QHideEvent *event)
-{
-    qApp->removeEventFilter(this);
-    QWebEngineView::hideEvent(event);
+    if (const QWebEngineContextMenuRequest *request = lastContextMenuRequest())
+        createPreviewContextMenu(this, *request)->popup(event->globalPos());
 }
 
 // The engine puts a new view of its own into the pane when a document starts in a new renderer; the curtain
@@ -199,26 +199,14 @@ void PreviewPane::resizeEvent(QResizeEvent *event)
     QWebEngineView::resizeEvent(event);
 }
 
-bool PreviewPane::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyPress:
-        if (watched->isWidgetType() && isAncestorOf(static_cast<QWidget *>(watched)))
-            m_page->notePupilInput();
-        break;
-    default:
-        break;
-    }
-    return QWebEngineView::eventFilter(watched, event);
-}
-
 // A page's "new window" (a link with a target, window.open) opens in this pane, when the rules let it.
 void PreviewPane::openNewWindow(QWebEngineNewWindowRequest &request)
 {
     const QUrl target = request.requestedUrl();
-    if (!newWindowAllowed(target, url(), showsPreview(), request.isUserInitiated()))
+    // The engine counts a click as the user's for several seconds; a window of the pupil's document opens
+    // only on a link or form the pupil has just activated.
+    const bool pupils = request.isUserInitiated() && (!showsPreview() || m_page->pupilActedRecently());
+    if (!newWindowAllowed(target, url(), showsPreview(), pupils))
         return;
     if (target.isLocalFile() && !m_guard->allowsFile(target.toLocalFile()))
         return;

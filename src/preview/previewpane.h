@@ -40,9 +40,10 @@ public:
     void renderHtml(const QString &htmlCode);
     // renderBytes: renders bytes as an HTML document; bytes without a byte-order mark are read as UTF-8.
     void renderBytes(const QByteArray &bytes);
-    // The pupil's folder (that of the file last opened or saved; until then the current directory): the
-    // preview documents' relative addresses (images, style sheets, scripts) load from it, and it is the one
-    // folder whose local files (images, media, style sheets, scripts, frames) pages may show.
+    // The pupil's folder (that of the file last opened or saved; until then there is none): the preview
+    // documents' relative addresses (images, style sheets, scripts, frames) load from it, and it is the one
+    // folder whose local files the preview's documents may show. Hidden files and folders never show, and
+    // neither does the home folder itself or a system folder: relative addresses then fail as missing files.
     void setBaseFolder(const QString &folder);
     // Loads a web address (browsing).
     void navigate(const QUrl &url);
@@ -78,12 +79,10 @@ Q_SIGNALS:
     void documentPainted();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    // The application-wide watch on the pupil's input runs only while the pane is on screen.
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
+    // The pane's own menu in place of the engine's.
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void openNewWindow(QWebEngineNewWindowRequest &request);

@@ -4,32 +4,14 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QMimeDatabase>
 #include <QRegularExpression>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
-#include <optional>
-
 const QByteArray PreviewSchemeHandler::schemeName = previewSchemeName().toLatin1();
 
 namespace {
-
-const QString fileHostPrefix = QStringLiteral("file");
-
-// The number of a file host (file<number>), if the address is on one.
-std::optional<quint64> fileHostNumber(const QUrl &url)
-{
-    static const QRegularExpression host(QStringLiteral("^file([0-9]+)$"));
-    const QRegularExpressionMatch match = host.match(url.host());
-    if (!match.hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const quint64 number = match.captured(1).toULongLong(&ok);
-    return ok ? std::optional<quint64>(number) : std::nullopt;
-}
 
 bool isDocumentHost(const QUrl &url)
 {
@@ -84,53 +66,27 @@ void PreviewSchemeHandler::setDocument(const QByteArray &bytes)
     m_document = bytes;
 }
 
-void PreviewSchemeHandler::setBaseFolder(const QString &folder)
+void PreviewSchemeHandler::setBaseFolder(const QString &canonicalFolder)
 {
-    m_baseFolder = folder;
+    m_baseFolder = canonicalFolder;
 }
 
-void PreviewSchemeHandler::serveFile(QWebEngineUrlRequestJob *job)
+void PreviewSchemeHandler::redirectToFile(QWebEngineUrlRequestJob *job)
 {
-    // Only the preview's own documents may load the base folder's files, and only files inside it.
-    if (!isPreviewUrl(job->initiator())) {
-        job->fail(QWebEngineUrlRequestJob::RequestDenied);
-        return;
-    }
-    // Inside the folder as the file system resolves it, links included, by the rule the local file guard
-    // uses too.
-    const QString base =
-        QFileInfo(m_baseFolder.isEmpty() ? QDir::currentPath() : m_baseFolder).canonicalFilePath();
-    const QString relative = QDir::cleanPath(job->requestUrl().path(QUrl::FullyDecoded));
-    const QString path = QFileInfo(base + QLatin1Char('/') + relative).canonicalFilePath();
-    if (relative.startsWith(QLatin1String("..")) || (!path.isEmpty() && !pathInsideFolder(path, base))) {
-        job->fail(QWebEngineUrlRequestJob::RequestDenied);
-        return;
-    }
-    if (base.isEmpty() || path.isEmpty() || !QFileInfo(path).isFile()) {
+    // Only the preview's own documents may load the base folder's files, and only files it may show, as the
+    // file system resolves them (links included), by the rule the local file guard uses too. A refused file
+    // fails as a missing one, so a page cannot probe which paths exist.
+    const QString relative = job->requestUrl().path(QUrl::FullyDecoded);
+    const QString path =
+        m_baseFolder.isEmpty()
+            ? QString()
+            : QFileInfo(QDir::cleanPath(m_baseFolder + QLatin1Char('/') + relative)).canonicalFilePath();
+    if (!isPreviewUrl(job->initiator()) || !fileMayBeShown(path, m_baseFolder) || !QFileInfo(path).isFile()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
-    // A file shown before and unchanged since comes from memory; the job owns the buffer it reads from.
-    if (const std::optional<PreviewFileCache::File> kept = m_files.read(path)) {
-        auto *buffer = new QBuffer(job);
-        buffer->setData(kept->bytes);
-        job->reply(kept->mimeType, buffer);
-        return;
-    }
-    auto *file = new QFile(path, job);
-    if (!file->open(QIODevice::ReadOnly)) {
-        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
-        return;
-    }
-    job->reply(QMimeDatabase().mimeTypeForFile(path).name().toLatin1(), file);
-}
-
-void PreviewSchemeHandler::redirectToFreshHost(QWebEngineUrlRequestJob *job)
-{
-    const quint64 number = ++m_fileHosts;
-    m_pendingHosts.insert(number);
-    QUrl fileUrl = job->requestUrl();
-    fileUrl.setHost(fileHostPrefix + QString::number(number));
+    QUrl fileUrl = QUrl::fromLocalFile(path);
+    fileUrl.setQuery(job->requestUrl().query());
     job->redirect(fileUrl);
 }
 
@@ -141,15 +97,8 @@ void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
-    if (const std::optional<quint64> host = fileHostNumber(url)) {
-        if (m_pendingHosts.remove(*host))
-            serveFile(job);
-        else
-            redirectToFreshHost(job);
-        return;
-    }
     if (isDocumentHost(url) && !isDocumentAddress(url)) {
-        redirectToFreshHost(job);
+        redirectToFile(job);
         return;
     }
     if (!isDocumentAddress(url)) {

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "previewfilecache.h"
-
 #include <QByteArray>
-#include <QSet>
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
 
@@ -11,11 +8,12 @@
 // any size load (a data URL is limited to 2 MB) and their bytes reach the page untouched. Every document
 // address (velmark-preview://document<number>/) is answered with the newest document: a load that an older
 // address started, or a step back in the history, can only show the newest text. A relative address in a
-// document (an image, a style sheet) is sent on to the same path on a host of its own, file<number>, which
-// serves that one file of the base folder once; a second request on it is sent on to a fresh host again.
-// Every file thus comes from an origin shared with nothing else: it shows as an element, while no page's
-// script (the document's, or a framed file's) can read it. Nothing else of the scheme is found, and nothing
-// at all is served to a web page.
+// document (an image, a style sheet, a script, a frame) is sent on to the file's own local address in the
+// pupil's folder, when the folder may show it: the engine then treats it as any file of another origin, which
+// the page shows while its scripts cannot read it (a picture taints a canvas, a style sheet's rules and a
+// script's errors stay hidden, a frame is foreign). Served from this scheme itself, the engine would hand
+// its bytes to every script of the document. Nothing else of the scheme is found, and nothing at all is
+// served to a web page.
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT
@@ -34,19 +32,16 @@ public:
 
     // Makes the bytes the newest document, served from now on.
     void setDocument(const QByteArray &bytes);
-    // The folder relative addresses load from; empty: the current directory at the time of the request.
-    void setBaseFolder(const QString &folder);
+    // The folder relative addresses load from, canonical; empty: none, and relative addresses fail as
+    // missing files.
+    void setBaseFolder(const QString &canonicalFolder);
 
     void requestStarted(QWebEngineUrlRequestJob *job) override;
 
 private:
-    void serveFile(QWebEngineUrlRequestJob *job);
-    // Sends the request on to the same path on a fresh file host.
-    void redirectToFreshHost(QWebEngineUrlRequestJob *job);
+    // Sends a relative address on to the file of the base folder it names.
+    void redirectToFile(QWebEngineUrlRequestJob *job);
 
     QByteArray m_document;
     QString m_baseFolder;
-    PreviewFileCache m_files;
-    quint64 m_fileHosts = 0;      // file hosts handed out so far
-    QSet<quint64> m_pendingHosts; // file hosts handed out and not yet served
 };

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void localFiles();
     void typedAddresses_data();
     void typedAddresses();
+    void foldersPagesMayShow_data();
+    void foldersPagesMayShow();
 };
 
 void TestBrowsingRules::navigation_data()
@@ -133,6 +135,14 @@ void TestBrowsingRules::localFiles_data()
     QTest::newRow("a folder whose name begins like the allowed one")
         << "/home/pupil/site-private/a.png" << preview << previewPage << true << false << false;
     QTest::newRow("a missing file") << "" << preview << previewPage << true << false << false;
+    QTest::newRow("a hidden file of the folder")
+        << "/home/pupil/site/.token" << preview << previewPage << true << false << false;
+    QTest::newRow("a file in a hidden folder below")
+        << "/home/pupil/site/pics/.cache/cat.png" << preview << previewPage << true << false << false;
+    QTest::newRow("a picture in an ordinary subfolder")
+        << "/home/pupil/site/pics/cat.png" << preview << previewPage << true << false << true;
+    QTest::newRow("the folder itself")
+        << "/home/pupil/site" << preview << previewPage << true << false << false;
     QTest::newRow("local page shows a picture beside it")
         << inside << "file://"
         << "file:///home/pupil/site/index.html" << true << false << true;
@@ -192,6 +202,33 @@ void TestBrowsingRules::typedAddresses()
     QFETCH(QString, typed);
     QFETCH(QString, address);
     QCOMPARE(addressFromTypedText(typed).toString(), address);
+}
+
+void TestBrowsingRules::foldersPagesMayShow_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("allowed");
+
+    QTest::newRow("a folder of the pupil's") << "/home/pupil/site" << true;
+    QTest::newRow("a folder deep below home") << "/home/pupil/Documents/lesson 3" << true;
+    QTest::newRow("a hidden folder the pupil saved in") << "/home/pupil/.config/app" << false;
+    QTest::newRow("a temporary folder") << "/tmp/lesson" << true;
+    QTest::newRow("a web server's folder") << "/var/www/html" << true;
+    QTest::newRow("the home folder") << "/home/pupil" << false;
+    QTest::newRow("the root") << "/" << false;
+    QTest::newRow("a folder right below the root") << "/tmp" << false;
+    QTest::newRow("system configuration") << "/etc" << false;
+    QTest::newRow("below system configuration") << "/etc/ssl/private" << false;
+    QTest::newRow("kernel files") << "/proc/self" << false;
+    QTest::newRow("devices") << "/dev/disk" << false;
+    QTest::newRow("no folder") << "" << false;
+}
+
+void TestBrowsingRules::foldersPagesMayShow()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, allowed);
+    QCOMPARE(folderMayBeShown(folder, QStringLiteral("/home/pupil")), allowed);
 }
 
 QTEST_GUILESS_MAIN(TestBrowsingRules)

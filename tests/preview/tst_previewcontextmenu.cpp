@@ -1,0 +1,167 @@
+// The preview's context menu: Greek entries only, each of which does what it says.
+#include "localhttpserver.h"
+#include "pagescript.h"
+#include "preview/previewpane.h"
+#include "widgettestmain.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeout = 30000;
+
+QMenu *openMenu()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("previewMenu") && widget->isVisible())
+            return qobject_cast<QMenu *>(widget);
+    return nullptr;
+}
+
+QStringList entriesOf(QMenu *menu)
+{
+    QStringList entries;
+    for (QAction *action : menu->actions())
+        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return entries;
+}
+
+} // namespace
+
+class TestPreviewContextMenu : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void previewMenuIsGreekAndWorks();
+    void browsingMenuStepsThroughHistory();
+
+private:
+    // Right-clicks the element with this id and returns the menu that opened.
+    QMenu *rightClick(const QString &id);
+    void waitReady();
+
+    std::unique_ptr<PreviewPane> m_pane;
+    std::unique_ptr<LocalHttpServer> m_server;
+};
+
+void TestPreviewContextMenu::init()
+{
+    m_pane = std::make_unique<PreviewPane>();
+    m_pane->resize(800, 600);
+    m_pane->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
+    m_server = std::make_unique<LocalHttpServer>();
+}
+
+void TestPreviewContextMenu::cleanup()
+{
+    if (QMenu *menu = openMenu())
+        menu->close();
+    m_pane.reset();
+    m_server.reset();
+}
+
+void TestPreviewContextMenu::waitReady()
+{
+    // Painted and ready for input once two frames have gone by after the load.
+    QCOMPARE(evaluateInPageUntil(
+                 m_pane->page(),
+                 QStringLiteral("document.readyState === 'complete' && !!document.getElementById('link')"),
+                 true, loadTimeout),
+             QVariant(true));
+    evaluateInPage(m_pane->page(),
+                   QStringLiteral("new Promise(function (done) { requestAnimationFrame(function () {"
+                                  " requestAnimationFrame(done); }); })"));
+}
+
+QMenu *TestPreviewContextMenu::rightClick(const QString &id)
+{
+    const QVariantList box =
+        evaluateInPage(m_pane->page(),
+                       QStringLiteral("(function () { var r = document.getElementById('%1')"
+                                      ".getBoundingClientRect(); return [r.left + r.width / 2,"
+                                      " r.top + r.height / 2]; })()")
+                           .arg(id))
+            .toList();
+    if (box.size() != 2)
+        return nullptr;
+    QWidget *input = m_pane->focusProxy();
+    const QPoint centre(int(box[0].toDouble()), int(box[1].toDouble()));
+    QTest::mouseClick(input, Qt::RightButton, {}, centre);
+    QTest::qWaitFor([] { return openMenu() != nullptr; }, loadTimeout);
+    return openMenu();
+}
+
+void TestPreviewContextMenu::previewMenuIsGreekAndWorks()
+{
+    const QUrl target = m_server->url(QStringLiteral("/next.html"));
+    m_pane->renderHtml(
+        QStringLiteral("<p id=\"text\">Κείμενο της σελίδας</p><a id=\"link\" href=\"%1\">σύνδεσμος</a>")
+            .arg(target.toString()));
+    waitReady();
+
+    QMenu *menu = rightClick(QStringLiteral("link"));
+    QVERIFY(menu);
+    QCOMPARE(entriesOf(menu),
+             QStringList({"Ανανέωση", "-", "Αντιγραφή διεύθυνσης συνδέσμου", "Αντιγραφή", "Επιλογή όλων"}));
+    menu->actions().at(2)->trigger();
+    menu->close();
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::clipboard()->text(), target.toString(), loadTimeout);
+
+    menu = rightClick(QStringLiteral("text"));
+    QVERIFY(menu);
+    QCOMPARE(entriesOf(menu), QStringList({"Ανανέωση", "-", "Αντιγραφή", "Επιλογή όλων"}));
+    menu->actions().last()->trigger();
+    menu->close();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluateInPage(m_pane->page(), QStringLiteral("window.getSelection().toString()"))
+            .toString()
+            .contains(QStringLiteral("Κείμενο της σελίδας")),
+        loadTimeout);
+
+    menu = rightClick(QStringLiteral("text"));
+    QVERIFY(menu);
+    QAction *copy = menu->actions().at(2);
+    QCOMPARE(copy->text(), QStringLiteral("Αντιγραφή"));
+    QVERIFY(copy->isEnabled());
+    copy->trigger();
+    menu->close();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QApplication::clipboard()->text().contains(QStringLiteral("Κείμενο της σελίδας")), loadTimeout);
+}
+
+void TestPreviewContextMenu::browsingMenuStepsThroughHistory()
+{
+    m_server->serve(QStringLiteral("/one.html"), "text/html", "<p id=\"link\">one</p>");
+    m_server->serve(QStringLiteral("/two.html"), "text/html", "<p id=\"link\">two</p>");
+    m_pane->navigate(m_server->url(QStringLiteral("/one.html")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_pane->locationUrl(), m_server->url(QStringLiteral("/one.html")).toString(),
+                              loadTimeout);
+    m_pane->navigate(m_server->url(QStringLiteral("/two.html")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_pane->locationUrl(), m_server->url(QStringLiteral("/two.html")).toString(),
+                              loadTimeout);
+    waitReady();
+
+    QMenu *menu = rightClick(QStringLiteral("link"));
+    QVERIFY(menu);
+    QCOMPARE(entriesOf(menu), QStringList({"Πίσω", "Μπροστά", "Ανανέωση", "-", "Αντιγραφή", "Επιλογή όλων"}));
+    QVERIFY(menu->actions().at(0)->isEnabled());
+    QVERIFY(!menu->actions().at(1)->isEnabled());
+    menu->actions().at(0)->trigger();
+    menu->close();
+    QTRY_COMPARE_WITH_TIMEOUT(m_pane->locationUrl(), m_server->url(QStringLiteral("/one.html")).toString(),
+                              loadTimeout);
+}
+
+VELMARK_WIDGET_TEST_MAIN(TestPreviewContextMenu)
+
+#include "tst_previewcontextmenu.moc"

