@@ -28,8 +28,9 @@ ProgramWindows::ProgramWindows(QObject *parent) : QObject(parent), m_startupWind
 
 void ProgramWindows::createOtherWindows()
 {
-    if (m_mainWindow)
+    if (m_otherWindowsCreated)
         return;
+    m_otherWindowsCreated = true;
     drawInSoftwareOnSoftwareOpenGl();
     m_mainWindow = new MainWindow;
     m_valuePopup = new ValuePopup;

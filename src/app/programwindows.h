@@ -30,7 +30,7 @@ public:
 
     StartupWindow *startupWindow() const;
     // Whether the six other windows exist yet.
-    bool otherWindowsCreated() const { return !m_mainWindow.isNull(); }
+    bool otherWindowsCreated() const { return m_otherWindowsCreated; }
     // The other windows, created (all six) by the first call if they do not exist yet.
     MainWindow *mainWindow();
     ValuePopup *valuePopup();
@@ -64,4 +64,6 @@ private:
     QPointer<ContactWindow> m_contactWindow;
     QPointer<PresentationWindow> m_presentationWindow;
     QPointer<AboutWindow> m_aboutWindow;
+    // The other windows are created once; a window that has gone since stays gone.
+    bool m_otherWindowsCreated = false;
 };
