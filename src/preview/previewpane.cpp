@@ -215,7 +215,8 @@ void PreviewPane::openNewWindow(QWebEngineNewWindowRequest &request)
 
 QString PreviewPane::locationUrl() const
 {
-    return showsPreview() ? blankAddress : url().toString();
+    // While it shows the pupil's document the pane is where the editing address leads.
+    return showsPreview() ? editingAddress() : url().toString();
 }
 
 QString PreviewPane::documentTitle() const
