@@ -11,6 +11,7 @@
 #include "app/programtexts.h"
 #include "preview/enginerendering.h"
 #include "preview/previewpane.h"
+#include "processmemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,39 +57,6 @@ double median(QVector<double> values)
     values.removeAll(-1);
     std::sort(values.begin(), values.end());
     return values.isEmpty() ? -1 : values[values.size() / 2];
-}
-
-// Proportional set size in kB of one process (0 when it has gone).
-qint64 pssKilobytes(const QString &pid)
-{
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : rollup.readAll().split('\n'))
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
-// The process and all its descendants (the web engine's zygote, renderer and utility processes).
-QStringList processTree(const QString &root)
-{
-    QMultiHash<QString, QString> children;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &pid : entries) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        // The parent's id is the second field after the command name, which ends with the last ')'.
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1)
-            children.insert(QString::fromLatin1(fields[1]), pid);
-    }
-    QStringList tree{root};
-    for (int i = 0; i < tree.size(); ++i)
-        tree += children.values(tree[i]);
-    return tree;
 }
 
 // A virtual screen and a window manager of the benchmark's own, ended with it.
@@ -249,10 +217,7 @@ Run launch(const QString &program, const VirtualScreen &screen, const QString &l
         if (entered > 0 && welcome > 0)
             run.entered = double(welcome - entered) / 1e9;
         QThread::msleep(1500); // let the web engine's processes settle
-        qint64 pss = 0;
-        for (const QString &pid : processTree(QString::number(process.processId())))
-            pss += pssKilobytes(pid);
-        run.megabytes = double(pss) / 1024.0;
+        run.megabytes = double(processTreePssKilobytes(process.processId())) / 1024.0;
     }
     process.terminate();
     if (!process.waitForFinished(10000))

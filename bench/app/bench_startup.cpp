@@ -12,6 +12,7 @@
 #include "app/startupwindow.h"
 #include "preview/enginerendering.h"
 #include "preview/previewpane.h"
+#include "processmemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,39 +33,6 @@ namespace {
 
 constexpr int runs = 5;
 const char *childFlag = "--child";
-
-// Proportional set size in kB of one process (0 when it has gone).
-qint64 pssKilobytes(const QString &pid)
-{
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : rollup.readAll().split('\n'))
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
-// The process and all its descendants (the web engine's zygote, renderer and utility processes).
-QStringList processTree(const QString &root)
-{
-    QMultiHash<QString, QString> children;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &pid : entries) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        // The parent's id is the second field after the command name, which ends with the last ')'.
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1)
-            children.insert(QString::fromLatin1(fields[1]), pid);
-    }
-    QStringList tree{root};
-    for (int i = 0; i < tree.size(); ++i)
-        tree += children.values(tree[i]);
-    return tree;
-}
 
 // Whether the preview shows the welcome page's dark blue title row.
 bool welcomePainted(PreviewPane *preview)
@@ -109,9 +77,7 @@ int child(int argc, char *argv[])
     }
     const double rendered = double(enter.nsecsElapsed()) / 1e9;
     QTest::qWait(1500); // let the web engine's processes settle
-    qint64 pss = 0;
-    for (const QString &pid : processTree(QString::number(getpid())))
-        pss += pssKilobytes(pid);
+    const qint64 pss = processTreePssKilobytes(getpid());
     std::printf("rendered %.3f\npss %lld\n", rendered, pss);
     std::fflush(stdout);
     return 0;

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Proportional set size in kB of a process and all its descendants (the web engine's zygote, renderer and
+// utility processes), read from /proc; processes that have gone count nothing.
+qint64 processTreePssKilobytes(qint64 rootPid);
