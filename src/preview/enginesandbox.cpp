@@ -1,5 +1,7 @@
 #include "enginesandbox.h"
 
+#include "engineflags.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -56,39 +58,6 @@ bool weakensEngineSandbox(const QString &flag)
         if (name.compare(QLatin1String(weakening), Qt::CaseInsensitive) == 0)
             return true;
     return false;
-}
-
-QStringList splitEngineFlags(const QString &flags)
-{
-    QStringList result;
-    QString flag;
-    bool inFlag = false;
-    bool quoted = false;
-    for (const QChar c : flags) {
-        if (c == u'"') {
-            quoted = !quoted;
-            inFlag = true;
-        } else if (c == u' ' && !quoted) {
-            if (inFlag)
-                result.append(flag);
-            flag.clear();
-            inFlag = false;
-        } else {
-            flag += c;
-            inFlag = true;
-        }
-    }
-    if (inFlag)
-        result.append(flag);
-    return result;
-}
-
-QString joinEngineFlags(const QStringList &flags)
-{
-    QStringList written;
-    for (const QString &flag : flags)
-        written.append(flag.contains(u' ') ? u'"' + flag + u'"' : flag);
-    return written.join(u' ');
 }
 
 EngineSandboxSettlement prepareEngineSandbox(bool runningAsRoot, int &argc, char **argv)

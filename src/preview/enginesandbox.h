@@ -13,12 +13,6 @@
 // letter case and however many dashes lead it, so no spelling gets past.
 bool weakensEngineSandbox(const QString &flag);
 
-// QTWEBENGINE_CHROMIUM_FLAGS split as the web engine splits it: at spaces, double quotes grouping spaces
-// into a flag and then dropped.
-QStringList splitEngineFlags(const QString &flags);
-// The flags written back so that splitEngineFlags gives them again.
-QString joinEngineFlags(const QStringList &flags);
-
 // What settling the sandbox did.
 struct EngineSandboxSettlement
 {

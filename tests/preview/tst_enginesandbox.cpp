@@ -1,5 +1,6 @@
 // How the web engine's sandbox is settled at start: off only as root, and no flag that would weaken it gets
 // through the environment or the command line, however it is spelled.
+#include "preview/engineflags.h"
 #include "preview/enginesandbox.h"
 
 #include <QByteArrayList>
@@ -46,6 +47,8 @@ private Q_SLOTS:
     void engineArgumentsLoseWhatWeakens();
     void disablingVariableOnlyAsRoot();
     void noticeNamesWhatWasRefused();
+    void addedFlagsKeepTheUsersFlags_data();
+    void addedFlagsKeepTheUsersFlags();
 };
 
 void TestEngineSandbox::init()
@@ -185,5 +188,30 @@ void TestEngineSandbox::noticeNamesWhatWasRefused()
 }
 
 QTEST_GUILESS_MAIN(TestEngineSandbox)
+
+// The program's own flags join the user's without splitting a quoted one or overriding one of the same name.
+void TestEngineSandbox::addedFlagsKeepTheUsersFlags_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("added");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("none yet") << QByteArray() << QByteArray("--lang=el") << QByteArray("--lang=el");
+    QTest::newRow("the user's quoted flag") << QByteArray("--user-agent=\"A B\"") << QByteArray("--lang=el")
+                                            << QByteArray("\"--user-agent=A B\" --lang=el");
+    QTest::newRow("the user chose already")
+        << QByteArray("--lang=de --log-level=0") << QByteArray("--lang=el")
+        << QByteArray("--lang=de --log-level=0");
+}
+
+void TestEngineSandbox::addedFlagsKeepTheUsersFlags()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, added);
+    QFETCH(QByteArray, after);
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", before);
+    addEngineFlag(added);
+    QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), after);
+}
 
 #include "tst_enginesandbox.moc"
