@@ -142,7 +142,11 @@ void CodePane::setSelText(const QString &text)
 {
     QTextCursor c = textCursor();
     replaceSelection(c, text);
-    setTextCursor(c);
+    // The caret moves past the insertion by itself. Placing it again would make the view look for it in lines
+    // that are not laid out again yet while a refresh holds its edit block open, which crashes Qt.
+    const QTextCursor caret = textCursor();
+    if (caret.position() != c.position() || caret.anchor() != c.anchor())
+        setTextCursor(c);
 }
 
 void CodePane::applySelFormat(const QTextCharFormat &format, bool merge)

@@ -151,6 +151,28 @@ private Q_SLOTS:
         QCOMPARE(p.RichEdit2->lineCount(), 0);
     }
 
+    // Typing, Enter (which refreshes) and then a tag button: the tag goes in, what was typed stays, and the
+    // program goes on running.
+    void tagButtonAfterTypingAndEnter()
+    {
+        auto windows = enterMainWindow();
+        MainWindow *f = windows->mainWindow();
+        MainWindowParts p(f);
+        p.RichEdit1->setFocus();
+        QTest::keyClick(p.RichEdit1, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(p.RichEdit1, QStringLiteral("abc"));
+        QTest::keyClick(p.RichEdit1, Qt::Key_Return);
+        QToolButton *paragraph = nullptr;
+        for (QToolButton *button : f->findChildren<QToolButton *>())
+            if (button->text() == QLatin1String("<P>"))
+                paragraph = button;
+        QVERIFY(paragraph);
+        const qsizetype paragraphsBefore = p.RichEdit1->Text().count(QLatin1String("<P>"));
+        paragraph->click();
+        QVERIFY(p.RichEdit1->Text().contains(QLatin1String("abc")));
+        QCOMPARE(p.RichEdit1->Text().count(QLatin1String("<P>")), paragraphsBefore + 1);
+    }
+
     void tagHoverAndLeaveDriveTheTip()
     {
         auto windows = enterMainWindow();
