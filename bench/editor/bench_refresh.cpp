@@ -1,5 +1,6 @@
 // Refresh cycle speed: the fast cycle on generated documents of 100, 1,000 and 10,000 lines against the floor
 // of only loading the same text into the code pane, and the literal, step-by-step walk at 100 and 300 lines.
+#include "app/memoryreuse.h"
 #include "documentgenerator.h"
 #include "documents/editingsession.h"
 #include "editor/codepane.h"
@@ -35,6 +36,7 @@ double millisecondsOf(const std::function<void()> &work)
 int main(int argc, char *argv[])
 {
     prepareTestEnvironment();
+    keepFreedMemoryForReuse(); // as the program does
     QApplication app(argc, argv);
     QWidget window;
     auto *code = new CodePane(&window);

@@ -1,5 +1,6 @@
 #include "app/applicationsetup.h"
 
+#include "app/memoryreuse.h"
 #include "app/programtexts.h"
 #include "preview/engineflags.h"
 #include "widgets/enginelanguage.h"
@@ -14,6 +15,7 @@
 // exactly its caption.
 void setUpApplication(QApplication &app)
 {
+    keepFreedMemoryForReuse();
     app.setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(ProgramTexts::applicationTitle());
     // The installed desktop entry's name, by which docks and task bars match the windows to their icon.

@@ -27,6 +27,25 @@ CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
         keepLongLinesShaped(position, added);
     });
     connect(document(), &QTextDocument::undoCommandAdded, this, &CodePane::stepAdded);
+    preferUnshapedText(QFont()); // only the strategy is the pane's own: the rest still follows its parent
+}
+
+void CodePane::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange && !(font().styleStrategy() & QFont::PreferNoShaping)) {
+        preferUnshapedText(font()); // sends the font change again, with the pane's own font
+        return;
+    }
+    QPlainTextEdit::changeEvent(event);
+}
+
+void CodePane::preferUnshapedText(QFont unshaped)
+{
+    // Code has no use for ligatures or kerning. Text in scripts that need no shaping (Latin, Greek, ...) is
+    // then laid out glyph by glyph, several times faster, which counts in a long line laid out again on every
+    // key; scripts that cannot do without shaping are still shaped.
+    unshaped.setStyleStrategy(QFont::StyleStrategy(unshaped.styleStrategy() | QFont::PreferNoShaping));
+    setFont(unshaped);
 }
 
 void CodePane::keepLongLinesShaped(int position, int added)

@@ -117,8 +117,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets this font on the pane, without text shaping where the script needs none.
+    void preferUnshapedText(QFont unshaped);
     // Lines longer than this keep their shaped glyphs between layouts.
     static constexpr int LongLineLength = 4096;
     void keepLongLinesShaped(int position, int added);

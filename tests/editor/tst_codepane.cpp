@@ -56,6 +56,28 @@ private Q_SLOTS:
         QCOMPARE(pane.lineIndex(1), 401);
     }
 
+    // A long line is laid out again on every key: text that needs no shaping is laid out without it, whatever
+    // font the pane is given, while the pane still takes its other font properties from its parent.
+    void textIsLaidOutUnshapedInAnyFont()
+    {
+        QWidget parent;
+        auto *pane = new CodePane(&parent);
+        const auto unshaped = [pane] {
+            return (pane->font().styleStrategy() & QFont::PreferNoShaping) &&
+                   (pane->document()->defaultFont().styleStrategy() & QFont::PreferNoShaping);
+        };
+        QVERIFY(unshaped());
+        QFont parentFont = parent.font();
+        parentFont.setPointSize(23);
+        parent.setFont(parentFont);
+        QCOMPARE(pane->font().pointSize(), 23);
+        QVERIFY(unshaped());
+        QFont own(QStringLiteral("DejaVu Sans"), 14);
+        pane->setFont(own);
+        QCOMPARE(pane->font().pointSize(), 14);
+        QVERIFY(unshaped());
+    }
+
     void invalidLinesReadEmptyAndWriteNothing()
     {
         CodePane pane;
