@@ -3,6 +3,7 @@
 #include "documents/editingsession.h"
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
+#include "editor/reindent.h"
 
 #include <QApplication>
 #include <QTextBlock>
@@ -140,7 +141,8 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         code->setSelStart(0);
     }
     const int lineNumber = caretLine(code);
-    const int colNumber = caretColumn(code);
+    const int columnBefore = caretColumn(code);
+    const QString caretLineBefore = code->line(lineNumber);
 
     RefreshOptions options = variant.engine;
     options.paintTags = variant.paintAlways || m_paintTags;
@@ -149,6 +151,8 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         Q_EMIT progressReached(qMin(progressMaximum, int(result.lines.size())));
     edit.endEditBlock();
     code->endUpdate();
+    // The caret goes back to its line, by the same character of the text even when the line was re-indented.
+    const int colNumber = columnAfterReindent(caretLineBefore, code->line(lineNumber), columnBefore);
 
     if (variant.caretToStartBeforeCheck)
         code->setSelStart(0);

@@ -14,6 +14,15 @@ QStringView withoutLeadingBlanks(QStringView line)
     return line.mid(first);
 }
 
+int columnAfterReindent(QStringView before, QStringView after, int column)
+{
+    const int oldIndent = int(before.size() - withoutLeadingBlanks(before).size());
+    const int newIndent = int(after.size() - withoutLeadingBlanks(after).size());
+    if (column >= oldIndent)
+        return column - oldIndent + newIndent;
+    return qMin(column, newIndent);
+}
+
 QString reindentedLine(QStringView line)
 {
     return ThreeSpaces + withoutLeadingBlanks(line).toString();

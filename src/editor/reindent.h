@@ -9,6 +9,11 @@
 // The line without its leading characters whose codes are 32 or less (spaces and control characters).
 QStringView withoutLeadingBlanks(QStringView line);
 
+// Where a caret at `column` of a line stands once the line was re-indented from `before` to `after`: by the
+// same character of its text, so text typed before a refresh stays before the caret; a caret inside the old
+// indentation stays inside the new one.
+int columnAfterReindent(QStringView before, QStringView after, int column);
+
 // "   " followed by the line without its leading blanks.
 QString reindentedLine(QStringView line);
 

@@ -151,8 +151,9 @@ private Q_SLOTS:
         QCOMPARE(p.RichEdit2->lineCount(), 0);
     }
 
-    // Typing, Enter (which refreshes) and then a tag button: the tag goes in, what was typed stays, and the
-    // program goes on running.
+    // Typing, Enter (which refreshes, re-indenting the typed line, then breaks the line) and then a tag
+    // button: the line breaks after what was typed, the tag goes on the new line, and the program goes on
+    // running.
     void tagButtonAfterTypingAndEnter()
     {
         auto windows = enterMainWindow();
@@ -169,7 +170,7 @@ private Q_SLOTS:
         QVERIFY(paragraph);
         const qsizetype paragraphsBefore = p.RichEdit1->Text().count(QLatin1String("<P>"));
         paragraph->click();
-        QVERIFY(p.RichEdit1->Text().contains(QLatin1String("abc")));
+        QVERIFY2(p.RichEdit1->Text().contains(QLatin1String("abc\r\n<P>")), qPrintable(p.RichEdit1->Text()));
         QCOMPARE(p.RichEdit1->Text().count(QLatin1String("<P>")), paragraphsBefore + 1);
     }
 

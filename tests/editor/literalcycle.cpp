@@ -23,7 +23,8 @@ void writeLine(CodePane *pane, int i, const QString &text)
 RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
 {
     const int lineNumber = caretLine(pane);
-    const int colNumber = caretColumn(pane);
+    const int columnBefore = caretColumn(pane);
+    const QString caretLineBefore = pane->line(lineNumber);
     TTextAttributes base;
     base.Font = pane->font();
     base.Font.setPointSize(11);
@@ -50,6 +51,6 @@ RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
         for (const QString &tag : result.report.highlights)
             RearchAndReplace(pane, tag, WarningColour);
     }
-    moveCaretTo(pane, lineNumber, colNumber);
+    moveCaretTo(pane, lineNumber, columnAfterReindent(caretLineBefore, pane->line(lineNumber), columnBefore));
     return result;
 }

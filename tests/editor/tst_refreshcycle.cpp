@@ -186,6 +186,49 @@ private Q_SLOTS:
                  QStringLiteral("# Προειδοποίηση: Η ετικέτα <P> έχει εισαχθεί περισσότερο κατά 1 φορές"));
     }
 
+    // The caret's line may be re-indented by the refresh: the caret stays by the same character of its text.
+    void caretKeepsItsPlaceInARe_indentedLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<QString>("lineAfter");
+        QTest::addColumn<int>("columnAfter");
+        QTest::newRow("typed, caret at its end") << "Hello" << 5 << QString() << "   Hello" << 8;
+        QTest::newRow("caret inside the text") << "Hello" << 2 << QString() << "   Hello" << 5;
+        QTest::newRow("caret at the line's start") << "Hello" << 0 << QString() << "   Hello" << 3;
+        QTest::newRow("deeper indentation shrinks") << "      Hello" << 8 << QString() << "   Hello" << 5;
+        QTest::newRow("caret inside the old indentation")
+            << "      Hello" << 4 << QString() << "   Hello" << 3;
+        QTest::newRow("tag inserted after the text") << "Hello" << 5 << "<B>"
+                                                     << "   Hello<B>" << 11;
+    }
+
+    void caretKeepsItsPlaceInARe_indentedLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, column);
+        QFETCH(QString, inserted);
+        QFETCH(QString, lineAfter);
+        QFETCH(int, columnAfter);
+        for (const bool literalWalk : {false, true}) {
+            if (literalWalk && !inserted.isEmpty())
+                continue; // the literal walk inserts nothing
+            Bench b;
+            b.code->setDocumentText(QStringLiteral("<BODY>\n") + line + QStringLiteral("\n</BODY>"));
+            b.code->setSelStart(b.code->lineIndex(1) + column);
+            if (literalWalk)
+                runLiteralCycle(b.code, RefreshOptions());
+            else if (inserted.isEmpty())
+                b.cycle->refreshWithoutInsertion();
+            else
+                b.cycle->insertAndRefresh(inserted);
+            QCOMPARE(b.code->line(1), lineAfter);
+            QCOMPARE(caretLine(b.code), 1);
+            QCOMPARE(caretColumn(b.code), columnAfter);
+        }
+    }
+
     void oneUndoStepAndOneNotificationPerCommand()
     {
         Bench b;
