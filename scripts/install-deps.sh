@@ -9,7 +9,7 @@ packages=(
   qt6-qpa-plugins libqt6opengl6-dev libgl-dev libxkbcommon-dev
   qt6-tools-dev qt6-l10n-tools
   fonts-dejavu-core fonts-noto-core
-  xvfb xauth openbox
+  xvfb xauth openbox x11-utils
   clang-format fonts-wine
   appstream desktop-file-utils
   dpkg-dev file lintian

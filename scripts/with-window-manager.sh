@@ -17,5 +17,9 @@ trap 'kill $wm $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 DISPLAY="$display" openbox >/dev/null 2>&1 &
 wm=$!
-sleep 0.5
+# The window manager is ready once it has announced itself on the root window.
+for _ in $(seq 100); do
+  DISPLAY="$display" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.05
+done
 DISPLAY="$display" QT_QPA_PLATFORM=xcb "$@"
