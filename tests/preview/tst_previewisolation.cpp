@@ -115,6 +115,7 @@ private Q_SLOTS:
     void typedLocalPageOfAHiddenOrHomeFolderShowsNoFile_data();
     void typedLocalPageOfAHiddenOrHomeFolderShowsNoFile();
     void linksOfATypedPageOpenThePagesOfItsFolder();
+    void localPageCannotReadTheDocumentOrItself();
     void noFolderBeforeOpenOrSaveNorAtHome();
     void pupilsRelativeLinkOpensTheLocalPage();
     void onlyThePupilsLinkOrFormLeaves_data();
@@ -328,6 +329,40 @@ void TestPreviewIsolation::linksOfATypedPageOpenThePagesOfItsFolder()
     QTRY_COMPARE_WITH_TIMEOUT(m_pane->locationUrl(),
                               QUrl::fromLocalFile(QFileInfo(first).canonicalFilePath()).toString(),
                               loadTimeout);
+}
+
+void TestPreviewIsolation::localPageCannotReadTheDocumentOrItself()
+{
+    // The pupil's document holds a secret; a local page typed afterwards asks for the document's address and
+    // its own, and reports what each request got.
+    m_pane->renderHtml(QStringLiteral("<p id=\"secret\">the pupil's secret</p>"));
+    QCOMPARE(evaluateInPageUntil(m_pane->page(),
+                                 QStringLiteral("(document.getElementById('secret') || {}).textContent"),
+                                 QStringLiteral("the pupil's secret")),
+             QVariant(QStringLiteral("the pupil's secret")));
+    const QString document = m_pane->page()->url().toString();
+    QTemporaryDir folder;
+    const QString page = folder.filePath(QStringLiteral("page.html"));
+    writeFile(page,
+              QStringLiteral(
+                  "<p>own markup</p><script>"
+                  "function read(what, address) {"
+                  "  var request = new XMLHttpRequest();"
+                  "  request.onload = function () {"
+                  "    new Image().src = '%1?' + what + '=' + encodeURIComponent(request.responseText); };"
+                  "  request.onerror = function () { new Image().src = '%1?' + what + '=refused'; };"
+                  "  try { request.open('GET', address); request.send(); }"
+                  "  catch (e) { new Image().src = '%1?' + what + '=refused'; } }"
+                  "read('document', '%2'); read('itself', location.href);</script>")
+                  .arg(m_server->url(QStringLiteral("/report")).toString(), document)
+                  .toUtf8());
+
+    typeLocalPath(page);
+
+    QVERIFY(waitForRequest(QStringLiteral("/report?document")));
+    QVERIFY(waitForRequest(QStringLiteral("/report?itself")));
+    QVERIFY(m_requests.contains(QStringLiteral("/report?document=refused")));
+    QVERIFY(m_requests.contains(QStringLiteral("/report?itself=refused")));
 }
 
 QString TestPreviewIsolation::pictureStates(const QStringList &addresses)
