@@ -2,6 +2,8 @@
 
 #include "widgets/makerinfo.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 bool isLocalScheme(const QString &scheme)
@@ -89,6 +91,21 @@ bool navigationAllowed(const NavigationRequest &request)
     return false;
 }
 
+bool previewAddressReachable(NavigationKind kind, const QUrl &from)
+{
+    switch (kind) {
+    case NavigationKind::Typed:
+    case NavigationKind::BackForward:
+    case NavigationKind::Reload:
+        return true;
+    case NavigationKind::Redirect:
+    case NavigationKind::LinkOrForm:
+    case NavigationKind::Other:
+        break;
+    }
+    return from.isValid() && isLocalScheme(from.scheme());
+}
+
 bool newWindowAllowed(const QUrl &target, const QUrl &current, bool showsPreview, bool userInitiated)
 {
     if (showsPreview && !userInitiated)
@@ -152,4 +169,15 @@ bool fileMayBeShown(const QString &canonicalPath, const QString &canonicalFolder
 QString previewSchemeName()
 {
     return QStringLiteral("velmark-preview");
+}
+
+bool isPreviewDocumentUrl(const QUrl &url)
+{
+    static const QRegularExpression host(QStringLiteral("^document[0-9]+$"));
+    return url.scheme() == previewSchemeName() && host.match(url.host()).hasMatch();
+}
+
+bool isPreviewDocumentAddress(const QUrl &url)
+{
+    return isPreviewDocumentUrl(url) && url.path() == QLatin1String("/");
 }

@@ -74,6 +74,13 @@ struct NavigationRequest
 // web pages navigate as in any browser.
 bool navigationAllowed(const NavigationRequest &request);
 
+// Whether a navigation of the top frame may lead to an address of the preview's own scheme (a document, a
+// local page, a file of theirs): the program's loads and history steps may, and so may the documents and
+// local pages themselves and a redirection from a local address. A web page never leads there, by itself or
+// through its server. `from` is the page shown, or for a redirection the address redirected from (empty:
+// unknown).
+bool previewAddressReachable(NavigationKind kind, const QUrl &from);
+
 // Whether a page may open an address "in a new window", which the pane opens in itself (it has one pane):
 // the pupil's document only on the pupil's click; only web and local addresses; a web page never a local one.
 bool newWindowAllowed(const QUrl &target, const QUrl &current, bool showsPreview, bool userInitiated);
@@ -109,3 +116,8 @@ bool fileMayBeShown(const QString &canonicalPath, const QString &canonicalFolder
 
 // The URL scheme of the preview's documents.
 QString previewSchemeName();
+// Whether an address is on the host of one of the pupil's documents (velmark-preview://document<n>), any
+// path.
+bool isPreviewDocumentUrl(const QUrl &url);
+// Whether an address is a document's own, which serves the whole document (its path "/").
+bool isPreviewDocumentAddress(const QUrl &url);

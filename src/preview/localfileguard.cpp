@@ -1,8 +1,8 @@
 #include "localfileguard.h"
 
 #include "browsingrules.h"
+#include "previewsites.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -25,40 +25,51 @@ bool loadsAsElement(QWebEngineUrlRequestInfo::ResourceType type)
     }
 }
 
-QString canonicalPathOf(const QString &path)
+bool loadsAsFrame(QWebEngineUrlRequestInfo::ResourceType type)
 {
-    return QFileInfo(path).canonicalFilePath();
+    return type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame ||
+           type == QWebEngineUrlRequestInfo::ResourceTypeSubFrame;
 }
 
 } // namespace
 
-QString LocalFileGuard::folderPagesMayShow(const QString &folder)
+LocalFileGuard::LocalFileGuard(PreviewSites *sites, QObject *parent)
+    : QWebEngineUrlRequestInterceptor(parent), m_sites(sites)
 {
-    const QString canonical = folder.isEmpty() ? QString() : canonicalPathOf(folder);
-    return folderMayBeShown(canonical, canonicalPathOf(QDir::homePath())) ? canonical : QString();
-}
-
-void LocalFileGuard::setAllowedFolder(const QString &folder)
-{
-    m_allowedFolder = folderPagesMayShow(folder);
-}
-
-bool LocalFileGuard::allowsFile(const QString &path) const
-{
-    return fileMayBeShown(canonicalPathOf(path), m_allowedFolder);
 }
 
 void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
-    if (!info.requestUrl().isLocalFile())
+    const QUrl url = info.requestUrl();
+    const QWebEngineUrlRequestInfo::ResourceType type = info.resourceType();
+    if (url.scheme() == previewSchemeName()) {
+        // A document or local page is shown in a frame; a script asking for one would read it whole, whatever
+        // its host.
+        if (!loadsAsFrame(type) && m_sites->servesPage(url))
+            info.block(true);
         return;
+    }
+    if (!url.isLocalFile())
+        return;
+    // The folder is that of the document or page that asked; the program's own loads have no initiator.
+    const QUrl asking = info.initiator().isEmpty() ? info.firstPartyUrl() : info.initiator();
     LocalFileRequest request;
-    request.canonicalPath = canonicalPathOf(info.requestUrl().toLocalFile());
+    request.canonicalPath = QFileInfo(url.toLocalFile()).canonicalFilePath();
     request.initiator = info.initiator();
     request.firstParty = info.firstPartyUrl();
-    request.loadsAsElement = loadsAsElement(info.resourceType());
-    request.isMainFrame = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeMainFrame;
-    request.allowedFolder = m_allowedFolder;
-    if (!localFileRequestAllowed(request))
+    request.loadsAsElement = loadsAsElement(type);
+    request.isMainFrame = type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame;
+    request.allowedFolder = m_sites->folderOf(asking);
+    if (!localFileRequestAllowed(request)) {
         info.block(true);
+        return;
+    }
+    // A local HTML page is served from an address of the preview's own, where it shows its folder's files as
+    // the documents do: a page the pupil typed those of its own folder, a page another led to those of that
+    // one's folder.
+    if (loadsAsFrame(type) && PreviewSites::isHtmlFile(request.canonicalPath) &&
+        QFileInfo(request.canonicalPath).isFile())
+        info.redirect(info.initiator().isEmpty()
+                          ? m_sites->typedPageAddress(request.canonicalPath)
+                          : m_sites->localPageAddress(request.canonicalPath, request.allowedFolder));
 }

@@ -75,14 +75,17 @@ bool PreviewPage::pupilActedRecently() const
 
 bool PreviewPage::showsPreview() const
 {
-    return url().isEmpty() || url().scheme() == previewSchemeName();
+    return url().isEmpty() || isPreviewDocumentUrl(url());
 }
 
 QString PreviewPage::pageName() const
 {
     if (!title().isEmpty() && !title().startsWith(previewSchemeName() + QLatin1Char(':')))
         return title();
-    return showsPreview() ? QStringLiteral("Το έγγραφό σας") : url().host();
+    if (showsPreview())
+        return QStringLiteral("Το έγγραφό σας");
+    // A local page's address ends in its file's name.
+    return url().scheme() == previewSchemeName() ? url().fileName() : url().host();
 }
 
 void PreviewPage::javaScriptAlert(const QUrl &, const QString &msg)
@@ -123,6 +126,11 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
         }
         return false;
     }
+    // A web page never leads the pane to the documents or local pages: neither by itself nor by its server's
+    // redirection, which would carry the program's own load of a typed web address to a local page.
+    const QUrl from = type == NavigationTypeRedirect ? m_mainFrameTarget : this->url();
+    if (isMainFrame && url.scheme() == previewSchemeName() && !previewAddressReachable(kindOf(type), from))
+        return false;
     NavigationRequest request;
     request.isMainFrame = isMainFrame;
     request.showsPreview = showsPreview();
@@ -136,9 +144,11 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     // Redirections of a navigation that leaves the document go on; a new document of the pupil's makes the
     // redirections that follow its load its own, which it may not start by itself.
     // A relative address of the document is on the document's own host, and is sent on to the local file.
-    const bool documentAddress = url.scheme() == previewSchemeName() && url.path() == QLatin1String("/");
+    const bool documentAddress = isPreviewDocumentAddress(url);
     if (allowed && isMainFrame && request.showsPreview && !documentAddress)
         m_approvedInFlight = true;
+    if (allowed && isMainFrame)
+        m_mainFrameTarget = url;
     return allowed;
 }
 

@@ -51,6 +51,7 @@ private:
     bool m_otherProgramReported = false; // the newest activation has led to an address of another program
     bool m_programStep = false;
     bool m_approvedInFlight = false;
+    QUrl m_mainFrameTarget; // the address the newest navigation of the top frame that went on was heading for
     PageDialogs *m_dialogs = nullptr;
     QString m_paintReportPrefix; // the program's own console messages, unknown to the page's scripts
 

@@ -8,10 +8,12 @@
 #include "previewdocument.h"
 #include "previewpage.h"
 #include "previewschemehandler.h"
+#include "previewsites.h"
 #include "widgets/enginelanguage.h"
 #include "widgets/messages.h"
 
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
 #include <QWebEngineContextMenuRequest>
@@ -54,12 +56,12 @@ void registerPreviewScheme()
     PreviewSchemeHandler::registerScheme();
 }
 
-PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
+PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent), m_sites(std::make_unique<PreviewSites>())
 {
     // An off-the-record profile of the pane's own, so its scheme handler serves this pane's documents alone.
     m_profile = new QWebEngineProfile(this);
     preferGreekPages(m_profile);
-    m_schemeHandler = new PreviewSchemeHandler(m_profile);
+    m_schemeHandler = new PreviewSchemeHandler(m_sites.get(), m_profile);
     m_profile->installUrlSchemeHandler(PreviewSchemeHandler::schemeName, m_schemeHandler);
     m_page = new PreviewPage(m_profile, this);
     auto *page = m_page;
@@ -81,7 +83,7 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
     // A page that declares no character set is read as UTF-8, the encoding of almost every page today, rather
     // than the Western code page the engine would guess, which turns Greek into mojibake.
     page->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
-    m_guard = new LocalFileGuard(m_profile);
+    m_guard = new LocalFileGuard(m_sites.get(), m_profile);
     m_profile->setUrlRequestInterceptor(m_guard);
     connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);
     // Shown once the engine's question has been answered, outside of it.
@@ -99,9 +101,11 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent)
 
 PreviewPane::~PreviewPane()
 {
-    // The page goes before the profile it lives in; answers still on their way are no longer reported.
+    // The page goes before the profile it lives in, and the profile, with the guard and the scheme handler,
+    // before the sites they read; answers still on their way are no longer reported.
     blockSignals(true);
     delete page();
+    delete m_profile;
 }
 
 bool PreviewPane::deferWhileDialogOpen(std::function<void()> load)
@@ -128,8 +132,7 @@ void PreviewPane::renderBytes(const QByteArray &bytes)
 
 void PreviewPane::setBaseFolder(const QString &folder)
 {
-    m_schemeHandler->setBaseFolder(LocalFileGuard::folderPagesMayShow(folder));
-    m_guard->setAllowedFolder(folder);
+    m_sites->setPupilsFolder(folder);
 }
 
 void PreviewPane::showBlank()
@@ -143,6 +146,15 @@ void PreviewPane::navigate(const QUrl &url)
         return;
     m_curtain->lift();
     m_scrollRestorePending = false;
+    // A local HTML page is served from an address of its own, where it shows the files of its folder.
+    const QString file = url.isLocalFile() ? QFileInfo(url.toLocalFile()).canonicalFilePath() : QString();
+    if (PreviewSites::isHtmlFile(file) && QFileInfo(file).isFile()) {
+        QUrl address = m_sites->typedPageAddress(file);
+        address.setQuery(url.query(QUrl::FullyEncoded), QUrl::StrictMode);
+        address.setFragment(url.fragment(QUrl::FullyEncoded), QUrl::StrictMode);
+        load(address);
+        return;
+    }
     load(url);
 }
 
@@ -202,21 +214,35 @@ void PreviewPane::resizeEvent(QResizeEvent *event)
 // A page's "new window" (a link with a target, window.open) opens in this pane, when the rules let it.
 void PreviewPane::openNewWindow(QWebEngineNewWindowRequest &request)
 {
-    const QUrl target = request.requestedUrl();
+    // A relative address of a document or local page names a file of its folder, which opens as that file.
+    QUrl target = request.requestedUrl();
+    if (PreviewSchemeHandler::isPreviewUrl(target) && !m_sites->servesPage(target)) {
+        const QString file = m_sites->fileOf(target);
+        if (file.isEmpty())
+            return;
+        target = QUrl::fromLocalFile(file);
+    }
     // The engine counts a click as the user's for several seconds; a window of the pupil's document opens
     // only on a link or form the pupil has just activated.
     const bool pupils = request.isUserInitiated() && (!showsPreview() || m_page->pupilActedRecently());
-    if (!newWindowAllowed(target, url(), showsPreview(), pupils))
+    if (!newWindowAllowed(target, m_sites->shownAddress(url()), showsPreview(), pupils))
         return;
-    if (target.isLocalFile() && !m_guard->allowsFile(target.toLocalFile()))
+    if (!target.isLocalFile()) {
+        navigate(target);
         return;
-    navigate(target);
+    }
+    // A local page opens as a page the one on show led to: with that one's folder.
+    const QString file = QFileInfo(target.toLocalFile()).canonicalFilePath();
+    if (!m_sites->mayShow(url(), file))
+        return;
+    navigate(PreviewSites::isHtmlFile(file) ? m_sites->localPageAddress(file, m_sites->folderOf(url()))
+                                            : QUrl::fromLocalFile(file));
 }
 
 QString PreviewPane::locationUrl() const
 {
     // While it shows the pupil's document the pane is where the editing address leads.
-    return showsPreview() ? editingAddress() : url().toString();
+    return showsPreview() ? editingAddress() : m_sites->shownAddress(url()).toString();
 }
 
 QString PreviewPane::documentTitle() const

@@ -7,12 +7,14 @@
 #include <QWebEngineView>
 
 #include <functional>
+#include <memory>
 
 class LocalFileGuard;
 class PreviewCurtain;
 class PreviewPage;
 class PageDialogs;
 class PreviewSchemeHandler;
+class PreviewSites;
 class QWebEngineNewWindowRequest;
 class QWebEngineProfile;
 
@@ -27,7 +29,8 @@ void registerPreviewScheme();
 // Each preview document runs in a renderer process of its own, so a document whose script never ends cannot
 // hold up the next one.
 // Pages are untrusted: the pupil's document does not navigate the pane by itself, pages read no local file,
-// and a page's "new window" opens in this pane, the only one there is.
+// and a page's "new window" opens in this pane, the only one there is. A local HTML page shows the files of
+// its own folder by the rules the pupil's documents follow, and is known by its file address.
 class PreviewPane : public QWebEngineView
 {
     Q_OBJECT
@@ -56,8 +59,8 @@ public:
     // Refresh: reloads the page shown.
     void refresh();
 
-    // LocationURL: the address of the page shown; "about:blank" while a preview document (or nothing) is
-    // shown.
+    // LocationURL: the address of the page shown (a local page's file address); "about:blank" while a preview
+    // document (or nothing) is shown.
     QString locationUrl() const;
     // Document.Title: the title of the document as it stood when its last load completed ("" without a
     // title).
@@ -95,6 +98,7 @@ private:
     bool showsPreview() const;
 
     QWebEngineProfile *m_profile = nullptr;
+    std::unique_ptr<PreviewSites> m_sites; // read by the guard and the scheme handler as long as they live
     PreviewPage *m_page = nullptr;
     LocalFileGuard *m_guard = nullptr;
     PreviewSchemeHandler *m_schemeHandler = nullptr;

@@ -1,11 +1,10 @@
 #include "previewschemehandler.h"
 
 #include "browsingrules.h"
+#include "previewsites.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
+#include <QFile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
@@ -13,25 +12,19 @@ const QByteArray PreviewSchemeHandler::schemeName = previewSchemeName().toLatin1
 
 namespace {
 
-bool isDocumentHost(const QUrl &url)
-{
-    static const QRegularExpression host(QStringLiteral("^document[0-9]+$"));
-    return host.match(url.host()).hasMatch();
-}
-
-bool isDocumentAddress(const QUrl &url)
-{
-    return isDocumentHost(url) && url.path() == QLatin1String("/");
-}
-
-// The documents are the pupil's: only the pane itself and the documents shown in it ask for them, never a
-// web page.
+// The documents and local pages are the pupil's: only the pane itself and the documents and pages shown in it
+// ask for them, never a web page.
 bool mayAskForDocuments(const QUrl &initiator)
 {
     return initiator.isEmpty() || initiator.scheme() == previewSchemeName();
 }
 
 } // namespace
+
+PreviewSchemeHandler::PreviewSchemeHandler(const PreviewSites *sites, QObject *parent)
+    : QWebEngineUrlSchemeHandler(parent), m_sites(sites)
+{
+}
 
 void PreviewSchemeHandler::registerScheme()
 {
@@ -66,22 +59,25 @@ void PreviewSchemeHandler::setDocument(const QByteArray &bytes)
     m_document = bytes;
 }
 
-void PreviewSchemeHandler::setBaseFolder(const QString &canonicalFolder)
+void PreviewSchemeHandler::replyWithPage(QWebEngineUrlRequestJob *job, const QString &file)
 {
-    m_baseFolder = canonicalFolder;
+    // The job owns the file, which must stay open as long as the engine reads from it. The bytes go as they
+    // are, so the page's own character set declaration holds as in any browser.
+    auto *page = new QFile(file, job);
+    if (!page->open(QIODevice::ReadOnly)) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    job->reply(QByteArrayLiteral("text/html"), page);
 }
 
 void PreviewSchemeHandler::redirectToFile(QWebEngineUrlRequestJob *job)
 {
-    // Only the preview's own documents may load the base folder's files, and only files it may show, as the
-    // file system resolves them (links included), by the rule the local file guard uses too. A refused file
-    // fails as a missing one, so a page cannot probe which paths exist.
-    const QString relative = job->requestUrl().path(QUrl::FullyDecoded);
-    const QString path =
-        m_baseFolder.isEmpty()
-            ? QString()
-            : QFileInfo(QDir::cleanPath(m_baseFolder + QLatin1Char('/') + relative)).canonicalFilePath();
-    if (!isPreviewUrl(job->initiator()) || !fileMayBeShown(path, m_baseFolder) || !QFileInfo(path).isFile()) {
+    // Only the preview's own documents and pages may load their folder's files, and only files it may show,
+    // as the file system resolves them (links included), by the rule the local file guard uses too. A refused
+    // file fails as a missing one, so a page cannot probe which paths exist.
+    const QString path = m_sites->fileOf(job->requestUrl());
+    if (!isPreviewUrl(job->initiator()) || path.isEmpty()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
@@ -97,16 +93,17 @@ void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
-    if (isDocumentHost(url) && !isDocumentAddress(url)) {
-        redirectToFile(job);
+    if (isPreviewDocumentAddress(url)) {
+        // The job owns the buffer, which must live as long as the engine reads from it.
+        auto *buffer = new QBuffer(job);
+        buffer->setData(m_document);
+        job->reply(QByteArrayLiteral("text/html"), buffer);
         return;
     }
-    if (!isDocumentAddress(url)) {
-        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+    const QString page = m_sites->localPageFile(url);
+    if (!page.isEmpty()) {
+        replyWithPage(job, page);
         return;
     }
-    // The job owns the buffer, which must live as long as the engine reads from it.
-    auto *buffer = new QBuffer(job);
-    buffer->setData(m_document);
-    job->reply(QByteArrayLiteral("text/html"), buffer);
+    redirectToFile(job);
 }

@@ -9,17 +9,20 @@
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"
+#include "pagescript.h"
 #include "preview/browsingbar.h"
 #include "preview/previewpane.h"
 #include "widgettestmain.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QWebEnginePage>
 #include <QtTest>
@@ -56,6 +59,8 @@ private Q_SLOTS:
     void webLinksAndHome_data();
     void webLinksAndHome();
     void unreachableAddressShowsTheEnginesPage();
+    void typedLocalPageShowsItsPicture_data();
+    void typedLocalPageShowsItsPicture();
     void typingAnAddressKeepsTheKeyboard();
     void newWindowsOpenInThePane_data();
     void newWindowsOpenInThePane();
@@ -119,6 +124,46 @@ void BrowsingTest::waitForPage(const QUrl &address, const QString &body)
 {
     QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), address.toString(), loadTimeout);
     QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->toPlainText(), body, loadTimeout);
+}
+
+void BrowsingTest::typedLocalPageShowsItsPicture_data()
+{
+    QTest::addColumn<bool>("asFileAddress"); // typed as a file address rather than a path
+
+    QTest::newRow("a path") << false;
+    QTest::newRow("a file address") << true;
+}
+
+void BrowsingTest::typedLocalPageShowsItsPicture()
+{
+    QFETCH(bool, asFileAddress);
+    QTemporaryDir folder;
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QVERIFY(picture.save(folder.filePath(QStringLiteral("photo.png"))));
+    const QString body =
+        QStringLiteral("<p id=\"local\">Τοπική σελίδα</p><img id=\"photo\" src=\"photo.png\">");
+    const QString path = folder.filePath(QStringLiteral("page.html"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(page(QStringLiteral("Τοπική"), body));
+    file.close();
+    const QUrl address = QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath());
+
+    m_parts->Edit1->clear();
+    QTest::keyClicks(m_parts->Edit1, asFileAddress ? address.toString() : path);
+    QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+
+    // The address bar shows the page's file address, the code pane its markup, and its picture shows.
+    waitForPage(address, body);
+    QCOMPARE(evaluateInPageUntil(m_parts->webbrowser1->page(),
+                                 QStringLiteral("document.getElementById('photo').naturalWidth"), 4),
+             QVariant(4));
+    QCOMPARE(m_parts->webbrowser1->documentTitle(), QStringLiteral("Τοπική"));
+
+    // Back leads to the pupil's document and editing mode.
+    QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), QStringLiteral("about:blank"), loadTimeout);
 }
 
 void BrowsingTest::refusedInEditingMode_data()

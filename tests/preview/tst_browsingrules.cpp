@@ -13,6 +13,8 @@ class TestBrowsingRules : public QObject
 private Q_SLOTS:
     void navigation_data();
     void navigation();
+    void previewAddresses_data();
+    void previewAddresses();
     void newWindow_data();
     void newWindow();
     void localFiles_data();
@@ -79,6 +81,35 @@ void TestBrowsingRules::navigation()
     request.pupilActed = pupilActed;
     request.approvedInFlight = approvedInFlight;
     QCOMPARE(navigationAllowed(request), allowed);
+}
+
+void TestBrowsingRules::previewAddresses_data()
+{
+    QTest::addColumn<NavigationKind>("kind");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("reachable");
+
+    using K = NavigationKind;
+    const QString web = QStringLiteral("http://127.0.0.1/page.html");
+    QTest::newRow("the program's load") << K::Typed << web << true;
+    QTest::newRow("a history step") << K::BackForward << web << true;
+    QTest::newRow("a reload") << K::Reload << web << true;
+    QTest::newRow("a document's link") << K::LinkOrForm << "velmark-preview://document3/" << true;
+    QTest::newRow("a local page's link") << K::LinkOrForm << "velmark-preview://page2/a.html" << true;
+    QTest::newRow("redirected from a local file") << K::Redirect << "file:///tmp/site/a.html" << true;
+    QTest::newRow("a web page's link") << K::LinkOrForm << web << false;
+    QTest::newRow("a web page's script") << K::Other << "https://127.0.0.1/" << false;
+    QTest::newRow("redirected by a web server") << K::Redirect << web << false;
+    QTest::newRow("redirected from an unknown address") << K::Redirect << "" << false;
+}
+
+void TestBrowsingRules::previewAddresses()
+{
+    QFETCH(NavigationKind, kind);
+    QFETCH(QString, from);
+    QFETCH(bool, reachable);
+
+    QCOMPARE(previewAddressReachable(kind, QUrl(from)), reachable);
 }
 
 void TestBrowsingRules::newWindow_data()

@@ -1,6 +1,7 @@
 // A pasted page is untrusted: the files of the pupil's folder show in it but its scripts cannot read them,
-// and no folder is shown before the pupil opens or saves a file. Every page reports what it got to the test's
-// own server on 127.0.0.1, the way an attacker would send it out.
+// and no folder is shown before the pupil opens or saves a file. A local page typed into the address bar
+// shows the files of its own folder by the same rules. Every page reports what it got to the test's own
+// server on 127.0.0.1, the way an attacker would send it out.
 #include "localhttpserver.h"
 #include "messagecatcher.h"
 #include "pagescript.h"
@@ -13,9 +14,11 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
+#include <QWebEnginePage>
 
 #include <algorithm>
 #include <memory>
@@ -107,7 +110,12 @@ private Q_SLOTS:
     void cleanup();
 
     void relativeFilesShowButCannotBeRead();
+    void typedLocalPageShowsItsFolderButCannotReadIt();
     void onlyOrdinaryFilesOfThePupilsFolderShow();
+    void typedLocalPageOfAHiddenOrHomeFolderShowsNoFile_data();
+    void typedLocalPageOfAHiddenOrHomeFolderShowsNoFile();
+    void linksOfATypedPageOpenThePagesOfItsFolder();
+    void localPageCannotReadTheDocumentOrItself();
     void noFolderBeforeOpenOrSaveNorAtHome();
     void pupilsRelativeLinkOpensTheLocalPage();
     void onlyThePupilsLinkOrFormLeaves_data();
@@ -128,8 +136,16 @@ private:
     // Renders a picture for each address, each reporting in its alt text whether it showed, and waits until
     // every one has; their states in order, "shown" or "failed", joined by spaces.
     QString pictureStates(const QStringList &addresses);
+    // The reading page, reporting to the test's server.
+    QString readingPageHtml(const QString &prefix) const;
     // Renders the reading page and returns what it reported by beacon; empty when no report came.
     QJsonObject reportOfReadingPage(const QString &prefix);
+    // What the reading page shown reported by beacon; empty when no report came.
+    QJsonObject readingReport();
+    // Types the local path into the pane as the address bar hands it on, and waits until the page has loaded.
+    void typeLocalPath(const QString &path);
+    // The states of the pictures of the page shown, "shown" or "failed" joined by spaces, once each has one.
+    QString shownPictureStates(int count);
 
     std::unique_ptr<PreviewPane> m_pane;
     std::unique_ptr<LocalHttpServer> m_server;
@@ -155,11 +171,21 @@ void TestPreviewIsolation::cleanup()
     m_server.reset();
 }
 
+QString TestPreviewIsolation::readingPageHtml(const QString &prefix) const
+{
+    return QString::fromUtf8(readingPage)
+        .replace(QStringLiteral("%1"), m_server->url(QStringLiteral("/report")).toString())
+        .replace(QStringLiteral("%2"), prefix);
+}
+
 QJsonObject TestPreviewIsolation::reportOfReadingPage(const QString &prefix)
 {
-    m_pane->renderHtml(QString::fromUtf8(readingPage)
-                           .replace(QStringLiteral("%1"), m_server->url(QStringLiteral("/report")).toString())
-                           .replace(QStringLiteral("%2"), prefix));
+    m_pane->renderHtml(readingPageHtml(prefix));
+    return readingReport();
+}
+
+QJsonObject TestPreviewIsolation::readingReport()
+{
     const auto beacon = [this] {
         for (const QString &request : std::as_const(m_requests))
             if (request.startsWith(QStringLiteral("/report?beacon=")))
@@ -193,6 +219,150 @@ void TestPreviewIsolation::relativeFilesShowButCannotBeRead()
     QCOMPARE(report.value(QStringLiteral("script-error")).toString(), QStringLiteral("Script error."));
     QCOMPARE(report.value(QStringLiteral("fetch")).toString(), QStringLiteral("refused"));
     QCOMPARE(report.value(QStringLiteral("xhr")).toString(), QStringLiteral("refused"));
+}
+
+void TestPreviewIsolation::typeLocalPath(const QString &path)
+{
+    QSignalSpy finished(m_pane->page(), &QWebEnginePage::loadFinished);
+    m_pane->navigate(addressFromTypedText(path));
+    QVERIFY(finished.wait(loadTimeout));
+}
+
+void TestPreviewIsolation::typedLocalPageShowsItsFolderButCannotReadIt()
+{
+    QTemporaryDir folder;
+    writePicture(folder.filePath(QStringLiteral("photo.png")));
+    writeFile(folder.filePath(QStringLiteral("style.css")), "#styled { color: rgb(0, 128, 0); }");
+    writeFile(folder.filePath(QStringLiteral("password.txt")), "hunter2");
+    writeFile(folder.filePath(QStringLiteral("secret.html")), "<p>confidential</p>");
+    const QString page = folder.filePath(QStringLiteral("page.html"));
+    writeFile(page, readingPageHtml(QString()).toUtf8());
+
+    m_pane->navigate(addressFromTypedText(page));
+    const QJsonObject report = readingReport();
+
+    // The page shows where the pupil typed it from; every file of its folder showed, and no script of the
+    // page got any of their contents.
+    QCOMPARE(m_pane->locationUrl(), QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()).toString());
+    QCOMPARE(report.value(QStringLiteral("picture")).toString(),
+             QStringLiteral("shown 3x2 pixels refused data refused"));
+    QCOMPARE(report.value(QStringLiteral("style")).toString(),
+             QStringLiteral("applied rgb(0, 128, 0) rules refused"));
+    QCOMPARE(report.value(QStringLiteral("frame")).toString(), QStringLiteral("shown refused"));
+    QCOMPARE(report.value(QStringLiteral("script-error")).toString(), QStringLiteral("Script error."));
+    QCOMPARE(report.value(QStringLiteral("fetch")).toString(), QStringLiteral("refused"));
+    QCOMPARE(report.value(QStringLiteral("xhr")).toString(), QStringLiteral("refused"));
+}
+
+QString TestPreviewIsolation::shownPictureStates(int count)
+{
+    const QString states = QStringLiteral("Array.from(document.images).map(function (i) { return i.alt; })"
+                                          ".join(' ')");
+    QString answer;
+    const bool answered = QTest::qWaitFor(
+        [&] {
+            answer = evaluateInPage(m_pane->page(), states, loadTimeout).toString();
+            return answer.split(u' ', Qt::SkipEmptyParts).size() == count;
+        },
+        loadTimeout);
+    return answered ? answer : QString();
+}
+
+void TestPreviewIsolation::typedLocalPageOfAHiddenOrHomeFolderShowsNoFile_data()
+{
+    QTest::addColumn<QString>("folder"); // inside the temporary folder, which stands for the home folder
+    QTest::addColumn<QString>("states");
+
+    QTest::newRow("an ordinary folder") << "site"
+                                        << "shown";
+    QTest::newRow("a hidden folder") << ".site"
+                                     << "failed";
+    QTest::newRow("a folder inside a hidden one") << ".config/site"
+                                                  << "failed";
+    QTest::newRow("the home folder itself") << ""
+                                            << "failed";
+}
+
+void TestPreviewIsolation::typedLocalPageOfAHiddenOrHomeFolderShowsNoFile()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, states);
+    QTemporaryDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const QString site = folder.isEmpty() ? home.path() : home.filePath(folder);
+    writePicture(site + QStringLiteral("/picture.png"));
+    writeFile(site + QStringLiteral("/page.html"),
+              "<img src=\"picture.png\" onload=\"this.alt='shown'\" onerror=\"this.alt='failed'\">");
+
+    typeLocalPath(site + QStringLiteral("/page.html"));
+    const QString shown = shownPictureStates(1);
+
+    qputenv("HOME", previousHome);
+    QCOMPARE(shown, states);
+}
+
+void TestPreviewIsolation::linksOfATypedPageOpenThePagesOfItsFolder()
+{
+    // A typed page leads to a page of a folder below, whose picture and link lead back up within the folder
+    // the pupil typed the first page from, as on a web site.
+    QTemporaryDir folder;
+    writePicture(folder.filePath(QStringLiteral("photo.png")));
+    const QString first = folder.filePath(QStringLiteral("index.html"));
+    const QString second = folder.filePath(QStringLiteral("chapter/two.html"));
+    writeFile(first, "<a id=\"link\" href=\"chapter/two.html\">two</a>");
+    writeFile(second, "<title>two</title><img src=\"../photo.png\" onload=\"this.alt='shown'\""
+                      " onerror=\"this.alt='failed'\"><a id=\"link\" href=\"../index.html\">back</a>");
+    typeLocalPath(first);
+    QCOMPARE(evaluateInPageUntil(m_pane->page(), QStringLiteral("!!document.getElementById('link')"), true),
+             QVariant(true));
+
+    QTest::mouseClick(m_pane->focusProxy(), Qt::LeftButton, {}, centreOf(QStringLiteral("link")));
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_pane->locationUrl(),
+                              QUrl::fromLocalFile(QFileInfo(second).canonicalFilePath()).toString(),
+                              loadTimeout);
+    QCOMPARE(shownPictureStates(1), QStringLiteral("shown"));
+
+    QTest::mouseClick(m_pane->focusProxy(), Qt::LeftButton, {}, centreOf(QStringLiteral("link")));
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_pane->locationUrl(),
+                              QUrl::fromLocalFile(QFileInfo(first).canonicalFilePath()).toString(),
+                              loadTimeout);
+}
+
+void TestPreviewIsolation::localPageCannotReadTheDocumentOrItself()
+{
+    // The pupil's document holds a secret; a local page typed afterwards asks for the document's address and
+    // its own, and reports what each request got.
+    m_pane->renderHtml(QStringLiteral("<p id=\"secret\">the pupil's secret</p>"));
+    QCOMPARE(evaluateInPageUntil(m_pane->page(),
+                                 QStringLiteral("(document.getElementById('secret') || {}).textContent"),
+                                 QStringLiteral("the pupil's secret")),
+             QVariant(QStringLiteral("the pupil's secret")));
+    const QString document = m_pane->page()->url().toString();
+    QTemporaryDir folder;
+    const QString page = folder.filePath(QStringLiteral("page.html"));
+    writeFile(page,
+              QStringLiteral(
+                  "<p>own markup</p><script>"
+                  "function read(what, address) {"
+                  "  var request = new XMLHttpRequest();"
+                  "  request.onload = function () {"
+                  "    new Image().src = '%1?' + what + '=' + encodeURIComponent(request.responseText); };"
+                  "  request.onerror = function () { new Image().src = '%1?' + what + '=refused'; };"
+                  "  try { request.open('GET', address); request.send(); }"
+                  "  catch (e) { new Image().src = '%1?' + what + '=refused'; } }"
+                  "read('document', '%2'); read('itself', location.href);</script>")
+                  .arg(m_server->url(QStringLiteral("/report")).toString(), document)
+                  .toUtf8());
+
+    typeLocalPath(page);
+
+    QVERIFY(waitForRequest(QStringLiteral("/report?document")));
+    QVERIFY(waitForRequest(QStringLiteral("/report?itself")));
+    QVERIFY(m_requests.contains(QStringLiteral("/report?document=refused")));
+    QVERIFY(m_requests.contains(QStringLiteral("/report?itself=refused")));
 }
 
 QString TestPreviewIsolation::pictureStates(const QStringList &addresses)

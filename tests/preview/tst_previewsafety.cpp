@@ -14,9 +14,11 @@
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -81,6 +83,8 @@ private Q_SLOTS:
     void pupilsClickStillNavigates();
     void localPageCannotReadAnotherLocalFile();
     void webPageGetsNothingLocal();
+    void webPageGetsNoLocalPageShown_data();
+    void webPageGetsNoLocalPageShown();
     void pathsCannotBeProbed();
 
 private:
@@ -312,6 +316,86 @@ void TestPreviewSafety::webPageGetsNothingLocal()
     QCOMPARE(m_pane->locationUrl(), m_server->url(QStringLiteral("/web.html")).toString());
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
              QStringLiteral("web page"));
+}
+
+void TestPreviewSafety::webPageGetsNoLocalPageShown_data()
+{
+    QTest::addColumn<QString>("attempt"); // the markup of a web page, or a path of the server the pupil types
+
+    // The local page the pupil typed is at %1, and at %2 where the preview serves it; its picture is at %3,
+    // and at %4 through the preview. The test's server sends /to-file on to %1 and /to-preview on to %2.
+    const QString picture =
+        QStringLiteral("<img src=\"%1\" onload=\"new Image().src='/report?picture-shown'\""
+                       " onerror=\"new Image().src='/report?picture-failed'\">");
+    QTest::newRow("picture by its file address") << picture.arg(QStringLiteral("%3"));
+    QTest::newRow("picture through the preview") << picture.arg(QStringLiteral("%4"));
+    QTest::newRow("frame of the page's file") << "<iframe src=\"%1\"></iframe>";
+    QTest::newRow("frame of the page through the preview") << "<iframe src=\"%2\"></iframe>";
+    QTest::newRow("goes to the page's file") << "<script>location.href = '%1';</script>";
+    QTest::newRow("goes to the page through the preview") << "<script>location.href = '%2';</script>";
+    QTest::newRow("opens the page's file") << "<script>window.open('%1');</script>";
+    QTest::newRow("opens the page through the preview") << "<script>window.open('%2');</script>";
+    QTest::newRow("its server sends it to the page's file") << "<script>location.href = '/to-file';</script>";
+    QTest::newRow("its server sends it to the page through the preview")
+        << "<script>location.href = '/to-preview';</script>";
+    QTest::newRow("the pupil types a web address sent on to the page's file") << "/to-file";
+    QTest::newRow("the pupil types a web address sent on to the page through the preview") << "/to-preview";
+}
+
+void TestPreviewSafety::webPageGetsNoLocalPageShown()
+{
+    QFETCH(QString, attempt);
+    // The local page says each time it is shown. The pupil typed it, then went on to a web page.
+    QTemporaryDir folder;
+    const QString page = folder.filePath(QStringLiteral("page.html"));
+    const QString picture = folder.filePath(QStringLiteral("picture.png"));
+    writePicture(picture);
+    writeFile(page, "<img src=\"picture.png\"><script>new Image().src = '" +
+                        m_server->url(QStringLiteral("/shown")).toEncoded() + "';</script>");
+    m_pane->navigate(QUrl::fromLocalFile(page));
+    QVERIFY(waitForRequest(QStringLiteral("/shown")));
+    const QUrl pageAddress = m_pane->page()->url();
+    m_server->serve(QStringLiteral("/start.html"), "text/html", "<title>start</title>");
+    m_pane->navigate(m_server->url(QStringLiteral("/start.html")));
+    QVERIFY(waitUntilSettled([&] { return m_pane->page()->title() == QLatin1String("start"); }));
+    m_server->redirect(QStringLiteral("/to-file"), QUrl::fromLocalFile(page));
+    m_server->redirect(QStringLiteral("/to-preview"), pageAddress);
+    // The engine's answer to a navigation for any of these addresses ends the attempt.
+    const QStringList targets = {QUrl::fromLocalFile(page).toString(), pageAddress.toString(),
+                                 m_server->url(QStringLiteral("/to-file")).toString(),
+                                 m_server->url(QStringLiteral("/to-preview")).toString()};
+    std::vector<std::unique_ptr<AttemptWatch>> watches;
+    for (const QString &target : targets)
+        watches.push_back(std::make_unique<AttemptWatch>(m_pane->page(), QUrl(target)));
+    const auto answered = [&] {
+        return std::any_of(watches.cbegin(), watches.cend(),
+                           [](const auto &watch) { return watch->answered(); });
+    };
+
+    if (attempt.startsWith(u'/')) {
+        m_pane->navigate(m_server->url(attempt));
+        QVERIFY(waitUntilSettled(answered));
+    } else {
+        // The web page says in its title that it has made its attempt; the engine hears of it after any
+        // navigation the attempt started.
+        QString html = QStringLiteral("<p id=\"marker\">web page</p>") + attempt +
+                       QStringLiteral("<script>document.title = 'tried';</script>");
+        html.replace(QStringLiteral("%1"), QUrl::fromLocalFile(page).toString());
+        html.replace(QStringLiteral("%2"), pageAddress.toString());
+        html.replace(QStringLiteral("%3"), QUrl::fromLocalFile(picture).toString());
+        html.replace(QStringLiteral("%4"),
+                     pageAddress.resolved(QUrl(QStringLiteral("picture.png"))).toString());
+        m_server->serve(QStringLiteral("/web.html"), "text/html", html.toUtf8());
+        m_pane->navigate(m_server->url(QStringLiteral("/web.html")));
+        QVERIFY(waitUntilSettled(
+            [&] { return m_pane->page()->title() == QLatin1String("tried") || answered(); }));
+        if (attempt.contains(QStringLiteral("<img")))
+            QCOMPARE(requestsFor(QStringLiteral("/report?picture")), QStringList({"/report?picture-failed"}));
+    }
+
+    // The local page was not shown again, and the pane shows no local address.
+    QCOMPARE(requestsFor(QStringLiteral("/shown")).size(), 1);
+    QVERIFY2(m_pane->locationUrl().startsWith(QLatin1String("http:")), qPrintable(m_pane->locationUrl()));
 }
 
 void TestPreviewSafety::pathsCannotBeProbed()
