@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
@@ -305,16 +306,34 @@ void PreviewPane::finishLoad(bool succeeded)
     else if (!showsPreview())
         m_curtain->lift();
     Q_EMIT progressChange(-1, 100);
-    // The title is read from the document itself: the engine's page title falls back to the address.
+    reportWhenComplete(++m_loadEnds, 0);
+}
+
+void PreviewPane::reportWhenComplete(quint64 loadEnd, int tries)
+{
+    // The engine may report the end of a load that the page's own navigation overtook (a link a script
+    // follows while its page loads): the document on screen is then still loading, and its end is not
+    // reported again. Its title and markup are read once it is complete, unless a later load's end speaks for
+    // it first; a document that never completes is reported after a while all the same.
+    constexpr int maximumTries = 150;
+    constexpr int retryMilliseconds = 200;
     QPointer<PreviewPane> self(this);
-    page()->runJavaScript(QStringLiteral("document.title"), QWebEngineScript::ApplicationWorld,
-                          [self](const QVariant &title) {
-                              if (!self)
-                                  return;
-                              self->m_title = title.toString();
-                              Q_EMIT self->downloadComplete();
-                              Q_EMIT self->documentComplete();
-                          });
+    // The title is read from the document itself: the engine's page title falls back to the address.
+    page()->runJavaScript(
+        QStringLiteral("[document.title, document.readyState]"), QWebEngineScript::ApplicationWorld,
+        [self, loadEnd, tries](const QVariant &answer) {
+            if (!self || (tries > 0 && loadEnd != self->m_loadEnds))
+                return;
+            const QVariantList titleAndState = answer.toList();
+            if (titleAndState.value(1).toString() != QLatin1String("complete") && tries < maximumTries) {
+                QTimer::singleShot(retryMilliseconds, self,
+                                   [self, loadEnd, tries] { self->reportWhenComplete(loadEnd, tries + 1); });
+                return;
+            }
+            self->m_title = titleAndState.value(0).toString();
+            Q_EMIT self->downloadComplete();
+            Q_EMIT self->documentComplete();
+        });
 }
 
 void PreviewPane::notePainted(quint64 documentNumber)

@@ -92,6 +92,9 @@ private:
     void loadDocument(const QByteArray &document);
     void setScrollRestore(const QUrl &documentUrl);
     void finishLoad(bool succeeded);
+    // Reads the title once the document is complete and reports the document; `loadEnd` numbers the load's
+    // end, `tries` the reads so far.
+    void reportWhenComplete(quint64 loadEnd, int tries);
     void notePainted(quint64 documentNumber);
     // While a page's dialog waits for its answer, keeps the load for afterwards and answers true.
     bool deferWhileDialogOpen(std::function<void()> load);
@@ -108,6 +111,7 @@ private:
     QPointF m_scrollToRestore;
     QString m_title;
     bool m_lastLoadSucceeded = true;
+    quint64 m_loadEnds = 0; // loads ended so far
     PageDialogs *m_dialogs = nullptr;
     std::function<void()> m_loadAfterDialog; // the newest load asked for while a dialog was open
 };
