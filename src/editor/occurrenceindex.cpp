@@ -7,8 +7,16 @@
 QString foldedCase(QStringView text)
 {
     QString folded(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        folded[i] = text.at(i).toCaseFolded();
+    QChar *out = folded.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // Latin capitals fold to their small letters, the rest of ASCII to itself; only other letters ask
+        // the Unicode tables.
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80)
+            out[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
+        else
+            out[i] = QChar(c).toCaseFolded();
+    }
     return folded;
 }
 
@@ -58,7 +66,6 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
             } else if (text.at(at) == u'<' && gt >= 0) {
                 const int length = int(gt - at + 1);
                 starts.append({line, int(at)});
-                m_headLengths.insert(positionOf(line, int(at)), length);
                 heads.append(keyAt(line, int(at), length));
             }
         }
@@ -95,14 +102,14 @@ int OccurrenceIndex::keyOf(QStringView text)
     return addKey(keyOfText(own), keyOfText(own.left(own.indexOf(u'>') + 1)));
 }
 
-int OccurrenceIndex::keyOfSpan(int line, int column, int length)
+int OccurrenceIndex::keyOfSpan(int line, int column, int length, int headLength)
 {
     // Folding works character by character, so the folded span is part of the folded line.
     const TextKey text = keyAt(line, column, length);
     const auto known = m_keys.constFind(text);
     if (known != m_keys.constEnd())
         return known.value();
-    return addKey(text, keyAt(line, column, m_headLengths.value(positionOf(line, column))));
+    return addKey(text, keyAt(line, column, headLength));
 }
 
 int OccurrenceIndex::addKey(TextKey text, TextKey head)
@@ -122,15 +129,27 @@ int OccurrenceIndex::addKey(TextKey text, TextKey head)
                                 }) -
                starts.cbegin();
     };
+    // A short text is first told apart by its letter after the head, which all the starts share.
+    const auto differsAfterHead = [&](const Occurrence &start) {
+        return text.length > head.length && text.length <= TextKey::ShortText &&
+               m_foldedLines.at(start.line).at(start.column + head.length) != text.text.at(head.length);
+    };
     for (qsizetype i = 0; i < starts.size();) {
         const Occurrence start = starts.at(i);
         ++engineWork().candidates;
         const int lineLength = m_lineOffsets.at(start.line + 1) - m_lineOffsets.at(start.line);
         if (start.column + text.length > lineLength) {
             i = firstFrom(i, start.line + 1, 0);
-        } else if (keyAt(start.line, start.column, text.length) == text) {
+        } else if (!differsAfterHead(start) && keyAt(start.line, start.column, text.length) == text) {
             found.append(start);
-            i = firstFrom(i, start.line, start.column + text.length);
+            // The next start is mostly past the occurrence already; otherwise the starts it covers are
+            // skipped in one search.
+            const Occurrence next = i + 1 < starts.size() ? starts.at(i + 1) : Occurrence{};
+            if (i + 1 < starts.size() &&
+                (next.line > start.line || next.column >= start.column + text.length))
+                ++i;
+            else
+                i = firstFrom(i, start.line, start.column + text.length);
         } else {
             ++i;
         }
@@ -190,14 +209,4 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
     forEachMarked([this, &filled](int key, const Occurrence &occurrence, int position) {
         m_covers[filled[position]++] = {key, occurrence.column};
     });
-}
-
-const OccurrenceIndex::Cover *OccurrenceIndex::coversBegin(int line, int column) const
-{
-    return m_covers.constData() + m_coverOffsets.at(positionOf(line, column));
-}
-
-const OccurrenceIndex::Cover *OccurrenceIndex::coversEnd(int line, int column) const
-{
-    return m_covers.constData() + m_coverOffsets.at(positionOf(line, column) + 1);
 }

@@ -42,8 +42,9 @@ public:
     // The key of a tag text (it begins with "<" and holds a ">"); its occurrences are found the first time it
     // is asked for.
     int keyOf(QStringView text);
-    // The key of the tag text at a line and column, as keyOf gives it, without copying the text.
-    int keyOfSpan(int line, int column, int length);
+    // The key of the tag text at a line and column, as keyOf gives it, without copying the text; `headLength`
+    // is the length of its text up to its first ">".
+    int keyOfSpan(int line, int column, int length, int headLength);
     const QVector<Occurrence> &occurrences(int key) const { return m_occurrences.at(key); }
     int keyCount() const { return int(m_occurrences.size()); }
     // The length of a key's text.
@@ -57,8 +58,14 @@ public:
     int positionOf(int line, int column) const { return m_lineOffsets.at(line) + column; }
     int positionCount() const { return m_lineOffsets.constLast(); }
     // The covers of one character, as a range of the recorded covers.
-    const Cover *coversBegin(int line, int column) const;
-    const Cover *coversEnd(int line, int column) const;
+    const Cover *coversBegin(int line, int column) const
+    {
+        return m_covers.constData() + m_coverOffsets.at(positionOf(line, column));
+    }
+    const Cover *coversEnd(int line, int column) const
+    {
+        return m_covers.constData() + m_coverOffsets.at(positionOf(line, column) + 1);
+    }
 
     // Whether the letters of two stretches of the same length read alike, letter case included.
     bool readAlike(const Occurrence &a, const Occurrence &b, int length) const
@@ -98,8 +105,6 @@ private:
     QStringList m_ownTexts; // folded texts asked for that are not stretches of the lines
     // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
     QHash<TextKey, QVector<Occurrence>> m_starts;
-    // Per position of such a "<", the length of the text up to the next ">".
-    QHash<int, int> m_headLengths;
     QHash<TextKey, int> m_keys;
     QVector<int> m_keyLengths;
     QVector<QVector<Occurrence>> m_occurrences;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <numeric>
+#include <utility>
 
 PaintLedger::PaintLedger(const QStringList &lines, OccurrenceIndex &index)
     : m_lines(lines), m_index(index), m_rewrittenBefore(lines.size(), 0)
@@ -58,10 +59,12 @@ PaintLedger::Source PaintLedger::latestPaint(int line, int column, int before) c
         if (cover->key >= m_keyPaints.size())
             continue;
         const QVector<int> &paints = m_keyPaints.at(cover->key);
-        const auto after = std::lower_bound(paints.cbegin(), paints.cend(), before);
-        if (after == paints.cbegin())
+        if (paints.isEmpty() || paints.constFirst() >= before)
             continue;
-        int number = *(after - 1);
+        // Most questions are about the state after the key's latest paint.
+        int number = paints.constLast();
+        if (number >= before)
+            number = *(std::lower_bound(paints.cbegin(), paints.cend(), before) - 1);
         const Paint &paint = m_paints.at(number);
         if (paint.text.isEmpty() && paint.line == line && paint.start == cover->start)
             number = paint.earlierFromElsewhere;
@@ -71,19 +74,60 @@ PaintLedger::Source PaintLedger::latestPaint(int line, int column, int before) c
     return latest;
 }
 
+qsizetype PaintLedger::LetterMemo::slotOf(qint64 id) const
+{
+    // Fibonacci hashing spreads the paint number and the offset over the table; collisions step onwards.
+    const qsizetype mask = m_ids.size() - 1;
+    qsizetype slot = qsizetype((quint64(id) * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+    while (m_ids.at(slot) != id && m_ids.at(slot) >= 0)
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+const QChar *PaintLedger::LetterMemo::find(qint64 id) const
+{
+    if (m_ids.isEmpty())
+        return nullptr;
+    const qsizetype slot = slotOf(id);
+    return m_ids.at(slot) == id ? m_letters.constData() + slot : nullptr;
+}
+
+void PaintLedger::LetterMemo::insert(qint64 id, QChar letter)
+{
+    if (2 * (m_count + 1) > m_ids.size()) {
+        // Kept at most half full: the table doubles and every letter moves to its new slot.
+        const QVector<qint64> ids =
+            std::exchange(m_ids, QVector<qint64>(qMax<qsizetype>(1024, 2 * m_ids.size()), -1));
+        const QVector<QChar> letters = std::exchange(m_letters, QVector<QChar>(m_ids.size()));
+        for (qsizetype i = 0; i < ids.size(); ++i) {
+            if (ids.at(i) >= 0) {
+                const qsizetype slot = slotOf(ids.at(i));
+                m_ids[slot] = ids.at(i);
+                m_letters[slot] = letters.at(i);
+            }
+        }
+    }
+    const qsizetype slot = slotOf(id);
+    if (m_ids.at(slot) != id) {
+        m_ids[slot] = id;
+        ++m_count;
+    }
+    m_letters[slot] = letter;
+}
+
 QChar PaintLedger::paintedLetter(Source source) const
 {
     // A paint from a span took the letter its span had then: follow the paints back until a paint with a
     // text of its own, or no paint at all, gives the letter; every step on the way learns it too.
     if (!m_paints.at(source.paint).text.isEmpty())
         return m_paints.at(source.paint).text.at(source.offset);
-    QVector<qint64> steps;
+    QVector<qint64> &steps = m_steps;
+    steps.clear();
     QChar letter;
     for (;;) {
         const qint64 id = (qint64(source.paint) << 32) | quint32(source.offset);
-        const auto known = m_letters.constFind(id);
-        if (known != m_letters.constEnd()) {
-            letter = known.value();
+        if (const QChar *known = m_letters.find(id)) {
+            letter = *known;
             break;
         }
         steps.append(id);

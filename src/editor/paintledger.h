@@ -71,8 +71,24 @@ private:
     const QStringList &m_lines;
     OccurrenceIndex &m_index;
     QVector<int> m_lineOffsets;
-    QVector<Paint> m_paints;                // in the order painted
-    QVector<QVector<int>> m_keyPaints;      // per key, the numbers of its paints in ascending order
-    QVector<int> m_rewrittenBefore;         // per line, the number of paints made before it was rewritten
-    mutable QHash<qint64, QChar> m_letters; // letters found so far, per paint and offset
+    QVector<Paint> m_paints;           // in the order painted
+    QVector<QVector<int>> m_keyPaints; // per key, the numbers of its paints in ascending order
+    QVector<int> m_rewrittenBefore;    // per line, the number of paints made before it was rewritten
+    // Letters found so far, per paint and offset (one number, never negative): a table of open addressing,
+    // as every letter the walk reads asks it once or more.
+    class LetterMemo
+    {
+    public:
+        // The letter found for the id, or null.
+        const QChar *find(qint64 id) const;
+        void insert(qint64 id, QChar letter);
+
+    private:
+        qsizetype slotOf(qint64 id) const;
+        QVector<qint64> m_ids; // -1: a free slot
+        QVector<QChar> m_letters;
+        qsizetype m_count = 0;
+    };
+    mutable LetterMemo m_letters;
+    mutable QVector<qint64> m_steps; // working space of paintedLetter
 };
