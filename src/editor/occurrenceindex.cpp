@@ -2,7 +2,10 @@
 
 #include "editor/enginework.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 
 QString foldedCase(QStringView text)
 {
@@ -180,33 +183,63 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
 {
     const QVector<QVector<Occurrence>> accepted = coveringOccurrences(covers);
     const int positions = m_lineOffsets.constLast();
-    // From every position, the first marked position at or after it: occurrences are walked over their marked
-    // characters only.
-    engineWork().covers += positions;
-    QVector<int> nextMarked(positions + 1, positions);
-    for (int position = positions - 1; position >= 0; --position)
-        nextMarked[position] = marked.testBit(position) ? position : nextMarked.at(position + 1);
+    // The marks in words of 64, how many come before each word, and from every word the first word at or
+    // after it with a mark: occurrences are walked over their marked characters only, in one jump over any
+    // stretch without marks.
+    const int words = positions / 64 + 1;
+    engineWork().covers += words;
+    m_markedWords.fill(0, words + 1);
+    std::memcpy(m_markedWords.data(), marked.bits(), (qsizetype(positions) + 7) / 8);
+    for (quint64 &word : m_markedWords)
+        word = qFromLittleEndian(word);
+    m_markedBefore.resize(words + 1);
+    QVector<int> nextMarkedWord(words + 1, words);
+    int count = 0;
+    for (int word = 0; word <= words; ++word) {
+        m_markedBefore[word] = count;
+        count += qPopulationCount(m_markedWords.at(word));
+    }
+    for (int word = words - 1; word >= 0; --word)
+        nextMarkedWord[word] = m_markedWords.at(word) ? word : nextMarkedWord.at(word + 1);
+    // The first marked position at or after a position, or `positions` when none is.
+    const auto nextMarked = [&](int position) {
+        int word = position / 64;
+        quint64 bits = m_markedWords.at(word) >> (position % 64);
+        if (bits)
+            return position + int(qCountTrailingZeroBits(bits));
+        word = nextMarkedWord.at(word + 1);
+        return word >= words ? positions : word * 64 + int(qCountTrailingZeroBits(m_markedWords.at(word)));
+    };
     const auto forEachMarked = [&](const auto &visit) {
         for (int key = 0; key < keyCount(); ++key) {
+            const int length = m_keyLengths.at(key);
             for (const Occurrence &occurrence : accepted.at(key)) {
                 const int first = positionOf(occurrence.line, occurrence.column);
-                const int end = first + m_keyLengths.at(key);
+                const int end = first + length;
                 ++engineWork().covers;
-                for (int position = nextMarked.at(first); position < end;
-                     position = nextMarked.at(position + 1), ++engineWork().covers)
+                for (int position = nextMarked(first); position < end;
+                     position = nextMarked(position + 1), ++engineWork().covers)
                     visit(key, occurrence, position);
             }
         }
     };
+    const auto rankOf = [this](int position) {
+        const quint64 below = (quint64(1) << (position % 64)) - 1;
+        return m_markedBefore.at(position / 64) +
+               int(qPopulationCount(m_markedWords.at(position / 64) & below));
+    };
 
-    m_coverOffsets.fill(0, positions + 1);
-    forEachMarked([this](int, const Occurrence &, int position) { ++m_coverOffsets[position + 1]; });
-    for (int position = 0; position < positions; ++position)
-        m_coverOffsets[position + 1] += m_coverOffsets.at(position);
-
-    m_covers.resize(m_coverOffsets.constLast());
-    QVector<int> filled(m_coverOffsets.cbegin(), m_coverOffsets.cend() - 1);
-    forEachMarked([this, &filled](int key, const Occurrence &occurrence, int position) {
-        m_covers[filled[position]++] = {key, occurrence.column};
+    // The covers of each marked character are counted two places on, so that after the sums each one's entry
+    // tells where its covers begin one place on; filling them moves it on to where they end, which is where
+    // the next one's begin.
+    m_coverOffsets.fill(0, count + 2);
+    int *offsets = m_coverOffsets.data();
+    forEachMarked([&](int, const Occurrence &, int position) { ++offsets[rankOf(position) + 2]; });
+    for (int rank = 0; rank < count; ++rank)
+        offsets[rank + 2] += offsets[rank + 1];
+    m_covers.resize(offsets[count + 1]);
+    Cover *coverAt = m_covers.data();
+    forEachMarked([&](int key, const Occurrence &occurrence, int position) {
+        coverAt[offsets[rankOf(position) + 1]++] = {key, occurrence.column};
     });
 }

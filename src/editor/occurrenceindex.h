@@ -14,6 +14,15 @@
 // folded forms are equal.
 QString foldedCase(QStringView text);
 
+// Whether no other UTF-16 unit folds as this one does, as for ASCII characters that are not letters ("<",
+// "/", digits, blanks). Painting gives a character only letters that fold as its own, so such a character
+// keeps its letter through every paint.
+inline bool foldsAlone(QChar c)
+{
+    const char16_t unit = c.unicode();
+    return unit < 0x80 && !((unit | 0x20) >= u'a' && (unit | 0x20) <= u'z');
+}
+
 // Where tag texts occur in a document whose folded content does not change: found once per distinct folded
 // text (a key), forward, ignoring letter case, never overlapping (the next search starts after the previous
 // occurrence), within one line (a tag text holds no line break). Painting only rewrites letter case and the
@@ -51,20 +60,30 @@ public:
     int keyLength(int key) const { return m_keyLengths.at(key); }
 
     // Records, for every character marked in `positions`, which of the keys known so far cover it, with the
-    // occurrences `covers` accepts. Keys added later are not covered.
+    // occurrences `covers` accepts. Keys added later are not covered; unmarked characters have no covers.
     void buildCoverage(const std::function<bool(int key, const Occurrence &occurrence)> &covers,
                        const QBitArray &positions);
     // A character's position in the lines laid end to end, and the number of positions.
     int positionOf(int line, int column) const { return m_lineOffsets.at(line) + column; }
     int positionCount() const { return m_lineOffsets.constLast(); }
     // The covers of one character, as a range of the recorded covers.
-    const Cover *coversBegin(int line, int column) const
+    struct CoverRange
     {
-        return m_covers.constData() + m_coverOffsets.at(positionOf(line, column));
-    }
-    const Cover *coversEnd(int line, int column) const
+        const Cover *first = nullptr;
+        const Cover *last = nullptr; // one past the last cover
+        const Cover *begin() const { return first; }
+        const Cover *end() const { return last; }
+    };
+    CoverRange coversOf(int line, int column) const
     {
-        return m_covers.constData() + m_coverOffsets.at(positionOf(line, column) + 1);
+        const int position = positionOf(line, column);
+        const quint64 word = m_markedWords.at(position / 64);
+        const quint64 below = (quint64(1) << (position % 64)) - 1;
+        if (!(word >> (position % 64) & 1))
+            return {};
+        const int rank = m_markedBefore.at(position / 64) + qPopulationCount(word & below);
+        return {m_covers.constData() + m_coverOffsets.at(rank),
+                m_covers.constData() + m_coverOffsets.at(rank + 1)};
     }
 
     // Whether the letters of two stretches of the same length read alike, letter case included.
@@ -112,6 +131,10 @@ private:
     QVector<QVector<Occurrence>>
     coveringOccurrences(const std::function<bool(int key, const Occurrence &occurrence)> &covers) const;
 
-    QVector<int> m_coverOffsets; // per position, where its covers begin in m_covers (one extra at the end)
+    // The marked characters, 64 to a word, and per word how many are marked before it: a marked character's
+    // rank among them numbers its covers.
+    QVector<quint64> m_markedWords;
+    QVector<int> m_markedBefore;
+    QVector<int> m_coverOffsets; // per marked character and one past the last, where its covers begin
     QVector<Cover> m_covers;
 };

@@ -155,9 +155,10 @@ PaintSources paintSources(const DocumentTags &tags, int keyCount)
 // The characters whose letters the walk's paints may change. A key whose occurrences and spans all read
 // exactly alike writes every occurrence the letters it already has, as long as the letters of its spans do
 // not change; so only the occurrences of keys that differ in letter case somewhere, and of keys reading from
-// such characters, can change letters. Everywhere else the walk reads the letters as they are, which spares
-// following paints through characters that no paint changes.
-QBitArray changeablePositions(const OccurrenceIndex &index, const PaintSources &sources)
+// such characters, can change letters, and of those only the ones that do not fold alone. Everywhere else the
+// walk reads the letters as they are, which spares following paints through characters that no paint changes.
+QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &index,
+                              const PaintSources &sources)
 {
     const int keyCount = index.keyCount();
     QBitArray changeable(index.positionCount());
@@ -167,9 +168,12 @@ QBitArray changeablePositions(const OccurrenceIndex &index, const PaintSources &
         changing[key] = true;
         for (const OccurrenceIndex::Occurrence &occurrence : index.occurrences(key)) {
             const int first = index.positionOf(occurrence.line, occurrence.column);
+            const QString &line = lines.at(occurrence.line);
             engineWork().covers += index.keyLength(key);
-            for (int i = 0; i < index.keyLength(key); ++i)
-                changeable.setBit(first + i);
+            for (int i = 0; i < index.keyLength(key); ++i) {
+                if (!foldsAlone(line.at(occurrence.column + i)))
+                    changeable.setBit(first + i);
+            }
         }
     };
     for (int key = 0; key < keyCount; ++key) {
@@ -246,6 +250,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
         }
     }
     tags.firstOf.append(int(tags.spans.size()));
+    ledger.reserve(int(tags.spans.size()));
     const PaintSources sources = paintSources(tags, index.keyCount());
     index.buildCoverage(
         [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
@@ -254,7 +259,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
             const PaintSources::Source &source = sources.first.at(key);
             return source.several || source.line != occurrence.line || source.column != occurrence.column;
         },
-        changeablePositions(index, sources));
+        changeablePositions(reindented, index, sources));
 
     RefreshResult result;
     TagCollector collector;
