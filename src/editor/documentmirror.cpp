@@ -26,8 +26,10 @@ protected:
     {
         const QTextDocument *text = document();
         const int to = qMin(from + added, text->characterCount() - 1);
-        for (QTextBlock block = text->findBlock(from); block.isValid() && block.position() <= to;
-             block = block.next())
+        QTextBlock block = text->findBlock(from);
+        // Positions are counted on from line to line: asking each line for its own costs a search.
+        for (int position = block.position(); block.isValid() && position <= to;
+             position += block.length(), block = block.next())
             block.layout()->clearLayout();
     }
 };
@@ -49,6 +51,32 @@ QString textBetween(const QTextDocument *document, int from, int to)
     }
     return text;
 }
+
+// The lines of a document by their position and length as they stood when the reader was made: read whole
+// at once where the range asked about is most of the text (one copy of the text instead of one per line),
+// otherwise one line at a time.
+class LineReader
+{
+public:
+    LineReader(const QTextDocument *document, int from, int to)
+        : m_whole(2 * qint64(to - from) > document->characterCount())
+    {
+        if (m_whole)
+            m_text = document->toRawText();
+    }
+
+    QStringView line(const QTextBlock &block, int position, int length)
+    {
+        if (m_whole)
+            return QStringView(m_text).mid(position, length);
+        m_text = block.text();
+        return m_text;
+    }
+
+private:
+    const bool m_whole;
+    QString m_text;
+};
 
 } // namespace
 
@@ -140,19 +168,24 @@ void DocumentMirror::copyChange()
     // rebuild every line in it, and lay each out again.
     // The mirror's lines are measured as they were before this change: `shift` is what the lines written so
     // far grew by.
+    // Positions are counted on from line to line: asking each line for its own costs a search.
     int shift = 0;
+    LineReader heldLines(mirror, mirrorFrom, mirrorEnd);
+    LineReader copiedLines(source, sourceFrom, sourceEnd);
+    int heldPosition = held.position();
+    int copiedPosition = copied.position();
     for (; held.isValid() && copied.isValid(); held = held.next(), copied = copied.next()) {
-        const int heldPosition = held.position() - shift;
-        const int copiedPosition = copied.position();
-        const bool last = heldPosition + held.length() > mirrorEnd;
+        const int heldLength = held.length();
+        const int copiedLength = copied.length();
+        const bool last = heldPosition + heldLength > mirrorEnd;
         const int heldStart = qMax(mirrorFrom, heldPosition) - heldPosition;
-        const int heldEnd = qMin(mirrorEnd, heldPosition + held.length() - 1) - heldPosition;
+        const int heldEnd = qMin(mirrorEnd, heldPosition + heldLength - 1) - heldPosition;
         const int copiedStart = qMax(sourceFrom, copiedPosition) - copiedPosition;
-        const int copiedEnd = qMin(sourceEnd, copiedPosition + copied.length() - 1) - copiedPosition;
-        const QString heldText = held.text();
-        const QString copiedText = copied.text();
-        const QStringView was = QStringView(heldText).mid(heldStart, qMax(0, heldEnd - heldStart));
-        const QStringView now = QStringView(copiedText).mid(copiedStart, qMax(0, copiedEnd - copiedStart));
+        const int copiedEnd = qMin(sourceEnd, copiedPosition + copiedLength - 1) - copiedPosition;
+        const QStringView was =
+            heldLines.line(held, heldPosition, heldLength - 1).mid(heldStart, qMax(0, heldEnd - heldStart));
+        const QStringView now = copiedLines.line(copied, copiedPosition, copiedLength - 1)
+                                    .mid(copiedStart, qMax(0, copiedEnd - copiedStart));
         if (was != now) {
             // Only the stretch between the common beginning and the common end is written.
             qsizetype same = 0;
@@ -170,6 +203,8 @@ void DocumentMirror::copyChange()
         }
         if (last)
             break;
+        heldPosition += heldLength;
+        copiedPosition += copiedLength;
     }
     write.endEditBlock();
 }

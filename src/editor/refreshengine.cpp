@@ -82,17 +82,18 @@ private:
     static void pairCounts(QStringView line, QChar first, QChar second, QVector<int> &counts)
     {
         counts.resize(line.size() + 1);
-        counts[0] = 0;
+        int *count = counts.data();
+        count[0] = 0;
         for (qsizetype i = 0; i < line.size(); ++i)
-            counts[i + 1] =
-                counts.at(i) + (line.at(i) == first && i + 1 < line.size() && line.at(i + 1) == second);
+            count[i + 1] = count[i] + (line[i] == first && i + 1 < line.size() && line[i + 1] == second);
     }
-    static void nextOf(QStringView line, QChar c, QVector<int> &next)
+    static void nextOf(QStringView line, QChar c, QVector<int> &nextAt)
     {
-        next.resize(line.size() + 1);
+        nextAt.resize(line.size() + 1);
+        int *next = nextAt.data();
         next[line.size()] = int(line.size());
         for (qsizetype i = line.size() - 1; i >= 0; --i)
-            next[i] = line.at(i) == c ? int(i) : next.at(i + 1);
+            next[i] = line[i] == c ? int(i) : next[i + 1];
     }
     // Whether a pair starts inside the span and ends inside it.
     static bool holds(const QVector<int> &counts, TagSpan span)
@@ -251,16 +252,19 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     }
     tags.firstOf.append(int(tags.spans.size()));
     ledger.reserve(int(tags.spans.size()));
-    const PaintSources sources = paintSources(tags, index.keyCount());
-    index.buildCoverage(
-        [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
-            // A paint writes the letters of the span it was read from; where that span is the occurrence
-            // itself, it writes back the letters already there.
-            const PaintSources::Source &source = sources.first.at(key);
-            return source.several || source.line != occurrence.line || source.column != occurrence.column;
-        },
-        changeablePositions(reindented, index, sources));
+    {
+        const PaintSources sources = paintSources(tags, index.keyCount());
+        index.buildCoverage(
+            [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
+                // A paint writes the letters of the span it was read from; where that span is the occurrence
+                // itself, it writes back the letters already there.
+                const PaintSources::Source &source = sources.first.at(key);
+                return source.several || source.line != occurrence.line || source.column != occurrence.column;
+            },
+            changeablePositions(reindented, index, sources));
+    }
 
+    // What each step no longer needs is let go before the next one, which then reuses its memory.
     RefreshResult result;
     TagCollector collector;
     for (int line = int(lines.size()) - 1; line >= 0; --line) {
@@ -282,9 +286,11 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
                 ledger.paintFromSpan(key, line, span, TagColour);
         }
     }
+    tags = DocumentTags();
 
     if (options.balanceCheck) {
         result.report = checkBalance(collector);
+        collector = TagCollector();
         for (const QString &highlight : result.report.highlights) {
             const int key = index.keyOf(highlight);
             ledger.paintWithText(key, highlight, WarningColour);
