@@ -115,6 +115,21 @@ int OccurrenceIndex::keyOfSpan(int line, int column, int length, int headLength)
     return addKey(text, keyAt(line, column, headLength));
 }
 
+QVector<OccurrenceIndex::Occurrence> OccurrenceIndex::startsFollowedBy(TextKey head, QChar next)
+{
+    auto groups = m_startsByNext.find(head);
+    if (groups == m_startsByNext.end()) {
+        groups = m_startsByNext.insert(head, {});
+        for (const Occurrence &start : m_starts.value(head)) {
+            ++engineWork().candidates;
+            const QString &line = m_foldedLines.at(start.line);
+            if (start.column + head.length < line.size())
+                (*groups)[line.at(start.column + head.length).unicode()].append(start);
+        }
+    }
+    return groups->value(next.unicode());
+}
+
 int OccurrenceIndex::addKey(TextKey text, TextKey head)
 {
     Q_ASSERT(head.length > 0 && head.length <= text.length);
@@ -124,7 +139,10 @@ int OccurrenceIndex::addKey(TextKey text, TextKey head)
     // The starts with the key's head, in document order; after an occurrence the search goes on from its end,
     // and a start too near the end of its line to hold the key ends the search on that line.
     QVector<Occurrence> found;
-    const QVector<Occurrence> starts = m_starts.value(head);
+    // A short text longer than its head is looked for only where its next letter follows the head.
+    const QVector<Occurrence> starts = text.length > head.length && text.length <= TextKey::ShortText
+                                           ? startsFollowedBy(head, text.text.at(head.length))
+                                           : m_starts.value(head);
     const auto firstFrom = [&starts](qsizetype from, int line, int column) {
         return std::lower_bound(starts.cbegin() + from, starts.cend(), Occurrence{line, column},
                                 [](const Occurrence &a, const Occurrence &b) {
@@ -132,18 +150,13 @@ int OccurrenceIndex::addKey(TextKey text, TextKey head)
                                 }) -
                starts.cbegin();
     };
-    // A short text is first told apart by its letter after the head, which all the starts share.
-    const auto differsAfterHead = [&](const Occurrence &start) {
-        return text.length > head.length && text.length <= TextKey::ShortText &&
-               m_foldedLines.at(start.line).at(start.column + head.length) != text.text.at(head.length);
-    };
     for (qsizetype i = 0; i < starts.size();) {
         const Occurrence start = starts.at(i);
         ++engineWork().candidates;
         const int lineLength = m_lineOffsets.at(start.line + 1) - m_lineOffsets.at(start.line);
         if (start.column + text.length > lineLength) {
             i = firstFrom(i, start.line + 1, 0);
-        } else if (!differsAfterHead(start) && keyAt(start.line, start.column, text.length) == text) {
+        } else if (keyAt(start.line, start.column, text.length) == text) {
             found.append(start);
             // The next start is mostly past the occurrence already; otherwise the starts it covers are
             // skipped in one search.
@@ -210,6 +223,12 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
         word = nextMarkedWord.at(word + 1);
         return word >= words ? positions : word * 64 + int(qCountTrailingZeroBits(m_markedWords.at(word)));
     };
+    const auto rankOf = [this](int position) {
+        const quint64 below = (quint64(1) << (position % 64)) - 1;
+        return m_markedBefore.at(position / 64) +
+               int(qPopulationCount(m_markedWords.at(position / 64) & below));
+    };
+    // Visits the marked characters of every accepted occurrence, by their rank among the marked ones.
     const auto forEachMarked = [&](const auto &visit) {
         for (int key = 0; key < keyCount(); ++key) {
             const int length = m_keyLengths.at(key);
@@ -217,16 +236,14 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
                 const int first = positionOf(occurrence.line, occurrence.column);
                 const int end = first + length;
                 ++engineWork().covers;
-                for (int position = nextMarked(first); position < end;
-                     position = nextMarked(position + 1), ++engineWork().covers)
-                    visit(key, occurrence, position);
+                // Inside an occurrence the marked characters follow each other in rank: only the first one's
+                // rank is counted.
+                int position = nextMarked(first);
+                for (int rank = position < end ? rankOf(position) : 0; position < end;
+                     position = nextMarked(position + 1), ++rank, ++engineWork().covers)
+                    visit(key, occurrence, rank);
             }
         }
-    };
-    const auto rankOf = [this](int position) {
-        const quint64 below = (quint64(1) << (position % 64)) - 1;
-        return m_markedBefore.at(position / 64) +
-               int(qPopulationCount(m_markedWords.at(position / 64) & below));
     };
 
     // The covers of each marked character are counted two places on, so that after the sums each one's entry
@@ -234,12 +251,12 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
     // the next one's begin.
     m_coverOffsets.fill(0, count + 2);
     int *offsets = m_coverOffsets.data();
-    forEachMarked([&](int, const Occurrence &, int position) { ++offsets[rankOf(position) + 2]; });
+    forEachMarked([&](int, const Occurrence &, int rank) { ++offsets[rank + 2]; });
     for (int rank = 0; rank < count; ++rank)
         offsets[rank + 2] += offsets[rank + 1];
     m_covers.resize(offsets[count + 1]);
     Cover *coverAt = m_covers.data();
-    forEachMarked([&](int key, const Occurrence &occurrence, int position) {
-        coverAt[offsets[rankOf(position) + 1]++] = {key, occurrence.column};
+    forEachMarked([&](int key, const Occurrence &occurrence, int rank) {
+        coverAt[offsets[rank + 1]++] = {key, occurrence.column};
     });
 }

@@ -124,6 +124,10 @@ private:
     QStringList m_ownTexts; // folded texts asked for that are not stretches of the lines
     // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
     QHash<TextKey, QVector<Occurrence>> m_starts;
+    // The same starts per head grouped further by the folded letter after the head, made the first time a
+    // short text longer than its head is looked for.
+    QHash<TextKey, QHash<char16_t, QVector<Occurrence>>> m_startsByNext;
+    QVector<Occurrence> startsFollowedBy(TextKey head, QChar next);
     QHash<TextKey, int> m_keys;
     QVector<int> m_keyLengths;
     QVector<QVector<Occurrence>> m_occurrences;

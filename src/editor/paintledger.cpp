@@ -207,7 +207,7 @@ PaintLedger::Composition PaintLedger::compose() const
     // letters all stay keeps sharing its text.
     const QBitArray names = markupNamePositions(m_lines);
     QVector<Source> sources;
-    QVector<int> free;
+    QVector<int> freeAt;
     for (int line = 0; line < m_lines.size(); ++line) {
         const int length = int(m_lines.at(line).size());
         engineWork().characters += length;
@@ -223,16 +223,18 @@ PaintLedger::Composition PaintLedger::compose() const
             return a.paint > b.paint;
         });
         sources.fill(Source(), length);
-        free.resize(length + 1);
-        std::iota(free.begin(), free.end(), 0);
-        const auto nextFree = [&free](int column) {
+        freeAt.resize(length + 1);
+        std::iota(freeAt.begin(), freeAt.end(), 0);
+        int *free = freeAt.data();
+        Source *sourceAt = sources.data();
+        const auto nextFree = [free](int column) {
             int root = column;
-            while (free.at(root) != root) {
-                root = free.at(root);
+            while (free[root] != root) {
+                root = free[root];
                 ++engineWork().covers;
             }
-            while (free.at(column) != root) {
-                const int next = free.at(column);
+            while (free[column] != root) {
+                const int next = free[column];
                 free[column] = root;
                 column = next;
             }
@@ -242,7 +244,7 @@ PaintLedger::Composition PaintLedger::compose() const
             const int first = occurrence->column;
             for (int column = nextFree(first); column < first + occurrence->length;
                  column = nextFree(column)) {
-                sources[column] = {occurrence->paint, column - first};
+                sourceAt[column] = {occurrence->paint, column - first};
                 free[column] = column + 1;
             }
         }
@@ -250,11 +252,12 @@ PaintLedger::Composition PaintLedger::compose() const
         QVector<LookRun> &runs = result.looks[line];
         QString &letters = result.lines[line];
         const int rewrittenBefore = m_rewrittenBefore.at(line);
+        const int lineOffset = m_lineOffsets.at(line);
         for (int column = 0; column < length; ++column) {
-            const Source source = sources.at(column);
+            const Source source = sourceAt[column];
             if (source.paint < 0)
                 continue;
-            if (names.testBit(m_lineOffsets.at(line) + column)) {
+            if (names.testBit(lineOffset + column)) {
                 const QChar letter = paintedLetter(source);
                 if (letter != letters.at(column))
                     letters[column] = letter;
