@@ -5,18 +5,9 @@
 #include "editor/documentlooks.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <cstdio>
-static QElapsedTimer TT;
-static void lapc(const char *n)
-{
-    if (qEnvironmentVariableIsSet("LAPS"))
-        std::fprintf(stderr, "%s %.1f ", n, TT.nsecsElapsed() / 1e6);
-    TT.restart();
-}
 
 namespace {
 
@@ -139,7 +130,6 @@ void RefreshCycle::templateRefresh(const QStringList &lines, bool simplePage)
 
 void RefreshCycle::run(const Variant &variant, const QString &met, const QStringList &lines)
 {
-    TT.start();
     CodePane *code = m_code;
     QTextDocument *doc = code->document();
     // A command of its own (an insertion, a paste) is one step of the pupil's history; it begins at the
@@ -191,19 +181,14 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     const RefreshResult result = paintDocument(options);
     if (variant.progress)
         Q_EMIT progressReached(qMin(progressMaximum, int(result.lines.size())));
-    TT.restart();
     edit.endEditBlock();
-    lapc("endEdit");
     code->endUpdate();
-    lapc("endUpdate");
 
     if (variant.caretToStartBeforeCheck)
         code->setSelStart(0);
     if (!variant.checkAfterCaret && options.balanceCheck)
         Q_EMIT warningsReady(result.report.warnings);
-    lapc("warnings");
     moveCaretTo(code, lineNumber, colNumber);
-    lapc("caret");
     Q_EMIT tagCountChanged(result.tagCount);
     if (variant.checkAfterCaret && options.balanceCheck) {
         // The check's highlighting runs after the caret was put back and leaves it after its last occurrence.
@@ -223,17 +208,14 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
         else
             code->attachLastStep(stepsBefore);
     }
-    lapc("history");
     if (variant.render)
         Q_EMIT renderRequested(code->Text());
-    lapc("render\n");
 }
 
 RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
 {
     CodePane *code = m_code;
     QTextDocument *doc = code->document();
-    lapc("pre");
     const int count = code->lineCount();
     // The lines are cut from the document's text read whole, where its lines are separated by paragraph
     // separators (a pupil's own is held as a stand-in): one pass instead of one per line.
@@ -247,17 +229,13 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
         lines.append(text.mid(start, end - start));
         start = end + 1;
     }
-    lapc("get");
     const RefreshResult result = runRefresh(lines, options, count < doc->blockCount());
-    lapc("engine");
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     writeChangedLines(doc, lines, result.lines);
-    lapc("write");
     for (int i = int(lines.size()); i < result.lines.size(); ++i)
         code->setLine(i, result.lines[i]);
     applyLooks(code, result.looks);
-    lapc("looks");
     QApplication::restoreOverrideCursor();
     return result;
 }
