@@ -5,7 +5,6 @@
 #include "editor/documentlooks.h"
 
 #include <QApplication>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
