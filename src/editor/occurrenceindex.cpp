@@ -202,7 +202,8 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
     const int words = positions / 64 + 1;
     engineWork().covers += words;
     m_markedWords.fill(0, words + 1);
-    std::memcpy(m_markedWords.data(), marked.bits(), (qsizetype(positions) + 7) / 8);
+    if (positions > 0) // an empty mark set has no bits to copy
+        std::memcpy(m_markedWords.data(), marked.bits(), (qsizetype(positions) + 7) / 8);
     for (quint64 &word : m_markedWords)
         word = qFromLittleEndian(word);
     m_markedBefore.resize(words + 1);
