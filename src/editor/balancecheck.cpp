@@ -4,6 +4,7 @@
 #include "editor/enginework.h"
 
 #include <QHash>
+#include <QStringBuilder>
 
 #include <algorithm>
 
@@ -34,7 +35,7 @@ const QString MoreClosingWords = QStringLiteral(" έχει εισαχθεί πε
 
 QString warningText(const QString &tag, const QString &words, int difference)
 {
-    return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") + tag + words + QString::number(difference) +
+    return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") % tag % words % QString::number(difference) %
            QStringLiteral(" φορές");
 }
 
@@ -186,8 +187,22 @@ private:
 
 bool isExempt(const QString &entry, const QStringList &exemptions)
 {
-    return entry.isEmpty() || std::any_of(exemptions.cbegin(), exemptions.cend(),
-                                          [&entry](const QString &marker) { return entry.contains(marker); });
+    if (entry.isEmpty())
+        return true;
+    // A short entry (most are a tag name) is tried position by position against the markers beginning with
+    // its character there; a long one is searched for each marker.
+    if (entry.size() > 64) {
+        return std::any_of(exemptions.cbegin(), exemptions.cend(),
+                           [&entry](const QString &marker) { return entry.contains(marker); });
+    }
+    const QStringView text(entry);
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        for (const QString &marker : exemptions) {
+            if (marker.front() == text[at] && text.mid(at).startsWith(marker))
+                return true;
+        }
+    }
+    return false;
 }
 
 // The opening form of a closing entry, used by the closing pass: without a space, the entry from its third
