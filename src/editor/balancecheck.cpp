@@ -4,6 +4,7 @@
 #include "editor/enginework.h"
 
 #include <QHash>
+#include <QStringBuilder>
 
 #include <algorithm>
 
@@ -34,7 +35,7 @@ const QString MoreClosingWords = QStringLiteral(" έχει εισαχθεί πε
 
 QString warningText(const QString &tag, const QString &words, int difference)
 {
-    return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") + tag + words + QString::number(difference) +
+    return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") % tag % words % QString::number(difference) %
            QStringLiteral(" φορές");
 }
 
@@ -48,38 +49,33 @@ bool precedes(const QString &a, const QString &b)
     return std::lexicographical_compare(units(a), units(a) + a.size(), units(b), units(b) + b.size());
 }
 
-// The collected entries plus the one empty entry the check always sorts in, in ascending order.
-QStringList sortedWithEmptyEntry(const QStringList &entries)
-{
-    QStringList sorted = entries;
-    sorted.append(QString());
-    for (const QString &entry : sorted)
-        engineWork().characters += entry.size();
-    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
-        ++engineWork().candidates;
-        return precedes(a, b);
-    });
-    return sorted;
-}
-
-// The distinct entries of a sorted list, each with how often it occurs; the empty entry comes first.
+// The distinct entries of a list plus the one empty entry the check always counts in, in ascending order,
+// each with how often it occurs; the empty entry comes first. Entries are counted by their text first, so
+// only the distinct ones are sorted.
 struct Tally
 {
     QStringList entries;
     QVector<int> counts;
 };
 
-Tally tallied(const QStringList &sorted)
+Tally tallied(const QStringList &collected)
 {
-    Tally tally;
-    for (qsizetype i = 0; i < sorted.size(); ++i) {
-        if (i > 0 && sorted.at(i) == sorted.at(i - 1)) {
-            ++tally.counts.last();
-        } else {
-            tally.entries.append(sorted.at(i));
-            tally.counts.append(1);
-        }
+    QHash<QString, int> counts;
+    counts.insert(QString(), 1);
+    for (const QString &entry : collected) {
+        engineWork().characters += entry.size();
+        ++engineWork().candidates;
+        ++counts[entry];
     }
+    Tally tally;
+    tally.entries = counts.keys();
+    std::sort(tally.entries.begin(), tally.entries.end(), [](const QString &a, const QString &b) {
+        ++engineWork().candidates;
+        return precedes(a, b);
+    });
+    tally.counts.reserve(tally.entries.size());
+    for (const QString &entry : tally.entries)
+        tally.counts.append(counts.value(entry));
     return tally;
 }
 
@@ -191,8 +187,22 @@ private:
 
 bool isExempt(const QString &entry, const QStringList &exemptions)
 {
-    return entry.isEmpty() || std::any_of(exemptions.cbegin(), exemptions.cend(),
-                                          [&entry](const QString &marker) { return entry.contains(marker); });
+    if (entry.isEmpty())
+        return true;
+    // A short entry (most are a tag name) is tried position by position against the markers beginning with
+    // its character there; a long one is searched for each marker.
+    if (entry.size() > 64) {
+        return std::any_of(exemptions.cbegin(), exemptions.cend(),
+                           [&entry](const QString &marker) { return entry.contains(marker); });
+    }
+    const QStringView text(entry);
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        for (const QString &marker : exemptions) {
+            if (marker.front() == text[at] && text.mid(at).startsWith(marker))
+                return true;
+        }
+    }
+    return false;
 }
 
 // The opening form of a closing entry, used by the closing pass: without a space, the entry from its third
@@ -213,8 +223,8 @@ QString openingFormOf(const QString &closing)
 BalanceReport checkBalance(const TagCollector &collected)
 {
     BalanceReport report;
-    const Tally opening = tallied(sortedWithEmptyEntry(collected.opening()));
-    const Tally closing = tallied(sortedWithEmptyEntry(collected.closing()));
+    const Tally opening = tallied(collected.opening());
+    const Tally closing = tallied(collected.closing());
 
     // Every closing entry in two opening shapes: "<" + the entry from its third character on (F), and F
     // without its last character followed by a space (G).

@@ -13,5 +13,6 @@ QTextCharFormat baseLookFormat();
 QTextCharFormat baseLookOf(const CodePane *pane);
 // The look of a painted run: its colour, bold.
 QTextCharFormat paintedLookFormat(quint32 colour);
-// Gives the whole document the base look, then each line its painted runs.
-void applyLooks(CodePane *pane, const QVector<QVector<LookRun>> &looks);
+// Gives every line of the document the base look with its painted runs on it (lines past the end of `looks`
+// have none). Only the stretches of characters whose look differs are set; returns their number.
+int applyLooks(CodePane *pane, const QVector<QVector<LookRun>> &looks);

@@ -26,8 +26,10 @@ protected:
     {
         const QTextDocument *text = document();
         const int to = qMin(from + added, text->characterCount() - 1);
-        for (QTextBlock block = text->findBlock(from); block.isValid() && block.position() <= to;
-             block = block.next())
+        QTextBlock block = text->findBlock(from);
+        // Positions are counted on from line to line: asking each line for its own costs a search.
+        for (int position = block.position(); block.isValid() && position <= to;
+             position += block.length(), block = block.next())
             block.layout()->clearLayout();
     }
 };
@@ -49,6 +51,32 @@ QString textBetween(const QTextDocument *document, int from, int to)
     }
     return text;
 }
+
+// The lines of a document by their position and length as they stood when the reader was made: read whole
+// at once where the range asked about is most of the text (one copy of the text instead of one per line),
+// otherwise one line at a time.
+class LineReader
+{
+public:
+    LineReader(const QTextDocument *document, int from, int to)
+        : m_whole(2 * qint64(to - from) > document->characterCount())
+    {
+        if (m_whole)
+            m_text = document->toRawText();
+    }
+
+    QStringView line(const QTextBlock &block, int position, int length)
+    {
+        if (m_whole)
+            return QStringView(m_text).mid(position, length);
+        m_text = block.text();
+        return m_text;
+    }
+
+private:
+    const bool m_whole;
+    QString m_text;
+};
 
 } // namespace
 
@@ -118,41 +146,65 @@ void DocumentMirror::copyChange()
     // A change reaching the end of the text counts the end's own separator, which no cursor can select.
     const int mirrorEnd = qMin(from + m_removed, mirror->characterCount() - 1);
     const int sourceEnd = qMin(from + m_added, source->characterCount() - 1);
-    const QString text = textBetween(source, qMin(from, sourceEnd), sourceEnd);
+    const int mirrorFrom = qMin(from, mirrorEnd);
+    const int sourceFrom = qMin(from, sourceEnd);
     // The cursor works inside an edit block: outside one, Qt lays out a cursor's whole line to place it,
     // which for a long line costs far more than the change.
     QTextCursor write(mirror);
     write.beginEditBlock();
-    write.setPosition(qMin(from, mirrorEnd));
-    write.setPosition(mirrorEnd, QTextCursor::KeepAnchor);
-    // A change of looks alone (a refresh painting tags) reports its characters as replaced by themselves:
-    // the mirror already holds them, and rewriting them would only lay its line out again. A change that
-    // keeps the number of lines (a refresh re-indenting a few of them) is copied line by line: only the lines
-    // that differ are written, where writing the whole range would take apart and rebuild every line in it.
-    const bool severalLines = text.contains(u'\n');
-    if (m_removed == m_added || severalLines) {
-        QString held = write.selectedText();
-        held.replace(QChar::ParagraphSeparator, u'\n');
-        if (held == text) {
-            write.endEditBlock();
-            return;
-        }
-        if (severalLines && held.count(u'\n') == text.count(u'\n')) {
-            const QList<QStringView> heldLines = QStringView(held).split(u'\n');
-            const QList<QStringView> newLines = QStringView(text).split(u'\n');
-            int position = write.selectionStart();
-            for (qsizetype i = 0; i < newLines.size(); ++i) {
-                if (heldLines.at(i) != newLines.at(i)) {
-                    write.setPosition(position);
-                    write.setPosition(position + int(heldLines.at(i).size()), QTextCursor::KeepAnchor);
-                    write.insertText(newLines.at(i).toString());
-                }
-                position += int(newLines.at(i).size()) + 1;
-            }
-            write.endEditBlock();
-            return;
-        }
+    QTextBlock held = mirror->findBlock(mirrorFrom);
+    QTextBlock copied = source->findBlock(sourceFrom);
+    if (mirror->findBlock(mirrorEnd).blockNumber() - held.blockNumber() !=
+        source->findBlock(sourceEnd).blockNumber() - copied.blockNumber()) {
+        write.setPosition(mirrorFrom);
+        write.setPosition(mirrorEnd, QTextCursor::KeepAnchor);
+        write.insertText(textBetween(source, sourceFrom, sourceEnd));
+        write.endEditBlock();
+        return;
     }
-    write.insertText(text);
+    // The change keeps the number of lines (a refresh painting tags and re-indenting some lines, a typed
+    // letter): line by line, only what differs is written. A change of looks alone reports its characters as
+    // replaced by themselves, and the mirror already holds them; writing a whole range would take apart and
+    // rebuild every line in it, and lay each out again.
+    // The mirror's lines are measured as they were before this change: `shift` is what the lines written so
+    // far grew by.
+    // Positions are counted on from line to line: asking each line for its own costs a search.
+    int shift = 0;
+    LineReader heldLines(mirror, mirrorFrom, mirrorEnd);
+    LineReader copiedLines(source, sourceFrom, sourceEnd);
+    int heldPosition = held.position();
+    int copiedPosition = copied.position();
+    for (; held.isValid() && copied.isValid(); held = held.next(), copied = copied.next()) {
+        const int heldLength = held.length();
+        const int copiedLength = copied.length();
+        const bool last = heldPosition + heldLength > mirrorEnd;
+        const int heldStart = qMax(mirrorFrom, heldPosition) - heldPosition;
+        const int heldEnd = qMin(mirrorEnd, heldPosition + heldLength - 1) - heldPosition;
+        const int copiedStart = qMax(sourceFrom, copiedPosition) - copiedPosition;
+        const int copiedEnd = qMin(sourceEnd, copiedPosition + copiedLength - 1) - copiedPosition;
+        const QStringView was =
+            heldLines.line(held, heldPosition, heldLength - 1).mid(heldStart, qMax(0, heldEnd - heldStart));
+        const QStringView now = copiedLines.line(copied, copiedPosition, copiedLength - 1)
+                                    .mid(copiedStart, qMax(0, copiedEnd - copiedStart));
+        if (was != now) {
+            // Only the stretch between the common beginning and the common end is written.
+            qsizetype same = 0;
+            while (same < was.size() && same < now.size() && was.at(same) == now.at(same))
+                ++same;
+            qsizetype sameEnd = 0;
+            while (sameEnd < was.size() - same && sameEnd < now.size() - same &&
+                   was.at(was.size() - 1 - sameEnd) == now.at(now.size() - 1 - sameEnd))
+                ++sameEnd;
+            const int at = heldPosition + shift + heldStart;
+            write.setPosition(at + int(same));
+            write.setPosition(at + int(was.size() - sameEnd), QTextCursor::KeepAnchor);
+            write.insertText(now.mid(same, now.size() - same - sameEnd).toString());
+            shift += int(now.size() - was.size());
+        }
+        if (last)
+            break;
+        heldPosition += heldLength;
+        copiedPosition += copiedLength;
+    }
     write.endEditBlock();
 }

@@ -2,13 +2,24 @@
 
 #include "editor/enginework.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 
 QString foldedCase(QStringView text)
 {
     QString folded(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        folded[i] = text.at(i).toCaseFolded();
+    QChar *out = folded.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // Latin capitals fold to their small letters, the rest of ASCII to itself; only other letters ask
+        // the Unicode tables.
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80)
+            out[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
+        else
+            out[i] = QChar(c).toCaseFolded();
+    }
     return folded;
 }
 
@@ -58,7 +69,6 @@ OccurrenceIndex::OccurrenceIndex(const QStringList &lines)
             } else if (text.at(at) == u'<' && gt >= 0) {
                 const int length = int(gt - at + 1);
                 starts.append({line, int(at)});
-                m_headLengths.insert(positionOf(line, int(at)), length);
                 heads.append(keyAt(line, int(at), length));
             }
         }
@@ -95,14 +105,29 @@ int OccurrenceIndex::keyOf(QStringView text)
     return addKey(keyOfText(own), keyOfText(own.left(own.indexOf(u'>') + 1)));
 }
 
-int OccurrenceIndex::keyOfSpan(int line, int column, int length)
+int OccurrenceIndex::keyOfSpan(int line, int column, int length, int headLength)
 {
     // Folding works character by character, so the folded span is part of the folded line.
     const TextKey text = keyAt(line, column, length);
     const auto known = m_keys.constFind(text);
     if (known != m_keys.constEnd())
         return known.value();
-    return addKey(text, keyAt(line, column, m_headLengths.value(positionOf(line, column))));
+    return addKey(text, keyAt(line, column, headLength));
+}
+
+QVector<OccurrenceIndex::Occurrence> OccurrenceIndex::startsFollowedBy(TextKey head, QChar next)
+{
+    auto groups = m_startsByNext.find(head);
+    if (groups == m_startsByNext.end()) {
+        groups = m_startsByNext.insert(head, {});
+        for (const Occurrence &start : m_starts.value(head)) {
+            ++engineWork().candidates;
+            const QString &line = m_foldedLines.at(start.line);
+            if (start.column + head.length < line.size())
+                (*groups)[line.at(start.column + head.length).unicode()].append(start);
+        }
+    }
+    return groups->value(next.unicode());
 }
 
 int OccurrenceIndex::addKey(TextKey text, TextKey head)
@@ -114,7 +139,10 @@ int OccurrenceIndex::addKey(TextKey text, TextKey head)
     // The starts with the key's head, in document order; after an occurrence the search goes on from its end,
     // and a start too near the end of its line to hold the key ends the search on that line.
     QVector<Occurrence> found;
-    const QVector<Occurrence> starts = m_starts.value(head);
+    // A short text longer than its head is looked for only where its next letter follows the head.
+    const QVector<Occurrence> starts = text.length > head.length && text.length <= TextKey::ShortText
+                                           ? startsFollowedBy(head, text.text.at(head.length))
+                                           : m_starts.value(head);
     const auto firstFrom = [&starts](qsizetype from, int line, int column) {
         return std::lower_bound(starts.cbegin() + from, starts.cend(), Occurrence{line, column},
                                 [](const Occurrence &a, const Occurrence &b) {
@@ -130,7 +158,14 @@ int OccurrenceIndex::addKey(TextKey text, TextKey head)
             i = firstFrom(i, start.line + 1, 0);
         } else if (keyAt(start.line, start.column, text.length) == text) {
             found.append(start);
-            i = firstFrom(i, start.line, start.column + text.length);
+            // The next start is mostly past the occurrence already; otherwise the starts it covers are
+            // skipped in one search.
+            const Occurrence next = i + 1 < starts.size() ? starts.at(i + 1) : Occurrence{};
+            if (i + 1 < starts.size() &&
+                (next.line > start.line || next.column >= start.column + text.length))
+                ++i;
+            else
+                i = firstFrom(i, start.line, start.column + text.length);
         } else {
             ++i;
         }
@@ -161,43 +196,68 @@ void OccurrenceIndex::buildCoverage(const std::function<bool(int key, const Occu
 {
     const QVector<QVector<Occurrence>> accepted = coveringOccurrences(covers);
     const int positions = m_lineOffsets.constLast();
-    // From every position, the first marked position at or after it: occurrences are walked over their marked
-    // characters only.
-    engineWork().covers += positions;
-    QVector<int> nextMarked(positions + 1, positions);
-    for (int position = positions - 1; position >= 0; --position)
-        nextMarked[position] = marked.testBit(position) ? position : nextMarked.at(position + 1);
+    // The marks in words of 64, how many come before each word, and from every word the first word at or
+    // after it with a mark: occurrences are walked over their marked characters only, in one jump over any
+    // stretch without marks.
+    const int words = positions / 64 + 1;
+    engineWork().covers += words;
+    m_markedWords.fill(0, words + 1);
+    if (positions > 0) // an empty mark set has no bits to copy
+        std::memcpy(m_markedWords.data(), marked.bits(), (qsizetype(positions) + 7) / 8);
+    for (quint64 &word : m_markedWords)
+        word = qFromLittleEndian(word);
+    m_markedBefore.resize(words + 1);
+    QVector<int> nextMarkedWord(words + 1, words);
+    int count = 0;
+    for (int word = 0; word <= words; ++word) {
+        m_markedBefore[word] = count;
+        count += qPopulationCount(m_markedWords.at(word));
+    }
+    for (int word = words - 1; word >= 0; --word)
+        nextMarkedWord[word] = m_markedWords.at(word) ? word : nextMarkedWord.at(word + 1);
+    // The first marked position at or after a position, or `positions` when none is.
+    const auto nextMarked = [&](int position) {
+        int word = position / 64;
+        quint64 bits = m_markedWords.at(word) >> (position % 64);
+        if (bits)
+            return position + int(qCountTrailingZeroBits(bits));
+        word = nextMarkedWord.at(word + 1);
+        return word >= words ? positions : word * 64 + int(qCountTrailingZeroBits(m_markedWords.at(word)));
+    };
+    const auto rankOf = [this](int position) {
+        const quint64 below = (quint64(1) << (position % 64)) - 1;
+        return m_markedBefore.at(position / 64) +
+               int(qPopulationCount(m_markedWords.at(position / 64) & below));
+    };
+    // Visits the marked characters of every accepted occurrence, by their rank among the marked ones.
     const auto forEachMarked = [&](const auto &visit) {
         for (int key = 0; key < keyCount(); ++key) {
+            const int length = m_keyLengths.at(key);
             for (const Occurrence &occurrence : accepted.at(key)) {
                 const int first = positionOf(occurrence.line, occurrence.column);
-                const int end = first + m_keyLengths.at(key);
+                const int end = first + length;
                 ++engineWork().covers;
-                for (int position = nextMarked.at(first); position < end;
-                     position = nextMarked.at(position + 1), ++engineWork().covers)
-                    visit(key, occurrence, position);
+                // Inside an occurrence the marked characters follow each other in rank: only the first one's
+                // rank is counted.
+                int position = nextMarked(first);
+                for (int rank = position < end ? rankOf(position) : 0; position < end;
+                     position = nextMarked(position + 1), ++rank, ++engineWork().covers)
+                    visit(key, occurrence, rank);
             }
         }
     };
 
-    m_coverOffsets.fill(0, positions + 1);
-    forEachMarked([this](int, const Occurrence &, int position) { ++m_coverOffsets[position + 1]; });
-    for (int position = 0; position < positions; ++position)
-        m_coverOffsets[position + 1] += m_coverOffsets.at(position);
-
-    m_covers.resize(m_coverOffsets.constLast());
-    QVector<int> filled(m_coverOffsets.cbegin(), m_coverOffsets.cend() - 1);
-    forEachMarked([this, &filled](int key, const Occurrence &occurrence, int position) {
-        m_covers[filled[position]++] = {key, occurrence.column};
+    // The covers of each marked character are counted two places on, so that after the sums each one's entry
+    // tells where its covers begin one place on; filling them moves it on to where they end, which is where
+    // the next one's begin.
+    m_coverOffsets.fill(0, count + 2);
+    int *offsets = m_coverOffsets.data();
+    forEachMarked([&](int, const Occurrence &, int rank) { ++offsets[rank + 2]; });
+    for (int rank = 0; rank < count; ++rank)
+        offsets[rank + 2] += offsets[rank + 1];
+    m_covers.resize(offsets[count + 1]);
+    Cover *coverAt = m_covers.data();
+    forEachMarked([&](int key, const Occurrence &occurrence, int rank) {
+        coverAt[offsets[rank + 1]++] = {key, occurrence.column};
     });
-}
-
-const OccurrenceIndex::Cover *OccurrenceIndex::coversBegin(int line, int column) const
-{
-    return m_covers.constData() + m_coverOffsets.at(positionOf(line, column));
-}
-
-const OccurrenceIndex::Cover *OccurrenceIndex::coversEnd(int line, int column) const
-{
-    return m_covers.constData() + m_coverOffsets.at(positionOf(line, column) + 1);
 }

@@ -14,6 +14,15 @@
 // folded forms are equal.
 QString foldedCase(QStringView text);
 
+// Whether no other UTF-16 unit folds as this one does, as for ASCII characters that are not letters ("<",
+// "/", digits, blanks). Painting gives a character only letters that fold as its own, so such a character
+// keeps its letter through every paint.
+inline bool foldsAlone(QChar c)
+{
+    const char16_t unit = c.unicode();
+    return unit < 0x80 && !((unit | 0x20) >= u'a' && (unit | 0x20) <= u'z');
+}
+
 // Where tag texts occur in a document whose folded content does not change: found once per distinct folded
 // text (a key), forward, ignoring letter case, never overlapping (the next search starts after the previous
 // occurrence), within one line (a tag text holds no line break). Painting only rewrites letter case and the
@@ -42,23 +51,40 @@ public:
     // The key of a tag text (it begins with "<" and holds a ">"); its occurrences are found the first time it
     // is asked for.
     int keyOf(QStringView text);
-    // The key of the tag text at a line and column, as keyOf gives it, without copying the text.
-    int keyOfSpan(int line, int column, int length);
+    // The key of the tag text at a line and column, as keyOf gives it, without copying the text; `headLength`
+    // is the length of its text up to its first ">".
+    int keyOfSpan(int line, int column, int length, int headLength);
     const QVector<Occurrence> &occurrences(int key) const { return m_occurrences.at(key); }
     int keyCount() const { return int(m_occurrences.size()); }
     // The length of a key's text.
     int keyLength(int key) const { return m_keyLengths.at(key); }
 
     // Records, for every character marked in `positions`, which of the keys known so far cover it, with the
-    // occurrences `covers` accepts. Keys added later are not covered.
+    // occurrences `covers` accepts. Keys added later are not covered; unmarked characters have no covers.
     void buildCoverage(const std::function<bool(int key, const Occurrence &occurrence)> &covers,
                        const QBitArray &positions);
     // A character's position in the lines laid end to end, and the number of positions.
     int positionOf(int line, int column) const { return m_lineOffsets.at(line) + column; }
     int positionCount() const { return m_lineOffsets.constLast(); }
     // The covers of one character, as a range of the recorded covers.
-    const Cover *coversBegin(int line, int column) const;
-    const Cover *coversEnd(int line, int column) const;
+    struct CoverRange
+    {
+        const Cover *first = nullptr;
+        const Cover *last = nullptr; // one past the last cover
+        const Cover *begin() const { return first; }
+        const Cover *end() const { return last; }
+    };
+    CoverRange coversOf(int line, int column) const
+    {
+        const int position = positionOf(line, column);
+        const quint64 word = m_markedWords.at(position / 64);
+        const quint64 below = (quint64(1) << (position % 64)) - 1;
+        if (!(word >> (position % 64) & 1))
+            return {};
+        const int rank = m_markedBefore.at(position / 64) + qPopulationCount(word & below);
+        return {m_covers.constData() + m_coverOffsets.at(rank),
+                m_covers.constData() + m_coverOffsets.at(rank + 1)};
+    }
 
     // Whether the letters of two stretches of the same length read alike, letter case included.
     bool readAlike(const Occurrence &a, const Occurrence &b, int length) const
@@ -98,8 +124,10 @@ private:
     QStringList m_ownTexts; // folded texts asked for that are not stretches of the lines
     // The "<" positions of the document in order, grouped by the folded text from the "<" to the next ">".
     QHash<TextKey, QVector<Occurrence>> m_starts;
-    // Per position of such a "<", the length of the text up to the next ">".
-    QHash<int, int> m_headLengths;
+    // The same starts per head grouped further by the folded letter after the head, made the first time a
+    // short text longer than its head is looked for.
+    QHash<TextKey, QHash<char16_t, QVector<Occurrence>>> m_startsByNext;
+    QVector<Occurrence> startsFollowedBy(TextKey head, QChar next);
     QHash<TextKey, int> m_keys;
     QVector<int> m_keyLengths;
     QVector<QVector<Occurrence>> m_occurrences;
@@ -107,6 +135,10 @@ private:
     QVector<QVector<Occurrence>>
     coveringOccurrences(const std::function<bool(int key, const Occurrence &occurrence)> &covers) const;
 
-    QVector<int> m_coverOffsets; // per position, where its covers begin in m_covers (one extra at the end)
+    // The marked characters, 64 to a word, and per word how many are marked before it: a marked character's
+    // rank among them numbers its covers.
+    QVector<quint64> m_markedWords;
+    QVector<int> m_markedBefore;
+    QVector<int> m_coverOffsets; // per marked character and one past the last, where its covers begin
     QVector<Cover> m_covers;
 };

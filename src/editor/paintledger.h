@@ -26,6 +26,8 @@ public:
 
     // The line is rewritten by the re-indentation now: its characters return to the base look.
     void rewriteLine(int line);
+    // Makes room for this many paints.
+    void reserve(int paints);
     // Paints every occurrence of the key with the colour and the letters the span of that line has now.
     void paintFromSpan(int key, int line, TagSpan span, quint32 colour);
     // Paints every occurrence of the key with the colour and the letters of the text.
@@ -49,7 +51,7 @@ private:
         int key = 0;
         int line = 0; // the span the letters come from (paints from a span)
         int start = 0;
-        QString text; // the letters (paints with a text)
+        int text = -1; // the letters, in m_texts (paints with a text)
         quint32 colour = BaseColour;
         // The key's latest earlier paint whose letters came from elsewhere, or -1.
         int earlierFromElsewhere = -1;
@@ -71,8 +73,25 @@ private:
     const QStringList &m_lines;
     OccurrenceIndex &m_index;
     QVector<int> m_lineOffsets;
-    QVector<Paint> m_paints;                // in the order painted
-    QVector<QVector<int>> m_keyPaints;      // per key, the numbers of its paints in ascending order
-    QVector<int> m_rewrittenBefore;         // per line, the number of paints made before it was rewritten
-    mutable QHash<qint64, QChar> m_letters; // letters found so far, per paint and offset
+    QVector<Paint> m_paints;           // in the order painted
+    QStringList m_texts;               // the letters of the paints with a text
+    QVector<QVector<int>> m_keyPaints; // per key, the numbers of its paints in ascending order
+    QVector<int> m_rewrittenBefore;    // per line, the number of paints made before it was rewritten
+    // Letters found so far, per paint and offset (one number, never negative): a table of open addressing,
+    // as every letter the walk reads asks it once or more.
+    class LetterMemo
+    {
+    public:
+        // The letter found for the id, or null.
+        const QChar *find(qint64 id) const;
+        void insert(qint64 id, QChar letter);
+
+    private:
+        qsizetype slotOf(qint64 id) const;
+        QVector<qint64> m_ids; // -1: a free slot
+        QVector<QChar> m_letters;
+        qsizetype m_count = 0;
+    };
+    mutable LetterMemo m_letters;
+    mutable QVector<qint64> m_steps; // working space of paintedLetter
 };

@@ -6,9 +6,42 @@
 #include "editor/reindent.h"
 
 #include <QApplication>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+namespace {
+
+// Writes the lines whose text the refresh changed, each only from its first to its last changed character
+// (a re-indentation, a tag's letter case): the rest of the line is not taken apart and rebuilt. The new
+// characters take the look of the first one they replace; the looks are given afterwards anyway.
+void writeChangedLines(QTextDocument *doc, const QStringList &before, const QStringList &after)
+{
+    QTextCursor cursor(doc);
+    // Where line i starts, counted on from line to line: asking the document costs a search each time.
+    int position = 0;
+    for (int i = 0; i < before.size() && i < after.size(); position += int(after.at(i).size()) + 1, ++i) {
+        const QString &was = before.at(i);
+        const QString &now = after.at(i);
+        if (was == now)
+            continue;
+        qsizetype same = 0;
+        while (same < was.size() && same < now.size() && was.at(same) == now.at(same))
+            ++same;
+        qsizetype sameEnd = 0;
+        while (sameEnd < was.size() - same && sameEnd < now.size() - same &&
+               was.at(was.size() - 1 - sameEnd) == now.at(now.size() - 1 - sameEnd))
+            ++sameEnd;
+        const int from = position + int(same);
+        const int to = position + int(was.size() - sameEnd);
+        cursor.setPosition(to > from ? from + 1 : from);
+        const QTextCharFormat format = cursor.charFormat();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        cursor.insertText(QStringView(now).mid(same, now.size() - same - sameEnd).toString(), format);
+    }
+}
+
+} // namespace
 
 RefreshCycle::RefreshCycle(CodePane *code, const EditingSession *session, QObject *parent)
     : QObject(parent), m_code(code), m_session(session)
@@ -187,17 +220,24 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
     CodePane *code = m_code;
     QTextDocument *doc = code->document();
     const int count = code->lineCount();
+    // The lines are cut from the document's text read whole, where its lines are separated by paragraph
+    // separators (a pupil's own is held as a stand-in): one pass instead of one per line.
+    const QString text = doc->toRawText();
     QStringList lines;
     lines.reserve(count);
-    QTextBlock block = doc->begin();
-    for (int i = 0; i < count; ++i, block = block.next())
-        lines.append(block.text());
+    for (qsizetype start = 0; lines.size() < count;) {
+        qsizetype end = text.indexOf(QChar::ParagraphSeparator, start);
+        if (end < 0)
+            end = text.size();
+        lines.append(text.mid(start, end - start));
+        start = end + 1;
+    }
     const RefreshResult result = runRefresh(lines, options, count < doc->blockCount());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (int i = 0; i < result.lines.size(); ++i)
-        if (i >= lines.size() || result.lines[i] != lines[i])
-            code->setLine(i, result.lines[i]);
+    writeChangedLines(doc, lines, result.lines);
+    for (int i = int(lines.size()); i < result.lines.size(); ++i)
+        code->setLine(i, result.lines[i]);
     applyLooks(code, result.looks);
     QApplication::restoreOverrideCursor();
     return result;

@@ -46,16 +46,22 @@ bool rewritten(const QStringList &lines, const QStringList &reindented, int i, R
 }
 
 // Where the characters that decide about a tag text stand in one line, so that a tag text of any length is
-// judged in constant time: how many "<>" and "//" pairs start before each column, and the next "/" and " "
-// at or after it.
+// judged in constant time: how many "<>" and "//" pairs start before each column, and the next "/", " " and
+// ">" at or after it. One set of marks is read line after line, keeping its room.
 class LineMarks
 {
 public:
-    explicit LineMarks(QStringView line)
-        : m_emptyPairs(pairCounts(line, u'<', u'>')), m_doubleSlashes(pairCounts(line, u'/', u'/')),
-          m_nextSlash(nextOf(line, u'/')), m_nextSpace(nextOf(line, u' '))
+    void read(QStringView line)
     {
+        pairCounts(line, u'<', u'>', m_emptyPairs);
+        pairCounts(line, u'/', u'/', m_doubleSlashes);
+        nextOf(line, u'/', m_nextSlash);
+        nextOf(line, u' ', m_nextSpace);
+        nextOf(line, u'>', m_nextGreaterThan);
     }
+
+    // The length of a tag text's head: its text up to its first ">".
+    int headLength(TagSpan span) const { return m_nextGreaterThan.at(span.start) - span.start + 1; }
 
     // Whether the tag text holds "<>".
     bool holdsEmptyPair(TagSpan span) const { return holds(m_emptyPairs, span); }
@@ -73,20 +79,21 @@ public:
     }
 
 private:
-    static QVector<int> pairCounts(QStringView line, QChar first, QChar second)
+    static void pairCounts(QStringView line, QChar first, QChar second, QVector<int> &counts)
     {
-        QVector<int> counts(line.size() + 1, 0);
+        counts.resize(line.size() + 1);
+        int *count = counts.data();
+        count[0] = 0;
         for (qsizetype i = 0; i < line.size(); ++i)
-            counts[i + 1] =
-                counts.at(i) + (line.at(i) == first && i + 1 < line.size() && line.at(i + 1) == second);
-        return counts;
+            count[i + 1] = count[i] + (line[i] == first && i + 1 < line.size() && line[i + 1] == second);
     }
-    static QVector<int> nextOf(QStringView line, QChar c)
+    static void nextOf(QStringView line, QChar c, QVector<int> &nextAt)
     {
-        QVector<int> next(line.size() + 1, int(line.size()));
+        nextAt.resize(line.size() + 1);
+        int *next = nextAt.data();
+        next[line.size()] = int(line.size());
         for (qsizetype i = line.size() - 1; i >= 0; --i)
-            next[i] = line.at(i) == c ? int(i) : next.at(i + 1);
-        return next;
+            next[i] = line[i] == c ? int(i) : next[i + 1];
     }
     // Whether a pair starts inside the span and ends inside it.
     static bool holds(const QVector<int> &counts, TagSpan span)
@@ -98,6 +105,17 @@ private:
     QVector<int> m_doubleSlashes;
     QVector<int> m_nextSlash;
     QVector<int> m_nextSpace;
+    QVector<int> m_nextGreaterThan;
+};
+
+// The tags of every line, laid end to end: the spans of line i are those from firstOf[i] to firstOf[i + 1],
+// with the key each painted span paints with (-1: not painted) and what the collector makes of it.
+struct DocumentTags
+{
+    QVector<int> firstOf;
+    QVector<TagSpan> spans;
+    QVector<int> keys;
+    QVector<TagCollector::Shape> shapes;
 };
 
 // Per key, the spans its paints read their letters from: the first one, and whether there are others.
@@ -114,17 +132,16 @@ struct PaintSources
     QVector<QVector<OccurrenceIndex::Occurrence>> all;
 };
 
-PaintSources paintSources(const QVector<QVector<TagSpan>> &spans, const QVector<QVector<int>> &keys,
-                          int keyCount)
+PaintSources paintSources(const DocumentTags &tags, int keyCount)
 {
     PaintSources sources{QVector<PaintSources::Source>(keyCount),
                          QVector<QVector<OccurrenceIndex::Occurrence>>(keyCount)};
-    for (int line = 0; line < spans.size(); ++line) {
-        for (int tag = 0; tag < spans.at(line).size(); ++tag) {
-            const int key = keys.at(line).at(tag);
+    for (int line = 0; line + 1 < tags.firstOf.size(); ++line) {
+        for (int tag = tags.firstOf.at(line); tag < tags.firstOf.at(line + 1); ++tag) {
+            const int key = tags.keys.at(tag);
             if (key < 0)
                 continue;
-            const int column = spans.at(line).at(tag).start;
+            const int column = tags.spans.at(tag).start;
             PaintSources::Source &source = sources.first[key];
             if (source.line < 0)
                 source = {line, column, false};
@@ -139,9 +156,10 @@ PaintSources paintSources(const QVector<QVector<TagSpan>> &spans, const QVector<
 // The characters whose letters the walk's paints may change. A key whose occurrences and spans all read
 // exactly alike writes every occurrence the letters it already has, as long as the letters of its spans do
 // not change; so only the occurrences of keys that differ in letter case somewhere, and of keys reading from
-// such characters, can change letters. Everywhere else the walk reads the letters as they are, which spares
-// following paints through characters that no paint changes.
-QBitArray changeablePositions(const OccurrenceIndex &index, const PaintSources &sources)
+// such characters, can change letters, and of those only the ones that do not fold alone. Everywhere else the
+// walk reads the letters as they are, which spares following paints through characters that no paint changes.
+QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &index,
+                              const PaintSources &sources)
 {
     const int keyCount = index.keyCount();
     QBitArray changeable(index.positionCount());
@@ -151,9 +169,12 @@ QBitArray changeablePositions(const OccurrenceIndex &index, const PaintSources &
         changing[key] = true;
         for (const OccurrenceIndex::Occurrence &occurrence : index.occurrences(key)) {
             const int first = index.positionOf(occurrence.line, occurrence.column);
+            const QString &line = lines.at(occurrence.line);
             engineWork().covers += index.keyLength(key);
-            for (int i = 0; i < index.keyLength(key); ++i)
-                changeable.setBit(first + i);
+            for (int i = 0; i < index.keyLength(key); ++i) {
+                if (!foldsAlone(line.at(occurrence.column + i)))
+                    changeable.setBit(first + i);
+            }
         }
     };
     for (int key = 0; key < keyCount; ++key) {
@@ -205,59 +226,71 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     OccurrenceIndex index(reindented);
     PaintLedger ledger(reindented, index);
 
-    // The spans of every line and the key each painted span paints with (-1: not painted). The positions of
-    // "<" and ">" never change during the walk, so the spans are those of the re-indented line.
-    QVector<QVector<TagSpan>> spans(lines.size());
-    QVector<QVector<int>> keys(lines.size());
-    QVector<QVector<TagCollector::Shape>> shapes(lines.size());
+    // The spans of every line and the key each painted span paints with. The positions of "<" and ">" never
+    // change during the walk, so the spans are those of the re-indented line.
+    DocumentTags tags;
+    tags.firstOf.reserve(lines.size() + 1);
+    LineMarks marks;
+    QVector<qsizetype> greaterThans;
     for (int line = 0; line < lines.size(); ++line) {
-        spans[line] = scanTags(reindented.at(line));
-        if (spans.at(line).isEmpty())
+        const int first = int(tags.spans.size());
+        tags.firstOf.append(first);
+        appendTagScan(reindented.at(line), tags.spans, greaterThans);
+        if (tags.spans.size() == first)
             continue;
-        const LineMarks marks(reindented.at(line));
+        marks.read(reindented.at(line));
         engineWork().characters += reindented.at(line).size();
-        for (const TagSpan &span : spans.at(line)) {
+        for (int tag = first; tag < tags.spans.size(); ++tag) {
+            const TagSpan span = tags.spans.at(tag);
             // Painted: not empty, and without "<>" unless empty pairs are painted too.
             const bool painted = options.paintTags && span.length > 0 &&
                                  !(options.skipEmptyPairTags && marks.holdsEmptyPair(span));
-            keys[line].append(painted ? index.keyOfSpan(line, span.start, span.length) : -1);
-            shapes[line].append(marks.shapeOf(span));
+            tags.keys.append(painted ? index.keyOfSpan(line, span.start, span.length, marks.headLength(span))
+                                     : -1);
+            tags.shapes.append(marks.shapeOf(span));
         }
     }
-    const PaintSources sources = paintSources(spans, keys, index.keyCount());
-    index.buildCoverage(
-        [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
-            // A paint writes the letters of the span it was read from; where that span is the occurrence
-            // itself, it writes back the letters already there.
-            const PaintSources::Source &source = sources.first.at(key);
-            return source.several || source.line != occurrence.line || source.column != occurrence.column;
-        },
-        changeablePositions(index, sources));
+    tags.firstOf.append(int(tags.spans.size()));
+    ledger.reserve(int(tags.spans.size()));
+    {
+        const PaintSources sources = paintSources(tags, index.keyCount());
+        index.buildCoverage(
+            [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
+                // A paint writes the letters of the span it was read from; where that span is the occurrence
+                // itself, it writes back the letters already there.
+                const PaintSources::Source &source = sources.first.at(key);
+                return source.several || source.line != occurrence.line || source.column != occurrence.column;
+            },
+            changeablePositions(reindented, index, sources));
+    }
 
+    // What each step no longer needs is let go before the next one, which then reuses its memory.
     RefreshResult result;
     TagCollector collector;
     for (int line = int(lines.size()) - 1; line >= 0; --line) {
         if (rewritten(lines, reindented, line, options.reindent))
             ledger.rewriteLine(line);
-        for (int tag = 0; tag < spans.at(line).size(); ++tag) {
+        for (int tag = tags.firstOf.at(line); tag < tags.firstOf.at(line + 1); ++tag) {
             ++result.tagCount;
-            const int key = keys.at(line).at(tag);
+            const int key = tags.keys.at(tag);
             if (key < 0 && !options.collect)
                 continue;
             // The tag text is read as the line stands now: earlier paints may have rewritten its letters.
             // Only the letters its entry is made of are read.
-            const TagSpan span = spans.at(line).at(tag);
+            const TagSpan span = tags.spans.at(tag);
             if (options.collect) {
-                const TagCollector::Shape shape = shapes.at(line).at(tag);
+                const TagCollector::Shape shape = tags.shapes.at(tag);
                 collector.add(shape, ledger.currentText(line, span, shape.used));
             }
             if (key >= 0)
                 ledger.paintFromSpan(key, line, span, TagColour);
         }
     }
+    tags = DocumentTags();
 
     if (options.balanceCheck) {
         result.report = checkBalance(collector);
+        collector = TagCollector();
         for (const QString &highlight : result.report.highlights) {
             const int key = index.keyOf(highlight);
             ledger.paintWithText(key, highlight, WarningColour);

@@ -28,11 +28,11 @@ QString reindentedLine(QStringView line)
     return ThreeSpaces + withoutLeadingBlanks(line).toString();
 }
 
-QString standardReindented(QStringView previousLine, QStringView line)
+QString standardReindented(QStringView previousLine, const QString &line)
 {
     if (beginsWithLt(previousLine) && !beginsWithLt(line))
         return reindentedLine(line);
-    return line.toString();
+    return line;
 }
 
 QString templateReindentedLine(QStringView line)

@@ -18,8 +18,9 @@ int columnAfterReindent(QStringView before, QStringView after, int column);
 QString reindentedLine(QStringView line);
 
 // The standard rule for line i, given line i - 1 above it: when the line above begins with "<" and this line
-// does not, the re-indented line; otherwise the line unchanged. Line 0 has no line above and never changes.
-QString standardReindented(QStringView previousLine, QStringView line);
+// does not, the re-indented line; otherwise the line unchanged (the same string, not a copy). Line 0 has no
+// line above and never changes.
+QString standardReindented(QStringView previousLine, const QString &line);
 
 // The template rule for one line: the line without its leading blanks, with "   " in front unless it then
 // begins with "<".

@@ -38,13 +38,16 @@ quint64 extended(quint64 hash, QChar c)
 } // namespace
 
 StretchHashes::StretchHashes(const QStringList &lines, const QStringList &foldedLines)
-    : m_lines(lines), m_foldedLines(foldedLines), m_powers{1}, m_raw(lines.size()), m_folded(lines.size())
+    : m_lines(lines), m_foldedLines(foldedLines), m_powers{1}
 {
 }
 
 quint64 StretchHashes::of(QVector<QVector<quint64>> &prefixes, const QStringList &lines, int line, int column,
                           int length) const
 {
+    // The lines' tables are made when a stretch is first asked for: most documents never ask.
+    if (prefixes.isEmpty())
+        prefixes.resize(lines.size());
     QVector<quint64> &prefix = prefixes[line];
     if (prefix.isEmpty()) {
         const QString &text = lines.at(line);

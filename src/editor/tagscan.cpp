@@ -5,13 +5,20 @@
 QVector<TagSpan> scanTags(QStringView line)
 {
     QVector<TagSpan> spans;
+    QVector<qsizetype> greaterThans;
+    appendTagScan(line, spans, greaterThans);
+    return spans;
+}
+
+void appendTagScan(QStringView line, QVector<TagSpan> &spans, QVector<qsizetype> &gts)
+{
     qsizetype lt = line.indexOf(u'<');
     engineWork().characters += lt < 0 ? line.size() : lt + 1;
     if (lt < 0)
-        return spans;
+        return;
     // The ">" cursor visits the line's ">" in order, then finds none (-1), then starts over at the first one:
     // the positions are found once, so a line of many "<" and few ">" costs no more than its length.
-    QVector<qsizetype> gts;
+    gts.clear();
     engineWork().characters += line.size();
     for (qsizetype gt = line.indexOf(u'>'); gt >= 0; gt = line.indexOf(u'>', gt + 1))
         gts.append(gt);
@@ -25,7 +32,6 @@ QVector<TagSpan> scanTags(QStringView line)
         engineWork().characters += (lt < 0 ? line.size() : lt) - previous;
         next = gts.isEmpty() ? 0 : (next + 1) % (gts.size() + 1);
     }
-    return spans;
 }
 
 bool beginsWithLt(QStringView line)

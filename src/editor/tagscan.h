@@ -22,6 +22,9 @@ struct TagSpan
 // out the cursor starts over at the line's first ">". A "<" whose paired ">" stands before it (or is missing)
 // gives an empty tag text.
 QVector<TagSpan> scanTags(QStringView line);
+// The same scan, its spans appended to `spans`; `greaterThans` is working space that keeps its capacity from
+// line to line.
+void appendTagScan(QStringView line, QVector<TagSpan> &spans, QVector<qsizetype> &greaterThans);
 
 // The text of a span in its line.
 inline QStringView tagText(QStringView line, TagSpan span)

@@ -4,6 +4,7 @@
 #include "documents/editingsession.h"
 #include "editor/charlook.h"
 #include "editor/codepane.h"
+#include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
 #include "editor/warninglines.h"
 #include "literalcycle.h"
@@ -168,6 +169,27 @@ private Q_SLOTS:
         fresh.cycle->refreshWithoutInsertion();
         QCOMPARE(edited.code->Text(), fresh.code->Text());
         QCOMPARE(looks(edited.code), looks(fresh.code));
+    }
+
+    void looksAreSetOnlyWhereTheyDiffer()
+    {
+        // Each stretch given a look is a change of the document, which a long document pays for line by line:
+        // text loaded in the base look needs only its painted runs set, looks already there are not set
+        // again, and a line whose runs changed gets only the stretches that differ.
+        Bench b;
+        b.code->setDocumentText(QStringLiteral("<p>\n   one <b>two</b>\n</p>"));
+        QVector<QVector<LookRun>> painted = {{{0, 3, TagColour, true}},
+                                             {{7, 3, TagColour, true}, {13, 4, TagColour, true}},
+                                             {{0, 4, TagColour, true}}};
+        QCOMPARE(applyLooks(b.code, painted), 4);
+        QCOMPARE(looks(b.code), QStringLiteral("ttt\nbbbbbbbtttbbbtttt\ntttt"));
+        QCOMPARE(applyLooks(b.code, painted), 0);
+        painted[1].removeLast();
+        QCOMPARE(applyLooks(b.code, painted), 1);
+        QCOMPARE(looks(b.code), QStringLiteral("ttt\nbbbbbbbtttbbbbbbb\ntttt"));
+        // Lines past the runs given return to the base look.
+        QCOMPARE(applyLooks(b.code, {}), 3);
+        QCOMPARE(looks(b.code), QStringLiteral("bbb\nbbbbbbbbbbbbbbbbb\nbbbb"));
     }
 
     void kataKeepsTheCaretAfterTheInsertedTag()

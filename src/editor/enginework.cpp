@@ -1,7 +1,0 @@
-#include "editor/enginework.h"
-
-EngineWork &engineWork()
-{
-    thread_local EngineWork work;
-    return work;
-}
