@@ -223,14 +223,12 @@ void CodePane::setSelBackColor(quint32 bgr)
 
 QString CodePane::plainText(const QString &lineBreak) const
 {
-    QString text;
-    text.reserve(document()->characterCount() + document()->blockCount());
-    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-        if (b != document()->begin())
-            text += lineBreak;
-        text += b.text();
-    }
-    return text;
+    // The document's text read whole separates its lines by paragraph separators (a pupil's own is held as a
+    // stand-in), and may end with the separator that closes the document.
+    QString text = document()->toRawText();
+    if (text.size() == document()->characterCount())
+        text.chop(1);
+    return text.replace(QChar::ParagraphSeparator, lineBreak);
 }
 
 QString CodePane::Text() const

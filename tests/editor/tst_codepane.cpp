@@ -27,6 +27,8 @@ private Q_SLOTS:
             << QStringLiteral("ab\nc\n") << QStringLiteral("ab\r\nc\r\n") << 2;
         QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb") << 2;
         QTest::newRow("empty middle line") << QStringLiteral("a\n\nb") << QStringLiteral("a\r\n\r\nb") << 3;
+        QTest::newRow("paragraph separator is held, not a line break")
+            << QStringLiteral("a\u2029b\nc") << QStringLiteral("a\uFDEFb\r\nc") << 2;
     }
 
     void textAndLines()
