@@ -1,6 +1,7 @@
 #include "editor/documentmirror.h"
 
 #include "editor/codepane.h"
+#include "editor/textdifference.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextDocumentLayout>
@@ -188,17 +189,12 @@ void DocumentMirror::copyChange()
                                     .mid(copiedStart, qMax(0, copiedEnd - copiedStart));
         if (was != now) {
             // Only the stretch between the common beginning and the common end is written.
-            qsizetype same = 0;
-            while (same < was.size() && same < now.size() && was.at(same) == now.at(same))
-                ++same;
-            qsizetype sameEnd = 0;
-            while (sameEnd < was.size() - same && sameEnd < now.size() - same &&
-                   was.at(was.size() - 1 - sameEnd) == now.at(now.size() - 1 - sameEnd))
-                ++sameEnd;
+            const SharedEnds shared = sharedEnds(was, now);
             const int at = heldPosition + shift + heldStart;
-            write.setPosition(at + int(same));
-            write.setPosition(at + int(was.size() - sameEnd), QTextCursor::KeepAnchor);
-            write.insertText(now.mid(same, now.size() - same - sameEnd).toString());
+            write.setPosition(at + int(shared.beginning));
+            write.setPosition(at + int(was.size() - shared.end), QTextCursor::KeepAnchor);
+            write.insertText(
+                now.mid(shared.beginning, now.size() - shared.beginning - shared.end).toString());
             shift += int(now.size() - was.size());
         }
         if (last)

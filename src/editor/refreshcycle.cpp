@@ -4,6 +4,7 @@
 #include "editor/codepane.h"
 #include "editor/documentlooks.h"
 #include "editor/reindent.h"
+#include "editor/textdifference.h"
 
 #include <QApplication>
 #include <QTextCursor>
@@ -24,20 +25,16 @@ void writeChangedLines(QTextDocument *doc, const QStringList &before, const QStr
         const QString &now = after.at(i);
         if (was == now)
             continue;
-        qsizetype same = 0;
-        while (same < was.size() && same < now.size() && was.at(same) == now.at(same))
-            ++same;
-        qsizetype sameEnd = 0;
-        while (sameEnd < was.size() - same && sameEnd < now.size() - same &&
-               was.at(was.size() - 1 - sameEnd) == now.at(now.size() - 1 - sameEnd))
-            ++sameEnd;
-        const int from = position + int(same);
-        const int to = position + int(was.size() - sameEnd);
+        const SharedEnds shared = sharedEnds(was, now);
+        const int from = position + int(shared.beginning);
+        const int to = position + int(was.size() - shared.end);
         cursor.setPosition(to > from ? from + 1 : from);
         const QTextCharFormat format = cursor.charFormat();
         cursor.setPosition(from);
         cursor.setPosition(to, QTextCursor::KeepAnchor);
-        cursor.insertText(QStringView(now).mid(same, now.size() - same - sameEnd).toString(), format);
+        cursor.insertText(
+            QStringView(now).mid(shared.beginning, now.size() - shared.beginning - shared.end).toString(),
+            format);
     }
 }
 
