@@ -146,8 +146,8 @@ void TestQtDialogsGreek::openDialogSpeaksGreek()
                 for (int column = 1; column < model->columnCount(list->rootIndex()); ++column) {
                     const QString text = model->index(row, column, list->rootIndex()).data().toString();
                     if (!englishIn(text).isEmpty() ||
-                        text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))) &&
-                            !text.contains(QStringLiteral("HTML")))
+                        (text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))) &&
+                         !text.contains(QStringLiteral("HTML"))))
                         failures << text;
                 }
             QHeaderView *header = list->header();
