@@ -343,8 +343,10 @@ void BrowsingTest::webLinksAndHome()
     QFETCH(QString, control);
     QFETCH(QString, path);
     QFETCH(QString, reported);
-    for (const QString &served : {"/home.html", "/skolvik.html", "/sch.html", "/lessons/"})
+    for (const char *address : {"/home.html", "/skolvik.html", "/sch.html", "/lessons/"}) {
+        const QString served = QString::fromLatin1(address);
         m_server->serve(served, "text/html", page(served, QStringLiteral("<p>%1</p>").arg(served)));
+    }
     m_server->redirect(QStringLiteral("/old/lessons/"), m_server->url(QStringLiteral("/lessons/")));
     auto *bar = m_form->findChild<BrowsingBar *>();
     QVERIFY(bar);
