@@ -231,6 +231,15 @@ QString CodePane::plainText(const QString &lineBreak) const
     return text.replace(QChar::ParagraphSeparator, lineBreak);
 }
 
+QStringList CodePane::lines() const
+{
+    // The document's text read whole separates its lines by paragraph separators; past the counted lines
+    // come at most an empty last line and the separator that closes the document.
+    QStringList all = document()->toRawText().split(QChar::ParagraphSeparator);
+    all.resize(lineCount());
+    return all;
+}
+
 QString CodePane::Text() const
 {
     return plainText(QStringLiteral("\r\n"));

@@ -49,6 +49,8 @@ public:
     int characterCountWithoutBreaks() const;
     // Line i without its line break; an invalid line gives an empty text.
     QString line(int index) const;
+    // Every line without its line break, as many as `lineCount`, read from the text in one pass.
+    QStringList lines() const;
     // Replaces the text of line i (not its break); an invalid line leaves the text unchanged. Writing the
     // text the line already has changes nothing.
     void setLine(int index, const QString &text);

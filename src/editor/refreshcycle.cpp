@@ -216,20 +216,8 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
 {
     CodePane *code = m_code;
     QTextDocument *doc = code->document();
-    const int count = code->lineCount();
-    // The lines are cut from the document's text read whole, where its lines are separated by paragraph
-    // separators (a pupil's own is held as a stand-in): one pass instead of one per line.
-    const QString text = doc->toRawText();
-    QStringList lines;
-    lines.reserve(count);
-    for (qsizetype start = 0; lines.size() < count;) {
-        qsizetype end = text.indexOf(QChar::ParagraphSeparator, start);
-        if (end < 0)
-            end = text.size();
-        lines.append(text.mid(start, end - start));
-        start = end + 1;
-    }
-    const RefreshResult result = runRefresh(lines, options, count < doc->blockCount());
+    const QStringList lines = code->lines();
+    const RefreshResult result = runRefresh(lines, options, lines.size() < doc->blockCount());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     writeChangedLines(doc, lines, result.lines);

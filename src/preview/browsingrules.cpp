@@ -171,10 +171,15 @@ QString previewSchemeName()
     return QStringLiteral("velmark-preview");
 }
 
+bool isPreviewUrl(const QUrl &url)
+{
+    return url.scheme() == previewSchemeName();
+}
+
 bool isPreviewDocumentUrl(const QUrl &url)
 {
     static const QRegularExpression host(QStringLiteral("^document[0-9]+$"));
-    return url.scheme() == previewSchemeName() && host.match(url.host()).hasMatch();
+    return isPreviewUrl(url) && host.match(url.host()).hasMatch();
 }
 
 bool isPreviewDocumentAddress(const QUrl &url)

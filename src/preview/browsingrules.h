@@ -116,6 +116,8 @@ bool fileMayBeShown(const QString &canonicalPath, const QString &canonicalFolder
 
 // The URL scheme of the preview's documents.
 QString previewSchemeName();
+// Whether an address is of the preview's own scheme (a document, a local page, a file of theirs).
+bool isPreviewUrl(const QUrl &url);
 // Whether an address is on the host of one of the pupil's documents (velmark-preview://document<n>), any
 // path.
 bool isPreviewDocumentUrl(const QUrl &url);

@@ -42,7 +42,7 @@ void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
     const QUrl url = info.requestUrl();
     const QWebEngineUrlRequestInfo::ResourceType type = info.resourceType();
-    if (url.scheme() == previewSchemeName()) {
+    if (isPreviewUrl(url)) {
         // A document or local page is shown in a frame; a script asking for one would read it whole, whatever
         // its host.
         if (!loadsAsFrame(type) && m_sites->servesPage(url))
@@ -67,8 +67,7 @@ void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
     // A local HTML page is served from an address of the preview's own, where it shows its folder's files as
     // the documents do: a page the pupil typed those of its own folder, a page another led to those of that
     // one's folder.
-    if (loadsAsFrame(type) && PreviewSites::isHtmlFile(request.canonicalPath) &&
-        QFileInfo(request.canonicalPath).isFile())
+    if (loadsAsFrame(type) && PreviewSites::isLocalPage(request.canonicalPath))
         info.redirect(info.initiator().isEmpty()
                           ? m_sites->typedPageAddress(request.canonicalPath)
                           : m_sites->localPageAddress(request.canonicalPath, request.allowedFolder));

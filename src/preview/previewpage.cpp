@@ -85,7 +85,7 @@ QString PreviewPage::pageName() const
     if (showsPreview())
         return QStringLiteral("Το έγγραφό σας");
     // A local page's address ends in its file's name.
-    return url().scheme() == previewSchemeName() ? url().fileName() : url().host();
+    return isPreviewUrl(url()) ? url().fileName() : url().host();
 }
 
 void PreviewPage::javaScriptAlert(const QUrl &, const QString &msg)
@@ -129,7 +129,7 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     // A web page never leads the pane to the documents or local pages: neither by itself nor by its server's
     // redirection, which would carry the program's own load of a typed web address to a local page.
     const QUrl from = type == NavigationTypeRedirect ? m_mainFrameTarget : this->url();
-    if (isMainFrame && url.scheme() == previewSchemeName() && !previewAddressReachable(kindOf(type), from))
+    if (isMainFrame && isPreviewUrl(url) && !previewAddressReachable(kindOf(type), from))
         return false;
     NavigationRequest request;
     request.isMainFrame = isMainFrame;

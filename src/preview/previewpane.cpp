@@ -147,16 +147,7 @@ void PreviewPane::navigate(const QUrl &url)
         return;
     m_curtain->lift();
     m_scrollRestorePending = false;
-    // A local HTML page is served from an address of its own, where it shows the files of its folder.
-    const QString file = url.isLocalFile() ? QFileInfo(url.toLocalFile()).canonicalFilePath() : QString();
-    if (PreviewSites::isHtmlFile(file) && QFileInfo(file).isFile()) {
-        QUrl address = m_sites->typedPageAddress(file);
-        address.setQuery(url.query(QUrl::FullyEncoded), QUrl::StrictMode);
-        address.setFragment(url.fragment(QUrl::FullyEncoded), QUrl::StrictMode);
-        load(address);
-        return;
-    }
-    load(url);
+    load(m_sites->typedAddressToLoad(url));
 }
 
 bool PreviewPane::goBack()
@@ -217,7 +208,7 @@ void PreviewPane::openNewWindow(QWebEngineNewWindowRequest &request)
 {
     // A relative address of a document or local page names a file of its folder, which opens as that file.
     QUrl target = request.requestedUrl();
-    if (PreviewSchemeHandler::isPreviewUrl(target) && !m_sites->servesPage(target)) {
+    if (isPreviewUrl(target) && !m_sites->servesPage(target)) {
         const QString file = m_sites->fileOf(target);
         if (file.isEmpty())
             return;

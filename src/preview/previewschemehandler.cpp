@@ -16,7 +16,7 @@ namespace {
 // ask for them, never a web page.
 bool mayAskForDocuments(const QUrl &initiator)
 {
-    return initiator.isEmpty() || initiator.scheme() == previewSchemeName();
+    return initiator.isEmpty() || isPreviewUrl(initiator);
 }
 
 } // namespace
@@ -47,11 +47,6 @@ QUrl PreviewSchemeHandler::documentUrl(quint64 number)
     url.setHost(QStringLiteral("document") + QString::number(number));
     url.setPath(QStringLiteral("/"));
     return url;
-}
-
-bool PreviewSchemeHandler::isPreviewUrl(const QUrl &url)
-{
-    return url.scheme() == QLatin1String(schemeName);
 }
 
 void PreviewSchemeHandler::setDocument(const QByteArray &bytes)

@@ -32,7 +32,6 @@ public:
     static void registerScheme();
 
     static QUrl documentUrl(quint64 number);
-    static bool isPreviewUrl(const QUrl &url);
 
     // Makes the bytes the newest document, served from now on.
     void setDocument(const QByteArray &bytes);

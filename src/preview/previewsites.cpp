@@ -12,11 +12,6 @@ QString canonicalPathOf(const QString &path)
     return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
 }
 
-bool isPreviewAddress(const QUrl &address)
-{
-    return address.scheme() == previewSchemeName();
-}
-
 QUrl withQueryAndFragmentOf(QUrl url, const QUrl &address)
 {
     url.setQuery(address.query(QUrl::FullyEncoded), QUrl::StrictMode);
@@ -36,6 +31,11 @@ bool PreviewSites::isHtmlFile(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     return suffix == QLatin1String("html") || suffix == QLatin1String("htm");
+}
+
+bool PreviewSites::isLocalPage(const QString &canonicalPath)
+{
+    return isHtmlFile(canonicalPath) && QFileInfo(canonicalPath).isFile();
 }
 
 void PreviewSites::setPupilsFolder(const QString &folder)
@@ -71,9 +71,15 @@ QUrl PreviewSites::typedPageAddress(const QString &canonicalFile)
     return localPageAddress(canonicalFile, folderPagesMayShow(QFileInfo(canonicalFile).absolutePath()));
 }
 
+QUrl PreviewSites::typedAddressToLoad(const QUrl &typed)
+{
+    const QString file = typed.isLocalFile() ? canonicalPathOf(typed.toLocalFile()) : QString();
+    return isLocalPage(file) ? withQueryAndFragmentOf(typedPageAddress(file), typed) : typed;
+}
+
 const PreviewSites::LocalPage *PreviewSites::localPageAt(const QUrl &address) const
 {
-    if (!isPreviewAddress(address))
+    if (!isPreviewUrl(address))
         return nullptr;
     const auto page = m_pages.constFind(address.host());
     return page == m_pages.constEnd() ? nullptr : &page.value();

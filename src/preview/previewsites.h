@@ -21,6 +21,8 @@ public:
     static QString folderPagesMayShow(const QString &folder);
     // Whether a local file is shown as a page (an HTML file) rather than as a file of its own kind.
     static bool isHtmlFile(const QString &path);
+    // Whether the file at this canonical path is a local page: an HTML file that exists.
+    static bool isLocalPage(const QString &canonicalPath);
 
     // The pupil's folder, whose files the documents may show; empty, or a folder pages may not show: none.
     void setPupilsFolder(const QString &folder);
@@ -30,6 +32,9 @@ public:
     QUrl localPageAddress(const QString &canonicalFile, const QString &canonicalFolder);
     // The address a local page the pupil typed is served from: it may show the files of its own folder.
     QUrl typedPageAddress(const QString &canonicalFile);
+    // What the pane loads for an address the pupil typed: a local page's served address, with the typed query
+    // and fragment; any other address as it is.
+    QUrl typedAddressToLoad(const QUrl &typed);
     // The local page an address serves (its query and fragment aside), canonical; empty for any other
     // address.
     QString localPageFile(const QUrl &address) const;
