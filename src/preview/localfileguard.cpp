@@ -33,6 +33,8 @@ bool loadsAsFrame(QWebEngineUrlRequestInfo::ResourceType type)
 
 } // namespace
 
+const QByteArray LocalFileGuard::fontRequestHeader = QByteArrayLiteral("X-Velmark-Font");
+
 LocalFileGuard::LocalFileGuard(PreviewSites *sites, QObject *parent)
     : QWebEngineUrlRequestInterceptor(parent), m_sites(sites)
 {
@@ -47,6 +49,8 @@ void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
         // its host.
         if (!loadsAsFrame(type) && m_sites->servesPage(url))
             info.block(true);
+        else if (type == QWebEngineUrlRequestInfo::ResourceTypeFontResource)
+            info.setHttpHeader(fontRequestHeader, QByteArrayLiteral("1"));
         return;
     }
     if (!url.isLocalFile())
