@@ -40,6 +40,18 @@ LocalFileGuard::LocalFileGuard(PreviewSites *sites, QObject *parent)
 {
 }
 
+bool LocalFileGuard::pageMayOpen(const QUrl &file, const QUrl &from) const
+{
+    LocalFileRequest request;
+    request.canonicalPath = QFileInfo(file.toLocalFile()).canonicalFilePath();
+    request.initiator = from;
+    request.firstParty = from;
+    request.loadsAsElement = true;
+    request.isMainFrame = true;
+    request.allowedFolder = m_sites->folderOf(from);
+    return localFileRequestAllowed(request);
+}
+
 void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
     const QUrl url = info.requestUrl();

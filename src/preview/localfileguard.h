@@ -25,6 +25,9 @@ public:
     static const QByteArray fontRequestHeader;
 
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
+    // Whether the page at `from` may lead the top frame to this local file by itself (a link, a script), by
+    // the rule every request for a local file follows.
+    bool pageMayOpen(const QUrl &file, const QUrl &from) const;
 
 private:
     PreviewSites *m_sites;
