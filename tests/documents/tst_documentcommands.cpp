@@ -22,11 +22,14 @@
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -115,6 +118,7 @@ private Q_SLOTS:
     void sourcePrintoutWithoutPrinterGoesToPdf();
     void pagePrintPreviewShowsTheRenderedPage();
     void aPageThatNeverEndsItsPrintHandlerStillPrints();
+    void pagePrintedIntoAPdfFileKeepsItsText();
 
 private:
     void trigger(const char *name);
@@ -681,6 +685,52 @@ void TestDocumentCommands::aPageThatNeverEndsItsPrintHandlerStillPrints()
     QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
     QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
     QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('next')"), true), QVariant(true));
+}
+
+// Printing the page from its print preview into a PDF file: the file holds the page's text as text (a reader
+// can search and copy it), not one picture of the page.
+void TestDocumentCommands::pagePrintedIntoAPdfFileKeepsItsText()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) reads the text of the PDF file");
+    m_parts->RichEdit1->setDocumentText(QStringLiteral(
+        "<html><body><h1 id=\"title\">Καλημέρα κόσμε</h1><p>Velmark prints its pages</p></body></html>"));
+    m_parts->RichEdit1->setSelStart(0);
+    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('title')"), true), QVariant(true));
+
+    // The preview's print command, as its print dialog leaves it when the pupil prints into a file.
+    const QString path = m_dir->filePath(QStringLiteral("page.pdf"));
+    bool printed = false;
+    QTimer poll;
+    poll.setInterval(100);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        const QList<QPrintPreviewDialog *> found = m_form->findChildren<QPrintPreviewDialog *>();
+        if (found.isEmpty() || !found.constFirst()->isVisible())
+            return;
+        poll.stop();
+        QPrintPreviewDialog *dialog = found.constFirst();
+        auto *widget = dialog->findChild<QPrintPreviewWidget *>();
+        if (widget && QTest::qWaitFor([&] { return widget->pageCount() > 0; }, loadTimeout)) {
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog->printer()->setOutputFileName(path);
+            widget->print();
+            printed = true;
+        }
+        dialog->accept();
+    });
+    poll.start();
+    trigger("N18");
+    QVERIFY(printed);
+    QCOMPARE(m_catcher->texts(), QStringList());
+
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(30000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("Καλημέρα κόσμε")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Velmark prints its pages")), qPrintable(text));
+    QCOMPARE(pdfPageCount(contents(path)), 1);
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestDocumentCommands)
