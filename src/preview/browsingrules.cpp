@@ -70,8 +70,7 @@ BrowsingButtonText browsingButtonText(BrowsingCommand command)
 
 QString homeUnreachableNotice(const QUrl &home)
 {
-    return QStringLiteral("Η αρχική σελίδα (%1) δεν είναι διαθέσιμη: δεν υπάρχει σύνδεση μαζί της. "
-                          "Μένεις στον editor με τη σελίδα σου.")
+    return QStringLiteral("Η αρχική σελίδα (%1) δεν απαντά: μένεις στον editor με τη σελίδα σου.")
         .arg(home.host().isEmpty() ? home.toDisplayString() : home.host());
 }
 
