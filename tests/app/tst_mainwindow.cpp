@@ -449,6 +449,28 @@ private Q_SLOTS:
                 panel->text(QAccessible::Description).contains(QStringLiteral("27")));
     }
 
+    // A notice covers the title panel for a while; a title that arrives meanwhile shows once it has gone, and
+    // the printout's header reads the title all along.
+    void noticeCoversTheTitleForAWhile()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts p(windows->mainWindow());
+        StatusPanels *bar = p.StatusBar1;
+        // The welcome page's title first, which its load writes.
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->panelText(0).isEmpty(), 30000);
+        const QString title = bar->panelText(0);
+        bar->showNotice(0, QStringLiteral("Ειδοποίηση"), 300);
+        QCOMPARE(bar->panelLabel(0)->text(), QStringLiteral("Ειδοποίηση"));
+        QCOMPARE(bar->panelText(0), title);
+        bar->setPanelText(0, QStringLiteral("Δεύτερος τίτλος"));
+        QCOMPARE(bar->panelLabel(0)->text(), QStringLiteral("Ειδοποίηση"));
+        QCOMPARE(bar->panelText(0), QStringLiteral("Δεύτερος τίτλος"));
+        QTRY_COMPARE(bar->panelLabel(0)->text(), QStringLiteral("Δεύτερος τίτλος"));
+        QCOMPARE(bar->notice(0), QString());
+        QCOMPARE(QAccessible::queryAccessibleInterface(bar->panelLabel(0))->text(QAccessible::Description),
+                 QStringLiteral("Δεύτερος τίτλος"));
+    }
+
     // The title names the system the program runs on, not the one it was first written for.
     void titleNamesTheSystemItRunsOn()
     {
