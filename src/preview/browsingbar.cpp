@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
@@ -15,6 +16,16 @@ namespace {
 
 // How long the home command waits for the maker's site to answer.
 constexpr int homePatienceMs = 10000;
+
+// The system's proxy, as the web engine takes it too: a school's lab often reaches the web only through one.
+class SystemProxies : public QNetworkProxyFactory
+{
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override
+    {
+        return systemProxyForQuery(query);
+    }
+};
 
 } // namespace
 
@@ -67,8 +78,10 @@ void BrowsingBar::goHome()
         showHome();
         return;
     }
-    if (!m_network)
+    if (!m_network) {
         m_network = new QNetworkAccessManager(this);
+        m_network->setProxyFactory(new SystemProxies);
+    }
     // Only the headers are asked for: any answer of the server (even an error of its own, which the engine
     // then shows) means the site is there.
     QNetworkRequest request(m_addresses.home);
