@@ -147,7 +147,7 @@ void PrintCommands::printPreview()
                     // Into a file the page goes as the browser prints it: its text stays text, which can be
                     // searched, copied and read aloud, and is sharp at any size.
                     done = copy->printToPdf(device->outputFileName(), device->pageLayout(),
-                                            device->pageRanges(), pagePrintPatienceMs);
+                                            device->pageRanges(), paperPrintPatienceMs);
                     if (!done) {
                         unwrittenFile = device->outputFileName();
                         QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
@@ -155,7 +155,7 @@ void PrintCommands::printPreview()
                     }
                 } else {
                     device->setResolution(printingDpi(device->printerName()));
-                    done = copy->print(device, pagePrintPatienceMs);
+                    done = copy->print(device, paperPrintPatienceMs);
                 }
                 if (done)
                     return;
