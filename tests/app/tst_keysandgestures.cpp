@@ -223,6 +223,19 @@ private Q_SLOTS:
         QVERIFY(!p.RichEdit2->isHidden());
     }
 
+    // A warning about a long tag (a one-line script cut at its "<" and ">") quotes only its beginning.
+    void warningQuotesALongTagShort()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts p(windows->mainWindow());
+        p.RichEdit1->setDocumentText(u'<' + QString(22000, u'B') + u'>');
+        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
+        QCOMPARE(p.RichEdit2->lineCount(), 1);
+        QCOMPARE(p.RichEdit2->line(0),
+                 QStringLiteral("# Προειδοποίηση: Η ετικέτα <%1… έχει εισαχθεί περισσότερο κατά 1 φορές")
+                     .arg(QString(199, u'B')));
+    }
+
     // Ctrl+Y redoes what Ctrl+Z took back.
     void ctrlYRedoes()
     {
