@@ -1,4 +1,4 @@
-#include "activationscript.h"
+#include "preview/activationscript.h"
 
 QString pupilActivationScript(const QString &token)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browsingrules.h"
+#include "preview/browsingrules.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "browsingrules.h"
+#include "preview/browsingrules.h"
 
 #include "widgets/makerinfo.h"
 

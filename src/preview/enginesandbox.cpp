@@ -1,6 +1,6 @@
-#include "enginesandbox.h"
+#include "preview/enginesandbox.h"
 
-#include "engineflags.h"
+#include "preview/engineflags.h"
 
 #include <QByteArray>
 #include <QtGlobal>

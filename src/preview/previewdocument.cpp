@@ -1,4 +1,4 @@
-#include "previewdocument.h"
+#include "preview/previewdocument.h"
 
 #include "editor/paragraphseparators.h"
 

@@ -1,6 +1,6 @@
-#include "previewsites.h"
+#include "preview/previewsites.h"
 
-#include "browsingrules.h"
+#include "preview/browsingrules.h"
 
 #include <QDir>
 #include <QFileInfo>

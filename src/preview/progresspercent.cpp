@@ -1,4 +1,4 @@
-#include "progresspercent.h"
+#include "preview/progresspercent.h"
 
 #include <algorithm>
 #include <cstdint>

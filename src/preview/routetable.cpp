@@ -1,4 +1,4 @@
-#include "routetable.h"
+#include "preview/routetable.h"
 
 namespace {
 
