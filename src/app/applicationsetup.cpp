@@ -3,7 +3,7 @@
 #include "app/memoryreuse.h"
 #include "app/programtexts.h"
 #include "preview/engineflags.h"
-#include "widgets/enginelanguage.h"
+#include "webengine/enginelanguage.h"
 #include "widgets/fonts.h"
 #include "widgets/qtgreektexts.h"
 #include "widgets/theme.h"

@@ -2,7 +2,7 @@
 
 #include "help/helppane.h"
 #include "help/helptexts.h"
-#include "widgets/enginelanguage.h"
+#include "webengine/enginelanguage.h"
 #include "widgets/fonts.h"
 #include "widgets/makerinfo.h"
 #include "widgets/titlewidth.h"

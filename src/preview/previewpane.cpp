@@ -9,7 +9,7 @@
 #include "preview/previewpage.h"
 #include "preview/previewschemehandler.h"
 #include "preview/previewsites.h"
-#include "widgets/enginelanguage.h"
+#include "webengine/enginelanguage.h"
 #include "widgets/messages.h"
 
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "widgets/enginelanguage.h"
+#include "webengine/enginelanguage.h"
 
 #include "preview/engineflags.h"
 
