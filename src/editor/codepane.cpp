@@ -1,7 +1,7 @@
 #include "editor/codepane.h"
 
+#include "core/paragraphseparators.h"
 #include "editor/documentlooks.h"
-#include "editor/paragraphseparators.h"
 #include "widgets/bgrcolour.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "preview/browsingbar.h"
 
-#include "documents/editingsession.h"
+#include "core/editingsession.h"
 #include "preview/previewpane.h"
 #include "widgets/messages.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/browsingrules.h"
+#include "preview/core/browsingrules.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "preview/connection.h"
 
-#include "preview/routetable.h"
+#include "preview/core/routetable.h"
 
 #include <QFile>
 #include <QNetworkInformation>

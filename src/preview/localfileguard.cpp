@@ -1,7 +1,7 @@
 #include "preview/localfileguard.h"
 
-#include "preview/browsingrules.h"
-#include "preview/previewsites.h"
+#include "preview/core/browsingrules.h"
+#include "preview/core/previewsites.h"
 
 #include <QFileInfo>
 

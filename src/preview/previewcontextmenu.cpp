@@ -1,6 +1,6 @@
 #include "preview/previewcontextmenu.h"
 
-#include "preview/browsingrules.h"
+#include "preview/core/browsingrules.h"
 #include "preview/previewpane.h"
 
 #include <QMenu>

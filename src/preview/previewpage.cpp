@@ -1,7 +1,7 @@
 #include "preview/previewpage.h"
 
-#include "preview/activationscript.h"
-#include "preview/browsingrules.h"
+#include "preview/core/activationscript.h"
+#include "preview/core/browsingrules.h"
 #include "preview/pagedialogs.h"
 
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 #include "preview/previewpane.h"
 
-#include "preview/browsingrules.h"
+#include "preview/core/browsingrules.h"
+#include "preview/core/previewdocument.h"
+#include "preview/core/previewsites.h"
 #include "preview/localfileguard.h"
 #include "preview/pagedialogs.h"
 #include "preview/previewcontextmenu.h"
 #include "preview/previewcurtain.h"
-#include "preview/previewdocument.h"
 #include "preview/previewpage.h"
 #include "preview/previewschemehandler.h"
-#include "preview/previewsites.h"
 #include "webengine/enginelanguage.h"
 #include "widgets/messages.h"
 

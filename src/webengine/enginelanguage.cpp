@@ -1,6 +1,6 @@
 #include "webengine/enginelanguage.h"
 
-#include "preview/engineflags.h"
+#include "core/engineflags.h"
 
 #include <QWebEngineProfile>
 

@@ -2,14 +2,14 @@
 // the contact window.
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "core/makerinfo.h"
 #include "help/aboutwindow.h"
 #include "help/contactwindow.h"
+#include "help/core/presentationtopics.h"
 #include "help/helppane.h"
-#include "help/presentationtopics.h"
 #include "help/presentationwindow.h"
 #include "localhttpserver.h"
 #include "preview/connection.h"
-#include "widgets/makerinfo.h"
 #include "widgettestmain.h"
 
 #include <QAction>

@@ -1,0 +1,6 @@
+#include "core/programversion.h"
+
+QString programVersion()
+{
+    return QStringLiteral(VELMARK_VERSION);
+}
