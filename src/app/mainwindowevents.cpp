@@ -1,12 +1,12 @@
 // The main window's event handlers: first showing, resizing, closing, the code pane's notifications, the
 // graphical switch, the tag buttons, the small images and the preview's notifications.
+#include "app/core/programtexts.h"
+#include "app/core/windowsizing.h"
 #include "app/mainwindow.h"
-#include "app/programtexts.h"
-#include "app/windowsizing.h"
 #include "assist/valuepopup.h"
-#include "documents/editingsession.h"
-#include "documents/recoverykeeper.h"
-#include "documents/recoverystore.h"
+#include "core/editingsession.h"
+#include "documents/core/recoverykeeper.h"
+#include "documents/core/recoverystore.h"
 #include "documents/recoverywindow.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
@@ -15,9 +15,10 @@
 #include "palette/attributebar.h"
 #include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
+#include "preview/browsingbar.h"
 #include "preview/connection.h"
+#include "preview/core/progresspercent.h"
 #include "preview/previewpane.h"
-#include "preview/progresspercent.h"
 #include "widgets/clickableimage.h"
 #include "widgets/docklayout.h"
 #include "widgets/docksplitter.h"
@@ -242,9 +243,24 @@ void MainWindow::showProgress(int value)
     m_progressBar->setValue(qBound(0, value, m_progressMaximum));
 }
 
+void MainWindow::showProgressNumber(int value)
+{
+    // A bar set back below its range (its reset) shows nothing done.
+    m_progressLabel->setText(QString::number(qMax(0, value)));
+    m_progressLabel->setAccessibleDescription(m_progressLabel->text());
+}
+
 void MainWindow::showTagCount(int count)
 {
     m_documentStatus->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
+}
+
+void MainWindow::refreshOrReload()
+{
+    if (editingMode())
+        m_refresh->refreshWithoutInsertion();
+    else
+        m_browsingBar->reload();
 }
 
 void MainWindow::insertTag(const QString &caption)
@@ -285,8 +301,6 @@ void MainWindow::showDownloadProgress(int progress, int progressMax)
     if (!value)
         return;
     showProgress(*value);
-    m_progressLabel->setText(QString::number(m_progressBar->value()));
-    m_progressLabel->setAccessibleDescription(m_progressLabel->text());
     m_progressBar->repaint();
 }
 
@@ -315,7 +329,8 @@ void MainWindow::takePageBody()
         self->m_showingPage = false;
         if (pageBefore)
             self->m_codePane->attachLastStep(stepsBefore);
-        self->m_browsed.pageShown(replaced, self->m_codePane->Text());
+        self->m_browsed.pageShown(replaced, self->m_session->documentFile(), self->m_codePane->Text());
+        self->m_session->forgetDocumentFile();
         self->m_recovery->webPageShown(self->m_codePane->Text());
     });
 }
@@ -337,6 +352,9 @@ void MainWindow::showPupilsTextAgain()
     const QString current = m_codePane->Text();
     if (m_browsed.holdsPageMarkup(current)) {
         const QString pupils = m_browsed.pupilsText();
+        // The pupil's text is the file's again, as it was before the pages.
+        if (!m_browsed.pupilsFile().isEmpty())
+            m_session->rememberFile(m_browsed.pupilsFile());
         m_browsed.forget();
         m_codePane->setDocumentText(pupils);
         m_codePane->setSelStart(0);
@@ -372,6 +390,7 @@ void MainWindow::restoreText(const QString &text)
 {
     m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
     m_codePane->setDocumentText(text);
+    m_session->forgetDocumentFile();
     m_codePane->setSelStart(0);
     m_refresh->openedDocumentRefresh();
 }

@@ -1,8 +1,8 @@
-#include "previewschemehandler.h"
+#include "preview/previewschemehandler.h"
 
-#include "browsingrules.h"
-#include "localfileguard.h"
-#include "previewsites.h"
+#include "preview/core/browsingrules.h"
+#include "preview/core/previewsites.h"
+#include "preview/localfileguard.h"
 
 #include <QBuffer>
 #include <QFile>
