@@ -83,9 +83,10 @@ void TestPreviewRepaint::refreshKeepsThePageOnScreenUntilTheNewOnePainted()
     const QRgb red = qRgb(255, 0, 0);
     QSignalSpy painted(m_pane.get(), &PreviewPane::documentPainted);
 
+    // The first document has no page before it to keep on screen: it shows when the view has its picture.
     m_pane->renderHtml(page.arg(0));
     QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), loadTimeout);
-    QCOMPARE(middleColour(*m_pane), red);
+    QTRY_COMPARE_WITH_TIMEOUT(middleColour(*m_pane), red, loadTimeout);
 
     for (int refresh = 1; refresh <= 4; ++refresh) {
         QElapsedTimer waited;
@@ -139,14 +140,14 @@ void TestPreviewRepaint::pictureSavedAgainShowsAtTheNextRefresh()
                                         "style=\"display:block;width:100%;height:300px\"><!-- %1 -->");
     m_pane->renderHtml(page.arg(0));
     QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), loadTimeout);
-    QCOMPARE(middleColour(*m_pane), qRgb(255, 0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(middleColour(*m_pane), qRgb(255, 0, 0), loadTimeout);
 
     QImage blue(32, 32, QImage::Format_RGB32);
     blue.fill(Qt::blue);
     QVERIFY(blue.save(m_folder->filePath(QStringLiteral("red.png"))));
     m_pane->renderHtml(page.arg(1));
     QTRY_COMPARE_WITH_TIMEOUT(painted.count(), 2, loadTimeout);
-    QCOMPARE(middleColour(*m_pane), qRgb(0, 0, 255));
+    QTRY_COMPARE_WITH_TIMEOUT(middleColour(*m_pane), qRgb(0, 0, 255), loadTimeout);
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestPreviewRepaint)
