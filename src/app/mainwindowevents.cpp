@@ -40,6 +40,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 const QString switchOnCaption =
@@ -125,12 +126,17 @@ void MainWindow::fitOuterSize()
     // The size is the outer frame's. Under a window manager the frame is known only some time after the
     // window is mapped: until then the client area takes the whole size, and it shrinks to fit once the frame
     // is there. The frame is looked for a few times in the first second; a window without one keeps its size.
-    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(),
-                         frameGeometry().bottom() - geometry().bottom());
-    resize(m_targetOuterSize.width() - frame.left() - frame.right(),
-           m_targetOuterSize.height() - frame.top() - frame.bottom());
-    if (!frame.isNull() || ++m_frameChecks > 20)
+    // The frame is asked of the window system each time: the widget's own frame geometry keeps what it read
+    // at the window's last move or resize. While the window manager is still building its frame (the window
+    // already inside it, the frame not yet sized), the frame measured is smaller than the window: that is no
+    // frame yet, and the window would otherwise grow by the difference.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const bool frameBuilt =
+        frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0;
+    if (frameBuilt)
+        resize(m_targetOuterSize.width() - frame.left() - frame.right(),
+               m_targetOuterSize.height() - frame.top() - frame.bottom());
+    if ((frameBuilt && !frame.isNull()) || ++m_frameChecks > 20)
         m_targetOuterSize = QSize();
     else
         QTimer::singleShot(50, this, &MainWindow::fitOuterSize);
