@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/browsedtext.h"
 #include "editor/core/balancecheck.h"
 
 #include <QMainWindow>
@@ -132,6 +133,15 @@ private Q_SLOTS:
     void showRecoveryWindow();
     // A recovered text replaces the document, as one step the pupil can undo, and is refreshed.
     void restoreText(const QString &text);
+    // `WBLoadHTML` and `LoadStream`: the preview renders the text as the pupil's document.
+    void renderDocument(const QString &text);
+    void renderPastedDocument(const QString &text);
+    // The window edits again, whatever brought it back: the code pane holds the pupil's text (put back, as
+    // one step the pupil can undo, in place of a page's markup) and the preview shows it.
+    void showPupilsTextAgain();
+    // While the window browses, the pupil's undo that brings their own text back into the code pane takes the
+    // window back to editing it.
+    void editAgainWhenPupilsTextIsBack();
 
 private:
     void buildAddressRow();
@@ -240,4 +250,8 @@ private:
     std::unique_ptr<RecoveryStore> m_recoveryStore;
     RecoveryKeeper *m_recovery = nullptr;
     RecoveryWindow *m_recoveryWindow = nullptr; // made when first asked for
+    // The pupil's text while pages fill the code pane, and the text the preview last rendered as the pupil's.
+    BrowsedText m_browsed;
+    QString m_renderedText;
+    bool m_showingPage = false; // a page's markup is being put into the code pane
 };

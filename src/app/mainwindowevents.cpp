@@ -36,6 +36,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -90,7 +91,7 @@ void MainWindow::arrangeOnFirstShow()
     // The untouched welcome page is nobody's work: it is never kept for recovery.
     m_recoveryStore->ignoreText(m_codePane->Text());
     m_mirrorPane->setPlainText(m_codePane->Text());
-    m_preview->renderHtml(m_codePane->Text());
+    renderDocument(m_codePane->Text());
     m_session->setMode(DocumentMode::Editing);
 }
 
@@ -323,12 +324,62 @@ void MainWindow::takePageBody()
         if (!self || self->editingMode())
             return;
         // The page's markup replaces the text as one step the pupil can undo; the outgoing text is kept
-        // first.
+        // first. The pages that follow the first replace its markup within that step, so one undo brings the
+        // pupil's text back.
         self->m_recovery->keepCurrent(RecoveryReason::BeforeWebPage);
+        const QString replaced = self->m_codePane->Text();
+        const bool pageBefore = self->m_browsed.holdsPageMarkup(replaced);
+        const int stepsBefore = self->m_codePane->document()->availableUndoSteps();
+        self->m_showingPage = true;
         self->m_codePane->setDocumentText(markup);
+        self->m_showingPage = false;
+        if (pageBefore)
+            self->m_codePane->attachLastStep(stepsBefore);
+        self->m_browsed.pageShown(replaced, self->m_session->documentFile(), self->m_codePane->Text());
         self->m_session->forgetDocumentFile();
         self->m_recovery->webPageShown(self->m_codePane->Text());
     });
+}
+
+void MainWindow::renderDocument(const QString &text)
+{
+    m_renderedText = text;
+    m_preview->renderHtml(text);
+}
+
+void MainWindow::renderPastedDocument(const QString &text)
+{
+    m_renderedText = text;
+    m_preview->renderBytes(text.toUtf8());
+}
+
+void MainWindow::showPupilsTextAgain()
+{
+    const QString current = m_codePane->Text();
+    if (m_browsed.holdsPageMarkup(current)) {
+        const QString pupils = m_browsed.pupilsText();
+        // The pupil's text is the file's again, as it was before the pages.
+        if (!m_browsed.pupilsFile().isEmpty())
+            m_session->rememberFile(m_browsed.pupilsFile());
+        m_browsed.forget();
+        m_codePane->setDocumentText(pupils);
+        m_codePane->setSelStart(0);
+        m_refresh->openedDocumentRefresh();
+        return;
+    }
+    m_browsed.forget();
+    // The pupil's text (or a command's) is in the pane already; the preview shows it unless it still shows a
+    // page, or an older text of the pupil's.
+    if (!m_preview->showsPreview() || current != m_renderedText)
+        renderDocument(current);
+}
+
+void MainWindow::editAgainWhenPupilsTextIsBack()
+{
+    if (m_showingPage || editingMode() || !m_browsed.browsing() ||
+        m_codePane->Text() != m_browsed.pupilsText())
+        return;
+    m_session->setMode(DocumentMode::Editing);
 }
 
 void MainWindow::showRecoveryWindow()

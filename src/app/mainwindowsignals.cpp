@@ -125,9 +125,15 @@ void MainWindow::connectSignals()
     // code pane.
     connect(m_progressBar, &QProgressBar::valueChanged, this, &MainWindow::showProgressNumber);
     connect(m_refresh, &RefreshCycle::tagCountChanged, this, &MainWindow::showTagCount);
-    connect(m_refresh, &RefreshCycle::renderRequested, m_preview, &PreviewPane::renderHtml);
-    connect(m_refresh, &RefreshCycle::renderStreamRequested, m_preview,
-            [this](const QString &text) { m_preview->renderBytes(text.toUtf8()); });
+    connect(m_refresh, &RefreshCycle::renderRequested, this, &MainWindow::renderDocument);
+    connect(m_refresh, &RefreshCycle::renderStreamRequested, this, &MainWindow::renderPastedDocument);
+
+    // Editing again, by whatever path, shows the pupil's text.
+    connect(m_session, &EditingSession::modeChanged, this, [this](DocumentMode mode) {
+        if (mode == DocumentMode::Editing)
+            showPupilsTextAgain();
+    });
+    connect(m_codePane, &QPlainTextEdit::textChanged, this, &MainWindow::editAgainWhenPupilsTextIsBack);
 
     // The preview's notifications.
     connect(m_preview, &PreviewPane::downloadBegin, this, &MainWindow::pageLoadStarted);

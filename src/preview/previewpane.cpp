@@ -86,6 +86,7 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent), m_sites(std:
     page->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
     m_guard = new LocalFileGuard(m_sites.get(), m_profile);
     m_profile->setUrlRequestInterceptor(m_guard);
+    page->setLocalFileRule([this](const QUrl &file) { return m_guard->pageMayOpen(file, url()); });
     connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);
     // Shown once the engine's question has been answered, outside of it.
     connect(
