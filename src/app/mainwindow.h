@@ -27,6 +27,8 @@ class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
 class RecoveryKeeper;
+class RecoveryNotice;
+struct RecoveryOrigin;
 class RecoveryStore;
 class RecoveryWindow;
 class RefreshCycle;
@@ -128,8 +130,9 @@ private Q_SLOTS:
     void showContactWindow();
     // "Ανάκτηση Κειμένου…": the texts kept for recovery, to look at and bring back.
     void showRecoveryWindow();
-    // A recovered text replaces the document, as one step the pupil can undo, and is refreshed.
-    void restoreText(const QString &text);
+    // A recovered text replaces the document, as one step the pupil can undo, and is refreshed; the folder
+    // it was kept with becomes the pupil's folder again, so that its relative pictures show.
+    void restoreText(const QString &text, const RecoveryOrigin &origin);
 
 private:
     void buildAddressRow();
@@ -164,6 +167,8 @@ private:
     // Gives the window the outer size `sizeFromScreen` chose, once the window manager's frame is known.
     void fitOuterSize();
     void applyTabOrder();
+    // At the first showing: the bar tells of the newest kept text when it was never saved, once.
+    void announceUnsavedText();
 
     // The mode and the pupil's folder, which the features ask.
     EditingSession *m_session;
@@ -235,4 +240,5 @@ private:
     std::unique_ptr<RecoveryStore> m_recoveryStore;
     RecoveryKeeper *m_recovery = nullptr;
     RecoveryWindow *m_recoveryWindow = nullptr; // made when first asked for
+    RecoveryNotice *m_recoveryNotice = nullptr; // the bar that tells of a text never saved
 };

@@ -6,6 +6,7 @@
 #include "assist/valuepopup.h"
 #include "documents/editingsession.h"
 #include "documents/recoverykeeper.h"
+#include "documents/recoverynotice.h"
 #include "documents/recoverystore.h"
 #include "documents/recoverywindow.h"
 #include "editor/codepane.h"
@@ -90,6 +91,16 @@ void MainWindow::arrangeOnFirstShow()
     m_mirrorPane->setPlainText(m_codePane->Text());
     m_preview->renderHtml(m_codePane->Text());
     m_session->setMode(DocumentMode::Editing);
+    announceUnsavedText();
+}
+
+void MainWindow::announceUnsavedText()
+{
+    const std::optional<RecoveryEntry> unsaved = m_recoveryStore->unsavedToAnnounce();
+    if (!unsaved)
+        return;
+    m_recoveryNotice->announce(*unsaved);
+    m_recoveryStore->markAnnounced(*unsaved);
 }
 
 void MainWindow::applyTabOrder()
@@ -316,14 +327,19 @@ void MainWindow::showRecoveryWindow()
         m_recoveryWindow = new RecoveryWindow(this);
         connect(m_recoveryWindow, &RecoveryWindow::restoreRequested, this, &MainWindow::restoreText);
     }
+    m_recoveryNotice->hide();
     m_recoveryWindow->showEntries(*m_recovery->store());
     m_recoveryWindow->open();
 }
 
-void MainWindow::restoreText(const QString &text)
+void MainWindow::restoreText(const QString &text, const RecoveryOrigin &origin)
 {
     m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
     m_codePane->setDocumentText(text);
     m_codePane->setSelStart(0);
+    // The preview takes the folder before the refresh renders the text.
+    if (!origin.folder.isEmpty())
+        m_session->rememberFolder(origin.folder);
     m_refresh->openedDocumentRefresh();
+    m_recovery->textRecovered(origin);
 }

@@ -28,6 +28,8 @@ public:
     QString pupilFolder() const { return m_pupilFolder; }
     // The file at `path` was opened or saved: its folder becomes the pupil's folder.
     void rememberFile(const QString &path);
+    // A recovered text brings back the folder it was kept with: it becomes the pupil's folder.
+    void rememberFolder(const QString &folder);
 
 Q_SIGNALS:
     void modeChanged(DocumentMode mode);

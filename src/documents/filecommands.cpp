@@ -76,6 +76,7 @@ void FileCommands::openDocument()
         m_c.refresh->openedDocumentRefresh();
         m_c.mirror->setPlainText(m_c.code->Text());
     }
+    Q_EMIT documentMatchesFile(path);
 }
 
 void FileCommands::openCodeOnly()
@@ -84,8 +85,8 @@ void FileCommands::openCodeOnly()
     const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
     if (path.isEmpty())
         showMessage(m_c.window, DocumentMessages::openCancelled());
-    else
-        load(path);
+    else if (load(path))
+        Q_EMIT documentMatchesFile(path);
     m_c.code->setSelStart(0);
     m_c.mirror->setPlainText(m_c.code->Text());
     Q_EMIT codeOnlyViewWanted();
@@ -110,6 +111,7 @@ void FileCommands::saveDocument()
         return;
     }
     m_c.session->rememberFile(path);
+    Q_EMIT documentMatchesFile(path);
     showMessage(m_c.window, DocumentMessages::saveSucceeded());
     if (!written.message.isEmpty())
         showMessage(m_c.window, written.message);
