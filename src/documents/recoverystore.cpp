@@ -224,19 +224,28 @@ bool isNewFormat(const QString &path)
     return path.endsWith(keptSuffix);
 }
 
-// The text a reader sees of some markup: no tags, comments, scripts, styles or head; at most about `limit`
-// characters. Linear in the markup's length whatever it holds.
-QString visibleText(QStringView html, qsizetype limit)
+// What a reader sees of some markup: its text without tags, comments, scripts, styles or head, and the text
+// of its first heading (h1-h6). Linear in the markup's length whatever it holds.
+struct VisibleText
+{
+    QString text;
+    QString heading;
+};
+
+VisibleText visibleText(QStringView html)
 {
     const QString lower = html.toString().toLower();
     QString shown;
+    qsizetype headingStart = -1;
+    qsizetype headingEnd = -1;
+    QString headingName;
     qsizetype pos = 0;
-    while (pos < html.size() && shown.size() < limit) {
+    while (pos < html.size()) {
         if (html[pos] != u'<') {
             shown += html[pos++];
             continue;
         }
-        if (lower.mid(pos, 4) == QLatin1String("<!--")) {
+        if (QStringView(lower).mid(pos, 4) == QLatin1String("<!--")) {
             const qsizetype end = lower.indexOf(QLatin1String("-->"), pos + 4);
             if (end < 0)
                 break;
@@ -247,44 +256,35 @@ QString visibleText(QStringView html, qsizetype limit)
         const qsizetype close = lower.indexOf(u'>', pos);
         if (close < 0)
             break;
-        qsizetype nameEnd = pos + 1;
+        const bool closing = pos + 1 < close && lower[pos + 1] == u'/';
+        const qsizetype nameStart = pos + (closing ? 2 : 1);
+        qsizetype nameEnd = nameStart;
         while (nameEnd < close && lower[nameEnd].isLetterOrNumber())
             ++nameEnd;
-        const QString name = lower.mid(pos + 1, nameEnd - pos - 1);
+        const QString name = lower.mid(nameStart, nameEnd - nameStart);
         pos = close + 1;
         shown += u' ';
-        if (name == QLatin1String("script") || name == QLatin1String("style") ||
-            name == QLatin1String("title") || name == QLatin1String("head")) {
+        const bool heading = name.size() == 2 && name[0] == u'h' && name[1] >= u'1' && name[1] <= u'6';
+        if (heading && !closing && headingStart < 0) {
+            headingStart = shown.size();
+            headingName = name;
+        } else if (closing && name == headingName && headingEnd < 0) {
+            headingEnd = shown.size();
+        }
+        if (!closing && (name == QLatin1String("script") || name == QLatin1String("style") ||
+                         name == QLatin1String("title") || name == QLatin1String("head"))) {
             const qsizetype end = lower.indexOf(QLatin1String("</") + name, pos);
             if (end < 0)
                 break;
             pos = end;
         }
     }
-    return shown.simplified();
-}
-
-// The text of the first heading (h1-h6), "" when there is none.
-QString firstHeading(QStringView html)
-{
-    const QString lower = html.toString().toLower();
-    for (qsizetype at = lower.indexOf(QLatin1String("<h")); at >= 0;
-         at = lower.indexOf(QLatin1String("<h"), at + 2)) {
-        if (at + 3 >= lower.size())
-            break;
-        const QChar level = lower[at + 2];
-        const QChar after = lower[at + 3];
-        if (level < u'1' || level > u'6' || after.isLetterOrNumber())
-            continue;
-        const qsizetype open = lower.indexOf(u'>', at);
-        if (open < 0)
-            break;
-        qsizetype end = lower.indexOf(QLatin1String("</h") + level, open);
-        if (end < 0)
-            end = lower.size();
-        return visibleText(html.mid(open + 1, end - open - 1), captionLength * 2);
-    }
-    return QString();
+    VisibleText visible;
+    if (headingStart >= 0)
+        visible.heading =
+            shown.mid(headingStart, (headingEnd < 0 ? shown.size() : headingEnd) - headingStart).simplified();
+    visible.text = shown.simplified();
+    return visible;
 }
 
 // A caption cut to a few words and a readable length.
@@ -346,7 +346,8 @@ QString recoveryCaption(const QString &text, const RecoveryOrigin &origin)
         const qsizetype open = lower.indexOf(u'>', body);
         bodyStart = open < 0 ? lower.size() : open + 1;
     }
-    const QStringList words = visibleText(start.mid(bodyStart), captionBytes).split(u' ', Qt::SkipEmptyParts);
+    const VisibleText visible = visibleText(start.mid(bodyStart));
+    const QStringList words = visible.text.split(u' ', Qt::SkipEmptyParts);
     // Texts that grew from the same page share its heading and first words; the words the pupil added last
     // tell them apart.
     const auto withLastWords = [&words](const QString &caption, qsizetype wordsShown) {
@@ -354,9 +355,8 @@ QString recoveryCaption(const QString &text, const RecoveryOrigin &origin)
             return caption;
         return caption + QStringLiteral(" … ") + words.mid(words.size() - captionEndWords).join(u' ');
     };
-    const QString heading = firstHeading(start);
-    if (!heading.isEmpty())
-        return withLastWords(shortened(heading), heading.count(u' ') + 1);
+    if (!visible.heading.isEmpty())
+        return withLastWords(shortened(visible.heading), visible.heading.count(u' ') + 1);
     return withLastWords(shortened(words.join(u' ')), captionWords);
 }
 
