@@ -129,7 +129,8 @@ private Q_SLOTS:
         QCOMPARE(openButton->text(), QStringLiteral("Άνοιγμα Ανάκτησης"));
         QCOMPARE(openButton->accessibleName(), QStringLiteral("Άνοιγμα Ανάκτησης"));
         pressAccessibly(openButton);
-        QVERIFY(!notice->isVisible());
+        // The accessible press clicks the button the way Qt animates a click: a moment later.
+        QTRY_VERIFY(!notice->isVisible());
         auto *recovery = windows->mainWindow()->findChild<QDialog *>(QStringLiteral("recoveryWindow"));
         QVERIFY(recovery && recovery->isVisible());
         QVERIFY(listsOnly(recovery, QStringLiteral("αυτόματα"), typed));
@@ -137,7 +138,7 @@ private Q_SLOTS:
         const QString line =
             recovery->findChild<QListWidget *>(QStringLiteral("recoveryList"))->item(0)->text();
         QVERIFY2(line.contains(QStringLiteral("my own work")), qPrintable(line));
-        QVERIFY2(line.contains(QStringLiteral("κιλομπάιτ")) && !line.contains(QStringLiteral("KiB")),
+        QVERIFY2(line.contains(QStringLiteral(" μπάιτ")) && !line.contains(QStringLiteral("byte")),
                  qPrintable(line));
 
         CodePane *code = codePane(windows->mainWindow());
