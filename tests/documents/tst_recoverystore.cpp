@@ -288,11 +288,14 @@ private Q_SLOTS:
         const auto plantLink = [&](const QString &name, const QString &target) {
             return QFile::link(target, QDir(folder).filePath(name));
         };
-        // Where the text would go by its time, and by the store's first numbers.
+        // Where the text would go by its time, and by the store's first numbers: links to a file, and to a
+        // file that does not exist yet, which writing through the link would create.
+        const QString created = dir.filePath(QStringLiteral("created.txt"));
         QVERIFY(plantLink(when.toString(QStringLiteral("yyyyMMdd'T'HHmmsszzz")) + "-auto-" + hash + ".html",
-                          victim));
+                          created));
         for (int order = 1; order <= 3; ++order)
             QVERIFY(plantLink(QString::number(order) + "-auto-" + hash + ".velmark", victim));
+        QVERIFY(plantLink("4-auto-" + hash + ".velmark", created));
         // Links and a FIFO under the names of kept texts, dated in the future so that they come first.
         QVERIFY(plantLink("20990101T120000000-auto-" + QByteArray(32, 'a') + ".html", fifo));
         QVERIFY(plantLink("20990101T120000001-auto-" + QByteArray(32, 'b') + ".html",
@@ -307,6 +310,7 @@ private Q_SLOTS:
         QVERIFY(store.keep(text, RecoveryReason::Automatic, {}, when));
         QVERIFY(victimFile.open(QIODevice::ReadOnly));
         QCOMPARE(victimFile.readAll(), QByteArray("untouched"));
+        QVERIFY(!QFile::exists(created));
 
         // A regular file far larger than any text the store writes (sparse: it takes no room on disk).
         const QString sparse =
