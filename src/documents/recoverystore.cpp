@@ -184,6 +184,7 @@ struct KeptFile
     QDateTime when;
     RecoveryOrigin origin;
     QByteArray text;
+    qsizetype headingBytes = 0; // the line before the text
 };
 
 QByteArray keptFileBytes(const QString &text, const RecoveryOrigin &origin, const QDateTime &when)
@@ -216,6 +217,7 @@ KeptFile parseKeptFile(const QByteArray &bytes, bool newFormat)
     kept.origin.folder = about.value(QStringLiteral("folder")).toString();
     kept.origin.saved = about.value(QStringLiteral("saved")).toBool();
     kept.text = bytes.mid(lineEnd + 1);
+    kept.headingBytes = lineEnd + 1;
     return kept;
 }
 
@@ -310,6 +312,7 @@ void describe(RecoveryEntry &entry)
     if (kept.when.isValid())
         entry.when = kept.when;
     entry.origin = kept.origin;
+    entry.size = std::max<qint64>(0, entry.size - kept.headingBytes);
     entry.caption = recoveryCaption(QString::fromUtf8(kept.text), kept.origin);
 }
 

@@ -39,7 +39,7 @@ struct RecoveryEntry
     RecoveryReason reason = RecoveryReason::Automatic;
     RecoveryOrigin origin;
     QString caption; // what tells it apart from the others (`recoveryCaption`)
-    qint64 size = 0; // bytes on disk
+    qint64 size = 0; // the bytes of the text
 };
 
 // The pupil's recent texts on disk, so that no click, close, crash or power cut loses more than a few seconds

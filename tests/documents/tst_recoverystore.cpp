@@ -69,6 +69,7 @@ private Q_SLOTS:
         QVERIFY(entries[1].origin.saved);
         QVERIFY(!entries[0].origin.saved);
         QCOMPARE(entries[2].caption, QStringLiteral("x"));
+        QCOMPARE(entries[2].size, QStringLiteral("<title>Ρόδος</title><h1>x</h1>").toUtf8().size());
         QCOMPARE(RecoveryStore::text(entries[1]), QStringLiteral("<H2>Κεφάλαιο <b>1</b></H2>"));
         QCOMPARE(RecoveryStore::text(entries[2]), QStringLiteral("<title>Ρόδος</title><h1>x</h1>"));
     }
