@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -105,10 +106,19 @@ void MainWindow::announceUnsavedText()
 
 void MainWindow::applyTabOrder()
 {
-    // Keyboard focus moves in the order the controls are seen: address row, preview, tag buttons, code pane,
-    // message pane, the switch and the logo.
-    QList<QWidget *> order{m_homeButton,   m_backButton,      m_forwardButton,    m_addressBar, m_goButton,
-                           m_reloadButton, m_onlineIndicator, m_offlineIndicator, m_preview};
+    // Keyboard focus moves in the order the controls are seen: the recovery bar when it shows, address row,
+    // preview, tag buttons, code pane, message pane, the switch and the logo.
+    QList<QWidget *> order{m_recoveryNotice->openButton(),
+                           m_recoveryNotice->closeButton(),
+                           m_homeButton,
+                           m_backButton,
+                           m_forwardButton,
+                           m_addressBar,
+                           m_goButton,
+                           m_reloadButton,
+                           m_onlineIndicator,
+                           m_offlineIndicator,
+                           m_preview};
     for (QToolButton *button : m_tagToolbars->buttons())
         order.append(button);
     order << m_codePane << m_messagePane << m_graphicalSwitch << m_makerLogo;
