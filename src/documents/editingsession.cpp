@@ -14,6 +14,7 @@ void EditingSession::setMode(DocumentMode mode)
 
 void EditingSession::rememberFile(const QString &path)
 {
+    m_documentFile = QFileInfo(path).absoluteFilePath();
     rememberFolder(QFileInfo(path).absolutePath());
 }
 
@@ -23,4 +24,9 @@ void EditingSession::rememberFolder(const QString &folder)
         return;
     m_pupilFolder = folder;
     Q_EMIT pupilFolderChanged(folder);
+}
+
+void EditingSession::forgetDocumentFile()
+{
+    m_documentFile.clear();
 }

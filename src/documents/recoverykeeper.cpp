@@ -39,9 +39,11 @@ void RecoveryKeeper::keep(const QString &text, RecoveryReason reason)
     if (isWebMarkup(text))
         return;
     RecoveryOrigin origin;
-    origin.file = m_file;
-    origin.folder = m_session ? m_session->pupilFolder() : QString();
-    origin.saved = !m_file.isEmpty() && text == m_fileText;
+    if (m_session) {
+        origin.file = m_session->documentFile();
+        origin.folder = m_session->pupilFolder();
+    }
+    origin.saved = !origin.file.isEmpty() && text == m_fileText;
     m_store->keep(text, reason, origin);
 }
 
@@ -49,10 +51,6 @@ void RecoveryKeeper::keepCurrent(RecoveryReason reason)
 {
     m_timer.stop();
     keep(m_currentText(), reason);
-    if (reason == RecoveryReason::BeforeTemplate) {
-        m_file.clear();
-        m_fileText.clear();
-    }
 }
 
 void RecoveryKeeper::webPageShown(const QString &markup)
@@ -60,16 +58,9 @@ void RecoveryKeeper::webPageShown(const QString &markup)
     m_webMarkup = markup;
 }
 
-void RecoveryKeeper::textMatchesFile(const QString &path)
+void RecoveryKeeper::textMatchesFile()
 {
-    m_file = path;
     m_fileText = m_currentText();
-}
-
-void RecoveryKeeper::textRecovered(const RecoveryOrigin &origin)
-{
-    m_file = origin.file;
-    m_fileText = origin.saved ? m_currentText() : QString();
 }
 
 void RecoveryKeeper::snapshot()

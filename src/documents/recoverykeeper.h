@@ -12,8 +12,8 @@ class EditingSession;
 // Decides when the pupil's text is kept for recovery: the outgoing text of every whole-text replacement, the
 // text at closing, and a snapshot a while after the text changed (no timer runs while nothing changes). A
 // browsed page's markup in the code pane is the web's, not the pupil's: it is not kept again. Each text is
-// kept with where it came from: the file it was opened from or saved to, whether it is still what that file
-// holds, and the pupil's folder, where its relative pictures live.
+// kept with where it came from, as the session knows it: the document's file and whether the text is still
+// what that file holds, and the pupil's folder, where its relative pictures live.
 class RecoveryKeeper : public QObject
 {
     Q_OBJECT
@@ -27,16 +27,12 @@ public:
 
     // The text changed: a snapshot follows within the period.
     void textChanged();
-    // The current text is about to be replaced, or the window closes: it is kept now. After a template the
-    // text comes from no file.
+    // The current text is about to be replaced, or the window closes: it is kept now.
     void keepCurrent(RecoveryReason reason);
     // The code pane now holds a browsed page's markup.
     void webPageShown(const QString &markup);
-    // The current text is what the file holds: it was just opened from it or saved to it.
-    void textMatchesFile(const QString &path);
-    // A recovered text now stands in the code pane: it comes from the file it came from before, and is
-    // still what that file holds when it was then.
-    void textRecovered(const RecoveryOrigin &origin);
+    // The current text is what the document's file holds: it was just opened from it or saved to it.
+    void textMatchesFile();
 
     RecoveryStore *store() const { return m_store; }
 
@@ -50,6 +46,5 @@ private:
     const EditingSession *m_session;
     QTimer m_timer;
     QString m_webMarkup; // the last page markup the pane was given
-    QString m_file;      // the file the text came from, "" when none
-    QString m_fileText;  // the text as that file holds it
+    QString m_fileText;  // the text as the document's file holds it
 };

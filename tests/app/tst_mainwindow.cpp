@@ -388,6 +388,7 @@ private Q_SLOTS:
         QCOMPARE(p.RichEdit1->lineCount(), documentLines);
         // Qt draws an empty range as an endless "busy" animation; the bar never shows that.
         QVERIFY(p.ProgressBar1->maximum() > p.ProgressBar1->minimum());
+        QCOMPARE(p.Label1->text(), QString::number(p.ProgressBar1->value()));
 
         Q_EMIT p.webbrowser1->progressChange(progress, 200);
         QCOMPARE(p.ProgressBar1->value(), documentLines - 1); // editing mode: the refresh's own position
@@ -398,6 +399,13 @@ private Q_SLOTS:
         Q_EMIT p.webbrowser1->progressChange(-1, 200);
         Q_EMIT p.webbrowser1->progressChange(300, 200);
         QCOMPARE(p.ProgressBar1->value(), shown);
+
+        // Back in the editor, a refresh's bar keeps no number of the download beside it.
+        p.Edit1->setText(QStringLiteral("about:blank"));
+        p.RichEdit1->setDocumentText(QStringLiteral("<P>x</P>\n").repeated(documentLines + 3));
+        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
+        QCOMPARE(p.ProgressBar1->value(), documentLines + 2);
+        QCOMPARE(p.Label1->text(), QString::number(documentLines + 2));
     }
 
     void tabOrderFollowsTheVisualOrder()
