@@ -34,6 +34,8 @@ constexpr qint64 captionBytes = 64 * 1024;
 constexpr int captionWords = 8;
 constexpr int captionLength = 60;
 constexpr int captionEndWords = 4;
+// A fresh file older than this (or dated this far ahead) was left by a writer that never finished.
+constexpr qint64 abandonedAfterSeconds = 10 * 60;
 
 struct ReasonName
 {
@@ -483,6 +485,13 @@ void RecoveryStore::trim(const QString &justWritten) const
             QFile::remove(entry.path);
         }
     }
+    // A file left half written by a power cut: another instance writes one for a moment only.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QFileInfoList fresh = QDir(m_folder).entryInfoList({QStringLiteral(".keeping-*")},
+                                                             QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &info : fresh)
+        if (qAbs(info.lastModified().secsTo(now)) > abandonedAfterSeconds)
+            QFile::remove(info.absoluteFilePath());
 }
 
 QList<RecoveryEntry> RecoveryStore::entries() const

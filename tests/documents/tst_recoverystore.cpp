@@ -350,6 +350,19 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(entry.path).permissions() & others, QFileDevice::Permissions());
         // Nothing but the kept file is left in the folder (no temporary file).
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+        // A file a power cut left half written goes at the next keeping; one being written now stays.
+        QFile abandoned(QDir(folder).filePath(QStringLiteral(".keeping-AbCdEf")));
+        QFile writing(QDir(folder).filePath(QStringLiteral(".keeping-GhIjKl")));
+        for (QFile *file : {&abandoned, &writing})
+            QVERIFY(file->open(QIODevice::WriteOnly));
+        QVERIFY(abandoned.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                      QFileDevice::FileModificationTime));
+        abandoned.close();
+        writing.close();
+        QVERIFY(store.keep(QStringLiteral("later"), RecoveryReason::Automatic));
+        QVERIFY(!abandoned.exists());
+        QVERIFY(writing.exists());
     }
 
     void aFolderThatCannotBeWrittenIsNoError()
