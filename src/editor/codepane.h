@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QSet>
 
+class QTextBlock;
 class QTextCharFormat;
 class QTextCursor;
 
@@ -80,6 +81,9 @@ public:
     // `EM_SETRECT`: the text area inside the pane, as margins from its client rectangle.
     void setTextMargins(int left, int top, int right, int bottom);
     QMargins textMargins() const;
+
+    // Where a line of the text lies in the viewport as the pane shows it now, scrolled as it is.
+    QRectF lineArea(const QTextBlock &block) const;
 
     // The look of the character at a position; a line break has the look of its line.
     QTextCharFormat formatAt(int position) const;
