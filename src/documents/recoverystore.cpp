@@ -376,16 +376,6 @@ QString unsavedTextNotice(const RecoveryEntry &entry)
         .arg(which);
 }
 
-QString greekDataSize(qint64 bytes)
-{
-    const QLocale greek(QLocale::Greek, QLocale::Greece);
-    if (bytes < 1000)
-        return QStringLiteral("%1 μπάιτ").arg(bytes);
-    if (bytes < 1000 * 1000)
-        return greek.toString(double(bytes) / 1000, 'f', 1) + QStringLiteral(" κιλομπάιτ");
-    return greek.toString(double(bytes) / (1000 * 1000), 'f', 1) + QStringLiteral(" μεγαμπάιτ");
-}
-
 RecoveryStore::RecoveryStore(const QString &folder) : m_folder(folder) {}
 
 QString RecoveryStore::defaultFolder()

@@ -100,6 +100,3 @@ QString recoveryCaption(const QString &text, const RecoveryOrigin &origin);
 
 // What the main window says at a start of a kept text that was never saved to a file.
 QString unsavedTextNotice(const RecoveryEntry &entry);
-
-// A size in bytes in Greek words ("512 μπάιτ", "3,4 κιλομπάιτ", "1,2 μεγαμπάιτ").
-QString greekDataSize(qint64 bytes);

@@ -1,5 +1,7 @@
 #include "documents/recoverywindow.h"
 
+#include "widgets/programversion.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>

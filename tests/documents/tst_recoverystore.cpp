@@ -126,23 +126,6 @@ private Q_SLOTS:
         QCOMPARE(recoveryCaption(text, origin), caption);
     }
 
-    void greekSizes_data()
-    {
-        QTest::addColumn<qint64>("bytes");
-        QTest::addColumn<QString>("words");
-        QTest::newRow("0") << qint64(0) << "0 μπάιτ";
-        QTest::newRow("999") << qint64(999) << "999 μπάιτ";
-        QTest::newRow("3400") << qint64(3400) << "3,4 κιλομπάιτ";
-        QTest::newRow("1200000") << qint64(1200000) << "1,2 μεγαμπάιτ";
-    }
-
-    void greekSizes()
-    {
-        QFETCH(qint64, bytes);
-        QFETCH(QString, words);
-        QCOMPARE(greekDataSize(bytes), words);
-    }
-
     void eachTextOnceAndNeverTheWorthless()
     {
         QTemporaryDir dir;
