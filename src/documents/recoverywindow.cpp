@@ -1,6 +1,6 @@
 #include "documents/recoverywindow.h"
 
-#include "widgets/programversion.h"
+#include "core/programversion.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

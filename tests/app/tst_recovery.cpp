@@ -1,9 +1,9 @@
 // The pupil's work survives a killed program, closing, a template and an unwritable data folder, and comes
 // back through "Ανάκτηση Κειμένου…", which the next start points to when the work was never saved.
 #include "app/mainwindow.h"
+#include "documents/core/recoverystore.h"
 #include "documents/filechooser.h"
 #include "documents/filecommands.h"
-#include "documents/recoverystore.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
 #include "messagecatcher.h"

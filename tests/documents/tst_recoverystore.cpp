@@ -1,8 +1,8 @@
 // The store of the pupil's recent texts: what is kept, in which order, how much, how safely, and how each
 // kept text is told apart.
-#include "documents/editingsession.h"
-#include "documents/recoverykeeper.h"
-#include "documents/recoverystore.h"
+#include "core/editingsession.h"
+#include "documents/core/recoverykeeper.h"
+#include "documents/core/recoverystore.h"
 
 #include <QCryptographicHash>
 #include <QFile>
