@@ -28,6 +28,8 @@ class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
 class RecoveryKeeper;
+class RecoveryNotice;
+struct RecoveryOrigin;
 class RecoveryStore;
 class RecoveryWindow;
 class RefreshCycle;
@@ -131,8 +133,9 @@ private Q_SLOTS:
     void showContactWindow();
     // "Ανάκτηση Κειμένου…": the texts kept for recovery, to look at and bring back.
     void showRecoveryWindow();
-    // A recovered text replaces the document, as one step the pupil can undo, and is refreshed.
-    void restoreText(const QString &text);
+    // A recovered text replaces the document, as one step the pupil can undo, and is refreshed; the folder
+    // it was kept with becomes the pupil's folder again, so that its relative pictures show.
+    void restoreText(const QString &text, const RecoveryOrigin &origin);
     // `WBLoadHTML` and `LoadStream`: the preview renders the text as the pupil's document.
     void renderDocument(const QString &text);
     void renderPastedDocument(const QString &text);
@@ -178,6 +181,8 @@ private:
     // Gives the window the outer size `sizeFromScreen` chose, once the window manager's frame is known.
     void fitOuterSize();
     void applyTabOrder();
+    // At the first showing: the bar tells of the newest kept text when it was never saved, once.
+    void announceUnsavedText();
 
     // The mode and the pupil's folder, which the features ask.
     EditingSession *m_session;
@@ -254,4 +259,5 @@ private:
     BrowsedText m_browsed;
     QString m_renderedText;
     bool m_showingPage = false; // a page's markup is being put into the code pane
+    RecoveryNotice *m_recoveryNotice = nullptr; // the bar that tells of a text never saved
 };

@@ -7,6 +7,7 @@
 #include "core/editingsession.h"
 #include "documents/core/recoverykeeper.h"
 #include "documents/core/recoverystore.h"
+#include "documents/recoverynotice.h"
 #include "documents/recoverywindow.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
@@ -35,6 +36,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTimer>
@@ -93,14 +95,33 @@ void MainWindow::arrangeOnFirstShow()
     m_mirrorPane->setPlainText(m_codePane->Text());
     renderDocument(m_codePane->Text());
     m_session->setMode(DocumentMode::Editing);
+    announceUnsavedText();
+}
+
+void MainWindow::announceUnsavedText()
+{
+    const std::optional<RecoveryEntry> unsaved = m_recoveryStore->unsavedToAnnounce();
+    if (!unsaved)
+        return;
+    m_recoveryNotice->announce(*unsaved);
+    m_recoveryStore->markAnnounced(*unsaved);
 }
 
 void MainWindow::applyTabOrder()
 {
-    // Keyboard focus moves in the order the controls are seen: address row, preview, tag buttons, code pane,
-    // message pane, the switch and the logo.
-    QList<QWidget *> order{m_homeButton,   m_backButton,      m_forwardButton,    m_addressBar, m_goButton,
-                           m_reloadButton, m_onlineIndicator, m_offlineIndicator, m_preview};
+    // Keyboard focus moves in the order the controls are seen: the recovery bar when it shows, address row,
+    // preview, tag buttons, code pane, message pane, the switch and the logo.
+    QList<QWidget *> order{m_recoveryNotice->openButton(),
+                           m_recoveryNotice->closeButton(),
+                           m_homeButton,
+                           m_backButton,
+                           m_forwardButton,
+                           m_addressBar,
+                           m_goButton,
+                           m_reloadButton,
+                           m_onlineIndicator,
+                           m_offlineIndicator,
+                           m_preview};
     for (QToolButton *button : m_tagToolbars->buttons())
         order.append(button);
     order << m_codePane << m_messagePane << m_graphicalSwitch << m_makerLogo;
@@ -388,15 +409,19 @@ void MainWindow::showRecoveryWindow()
         m_recoveryWindow = new RecoveryWindow(this);
         connect(m_recoveryWindow, &RecoveryWindow::restoreRequested, this, &MainWindow::restoreText);
     }
+    m_recoveryNotice->hide();
     m_recoveryWindow->showEntries(*m_recovery->store());
     m_recoveryWindow->open();
 }
 
-void MainWindow::restoreText(const QString &text)
+void MainWindow::restoreText(const QString &text, const RecoveryOrigin &origin)
 {
     m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
     m_codePane->setDocumentText(text);
     m_session->forgetDocumentFile();
     m_codePane->setSelStart(0);
+    // The preview takes the folder before the refresh renders the text.
+    if (!origin.folder.isEmpty())
+        m_session->rememberFolder(origin.folder);
     m_refresh->openedDocumentRefresh();
 }
