@@ -72,8 +72,12 @@ bool refreshAndWait(RefreshCycle *refresh, PreviewPane *preview, bool screenRead
     if (screenReader) {
         QElapsedTimer clock;
         clock.start();
-        while (readTree(QAccessible::queryAccessibleInterface(preview)) < 100 && clock.elapsed() < 5000)
+        int read = 0;
+        while ((read = readTree(QAccessible::queryAccessibleInterface(preview))) < 100 &&
+               clock.elapsed() < 5000)
             QTest::qWait(20);
+        if (qEnvironmentVariableIsSet("VELMARK_BENCH_TRACE"))
+            std::fprintf(stderr, "read %d nodes\n", read);
     }
     return true;
 }
@@ -81,10 +85,12 @@ bool refreshAndWait(RefreshCycle *refresh, PreviewPane *preview, bool screenRead
 int child(int argc, char *argv[], const QByteArray &mode)
 {
     prepareTestEnvironment();
+    const bool screenReader = mode == "screen reader";
+    if (screenReader) // as when a screen reader runs: the accessibility bridge is asked for
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     registerPreviewScheme();
     QApplication app(argc, argv);
     setUpApplication(app);
-    const bool screenReader = mode == "screen reader";
     if (mode == "active" || screenReader)
         QAccessible::setActive(true);
     ProgramWindows windows;
@@ -117,7 +123,8 @@ int child(int argc, char *argv[], const QByteArray &mode)
     const qint64 ownAfter = ownPssKilobytes();
     const qint64 treeAfter = processTreePssKilobytes(getpid());
     std::printf("own %lld %lld\ntree %lld %lld\nseconds %.1f\nobjects %lld %lld\n", ownBefore, ownAfter,
-                treeBefore, treeAfter, seconds, objectsBefore, qlonglong(form->findChildren<QObject *>().size()));
+                treeBefore, treeAfter, seconds, objectsBefore,
+                qlonglong(form->findChildren<QObject *>().size()));
     std::fflush(stdout);
     return 0;
 }

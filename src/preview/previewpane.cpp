@@ -1,5 +1,6 @@
 #include "previewpane.h"
 
+#include "accessibleleftovers.h"
 #include "browsingrules.h"
 #include "localfileguard.h"
 #include "pagedialogs.h"
@@ -332,6 +333,8 @@ void PreviewPane::notePainted(quint64 documentNumber)
     if (documentNumber != m_documentNumber)
         return;
     m_curtain->lift();
+    // The document it replaced is gone by now, and with it the nodes a screen reader read there.
+    dropAccessibleLeftovers(this);
     Q_EMIT documentPainted();
 }
 
