@@ -88,7 +88,7 @@ private Q_SLOTS:
     void explainOffline();
     // `RichEdit1Change`: line and character counts, and the document mirror `Memo1`.
     void updateCounts();
-    // `RichEdit1KeyUp`: the caret's column and line in panel 3.
+    // `RichEdit1KeyUp`: the caret's column and line in panel 3, after every move of the caret.
     void showCaretPosition();
     // `RichEdit1Click`: the value popup empties and hides.
     void closeValuePopup();
@@ -104,6 +104,8 @@ private Q_SLOTS:
     void showEditorOnly();
     // A file opened to show only its code: the editor alone, the browser status strip above it.
     void showCodeOnly();
+    // F5: in editing mode the document is refreshed and shown again, in browsing mode the page reloads.
+    void refreshOrReload();
     // `N40Click`: the initial arrangement comes back.
     void restoreInitialLayout();
     // `N9Click` ... `N20Click`: a toolbox row item (row 0-6) shows or hides its row.
@@ -149,6 +151,8 @@ private:
     void startProgress(int maximum);
     // The progress bar's position, held within its range.
     void showProgress(int value);
+    // `Label1`: the number the progress bar shows.
+    void showProgressNumber(int value);
     // The refresh cycle's tag count in panel 2 of `StatusBar2`.
     void showTagCount(int count);
     // Width layout of the tag buttons from the window's outer width.
@@ -204,6 +208,7 @@ private:
     // Menus.
     QMenu *m_codeMenu;                       // code pane context menu
     std::array<QAction *, 8> m_toolboxItems; // `N9`, `N10`, `N11`, `N12`, `N13`, `N14`, `N20`, `N25`
+    QAction *m_refreshKey;                   // F5: refresh the document's preview, or reload the web page
 
     static constexpr int MessagePaneHeight = 35; // the message pane's designed height
 

@@ -22,10 +22,12 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
     return menu;
 }
 
-QAction *addItem(QMenu *menu, const char *name, const QString &caption)
+// An item of a menu; its shortcut, where it has one, is shown beside its caption.
+QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
     return action;
 }
 
@@ -43,13 +45,21 @@ void MainWindow::buildMenus()
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     QMenu *fileMenu = addMenu(bar, "N1", QStringLiteral("Αρχείο"));
-    addItem(fileMenu, "N2", QStringLiteral("Άνοιγμα Ιστοσελίδας"));
+    // The usual keys of a desktop program: Ctrl+O, Ctrl+S, Ctrl+P (the page, through its print preview) and
+    // Ctrl+Q, which not every desktop's key scheme has for quitting.
+    addItem(fileMenu, "N2", QStringLiteral("Άνοιγμα Ιστοσελίδας"), QKeySequence::Open);
     addItem(fileMenu, "N26", QStringLiteral("Άνοιγμα και προβολή μόνο κώδικα"))->setVisible(false);
-    addItems(fileMenu, {{"N3", "Αποθήκεση Ιστοσελίδας"},
-                        {"N18", "Εκτύπωση Ιστοσελίδας"},
-                        {"HTML2", "Εκτύπωση Κώδικα HTML"}});
+    addItem(fileMenu, "N3", QStringLiteral("Αποθήκεση Ιστοσελίδας"), QKeySequence::Save);
+    addItem(fileMenu, "N18", QStringLiteral("Εκτύπωση Ιστοσελίδας"), QKeySequence::Print);
+    addItem(fileMenu, "HTML2", QStringLiteral("Εκτύπωση Κώδικα HTML"));
     addItem(fileMenu, "recoverText", QStringLiteral("Ανάκτηση Κειμένου…"));
-    addItem(fileMenu, "N4", QStringLiteral("Έξοδος"));
+    addItem(fileMenu, "N4", QStringLiteral("Έξοδος"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    // F5 has no menu item: it refreshes the preview of the document, or reloads the web page shown.
+    m_refreshKey = new QAction(QStringLiteral("Ανανέωση"), this);
+    m_refreshKey->setObjectName(QStringLiteral("refreshKey"));
+    m_refreshKey->setShortcut(Qt::Key_F5);
+    addAction(m_refreshKey);
 
     QMenu *templateMenu = addMenu(bar, "N7", QStringLiteral("Πρότυπα"));
     addItems(templateMenu, {{"HTML1", "Απλό HTML Έγγραφο"},
@@ -95,10 +105,11 @@ void MainWindow::buildPopupMenu()
 {
     m_codeMenu = new QMenu(this);
     m_codeMenu->setObjectName(QStringLiteral("PopupMenu1"));
-    addItems(m_codeMenu, {{"N36", "Αναίρεση"},
-                          {"N21", "Αποκοπή"},
-                          {"N22", "Αντιγραφή"},
-                          {"N23", "Επικόλληση"},
-                          {"N24", "Επιλογή όλων"}});
+    // The keys are the code pane's own (Ctrl+Y redoes there too); the menu shows them beside its items.
+    addItem(m_codeMenu, "N36", QStringLiteral("Αναίρεση"), QKeySequence::Undo);
+    addItem(m_codeMenu, "N21", QStringLiteral("Αποκοπή"), QKeySequence::Cut);
+    addItem(m_codeMenu, "N22", QStringLiteral("Αντιγραφή"), QKeySequence::Copy);
+    addItem(m_codeMenu, "N23", QStringLiteral("Επικόλληση"), QKeySequence::Paste);
+    addItem(m_codeMenu, "N24", QStringLiteral("Επιλογή όλων"), QKeySequence::SelectAll);
     m_codePane->setContextMenuPolicy(Qt::CustomContextMenu);
 }

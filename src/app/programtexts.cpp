@@ -1,6 +1,7 @@
 #include "app/programtexts.h"
 
 #include "widgets/makerinfo.h"
+#include "widgets/programversion.h"
 
 namespace ProgramTexts {
 
@@ -11,8 +12,9 @@ QString authorCredit()
 
 QString mainWindowCaption()
 {
-    return QStringLiteral("Velmark html Editor - Browser  (Έκδοση για Windows)- Δημιουργός: ") +
-           authorCredit();
+    // The system named is the one the program runs on.
+    return QStringLiteral("Velmark html Editor - Browser  (Έκδοση για ") + systemFamilyName() +
+           QStringLiteral(")- Δημιουργός: ") + authorCredit();
 }
 
 QString startupCaption()

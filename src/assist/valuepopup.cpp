@@ -3,6 +3,7 @@
 #include "assist/popupplacement.h"
 #include "assist/valuelists.h"
 #include "widgets/accessiblechoice.h"
+#include "widgets/closedboxwheel.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
 
@@ -32,6 +33,8 @@ ValuePopup::ValuePopup(QWidget *parent)
     m_valueBox->setEditable(true);
     m_valueBox->lineEdit()->setAccessibleName(m_valueBox->accessibleName());
     AccessibleChoice::enable(m_valueBox);
+    // The popup comes up under the pointer: the wheel turned to scroll the code must not pick values.
+    keepWheelOffClosedBox(m_valueBox);
     m_valueBox->setInsertPolicy(QComboBox::NoInsert);
     m_valueBox->setFont(Fonts::pixels(15, true));
     m_valueBox->setStyleSheet(QStringLiteral("QComboBox { background: #004080; color: #c0c0c0; }"));

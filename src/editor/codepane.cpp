@@ -1,10 +1,12 @@
 #include "editor/codepane.h"
 
+#include "editor/accessiblecodepane.h"
 #include "editor/documentlooks.h"
 #include "editor/paragraphseparators.h"
 #include "widgets/bgrcolour.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -13,6 +15,7 @@
 
 CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
 {
+    AccessibleCodePane::install();
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -105,12 +108,15 @@ void CodePane::undo()
     const auto caret = m_stepStartCarets.constFind(document()->availableUndoSteps());
     if (caret != m_stepStartCarets.constEnd())
         setSelStart(caret.value());
+    if (m_wholeTextSteps.contains(document()->availableUndoSteps()))
+        Q_EMIT wholeTextReplayed();
 }
 
 void CodePane::redo()
 {
     if (!document()->isRedoAvailable())
         return;
+    const bool wholeText = m_wholeTextSteps.contains(document()->availableUndoSteps());
     QPlainTextEdit::redo();
     const int stepEnd = document()->availableUndoSteps();
     while (document()->isRedoAvailable() && m_attachedStarts.contains(document()->availableUndoSteps()))
@@ -118,6 +124,22 @@ void CodePane::redo()
     const auto caret = m_stepEndCarets.constFind(stepEnd);
     if (caret != m_stepEndCarets.constEnd())
         setSelStart(caret.value());
+    if (wholeText)
+        Q_EMIT wholeTextReplayed();
+}
+
+void CodePane::pasteClipboard()
+{
+    m_pastingClipboard = true;
+    paste();
+    m_pastingClipboard = false;
+}
+
+void CodePane::insertFromMimeData(const QMimeData *source)
+{
+    QPlainTextEdit::insertFromMimeData(source);
+    if (!m_pastingClipboard)
+        Q_EMIT textReceived();
 }
 
 int CodePane::SelStart() const
@@ -394,6 +416,11 @@ int CodePane::lineFromChar(int position) const
     return block.isValid() ? block.blockNumber() : document()->blockCount() - 1;
 }
 
+QRectF CodePane::lineArea(const QTextBlock &block) const
+{
+    return blockBoundingGeometry(block).translated(contentOffset());
+}
+
 void CodePane::setTextMargins(int left, int top, int right, int bottom)
 {
     setViewportMargins(left, top, right, bottom);
@@ -419,14 +446,24 @@ void CodePane::keyPressEvent(QKeyEvent *event)
 {
     if (const QString text = event->text(); !text.isEmpty())
         Q_EMIT keyPressed(text.front());
-    if (event == QKeySequence::Undo || event == QKeySequence::Redo) {
+    // Ctrl+Y redoes as in most editors, also on desktops whose own redo key is another.
+    const bool redoKey =
+        event == QKeySequence::Redo ||
+        (event->key() == Qt::Key_Y && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier);
+    if (event == QKeySequence::Undo || redoKey) {
         if (!isReadOnly()) {
-            if (event == QKeySequence::Undo)
-                undo();
-            else
+            if (redoKey)
                 redo();
+            else
+                undo();
         }
         event->accept();
+        return;
+    }
+    if (event == QKeySequence::Paste && !isReadOnly() &&
+        isSignalConnected(QMetaMethod::fromSignal(&CodePane::pasteRequested))) {
+        event->accept();
+        Q_EMIT pasteRequested();
         return;
     }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
@@ -436,12 +473,6 @@ void CodePane::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
-}
-
-void CodePane::keyReleaseEvent(QKeyEvent *event)
-{
-    QPlainTextEdit::keyReleaseEvent(event);
-    Q_EMIT keyReleased(event->key());
 }
 
 void CodePane::mouseReleaseEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QSet>
 
+class QTextBlock;
 class QTextCharFormat;
 class QTextCursor;
 
@@ -81,6 +82,9 @@ public:
     void setTextMargins(int left, int top, int right, int bottom);
     QMargins textMargins() const;
 
+    // Where a line of the text lies in the viewport as the pane shows it now, scrolled as it is.
+    QRectF lineArea(const QTextBlock &block) const;
+
     // The look of the character at a position; a line break has the look of its line.
     QTextCharFormat formatAt(int position) const;
 
@@ -101,25 +105,35 @@ public:
     // Whole texts the history holds at most (see setDocumentText).
     static constexpr int maximumWholeTextSteps = 20;
 
+    // `PasteFromClipboard`: pastes the clipboard at the caret, replacing the selection, as the paste command
+    // does. Unlike text dropped or pasted with the middle button, it is not reported as `textReceived`.
+    void pasteClipboard();
+
 Q_SIGNALS:
     // A character is about to be typed (the key's first character: a blank, a carriage return for Enter, a
     // letter, ...); raised before the pane handles the key, which it then does as usual.
     void keyPressed(QChar key);
-    // A key was released in the pane (after the pane has handled it).
-    void keyReleased(int key);
     void clicked();
     // A mouse button was released over the pane, the pointer at this screen position; raised after clicked.
     void mouseReleased(const QPoint &globalPos);
     void doubleClicked();
     void mouseLeft();
+    // The pupil asked to paste with the keyboard (Ctrl+V, Shift+Insert, ...). While anything listens, the
+    // pane pastes nothing itself: the listener pastes, so that every paste is the one paste command.
+    void pasteRequested();
+    // Text came in without a paste command, dropped or pasted with the middle button; it is in the pane
+    // already.
+    void textReceived();
+    // Undo or redo took back or brought back a step that replaced the whole text.
+    void wholeTextReplayed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     // Sets this font on the pane, without text shaping where the script needs none.
@@ -134,6 +148,7 @@ private:
     QString plainText(const QString &lineBreak) const;
 
     int m_updateDepth = 0;
+    bool m_pastingClipboard = false; // pasteClipboard is at work
     // Where the last change of the text ended.
     int m_lastChangeEnd = 0;
     // Steps of the history are keyed by the number of undo commands up to their end (or start).

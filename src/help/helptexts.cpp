@@ -34,8 +34,8 @@ QVector<HelpLine> aboutText()
         {QStringLiteral("Χαρακτηριστικά:"), black, true},
         {QString(), black, true},
         {QStringLiteral(" Έκδοση: ") + programVersion(), purple, true},
-        {QStringLiteral(" Μέγεθος: 38.5 MB"), purple, true},
-        {QStringLiteral(" Λειτουργικό σύστημα: Windows"), purple, true},
+        {QStringLiteral(" Μέγεθος: ") + programSizeText(), purple, true},
+        {QStringLiteral(" Λειτουργικό σύστημα: ") + systemFullName(), purple, true},
         {QStringLiteral(" Κατασκευαστής: ") + MakerInfo::name(), purple, true},
     };
 }
@@ -58,6 +58,21 @@ QVector<HelpLine> contactOfflineText()
         {QString(), red, true},
         {QStringLiteral(" - ") + emails.value(1), darkRed, true},
     };
+}
+
+QVector<HelpLine> contactUnreachableText()
+{
+    QVector<HelpLine> lines{
+        {QStringLiteral(
+             "Η σελίδα επικοινωνίας δεν είναι διαθέσιμη αυτή τη στιγμή (δεν υπάρχει σύνδεση με την "
+             "ιστοσελίδα του δημιουργού)."),
+         black, true},
+        {QString(), black, false},
+    };
+    lines += contactOfflineText();
+    lines +=
+        {{QString(), black, false}, {QStringLiteral("Ιστοσελίδα: ") + MakerInfo::website(), purple, true}};
+    return lines;
 }
 
 } // namespace HelpTexts

@@ -24,5 +24,8 @@ QVector<HelpLine> aboutText();
 QString contactCaption();
 // What the contact window shows when the machine is offline: the maker's two e-mail addresses.
 QVector<HelpLine> contactOfflineText();
+// What the contact window shows when the machine is online but the contact page cannot be reached: a word on
+// that, then the maker's e-mail addresses as offline and the maker's website.
+QVector<HelpLine> contactUnreachableText();
 
 } // namespace HelpTexts

@@ -47,6 +47,33 @@ QString noHistoryMessage()
     return QStringLiteral("Δεν υπάρχει ιστορικό");
 }
 
+BrowsingButtonText browsingButtonText(BrowsingCommand command)
+{
+    switch (command) {
+    case BrowsingCommand::Home:
+        return {QStringLiteral("Αρχική σελίδα"),
+                QStringLiteral("Αρχική σελίδα: η ιστοσελίδα του δημιουργού (αφήνεις τον editor)")};
+    case BrowsingCommand::Back:
+        return {QStringLiteral("Πίσω"), QStringLiteral("Πίσω: η προηγούμενη σελίδα που επισκέφθηκες")};
+    case BrowsingCommand::Forward:
+        return {QStringLiteral("Εμπρός"), QStringLiteral("Εμπρός: η επόμενη σελίδα που επισκέφθηκες")};
+    case BrowsingCommand::Reload:
+        return {QStringLiteral("Ανανέωση"), QStringLiteral("Ανανέωση: η σελίδα φορτώνεται ξανά")};
+    case BrowsingCommand::Go:
+        return {QStringLiteral("Μετάβαση"),
+                QStringLiteral("Μετάβαση: άνοιγμα της διεύθυνσης που έγραψες (όπως με το Enter)")};
+    case BrowsingCommand::Enter:
+        break;
+    }
+    return {};
+}
+
+QString homeUnreachableNotice(const QUrl &home)
+{
+    return QStringLiteral("Η αρχική σελίδα (%1) δεν απαντά: μένεις στον editor με τη σελίδα σου.")
+        .arg(home.host().isEmpty() ? home.toDisplayString() : home.host());
+}
+
 bool schemeShownInPane(const QString &scheme)
 {
     static const QStringList shown = {

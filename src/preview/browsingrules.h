@@ -26,6 +26,17 @@ QString refusalMessage(BrowsingCommand command);
 // The message of back and forward when the history holds no page in that direction.
 QString noHistoryMessage();
 
+// What a screen reader and a tooltip say of a button of the address row: its name and what it does.
+struct BrowsingButtonText
+{
+    QString name;
+    QString tip;
+};
+// The texts of the buttons of home, back, forward, reload and go (Enter has no button: empty texts).
+BrowsingButtonText browsingButtonText(BrowsingCommand command);
+// The status bar's notice when the home page cannot be reached: the window stays in the editor.
+QString homeUnreachableNotice(const QUrl &home);
+
 // The program's own web addresses: the home page of the browsing bar and the three web links of the Help
 // menu.
 struct WebAddresses

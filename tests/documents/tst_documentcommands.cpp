@@ -22,11 +22,14 @@
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -107,6 +110,9 @@ private Q_SLOTS:
     void failuresGiveTheReasonInGreek_data();
     void failuresGiveTheReasonInGreek();
     void cancelledSaveEmptiesTheMirror();
+    void dialogsStartAtTheDocumentsFile();
+    void savingOverAFileAsksFirst();
+    void keysOpenAndSave();
     void templatesLoadAndCount_data();
     void templatesLoadAndCount();
     void charsetLinesInsertAtTheCaretInEditingModeOnly();
@@ -115,6 +121,8 @@ private Q_SLOTS:
     void sourcePrintoutWithoutPrinterGoesToPdf();
     void pagePrintPreviewShowsTheRenderedPage();
     void aPageThatNeverEndsItsPrintHandlerStillPrints();
+    void pagePrintedIntoAPdfFileKeepsItsText();
+    void pageThatCannotBeWrittenIsReported();
 
 private:
     void trigger(const char *name);
@@ -122,6 +130,8 @@ private:
     QVariant evaluateUntil(const QString &script, const QVariant &expected);
     // Opens the page's print preview and closes it once painted; its page count, -1 when it never showed.
     int printPreviewPages();
+    // Opens the page's print preview and prints from it into a PDF file; false when it never showed.
+    bool printPageIntoFile(const QString &path);
 
     std::unique_ptr<ProgramWindows> m_windows;
     MainWindow *m_form = nullptr;
@@ -506,6 +516,92 @@ void TestDocumentCommands::cancelledSaveEmptiesTheMirror()
     QCOMPARE(m_parts->Memo1->toPlainText(), QString());
 }
 
+void TestDocumentCommands::dialogsStartAtTheDocumentsFile()
+{
+    const QString path = m_dir->filePath(QStringLiteral("page.htm"));
+    QVERIFY(writeBytes(path, "<p>α</p>"));
+    m_answers << path;
+    trigger("N2");
+    QCOMPARE(m_asked.size(), 1);
+    QCOMPARE(m_asked[0].initialFolder, QDir::currentPath());
+    QCOMPARE(m_asked[0].proposedName, QString());
+
+    // The next open starts at the document's file, its own filter chosen.
+    trigger("N2");
+    QCOMPARE(m_asked.size(), 2);
+    QCOMPARE(QDir(m_asked[1].initialFolder), QDir(m_dir->path()));
+    QCOMPARE(m_asked[1].proposedName, QStringLiteral("page.htm"));
+    QCOMPARE(m_asked[1].filters.value(m_asked[1].filterIndex), QStringLiteral("Αρχεία htm (*.htm)"));
+
+    // So does the save, which has no htm filter and keeps its html one.
+    trigger("N3");
+    QCOMPARE(m_asked.size(), 3);
+    QCOMPARE(QDir(m_asked[2].initialFolder), QDir(m_dir->path()));
+    QCOMPARE(m_asked[2].proposedName, QStringLiteral("page.htm"));
+    QCOMPARE(m_asked[2].filterIndex, 0);
+
+    // A template is no file: the dialogs stay in the folder and propose no name.
+    trigger("HTML1");
+    trigger("N3");
+    QCOMPARE(m_asked.size(), 4);
+    QCOMPARE(QDir(m_asked[3].initialFolder), QDir(m_dir->path()));
+    QCOMPARE(m_asked[3].proposedName, QString());
+}
+
+void TestDocumentCommands::savingOverAFileAsksFirst()
+{
+    const QString path = m_dir->filePath(QStringLiteral("classmate.html"));
+    QVERIFY(writeBytes(path, "classmate's work"));
+    m_parts->RichEdit1->setDocumentText(QStringLiteral("<p>mine</p>"));
+    const QString question = QStringLiteral("Το αρχείο «classmate.html» υπάρχει ήδη. Να αντικατασταθεί;");
+
+    // "Όχι" saves nothing: the dialog asks again, and is cancelled here.
+    m_catcher->answerWith(QStringLiteral("Όχι"));
+    m_answers << m_dir->filePath(QStringLiteral("classmate"));
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), (QStringList{question, DocumentMessages::saveCancelled()}));
+    QCOMPARE(m_asked.size(), 2);
+    QCOMPARE(m_asked[1].proposedName, QStringLiteral("classmate.html"));
+    QCOMPARE(contents(path), QByteArray("classmate's work"));
+
+    // A box closed without an answer is no "Ναι" either.
+    m_catcher->clear();
+    m_catcher->answerWith(QString());
+    m_answers << path;
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), (QStringList{question, DocumentMessages::saveCancelled()}));
+    QCOMPARE(contents(path), QByteArray("classmate's work"));
+
+    m_catcher->clear();
+    m_catcher->answerWith(QStringLiteral("Ναι"));
+    m_answers << path;
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), (QStringList{question, DocumentMessages::saveSucceeded()}));
+    QCOMPARE(contents(path), QByteArray("<p>mine</p>"));
+
+    // A new name asks nothing.
+    m_catcher->clear();
+    m_answers << m_dir->filePath(QStringLiteral("new.html"));
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), QStringList{DocumentMessages::saveSucceeded()});
+}
+
+void TestDocumentCommands::keysOpenAndSave()
+{
+    m_parts->RichEdit1->setFocus();
+    QTest::keyClick(m_parts->RichEdit1, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_asked.size(), 1);
+    QVERIFY(m_asked[0].fileMustExist);
+    QCOMPARE(m_catcher->texts(), QStringList{DocumentMessages::openCancelled()});
+    // The message box had the keyboard; the window has it again, as after a click on it.
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QTest::keyClick(m_parts->RichEdit1, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_asked.size(), 2);
+    QCOMPARE(m_asked[1].title, QStringLiteral("Αποθήκευση Ιστοσελίδας"));
+    QCOMPARE(m_catcher->texts().last(), DocumentMessages::saveCancelled());
+}
+
 void TestDocumentCommands::templatesLoadAndCount_data()
 {
     QTest::addColumn<QString>("item");
@@ -681,6 +777,69 @@ void TestDocumentCommands::aPageThatNeverEndsItsPrintHandlerStillPrints()
     QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
     QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
     QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('next')"), true), QVariant(true));
+}
+
+bool TestDocumentCommands::printPageIntoFile(const QString &path)
+{
+    // The preview's print command, as its print dialog leaves it when the pupil prints into a file.
+    bool printed = false;
+    QTimer poll;
+    poll.setInterval(100);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        const QList<QPrintPreviewDialog *> found = m_form->findChildren<QPrintPreviewDialog *>();
+        if (found.isEmpty() || !found.constFirst()->isVisible())
+            return;
+        poll.stop();
+        QPrintPreviewDialog *dialog = found.constFirst();
+        auto *widget = dialog->findChild<QPrintPreviewWidget *>();
+        if (widget && QTest::qWaitFor([&] { return widget->pageCount() > 0; }, loadTimeout)) {
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog->printer()->setOutputFileName(path);
+            widget->print();
+            printed = true;
+        }
+        if (dialog->isVisible())
+            dialog->accept();
+    });
+    poll.start();
+    trigger("N18");
+    return printed;
+}
+
+// Printing the page from its print preview into a PDF file: the file holds the page's text as text (a reader
+// can search and copy it), not one picture of the page.
+void TestDocumentCommands::pagePrintedIntoAPdfFileKeepsItsText()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) reads the text of the PDF file");
+    m_parts->RichEdit1->setDocumentText(QStringLiteral(
+        "<html><body><h1 id=\"title\">Καλημέρα κόσμε</h1><p>Velmark prints its pages</p></body></html>"));
+    m_parts->RichEdit1->setSelStart(0);
+    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('title')"), true), QVariant(true));
+
+    const QString path = m_dir->filePath(QStringLiteral("page.pdf"));
+    QVERIFY(printPageIntoFile(path));
+    QCOMPARE(m_catcher->texts(), QStringList());
+
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(30000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("Καλημέρα κόσμε")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Velmark prints its pages")), qPrintable(text));
+    QCOMPARE(pdfPageCount(contents(path)), 1);
+}
+
+// A file that cannot be written (its folder is gone) is reported in Greek, never taken for a print.
+void TestDocumentCommands::pageThatCannotBeWrittenIsReported()
+{
+    const QString path = m_dir->filePath(QStringLiteral("gone/page.pdf"));
+    QVERIFY(printPageIntoFile(path));
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(m_catcher->texts(),
+             QStringList{DocumentMessages::printFailed(
+                 QStringLiteral("δεν γράφτηκε το αρχείο %1").arg(QDir::toNativeSeparators(path)))});
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestDocumentCommands)
