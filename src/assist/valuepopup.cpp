@@ -1,7 +1,7 @@
 #include "assist/valuepopup.h"
 
-#include "assist/popupplacement.h"
-#include "assist/valuelists.h"
+#include "assist/core/popupplacement.h"
+#include "assist/core/valuelists.h"
 #include "widgets/accessiblechoice.h"
 #include "widgets/closedboxwheel.h"
 #include "widgets/docklayout.h"

@@ -1,10 +1,10 @@
 #include "documents/printcommands.h"
 
-#include "documents/documentmessages.h"
+#include "documents/core/documentmessages.h"
+#include "documents/core/sourceprintout.h"
 #include "documents/filechooser.h"
 #include "documents/paintsurface.h"
 #include "documents/shownpage.h"
-#include "documents/sourceprintout.h"
 #include "editor/codepane.h"
 #include "widgets/bgrcolour.h"
 #include "widgets/messages.h"

@@ -1,8 +1,8 @@
 #include "editor/codepane.h"
 
+#include "core/paragraphseparators.h"
 #include "editor/accessiblecodepane.h"
 #include "editor/documentlooks.h"
-#include "editor/paragraphseparators.h"
 #include "widgets/bgrcolour.h"
 
 #include <QKeyEvent>

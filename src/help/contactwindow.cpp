@@ -1,10 +1,10 @@
 #include "help/contactwindow.h"
 
+#include "core/makerinfo.h"
+#include "help/core/helptexts.h"
 #include "help/helppane.h"
-#include "help/helptexts.h"
-#include "widgets/enginelanguage.h"
+#include "webengine/enginelanguage.h"
 #include "widgets/fonts.h"
-#include "widgets/makerinfo.h"
 #include "widgets/titlewidth.h"
 
 #include <QScreen>

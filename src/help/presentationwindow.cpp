@@ -1,7 +1,7 @@
 #include "help/presentationwindow.h"
 
+#include "help/core/presentationtopics.h"
 #include "help/helppane.h"
-#include "help/presentationtopics.h"
 #include "widgets/bgrcolour.h"
 #include "widgets/fonts.h"
 

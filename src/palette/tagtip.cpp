@@ -1,6 +1,6 @@
 #include "palette/tagtip.h"
 
-#include "palette/tagdescriptions.h"
+#include "palette/core/tagdescriptions.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
 

@@ -1,4 +1,4 @@
-#include "accessibleleftovers.h"
+#include "preview/accessibleleftovers.h"
 
 #include <QAccessible>
 #include <QObject>

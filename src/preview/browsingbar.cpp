@@ -1,7 +1,7 @@
-#include "browsingbar.h"
+#include "preview/browsingbar.h"
 
-#include "documents/editingsession.h"
-#include "previewpane.h"
+#include "core/editingsession.h"
+#include "preview/previewpane.h"
 #include "widgets/messages.h"
 
 #include <QAbstractButton>

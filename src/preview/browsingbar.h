@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browsingrules.h"
+#include "preview/core/browsingrules.h"
 
 #include <QObject>
 

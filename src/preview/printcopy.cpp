@@ -1,6 +1,6 @@
-#include "printcopy.h"
+#include "preview/printcopy.h"
 
-#include "previewpane.h"
+#include "preview/previewpane.h"
 
 #include <QEventLoop>
 #include <QPageLayout>

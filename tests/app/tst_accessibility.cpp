@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
-#include "assist/valuelists.h"
+#include "assist/core/valuelists.h"
 #include "assist/valuepopup.h"
 #include "entermainwindow.h"
 #include "help/aboutwindow.h"

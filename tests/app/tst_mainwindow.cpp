@@ -1,12 +1,13 @@
 // The main window: composition, sizing, the state after start-up, status panels, the document mirror, the
 // toolbox menu, the views and what a screen reader finds.
+#include "app/core/programtexts.h"
+#include "app/core/toolboxcaptions.h"
 #include "app/mainwindow.h"
-#include "app/programtexts.h"
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
-#include "app/toolboxcaptions.h"
-#include "editor/charlook.h"
+#include "core/programversion.h"
 #include "editor/codepane.h"
+#include "editor/core/charlook.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "palette/tagtip.h"
@@ -14,7 +15,6 @@
 #include "widgets/clickableimage.h"
 #include "widgets/docklayout.h"
 #include "widgets/docksplitter.h"
-#include "widgets/programversion.h"
 #include "widgets/statuspanels.h"
 #include "widgettestmain.h"
 

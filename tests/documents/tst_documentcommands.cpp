@@ -3,11 +3,11 @@
 // answered by a scripted chooser; message boxes are read and answered as a pupil would.
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
-#include "documents/documentmessages.h"
+#include "documents/core/documentmessages.h"
+#include "documents/core/textfile.h"
 #include "documents/filechooser.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
-#include "documents/textfile.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"

@@ -1,9 +1,9 @@
 // The texts of the help windows: the presentation's topics and their patterns, the about and contact texts.
-#include "help/helptexts.h"
-#include "help/presentationtopics.h"
-#include "preview/browsingrules.h"
-#include "widgets/makerinfo.h"
-#include "widgets/programversion.h"
+#include "core/makerinfo.h"
+#include "core/programversion.h"
+#include "help/core/helptexts.h"
+#include "help/core/presentationtopics.h"
+#include "preview/core/browsingrules.h"
 
 #include <QtTest>
 

@@ -2,16 +2,16 @@
 // the contact window.
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "core/makerinfo.h"
+#include "core/programversion.h"
 #include "help/aboutwindow.h"
 #include "help/contactwindow.h"
+#include "help/core/helptexts.h"
+#include "help/core/presentationtopics.h"
 #include "help/helppane.h"
-#include "help/helptexts.h"
-#include "help/presentationtopics.h"
 #include "help/presentationwindow.h"
 #include "localhttpserver.h"
 #include "preview/connection.h"
-#include "widgets/makerinfo.h"
-#include "widgets/programversion.h"
 #include "widgettestmain.h"
 
 #include <QAction>
