@@ -1,5 +1,6 @@
 #include "preview/previewpane.h"
 
+#include "preview/accessibleleftovers.h"
 #include "preview/core/browsingrules.h"
 #include "preview/core/previewdocument.h"
 #include "preview/core/previewsites.h"
@@ -333,6 +334,8 @@ void PreviewPane::notePainted(quint64 documentNumber)
     if (documentNumber != m_documentNumber)
         return;
     m_curtain->lift();
+    // The document it replaced is gone by now, and with it the nodes a screen reader read there.
+    dropAccessibleLeftovers(this);
     Q_EMIT documentPainted();
 }
 
