@@ -35,7 +35,7 @@ double millisecondsOf(const std::function<void()> &work)
 void caretToMiddle(CodePane *code)
 {
     const int line = code->lineCount() / 2;
-    code->setSelStart(code->lineIndex(line) + int(code->line(line).size()));
+    code->setSelectionStart(code->lineIndex(line) + int(code->line(line).size()));
 }
 
 } // namespace

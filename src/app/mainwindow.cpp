@@ -29,6 +29,7 @@
 #include "widgets/docksplitter.h"
 #include "widgets/fonts.h"
 #include "widgets/pictures.h"
+#include "widgets/programcolours.h"
 #include "widgets/statuspanels.h"
 
 #include <QCheckBox>
@@ -39,20 +40,19 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolButton>
+#include <optional>
 
 namespace {
 
-// A plain panel with a docking layout and, optionally, a background colour given as 0x00BBGGRR. The colours
-// are written in that decimal blue-green-red form, as the window's design gives them, so that each can be
-// checked against the design at a glance (16372442 is a pale blue, 15329769 light grey).
-QWidget *makePanel(const QString &name, QWidget *parent, int height, int bgr = -1)
+// A plain panel with a docking layout and, optionally, a background colour (one of ProgramColours).
+QWidget *makePanel(const QString &name, QWidget *parent, int height, std::optional<quint32> colour = {})
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(name);
     panel->resize(panel->width(), height);
-    if (bgr >= 0) {
+    if (colour) {
         QPalette pal = panel->palette();
-        pal.setColor(QPalette::Window, colourFromBgr(quint32(bgr)));
+        pal.setColor(QPalette::Window, colourFromBgr(*colour));
         panel->setPalette(pal);
         panel->setAutoFillBackground(true);
     }
@@ -154,7 +154,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     documents.pageTitle = [this] { return m_titleBar->panelText(0); };
     m_recoveryStore = std::make_unique<RecoveryStore>();
     m_recovery = new RecoveryKeeper(
-        m_recoveryStore.get(), [this] { return m_codePane->Text(); }, this);
+        m_recoveryStore.get(), [this] { return m_codePane->text(); }, this);
     m_files = new FileCommands(documents, this);
     m_templates = new TemplateCommands(documents, this);
     m_printing = new PrintCommands(documents, this);
@@ -171,7 +171,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildAddressRow()
 {
-    m_addressRow = makePanel(QStringLiteral("Panel11"), m_frame, 29, 16372442);
+    m_addressRow = makePanel(QStringLiteral("Panel11"), m_frame, 29, ProgramColours::PaleBlue);
     m_homeButton = makeIconButton(QStringLiteral("SpeedButton1"), QStyle::SP_DirHomeIcon,
                                   QStringLiteral("Αρχική σελίδα"), 33, m_addressRow);
     m_backButton = makeIconButton(QStringLiteral("SpeedButton2"), QStyle::SP_ArrowBack,
@@ -230,7 +230,7 @@ void MainWindow::buildBrowserStrip()
 void MainWindow::buildEditorArea()
 {
     m_editorArea = makePanel(QStringLiteral("Panel9"), m_frame, 357);
-    m_toolbarArea = makePanel(QStringLiteral("Panel2"), m_editorArea, 152, 15329769);
+    m_toolbarArea = makePanel(QStringLiteral("Panel2"), m_editorArea, 152, ProgramColours::LightGrey);
     const char *rowNames[7] = {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel13", "Panel14"};
     for (size_t i = 0; i < m_toolbarRows.size(); ++i) {
         m_toolbarRows[i] = makePanel(QString::fromLatin1(rowNames[i]), m_toolbarArea, 22);
@@ -265,12 +265,12 @@ void MainWindow::buildEditorArea()
     m_messagePane->resize(m_messagePane->width(), MessagePaneHeight);
     m_messageSplitter = new DockSplitter(m_editorArea);
     m_messageSplitter->setObjectName(QStringLiteral("Splitter1"));
-    // The message pane keeps its designed height for a line or two of warnings; the code pane a few lines.
+    // The message pane keeps its usual height for a line or two of warnings; the code pane a few lines.
     m_messageSplitter->setMinimumHeights(MessagePaneHeight, 60);
 
     dockInto(m_editorArea, m_toolbarArea, DockAlign::Top);
     dockInto(m_editorArea, m_lowerStrip, DockAlign::Bottom);
-    m_attributeBar = new AttributeBar(this, m_editorArea, m_session, this);
+    m_attributeBar = new AttributeBar(m_editorArea, m_session, this);
     dockInto(m_editorArea, m_messagePane, DockAlign::Bottom);
     dockInto(m_editorArea, m_messageSplitter, DockAlign::Bottom);
     dockInto(m_editorArea, m_codePane, DockAlign::Fill);
@@ -302,9 +302,9 @@ bool MainWindow::editingMode() const
     return m_session->isEditing();
 }
 
-void MainWindow::insertAndRefresh(const QString &met)
+void MainWindow::insertAndRefresh(const QString &text)
 {
-    m_refresh->insertAndRefresh(met);
+    m_refresh->insertAndRefresh(text);
 }
 
 void MainWindow::layoutTagWidths()

@@ -86,9 +86,9 @@ void MainWindow::arrangeOnFirstShow()
     applyTabOrder();
     m_refresh->startupPass(ProgramTexts::welcomeDocument());
     // The untouched welcome page is nobody's work: it is never kept for recovery.
-    m_recoveryStore->ignoreText(m_codePane->Text());
-    m_mirrorPane->setPlainText(m_codePane->Text());
-    m_preview->renderHtml(m_codePane->Text());
+    m_recoveryStore->ignoreText(m_codePane->text());
+    m_mirrorPane->setPlainText(m_codePane->text());
+    m_preview->renderHtml(m_codePane->text());
     m_session->setMode(DocumentMode::Editing);
 }
 
@@ -306,7 +306,7 @@ void MainWindow::takePageBody()
         // first.
         self->m_recovery->keepCurrent(RecoveryReason::BeforeWebPage);
         self->m_codePane->setDocumentText(markup);
-        self->m_recovery->webPageShown(self->m_codePane->Text());
+        self->m_recovery->webPageShown(self->m_codePane->text());
     });
 }
 
@@ -324,6 +324,6 @@ void MainWindow::restoreText(const QString &text)
 {
     m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
     m_codePane->setDocumentText(text);
-    m_codePane->setSelStart(0);
+    m_codePane->setSelectionStart(0);
     m_refresh->openedDocumentRefresh();
 }

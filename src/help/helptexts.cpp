@@ -2,13 +2,7 @@
 
 #include "widgets/makerinfo.h"
 #include "widgets/programversion.h"
-
-namespace {
-constexpr quint32 black = 0;
-constexpr quint32 purple = 0x800040;
-constexpr quint32 red = 215;
-constexpr quint32 darkRed = 169;
-} // namespace
+#include "widgets/programcolours.h"
 
 namespace HelpTexts {
 
@@ -29,14 +23,14 @@ QVector<HelpLine> aboutText()
              "Το πρόγραμμα Velmark Html Editor-Browser έχει δημιουργηθεί για να βοηθήσει τους "
              "μαθητές να κατανοήσουν τη δομή και τον τρόπο σύνταξης των βασικών εντολών της γλώσσας "
              "κατασκευής ιστοσελίδων html."),
-         black, true},
-        {QString(), black, true},
-        {QStringLiteral("Χαρακτηριστικά:"), black, true},
-        {QString(), black, true},
-        {QStringLiteral(" Έκδοση: ") + programVersion(), purple, true},
-        {QStringLiteral(" Μέγεθος: 38.5 MB"), purple, true},
-        {QStringLiteral(" Λειτουργικό σύστημα: Windows"), purple, true},
-        {QStringLiteral(" Κατασκευαστής: ") + MakerInfo::name(), purple, true},
+         ProgramColours::Black, true},
+        {QString(), ProgramColours::Black, true},
+        {QStringLiteral("Χαρακτηριστικά:"), ProgramColours::Black, true},
+        {QString(), ProgramColours::Black, true},
+        {QStringLiteral(" Έκδοση: ") + programVersion(), ProgramColours::Purple, true},
+        {QStringLiteral(" Μέγεθος: 38.5 MB"), ProgramColours::Purple, true},
+        {QStringLiteral(" Λειτουργικό σύστημα: Windows"), ProgramColours::Purple, true},
+        {QStringLiteral(" Κατασκευαστής: ") + MakerInfo::name(), ProgramColours::Purple, true},
     };
 }
 
@@ -52,11 +46,11 @@ QVector<HelpLine> contactOfflineText()
     return {
         {QStringLiteral("Μπορείτε να επικοινωνήσετε με τον ") + MakerInfo::contactPerson() +
              QStringLiteral(" στα παρακάτω email"),
-         black, false},
-        {QString(), red, true},
-        {QStringLiteral(" - ") + emails.value(0), red, true},
-        {QString(), red, true},
-        {QStringLiteral(" - ") + emails.value(1), darkRed, true},
+         ProgramColours::Black, false},
+        {QString(), ProgramColours::Red, true},
+        {QStringLiteral(" - ") + emails.value(0), ProgramColours::Red, true},
+        {QString(), ProgramColours::Red, true},
+        {QStringLiteral(" - ") + emails.value(1), ProgramColours::DeepRed, true},
     };
 }
 

@@ -56,7 +56,7 @@ void TagTip::setValuePopup(QWidget *valuePopup)
     m_valuePopup = valuePopup;
 }
 
-void TagTip::showDescription(const QString &met)
+void TagTip::showDescription(const QString &caption)
 {
     if (m_statusBar && parentWidget() != m_statusBar) {
         const bool wasHidden = isHidden();
@@ -64,7 +64,7 @@ void TagTip::showDescription(const QString &met)
         setVisible(!wasHidden);
     }
     move(0, 0);
-    m_captionField->setText(met);
+    m_captionField->setText(caption);
     if (isHidden())
         show();
     raise();

@@ -5,7 +5,7 @@
 class QMessageBox;
 class QWidget;
 
-// `ShowMessage`: a plain modal message box with a fixed Greek text and an OK button.
+// A plain modal message box with a fixed Greek text and an OK button.
 void showMessage(QWidget *parent, const QString &text);
 
 // Widens a message box so that the window manager can show its whole title (titleBarWidth): Qt sizes a box to

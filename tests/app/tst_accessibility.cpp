@@ -197,7 +197,7 @@ private Q_SLOTS:
         QVERIFY(p.currentBar() && p.currentBar()->isVisible());
 
         QStringList problems = auditWindow(f);
-        problems << auditWindow(p.PopupMenu1);
+        problems << auditWindow(p.codeMenu);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
@@ -206,8 +206,8 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        QList<QWidget *> texts{p.Label1};
-        for (StatusPanels *bar : {p.StatusBar1, p.StatusBar2})
+        QList<QWidget *> texts{p.progressLabel};
+        for (StatusPanels *bar : {p.titleBar, p.documentStatus})
             for (int i = 0; bar->panelLabel(i); ++i)
                 texts << bar->panelLabel(i);
         for (QWidget *text : texts) {
@@ -224,14 +224,14 @@ private Q_SLOTS:
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
         // The logo opens the maker's website in the system's browser: only its action is looked at here.
-        for (ClickableImage *image : {p.Image1, p.Image2, p.Image3}) {
+        for (ClickableImage *image : {p.makerLogo, p.onlineIndicator, p.offlineIndicator}) {
             QAccessibleInterface *node = accessibleOf(image);
             QCOMPARE(node->role(), QAccessible::Button);
             QVERIFY(
                 node->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         }
         MessageCatcher messages;
-        doAction(p.Image3, QAccessibleActionInterface::pressAction());
+        doAction(p.offlineIndicator, QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(messages.texts(),
                      QStringList{QStringLiteral("Ο Υπολογιστής δεν είναι συνδεδεμένος στο Internet")});
     }
@@ -241,12 +241,12 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
+        p.codePane->setSelectionStart(p.codePane->lineIndex(7) + 8);
         auto *table = windows->mainWindow()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
         // The description the tip shows on hovering is read out with the button.
         QVERIFY(hasGreekLetter(accessibleOf(table)->text(QAccessible::Description)));
         doAction(table, QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(p.RichEdit1->line(7), QStringLiteral("  <BODY><TABLE>"));
+        QTRY_COMPARE(p.codePane->line(7), QStringLiteral("  <BODY><TABLE>"));
         QTRY_VERIFY(p.currentBar() && p.currentBar()->isVisible());
     }
 
@@ -255,15 +255,15 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        QVERIFY(p.CheckBox1->isChecked());
-        const QString onCaption = p.CheckBox1->text();
+        QVERIFY(p.graphicalSwitch->isChecked());
+        const QString onCaption = p.graphicalSwitch->text();
         // The welcome document's first tag is painted while the switch is ticked; its refresh unpaints it.
-        const QColor painted = p.RichEdit1->formatAt(1).foreground().color();
-        doAction(p.CheckBox1, QAccessibleActionInterface::toggleAction());
-        QTRY_VERIFY(!p.CheckBox1->isChecked());
-        QVERIFY(p.CheckBox1->text() != onCaption);
-        QVERIFY(p.RichEdit1->formatAt(1).foreground().color() != painted);
-        QVERIFY(hasGreekLetter(accessibleOf(p.CheckBox1)->text(QAccessible::Name)));
+        const QColor painted = p.codePane->formatAt(1).foreground().color();
+        doAction(p.graphicalSwitch, QAccessibleActionInterface::toggleAction());
+        QTRY_VERIFY(!p.graphicalSwitch->isChecked());
+        QVERIFY(p.graphicalSwitch->text() != onCaption);
+        QVERIFY(p.codePane->formatAt(1).foreground().color() != painted);
+        QVERIFY(hasGreekLetter(accessibleOf(p.graphicalSwitch)->text(QAccessible::Name)));
     }
 
     void eventBoxItemIsChosenByAction()
@@ -272,7 +272,7 @@ private Q_SLOTS:
         QVERIFY(windows);
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 7);
+        p.codePane->setSelectionStart(p.codePane->lineIndex(7) + 7);
         p.menuItem("N28")->trigger();
         QComboBox *box = nullptr;
         QTRY_VERIFY((box = p.currentBar()->findChild<QComboBox *>()) != nullptr);
@@ -295,7 +295,7 @@ private Q_SLOTS:
         const QStringList itemActions = item->actionInterface()->actionNames();
         QVERIFY2(!itemActions.isEmpty(), "the item offers no action");
         item->actionInterface()->doAction(itemActions.first());
-        QTRY_VERIFY(p.RichEdit1->line(7).contains(first));
+        QTRY_VERIFY(p.codePane->line(7).contains(first));
     }
 
     void valuePopupAndTipAreNamed()

@@ -96,8 +96,8 @@ void BrowsingTest::init()
     QVERIFY(m_windows);
     m_form = m_windows->mainWindow();
     m_parts = std::make_unique<MainWindowParts>(m_form);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->webbrowser1->documentTitle().isEmpty(), false, loadTimeout);
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->preview->documentTitle().isEmpty(), false, loadTimeout);
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
 }
 
 void BrowsingTest::cleanup()
@@ -115,15 +115,15 @@ QToolButton *BrowsingTest::button(const char *name) const
 
 void BrowsingTest::typeAndEnter(const QUrl &address)
 {
-    m_parts->Edit1->clear();
-    QTest::keyClicks(m_parts->Edit1, address.toString());
-    QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+    m_parts->addressBar->clear();
+    QTest::keyClicks(m_parts->addressBar, address.toString());
+    QTest::keyClick(m_parts->addressBar, Qt::Key_Return);
 }
 
 void BrowsingTest::waitForPage(const QUrl &address, const QString &body)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), address.toString(), loadTimeout);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->toPlainText(), body, loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), address.toString(), loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->codePane->toPlainText(), body, loadTimeout);
 }
 
 void BrowsingTest::typedLocalPageShowsItsPicture_data()
@@ -150,20 +150,20 @@ void BrowsingTest::typedLocalPageShowsItsPicture()
     file.close();
     const QUrl address = QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath());
 
-    m_parts->Edit1->clear();
-    QTest::keyClicks(m_parts->Edit1, asFileAddress ? address.toString() : path);
-    QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+    m_parts->addressBar->clear();
+    QTest::keyClicks(m_parts->addressBar, asFileAddress ? address.toString() : path);
+    QTest::keyClick(m_parts->addressBar, Qt::Key_Return);
 
     // The address bar shows the page's file address, the code pane its markup, and its picture shows.
     waitForPage(address, body);
-    QCOMPARE(evaluateInPageUntil(m_parts->webbrowser1->page(),
+    QCOMPARE(evaluateInPageUntil(m_parts->preview->page(),
                                  QStringLiteral("document.getElementById('photo').naturalWidth"), 4),
              QVariant(4));
-    QCOMPARE(m_parts->webbrowser1->documentTitle(), QStringLiteral("Τοπική"));
+    QCOMPARE(m_parts->preview->documentTitle(), QStringLiteral("Τοπική"));
 
     // Back leads to the pupil's document and editing mode.
     QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), QStringLiteral("about:blank"), loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), QStringLiteral("about:blank"), loadTimeout);
 }
 
 void BrowsingTest::refusedInEditingMode_data()
@@ -187,19 +187,19 @@ void BrowsingTest::refusedInEditingMode()
 {
     QFETCH(QString, control);
     QFETCH(QString, message);
-    m_parts->CheckBox1->setChecked(false);
-    const QString code = m_parts->RichEdit1->toPlainText();
+    m_parts->graphicalSwitch->setChecked(false);
+    const QString code = m_parts->codePane->toPlainText();
 
     if (control == QLatin1String("Edit1"))
-        QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+        QTest::keyClick(m_parts->addressBar, Qt::Key_Return);
     else
         QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
 
     QCOMPARE(m_catcher->texts(), QStringList{message});
-    QVERIFY(m_parts->CheckBox1->isChecked());
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
-    QCOMPARE(m_parts->webbrowser1->locationUrl(), QStringLiteral("about:blank"));
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+    QVERIFY(m_parts->graphicalSwitch->isChecked());
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->preview->locationUrl(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->codePane->toPlainText(), code);
 }
 
 void BrowsingTest::emptyAddressLeavesTheEditor_data()
@@ -228,33 +228,33 @@ void BrowsingTest::emptyAddressLeavesTheEditor()
             table = tag;
     QVERIFY(table);
     QTest::mouseClick(table, Qt::LeftButton);
-    QVERIFY(!m_parts->RichEdit2->isHidden());
+    QVERIFY(!m_parts->messagePane->isHidden());
     QVERIFY(m_parts->currentBar() && !m_parts->currentBar()->isHidden());
-    const QString code = m_parts->RichEdit1->toPlainText();
-    const QUrl shown = m_parts->webbrowser1->url();
+    const QString code = m_parts->codePane->toPlainText();
+    const QUrl shown = m_parts->preview->url();
 
-    m_parts->Edit1->setText(typed);
+    m_parts->addressBar->setText(typed);
     if (control == QLatin1String("Edit1")) {
         m_form->activateWindow();
-        m_parts->Edit1->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
-        QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+        m_parts->addressBar->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->addressBar));
+        QTest::keyClick(m_parts->addressBar, Qt::Key_Return);
         // The keyboard stays in the address bar: the next keys do not land in the document.
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->addressBar));
     } else {
         QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
     }
 
     QCOMPARE(m_catcher->texts(), QStringList());
-    QVERIFY(!m_parts->CheckBox1->isChecked());
-    QVERIFY(m_parts->RichEdit2->isHidden());
-    QCOMPARE(m_parts->RichEdit2->toPlainText(), QString());
+    QVERIFY(!m_parts->graphicalSwitch->isChecked());
+    QVERIFY(m_parts->messagePane->isHidden());
+    QCOMPARE(m_parts->messagePane->toPlainText(), QString());
     QVERIFY(m_parts->currentBar()->isHidden());
-    QCOMPARE(m_parts->Edit1->text(), typed);
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+    QCOMPARE(m_parts->addressBar->text(), typed);
+    QCOMPARE(m_parts->codePane->toPlainText(), code);
     // Nothing was loaded in place of the pupil's document.
     QTest::qWait(200);
-    QCOMPARE(m_parts->webbrowser1->url().scheme(), shown.scheme());
+    QCOMPARE(m_parts->preview->url().scheme(), shown.scheme());
 }
 
 void BrowsingTest::browsingWithTheAddressRow()
@@ -270,33 +270,33 @@ void BrowsingTest::browsingWithTheAddressRow()
             table = tag;
     QVERIFY(table);
     QTest::mouseClick(table, Qt::LeftButton);
-    QVERIFY(!m_parts->RichEdit2->isHidden());
-    const QString pupils = m_parts->RichEdit1->Text();
+    QVERIFY(!m_parts->messagePane->isHidden());
+    const QString pupils = m_parts->codePane->text();
 
     typeAndEnter(one);
     waitForPage(one, bodyOne);
-    QVERIFY(m_parts->RichEdit2->isHidden());
-    QCOMPARE(m_parts->RichEdit2->toPlainText(), QString());
-    QVERIFY(!m_parts->CheckBox1->isChecked());
+    QVERIFY(m_parts->messagePane->isHidden());
+    QCOMPARE(m_parts->messagePane->toPlainText(), QString());
+    QVERIFY(!m_parts->graphicalSwitch->isChecked());
     QVERIFY(m_parts->currentBar()->isHidden());
 
-    m_parts->Edit1->setText(two.toString());
+    m_parts->addressBar->setText(two.toString());
     QTest::mouseClick(button("SpeedButton5"), Qt::LeftButton);
     waitForPage(two, bodyTwo);
 
     QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
     waitForPage(one, bodyOne);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->toPlainText(),
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->codePane->toPlainText(),
                               QStringLiteral("<p id=\"one\">Πρώτη σελίδα</p>"), loadTimeout);
     QTest::mouseClick(button("SpeedButton3"), Qt::LeftButton);
     waitForPage(two, bodyTwo);
 
     // Nothing further forward: the steps before the failure stay done, then the message.
-    m_parts->CheckBox1->setChecked(true);
+    m_parts->graphicalSwitch->setChecked(true);
     QTest::mouseClick(button("SpeedButton3"), Qt::LeftButton);
     QCOMPARE(m_catcher->texts(), QStringList{noHistory});
-    QVERIFY(!m_parts->CheckBox1->isChecked());
-    QVERIFY(m_parts->RichEdit2->isHidden());
+    QVERIFY(!m_parts->graphicalSwitch->isChecked());
+    QVERIFY(m_parts->messagePane->isHidden());
 
     const qsizetype before = m_requests.count(QStringLiteral("/two.html"));
     QTest::mouseClick(button("SpeedButton4"), Qt::LeftButton);
@@ -308,14 +308,14 @@ void BrowsingTest::browsingWithTheAddressRow()
     QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
     waitForPage(one, bodyOne);
     QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), QStringLiteral("about:blank"), loadTimeout);
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), bodyOne);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), QStringLiteral("about:blank"), loadTimeout);
+    QCOMPARE(m_parts->codePane->toPlainText(), bodyOne);
     QCOMPARE(m_catcher->texts(), QStringList{noHistory});
 
     // Each page's markup replaced the text as one step: undo goes back through them to the pupil's text.
-    for (int step = 0; step < 10 && m_parts->RichEdit1->Text() != pupils; ++step)
-        QTest::keyClick(m_parts->RichEdit1, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(m_parts->RichEdit1->Text(), pupils);
+    for (int step = 0; step < 10 && m_parts->codePane->text() != pupils; ++step)
+        QTest::keyClick(m_parts->codePane, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(m_parts->codePane->text(), pupils);
 }
 
 void BrowsingTest::webLinksAndHome_data()
@@ -357,13 +357,13 @@ void BrowsingTest::webLinksAndHome()
     if (QAction *link = m_form->findChild<QAction *>(control)) {
         link->trigger();
         // The address shows at once, before the page arrives.
-        QCOMPARE(m_parts->Edit1->text(), m_server->url(path).toString());
+        QCOMPARE(m_parts->addressBar->text(), m_server->url(path).toString());
     } else {
         QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
     }
 
     waitForPage(m_server->url(reported), QStringLiteral("<p>%1</p>").arg(reported));
-    QVERIFY(!m_parts->CheckBox1->isChecked());
+    QVERIFY(!m_parts->graphicalSwitch->isChecked());
     QCOMPARE(m_catcher->texts(), QStringList());
 }
 
@@ -375,18 +375,18 @@ void BrowsingTest::unreachableAddressShowsTheEnginesPage()
     closed.close();
 
     typeAndEnter(unreachable);
-    const QString code = m_parts->RichEdit1->toPlainText();
+    const QString code = m_parts->codePane->toPlainText();
 
     // The engine's error page arrives with the address that failed; its template is no page's markup, so the
     // code pane keeps the pupil's text (the page's markup would be asked for only after this notification).
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), unreachable.toString(), loadTimeout);
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), unreachable.toString(), loadTimeout);
+    QCOMPARE(m_parts->codePane->toPlainText(), code);
     QCOMPARE(m_catcher->texts(), QStringList());
 
     // The engine's page speaks Greek, like the rest of the program.
     const auto shown = std::make_shared<QString>();
     QTRY_VERIFY_WITH_TIMEOUT(
-        (m_parts->webbrowser1->page()->toPlainText([shown](const QString &text) { *shown = text; }),
+        (m_parts->preview->page()->toPlainText([shown](const QString &text) { *shown = text; }),
          shown->contains(QStringLiteral("127.0.0.1"))),
         loadTimeout);
     QVERIFY2(shown->contains(QRegularExpression(QStringLiteral("\\p{Greek}{4,}"))), qPrintable(*shown));
@@ -397,18 +397,18 @@ void BrowsingTest::unreachableAddressShowsTheEnginesPage()
 // that follow still go into the address bar, never into the document.
 void BrowsingTest::typingAnAddressKeepsTheKeyboard()
 {
-    m_parts->CheckBox1->setChecked(false);
-    const QString document = m_parts->RichEdit1->Text();
+    m_parts->graphicalSwitch->setChecked(false);
+    const QString document = m_parts->codePane->text();
     m_form->activateWindow();
-    m_parts->Edit1->setFocus();
-    m_parts->Edit1->end(false);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
+    m_parts->addressBar->setFocus();
+    m_parts->addressBar->end(false);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->addressBar));
     for (const QChar c : QStringLiteral("abc"))
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-    QVERIFY(m_parts->CheckBox1->isChecked());
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blankabc"));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
-    QCOMPARE(m_parts->RichEdit1->Text(), document);
+    QVERIFY(m_parts->graphicalSwitch->isChecked());
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blankabc"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->addressBar));
+    QCOMPARE(m_parts->codePane->text(), document);
 }
 
 void BrowsingTest::newWindowsOpenInThePane_data()

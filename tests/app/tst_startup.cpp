@@ -169,7 +169,7 @@ private Q_SLOTS:
             QCOMPARE(qRound(f.fontPointSize()), expected[i].pointSize);
         }
         QCOMPARE(pane->line(0), QString(47, QLatin1Char(' ')) + QStringLiteral("Όροι χρήσης"));
-        QCOMPARE(pane->SelStart(), 0);
+        QCOMPARE(pane->selectionStart(), 0);
     }
     void termsPaneLeavesTheChoiceCaptionFree_data()
     {

@@ -62,7 +62,7 @@ private Q_SLOTS:
     void clickInsertsExactlyTheCaption();
     void barIsFreedAndCreatedAgainUnderTheCodePane();
     void generalBoxInsertsOnlyWhenTheUserPicks();
-    void comboproTwiceLeavesOneBoxAtTheLeftEnd();
+    void generalBoxTwiceLeavesOneBoxAtTheLeftEnd();
     void namedBoxesReplaceTheirNamesake();
     void attributeButtonInsertsItsCaptionAndKeepsTheBar();
     void browsingModeLeavesDocumentAndBar();
@@ -80,7 +80,7 @@ void TestAttributeBar::init()
     m_host = std::make_unique<PaletteHost>();
     m_host->rows[5]->show();
     m_host->rows[6]->show();
-    m_host->panel2->resize(m_host->panel2->width(), 7 * 22);
+    m_host->toolbarArea->resize(m_host->toolbarArea->width(), 7 * 22);
     m_host->resize(1600, 600);
     m_host->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
@@ -186,7 +186,7 @@ void TestAttributeBar::barIsFreedAndCreatedAgainUnderTheCodePane()
     QVERIFY(!designed);
 
     QCOMPARE(first->objectName(), QStringLiteral("panel15"));
-    QCOMPARE(first->parentWidget(), m_host->panel9);
+    QCOMPARE(first->parentWidget(), m_host->editorArea);
     QVERIFY(first->isVisible());
     QCOMPARE(first->height(), 23);
     QVERIFY(first->font().bold());
@@ -246,12 +246,12 @@ void TestAttributeBar::generalBoxInsertsOnlyWhenTheUserPicks()
     QCOMPARE(box->currentText(), QStringLiteral(R"(style="")"));
 }
 
-void TestAttributeBar::comboproTwiceLeavesOneBoxAtTheLeftEnd()
+void TestAttributeBar::generalBoxTwiceLeavesOneBoxAtTheLeftEnd()
 {
     clickTag(QStringLiteral("<DIV>"));
     QComboBox *newest = m_host->bar->addGeneralBox();
     QCOMPARE(componentsNamed(m_host.get(), QStringLiteral("combo1")), 1);
-    QCOMPARE(m_host->bar->findComponent(QStringLiteral("COMBO1")), newest);
+    QCOMPARE(m_host->bar->box(QStringLiteral("combo1")), newest);
     QCOMPARE(barContents(m_host->bar->currentBar()),
              (QStringList{"combo1", R"(align="" @ 120)", R"(style="" @ 120)"}));
     QCOMPARE(newest->currentText(), QStringLiteral("Γενικά Χαρακτηριστικά"));
