@@ -63,7 +63,8 @@ int child(int argc, char *argv[])
     std::fflush(stdout);
 
     StartupWindow *startup = windows.startupWindow();
-    QTest::mouseClick(startup->acceptItem(), Qt::LeftButton, {}, QPoint(8, startup->acceptItem()->height() / 2));
+    QTest::mouseClick(startup->acceptItem(), Qt::LeftButton, {},
+                      QPoint(8, startup->acceptItem()->height() / 2));
     QElapsedTimer enter;
     enter.start();
     QTest::mouseClick(startup->enterButton(), Qt::LeftButton);

@@ -32,8 +32,8 @@ public:
     void refreshWithoutInsertion();
     // Paste the clipboard, render it, then the cycle without insertion.
     void pasteAndRefresh();
-    // The graphical switch's cycle (the caller sets the caption first): works in every mode, no insertion, paints
-    // also tag texts holding "<>", no preview; the check runs last and leaves the caret after its last
+    // The graphical switch's cycle (the caller sets the caption first): works in every mode, no insertion,
+    // paints also tag texts holding "<>", no preview; the check runs last and leaves the caret after its last
     // highlight.
     void switchRefresh();
     // The start-up pass: loads the lines, paints every tag text, no re-indentation, no check, caret to the

@@ -1,8 +1,8 @@
 #include "help/helptexts.h"
 
 #include "widgets/makerinfo.h"
-#include "widgets/programversion.h"
 #include "widgets/programcolours.h"
+#include "widgets/programversion.h"
 
 namespace HelpTexts {
 

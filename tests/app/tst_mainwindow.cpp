@@ -60,7 +60,8 @@ private Q_SLOTS:
         QCOMPARE(p.addressRow->height(), 29);
         QCOMPARE(p.browserStrip->height(), 23);
         QCOMPARE(p.previewSplitter->height(), 3);
-        const QList<QWidget *> upper{p.addressRow, p.previewPanel, p.browserStrip, p.previewSplitter, p.editorArea};
+        const QList<QWidget *> upper{p.addressRow, p.previewPanel, p.browserStrip, p.previewSplitter,
+                                     p.editorArea};
         for (int i = 1; i < upper.size(); ++i)
             QCOMPARE(upper[i]->y(), upper[i - 1]->y() + upper[i - 1]->height());
         QCOMPARE(p.editorArea->y() + p.editorArea->height(), p.frame->height());
@@ -405,9 +406,9 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        const QList<QWidget *> expected{p.homeButton, p.backButton, p.forwardButton,
-                                        p.addressBar,        p.goButton, p.reloadButton,
-                                        p.codePane,    p.messagePane,    p.graphicalSwitch};
+        const QList<QWidget *> expected{p.homeButton, p.backButton,  p.forwardButton,
+                                        p.addressBar, p.goButton,    p.reloadButton,
+                                        p.codePane,   p.messagePane, p.graphicalSwitch};
         QList<QWidget *> met;
         QWidget *w = p.homeButton;
         do {

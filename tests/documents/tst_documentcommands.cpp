@@ -198,7 +198,8 @@ void TestDocumentCommands::openLoadsDecodesAndRefreshes()
     QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
     QCOMPARE(m_parts->documentStatus->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 7"));
     QCOMPARE(m_parts->progressBar->maximum(), m_parts->codePane->lineCount() - 4);
-    QCOMPARE(m_parts->mirrorPane->toPlainText(), m_parts->codePane->text().replace(QLatin1String("\r\n"), "\n"));
+    QCOMPARE(m_parts->mirrorPane->toPlainText(),
+             m_parts->codePane->text().replace(QLatin1String("\r\n"), "\n"));
     QCOMPARE(evaluateUntil(QStringLiteral("document.querySelector('p') && "
                                           "document.querySelector('p').textContent"),
                            QStringLiteral("Καλημέρα"))
@@ -528,7 +529,8 @@ void TestDocumentCommands::templatesLoadAndCount()
     QCOMPARE(m_parts->codePane->lineCount(), lines);
     QCOMPARE(m_parts->codePane->selectionStart(), 0);
     QCOMPARE(m_parts->codePane->selectionLength(), 0);
-    QCOMPARE(m_parts->mirrorPane->toPlainText(), m_parts->codePane->text().replace(QLatin1String("\r\n"), "\n"));
+    QCOMPARE(m_parts->mirrorPane->toPlainText(),
+             m_parts->codePane->text().replace(QLatin1String("\r\n"), "\n"));
     if (item == QLatin1String("HTML1")) {
         QCOMPARE(m_parts->codePane->line(1), QStringLiteral("<HEAD>"));
         QCOMPARE(m_parts->codePane->line(4), QStringLiteral("   Η πρώτη μου ιστοσελίδα"));

@@ -78,7 +78,8 @@ private Q_SLOTS:
         QVERIFY(presentation->listColumn()->width() >= 184);
         for (int i = 0; i < presentation->topicList()->count(); ++i)
             QVERIFY(presentation->topicList()->fontMetrics().horizontalAdvance(
-                        presentation->topicList()->item(i)->text()) <= presentation->topicList()->viewport()->width());
+                        presentation->topicList()->item(i)->text()) <=
+                    presentation->topicList()->viewport()->width());
         QVERIFY(presentation->explanationPane()->lines().isEmpty());
         QVERIFY(presentation->explanationPane()->isReadOnly());
 
@@ -120,7 +121,8 @@ private Q_SLOTS:
         PresentationWindow presentation;
         presentation.topicList()->setCurrentRow(3);
         QCOMPARE(lineColour(presentation.explanationPane(), 0), QColor(168, 0, 0));
-        QCOMPARE(presentation.explanationPane()->lines().at(2), QStringLiteral("Περιέχει τις εξής Ετικέτες:"));
+        QCOMPARE(presentation.explanationPane()->lines().at(2),
+                 QStringLiteral("Περιέχει τις εξής Ετικέτες:"));
         QCOMPARE(lineColour(presentation.explanationPane(), 2), QColor(0, 0, 0));
         QCOMPARE(lineColour(presentation.explanationPane(), 4), QColor(64, 0, 128));
         QCOMPARE(lineColour(presentation.explanationPane(), 5), QColor(64, 0, 128));

@@ -22,9 +22,9 @@ QWidget *makePanel(const QString &name, QWidget *parent, int height)
 
 PaletteHost::PaletteHost()
     : editorArea(makePanel(QStringLiteral("Panel9"), this, 400)),
-      toolbarArea(makePanel(QStringLiteral("Panel2"), editorArea, 154)), codePane(new QPlainTextEdit(editorArea)),
-      messagePane(new QPlainTextEdit(editorArea)), statusBar(new QStatusBar(this)), valuePopup(new QWidget),
-      tip(new TagTip)
+      toolbarArea(makePanel(QStringLiteral("Panel2"), editorArea, 154)),
+      codePane(new QPlainTextEdit(editorArea)), messagePane(new QPlainTextEdit(editorArea)),
+      statusBar(new QStatusBar(this)), valuePopup(new QWidget), tip(new TagTip)
 {
     setObjectName(QStringLiteral("Form5"));
     for (const char *name : {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel13", "Panel14"}) {
