@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     auto *code = new CodePane(editorArea);
     auto *messages = new CodePane(editorArea);
     auto *progress = new QProgressBar(&window);
-    AttributeBar bar(&window, editorArea, &session);
+    AttributeBar bar(editorArea, &session);
     dockInto(editorArea, messages, DockAlign::Bottom);
     dockInto(editorArea, code, DockAlign::Fill);
     window.resize(900, 700);
