@@ -363,6 +363,14 @@ private Q_SLOTS:
         QCOMPARE(popup, QStringList({QStringLiteral("Αναίρεση"), QStringLiteral("Αποκοπή"),
                                      QStringLiteral("Αντιγραφή"), QStringLiteral("Επικόλληση"),
                                      QStringLiteral("Επιλογή όλων")}));
+        // The events menu, built from the table of event groups: its items in order, by name and caption.
+        QStringList events;
+        for (QAction *a : f->findChild<QMenu *>(QStringLiteral("N27"))->actions())
+            events << a->objectName() + QLatin1Char(' ') + a->text();
+        QCOMPARE(events, QStringList({QStringLiteral("N28 Παραθυρικά"), QStringLiteral("N29 Φόρμας"),
+                                      QStringLiteral("N30 Πληκτρολογίου"), QStringLiteral("N31 Ποντικιού"),
+                                      QStringLiteral("Clipboard1 Clipboard"),
+                                      QStringLiteral("N32 Πολυμεσικά"), QStringLiteral("N33 Διάφορα")}));
     }
 
     void downloadProgressInBrowsingMode_data()
