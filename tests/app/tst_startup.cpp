@@ -174,7 +174,7 @@ private Q_SLOTS:
     void termsPaneLeavesTheChoiceCaptionFree_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("designed") << QSize(507, 470);
+        QTest::newRow("its own size") << QSize(507, 470);
         QTest::newRow("taller") << QSize(640, 700);
         QTest::newRow("small") << QSize(300, 200);
     }

@@ -170,7 +170,7 @@ private Q_SLOTS:
         menuItem(windows.mainWindow(), "N6")->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(about));
         QCOMPARE(about->windowTitle(), QStringLiteral("Σχετικά με τον Velmark Html Editor-Browser"));
-        // At least the designed size; wider for its whole caption, taller for its whole text (see below).
+        // At least its own size; wider for its whole caption, taller for its whole text (see below).
         QVERIFY(about->width() >= 303);
         QVERIFY(about->height() >= 394);
         QCOMPARE(about->minimumSize(), about->maximumSize());

@@ -174,16 +174,16 @@ void TestAttributeBar::clickInsertsExactlyTheCaption()
 
 void TestAttributeBar::barIsFreedAndCreatedAgainUnderTheCodePane()
 {
-    QPointer<QWidget> designed = m_host->bar->currentBar();
-    QVERIFY(designed);
-    QCOMPARE(designed->objectName(), QStringLiteral("Panel15"));
-    designed->hide();
+    QPointer<QWidget> initial = m_host->bar->currentBar();
+    QVERIFY(initial);
+    QCOMPARE(initial->objectName(), QStringLiteral("Panel15"));
+    initial->hide();
 
     clickTag(QStringLiteral("<TABLE>"));
     QPointer<QWidget> first = m_host->bar->currentBar();
-    QVERIFY(first && first != designed);
+    QVERIFY(first && first != initial);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!designed);
+    QVERIFY(!initial);
 
     QCOMPARE(first->objectName(), QStringLiteral("panel15"));
     QCOMPARE(first->parentWidget(), m_host->editorArea);
@@ -209,7 +209,7 @@ void TestAttributeBar::generalBoxInsertsOnlyWhenTheUserPicks()
     QVERIFY(inserted.isEmpty());
     QCOMPARE(box->currentText(), QStringLiteral("Γενικά Χαρακτηριστικά"));
     QCOMPARE(box->currentIndex(), -1);
-    // As wide as designed, or wider where the face needs it: the caption is read whole.
+    // As wide as its table gives, or wider where the face needs it: the caption is read whole.
     QVERIFY(box->width() >= 177);
     QVERIFY(box->lineEdit()->width() >= box->fontMetrics().horizontalAdvance(box->currentText()));
     QVERIFY(box->font().bold());
