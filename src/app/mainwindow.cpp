@@ -187,8 +187,8 @@ void MainWindow::buildAddressRow()
     m_addressBar->setAccessibleName(QStringLiteral("Διεύθυνση"));
     m_addressBar->setFont(Fonts::pixels(15, true));
     QPalette pal = m_addressBar->palette();
-    pal.setColor(QPalette::Base, QColor(249, 249, 249));
-    pal.setColor(QPalette::Text, QColor(0, 128, 128));
+    pal.setColor(QPalette::Base, colourFromBgr(ProgramColours::NearWhite));
+    pal.setColor(QPalette::Text, colourFromBgr(ProgramColours::Teal));
     m_addressBar->setPalette(pal);
     // Later left-docked buttons take the left end: dock them from the rightmost to the leftmost.
     for (QWidget *w : {static_cast<QWidget *>(m_forwardButton), static_cast<QWidget *>(m_backButton),
@@ -210,9 +210,11 @@ void MainWindow::buildBrowserStrip()
     m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
     m_progressBar->setAccessibleName(QStringLiteral("Πρόοδος"));
     m_progressBar->setTextVisible(false);
-    m_progressBar->setStyleSheet(
-        QStringLiteral("QProgressBar { background: #808000; border: 1px solid #505000; }"
-                       "QProgressBar::chunk { background: #008080; }"));
+    m_progressBar->setStyleSheet(QStringLiteral("QProgressBar { background: %1; border: 1px solid %2; }"
+                                                "QProgressBar::chunk { background: %3; }")
+                                     .arg(colourFromBgr(ProgramColours::Olive).name(),
+                                          colourFromBgr(ProgramColours::DarkOlive).name(),
+                                          colourFromBgr(ProgramColours::Teal).name()));
     m_progressBar->resize(153, 23);
     m_progressLabel = new QLabel(QStringLiteral("0"), m_browserStrip);
     m_progressLabel->setObjectName(QStringLiteral("Label1"));

@@ -3,8 +3,10 @@
 #include "assist/popupplacement.h"
 #include "assist/valuelists.h"
 #include "widgets/accessiblechoice.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
+#include "widgets/programcolours.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,7 +36,9 @@ ValuePopup::ValuePopup(QWidget *parent)
     AccessibleChoice::enable(m_valueBox);
     m_valueBox->setInsertPolicy(QComboBox::NoInsert);
     m_valueBox->setFont(Fonts::pixels(15, true));
-    m_valueBox->setStyleSheet(QStringLiteral("QComboBox { background: #004080; color: #c0c0c0; }"));
+    m_valueBox->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; }")
+                                  .arg(colourFromBgr(ProgramColours::DeepBlue).name(),
+                                       colourFromBgr(ProgramColours::Silver).name()));
     dockInto(this, m_valueBox, DockAlign::Fill);
 
     m_delay.setSingleShot(true);

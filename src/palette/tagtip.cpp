@@ -1,8 +1,10 @@
 #include "palette/tagtip.h"
 
 #include "palette/tagdescriptions.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
+#include "widgets/programcolours.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +13,6 @@ namespace {
 
 constexpr int kTipHeight = 28;
 constexpr int kPanelHeight = 25;
-const QColor kTipColour(255, 255, 215);
 
 } // namespace
 
@@ -22,7 +23,7 @@ TagTip::TagTip(QWidget *parent)
     setObjectName(QStringLiteral("Form6"));
     setAutoFillBackground(true);
     QPalette tipPalette = palette();
-    tipPalette.setColor(QPalette::Window, kTipColour);
+    tipPalette.setColor(QPalette::Window, colourFromBgr(ProgramColours::PaleYellow));
     setPalette(tipPalette);
     resize(width(), kTipHeight);
 
