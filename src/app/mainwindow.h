@@ -90,7 +90,7 @@ private Q_SLOTS:
     void explainOffline();
     // Line and character counts, and the document mirror `Memo1`.
     void updateCounts();
-    // The caret's column and line in panel 3.
+    // The caret's column and line in panel 3, after every move of the caret.
     void showCaretPosition();
     // The value popup empties and hides.
     void closeValuePopup();
@@ -107,6 +107,8 @@ private Q_SLOTS:
     void showEditorOnly();
     // A file opened to show only its code: the editor alone, the browser status strip above it.
     void showCodeOnly();
+    // F5: in editing mode the document is refreshed and shown again, in browsing mode the page reloads.
+    void refreshOrReload();
     // The initial arrangement comes back.
     void restoreInitialLayout();
     // A toolbox row item (row 0-6) shows or hides its row.
@@ -150,6 +152,8 @@ private:
     void startProgress(int maximum);
     // The progress bar's position, held within its range.
     void showProgress(int value);
+    // `Label1`: the number the progress bar shows.
+    void showProgressNumber(int value);
     // The refresh cycle's tag count in panel 2 of `StatusBar2`.
     void showTagCount(int count);
     // Width layout of the tag buttons from the window's outer width.
@@ -244,6 +248,7 @@ private:
     MenuItems m_menu;
     QMenu *m_codeMenu;                       // code pane context menu
     std::array<QAction *, 8> m_toolboxItems; // the toolbox rows' items, then "all"
+    QAction *m_refreshKey;                   // F5: refresh the document's preview, or reload the web page
 
     static constexpr int MessagePaneHeight = 35; // the message pane's height: a line or two of warnings
 

@@ -15,6 +15,7 @@
 #include "palette/attributebar.h"
 #include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
+#include "preview/browsingbar.h"
 #include "preview/connection.h"
 #include "preview/previewpane.h"
 #include "preview/progresspercent.h"
@@ -241,9 +242,24 @@ void MainWindow::showProgress(int value)
     m_progressBar->setValue(qBound(0, value, m_progressMaximum));
 }
 
+void MainWindow::showProgressNumber(int value)
+{
+    // A bar set back below its range (its reset) shows nothing done.
+    m_progressLabel->setText(QString::number(qMax(0, value)));
+    m_progressLabel->setAccessibleDescription(m_progressLabel->text());
+}
+
 void MainWindow::showTagCount(int count)
 {
     m_documentStatus->setPanelText(2, QStringLiteral("Αριθμός Εντολών HTML: ") + QString::number(count));
+}
+
+void MainWindow::refreshOrReload()
+{
+    if (editingMode())
+        m_refresh->refreshWithoutInsertion();
+    else
+        m_browsingBar->reload();
 }
 
 void MainWindow::insertTag(const QString &caption)
@@ -284,8 +300,6 @@ void MainWindow::showDownloadProgress(int progress, int progressMax)
     if (!value)
         return;
     showProgress(*value);
-    m_progressLabel->setText(QString::number(m_progressBar->value()));
-    m_progressLabel->setAccessibleDescription(m_progressLabel->text());
     m_progressBar->repaint();
 }
 
@@ -306,6 +320,7 @@ void MainWindow::takePageBody()
         // first.
         self->m_recovery->keepCurrent(RecoveryReason::BeforeWebPage);
         self->m_codePane->setDocumentText(markup);
+        self->m_session->forgetDocumentFile();
         self->m_recovery->webPageShown(self->m_codePane->text());
     });
 }
@@ -324,6 +339,7 @@ void MainWindow::restoreText(const QString &text)
 {
     m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
     m_codePane->setDocumentText(text);
+    m_session->forgetDocumentFile();
     m_codePane->setSelectionStart(0);
     m_refresh->openedDocumentRefresh();
 }

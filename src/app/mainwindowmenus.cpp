@@ -18,10 +18,12 @@ QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
     return menu;
 }
 
-QAction *addItem(QMenu *menu, const char *name, const QString &caption)
+// An item of a menu; its shortcut, where it has one, is shown beside its caption.
+QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
     return action;
 }
 
@@ -33,14 +35,22 @@ void MainWindow::buildMenus()
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     QMenu *fileMenu = addMenu(bar, "N1", QStringLiteral("Αρχείο"));
-    m_menu.openPage = addItem(fileMenu, "N2", QStringLiteral("Άνοιγμα Ιστοσελίδας"));
+    // The usual keys of a desktop program: Ctrl+O, Ctrl+S, Ctrl+P (the page, through its print preview) and
+    // Ctrl+Q, which not every desktop's key scheme has for quitting.
+    m_menu.openPage = addItem(fileMenu, "N2", QStringLiteral("Άνοιγμα Ιστοσελίδας"), QKeySequence::Open);
     m_menu.openCodeOnly = addItem(fileMenu, "N26", QStringLiteral("Άνοιγμα και προβολή μόνο κώδικα"));
     m_menu.openCodeOnly->setVisible(false);
-    m_menu.savePage = addItem(fileMenu, "N3", QStringLiteral("Αποθήκεση Ιστοσελίδας"));
-    m_menu.printPage = addItem(fileMenu, "N18", QStringLiteral("Εκτύπωση Ιστοσελίδας"));
+    m_menu.savePage = addItem(fileMenu, "N3", QStringLiteral("Αποθήκεση Ιστοσελίδας"), QKeySequence::Save);
+    m_menu.printPage = addItem(fileMenu, "N18", QStringLiteral("Εκτύπωση Ιστοσελίδας"), QKeySequence::Print);
     m_menu.printCode = addItem(fileMenu, "HTML2", QStringLiteral("Εκτύπωση Κώδικα HTML"));
     m_menu.recoverText = addItem(fileMenu, "recoverText", QStringLiteral("Ανάκτηση Κειμένου…"));
-    m_menu.exit = addItem(fileMenu, "N4", QStringLiteral("Έξοδος"));
+    m_menu.exit = addItem(fileMenu, "N4", QStringLiteral("Έξοδος"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    // F5 has no menu item: it refreshes the preview of the document, or reloads the web page shown.
+    m_refreshKey = new QAction(QStringLiteral("Ανανέωση"), this);
+    m_refreshKey->setObjectName(QStringLiteral("refreshKey"));
+    m_refreshKey->setShortcut(Qt::Key_F5);
+    addAction(m_refreshKey);
 
     QMenu *templateMenu = addMenu(bar, "N7", QStringLiteral("Πρότυπα"));
     m_menu.simplePage = addItem(templateMenu, "HTML1", QStringLiteral("Απλό HTML Έγγραφο"));
@@ -86,10 +96,11 @@ void MainWindow::buildPopupMenu()
 {
     m_codeMenu = new QMenu(this);
     m_codeMenu->setObjectName(QStringLiteral("PopupMenu1"));
-    m_menu.undo = addItem(m_codeMenu, "N36", QStringLiteral("Αναίρεση"));
-    m_menu.cut = addItem(m_codeMenu, "N21", QStringLiteral("Αποκοπή"));
-    m_menu.copy = addItem(m_codeMenu, "N22", QStringLiteral("Αντιγραφή"));
-    m_menu.paste = addItem(m_codeMenu, "N23", QStringLiteral("Επικόλληση"));
-    m_menu.selectAll = addItem(m_codeMenu, "N24", QStringLiteral("Επιλογή όλων"));
+    // The keys are the code pane's own (Ctrl+Y redoes there too); the menu shows them beside its items.
+    m_menu.undo = addItem(m_codeMenu, "N36", QStringLiteral("Αναίρεση"), QKeySequence::Undo);
+    m_menu.cut = addItem(m_codeMenu, "N21", QStringLiteral("Αποκοπή"), QKeySequence::Cut);
+    m_menu.copy = addItem(m_codeMenu, "N22", QStringLiteral("Αντιγραφή"), QKeySequence::Copy);
+    m_menu.paste = addItem(m_codeMenu, "N23", QStringLiteral("Επικόλληση"), QKeySequence::Paste);
+    m_menu.selectAll = addItem(m_codeMenu, "N24", QStringLiteral("Επιλογή όλων"), QKeySequence::SelectAll);
     m_codePane->setContextMenuPolicy(Qt::CustomContextMenu);
 }

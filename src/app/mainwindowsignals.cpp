@@ -58,6 +58,9 @@ void MainWindow::connectSignals()
     connect(m_files, &FileCommands::documentAboutToBeReplaced, m_recovery, &RecoveryKeeper::keepCurrent);
     connect(m_templates, &TemplateCommands::documentAboutToBeReplaced, m_recovery,
             &RecoveryKeeper::keepCurrent);
+    // A template is no file: the file dialogs stop proposing the last file's name.
+    connect(m_templates, &TemplateCommands::documentAboutToBeReplaced, m_session,
+            &EditingSession::forgetDocumentFile);
     connect(m_menu.printPage, &QAction::triggered, m_printing, &PrintCommands::printPreview);
     connect(m_menu.printCode, &QAction::triggered, m_printing, &PrintCommands::printCodeListing);
     connect(m_menu.simplePage, &QAction::triggered, m_templates, &TemplateCommands::loadSimplePage);
@@ -72,10 +75,19 @@ void MainWindow::connectSignals()
 
     // The code pane and its context menu.
     connect(m_codePane, &CodePane::textChanged, this, &MainWindow::updateCounts);
-    connect(m_codePane, &CodePane::keyReleased, this, &MainWindow::showCaretPosition);
+    // The caret's column and line follow every move of the caret: keys, clicks and every insertion.
+    connect(m_codePane, &CodePane::cursorPositionChanged, this, &MainWindow::showCaretPosition);
     connect(m_codePane, &CodePane::clicked, this, &MainWindow::closeValuePopup);
     connect(m_codePane, &CodePane::mouseLeft, this, &MainWindow::resetProgress);
     connect(m_codePane, &CodePane::doubleClicked, m_refresh, &RefreshCycle::refreshWithoutInsertion);
+    // Every paste is the context menu's "Επικόλληση", with its refresh; text dropped or pasted with the
+    // middle button is in the pane already, and is refreshed once the mouse's own handling is over.
+    connect(m_codePane, &CodePane::pasteRequested, m_refresh, &RefreshCycle::pasteAndRefresh);
+    connect(m_codePane, &CodePane::textReceived, m_refresh, &RefreshCycle::refreshWithoutInsertion,
+            Qt::QueuedConnection);
+    // Undo and redo of a whole text (a template, an opened file, ...) show it as its coming in did.
+    connect(m_codePane->history(), &StepHistory::wholeTextReplayed, m_refresh,
+            &RefreshCycle::followReplayedText);
     connect(m_codePane, &CodePane::keyPressed, m_typingAssistant, &TypingAssistant::keyTyped);
     // Every typed key empties the message pane; most find it empty already.
     connect(m_typingAssistant, &TypingAssistant::messagesCleared, m_messagePane, &CodePane::clearLines);
@@ -109,6 +121,9 @@ void MainWindow::connectSignals()
     connect(m_refresh, &RefreshCycle::warningsReady, this, &MainWindow::showWarnings);
     connect(m_refresh, &RefreshCycle::progressStarted, this, &MainWindow::startProgress);
     connect(m_refresh, &RefreshCycle::progressReached, this, &MainWindow::showProgress);
+    // `Label1` shows the bar's number whoever moves the bar: a refresh, a download, the pointer leaving the
+    // code pane.
+    connect(m_progressBar, &QProgressBar::valueChanged, this, &MainWindow::showProgressNumber);
     connect(m_refresh, &RefreshCycle::tagCountChanged, this, &MainWindow::showTagCount);
     connect(m_refresh, &RefreshCycle::renderRequested, m_preview, &PreviewPane::renderHtml);
     connect(m_refresh, &RefreshCycle::renderStreamRequested, m_preview,
@@ -129,4 +144,5 @@ void MainWindow::connectSignals()
     connect(m_menu.skolvikSite, &QAction::triggered, m_browsingBar, &BrowsingBar::openSkolvik);
     connect(m_menu.schoolNetworkSite, &QAction::triggered, m_browsingBar, &BrowsingBar::openSchoolNetwork);
     connect(m_menu.lessonsSite, &QAction::triggered, m_browsingBar, &BrowsingBar::openLessons);
+    connect(m_refreshKey, &QAction::triggered, this, &MainWindow::refreshOrReload);
 }

@@ -4,6 +4,7 @@
 #include "assist/valuelists.h"
 #include "widgets/accessiblechoice.h"
 #include "widgets/bgrcolour.h"
+#include "widgets/closedboxwheel.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
 #include "widgets/programcolours.h"
@@ -34,6 +35,8 @@ ValuePopup::ValuePopup(QWidget *parent)
     m_valueBox->setEditable(true);
     m_valueBox->lineEdit()->setAccessibleName(m_valueBox->accessibleName());
     AccessibleChoice::enable(m_valueBox);
+    // The popup comes up under the pointer: the wheel turned to scroll the code must not pick values.
+    keepWheelOffClosedBox(m_valueBox);
     m_valueBox->setInsertPolicy(QComboBox::NoInsert);
     m_valueBox->setFont(Fonts::pixels(15, true));
     m_valueBox->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; }")

@@ -22,6 +22,11 @@ QString saveSucceeded()
     return QStringLiteral("Η αποθήκευση του αρχείου πραγαμετοποιήθηκε με επιτυχία!");
 }
 
+QString replaceExisting(const QString &name)
+{
+    return QStringLiteral("Το αρχείο «%1» υπάρχει ήδη. Να αντικατασταθεί;").arg(name);
+}
+
 QString fileNotFound(const QString &name)
 {
     return QStringLiteral("Το αρχείο «%1» δεν βρέθηκε. Ίσως μετακινήθηκε ή διαγράφηκε.").arg(name);

@@ -13,6 +13,8 @@ QString openCancelled();
 QString saveCancelled();
 // Save done.
 QString saveSucceeded();
+// Asked before a save replaces the file `name` that exists already.
+QString replaceExisting(const QString &name);
 
 // Why a file was not opened; `name` is the file's name.
 QString fileNotFound(const QString &name);

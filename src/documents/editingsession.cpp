@@ -14,9 +14,15 @@ void EditingSession::setMode(DocumentMode mode)
 
 void EditingSession::rememberFile(const QString &path)
 {
+    m_documentFile = QFileInfo(path).absoluteFilePath();
     const QString folder = QFileInfo(path).absolutePath();
     if (folder == m_pupilFolder)
         return;
     m_pupilFolder = folder;
     Q_EMIT pupilFolderChanged(folder);
+}
+
+void EditingSession::forgetDocumentFile()
+{
+    m_documentFile.clear();
 }

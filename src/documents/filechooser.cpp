@@ -22,6 +22,9 @@ QString ask(QWidget *parent, const FileDialogSettings &settings, QFileDialog::Ac
         dialog.selectNameFilter(settings.filters.at(settings.filterIndex));
     dialog.setDefaultSuffix(settings.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite);
+    // Proposed last: choosing a filter in a save dialog rewrites the extension of the name shown.
+    if (!settings.proposedName.isEmpty())
+        dialog.selectFile(settings.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -11,6 +11,7 @@
 #include "widgets/messages.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -33,6 +34,14 @@ FileCommands::FileCommands(const DocumentControls &controls, QObject *parent)
 }
 
 FileCommands::~FileCommands() = default;
+
+FileDialogSettings FileCommands::startingAtDocument(FileDialogSettings settings) const
+{
+    // A document with no file of its own (a template, say) starts in the folder of the last file.
+    const QString folder = m_c.session->pupilFolder();
+    startAtDocument(settings, m_c.session->documentFile(), folder.isEmpty() ? QDir::currentPath() : folder);
+    return settings;
+}
 
 void FileCommands::setFileChooser(std::unique_ptr<FileChooser> chooser)
 {
@@ -64,7 +73,7 @@ void FileCommands::openDocument()
     m_c.messages->clearLines();
     m_c.session->setMode(DocumentMode::Editing);
     m_c.mirror->clear();
-    const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
+    const QString path = m_chooser->chooseOpen(m_c.window, startingAtDocument(openDialogSettings({})));
     if (path.isEmpty()) {
         showMessage(m_c.window, DocumentMessages::openCancelled());
         return;
@@ -81,7 +90,7 @@ void FileCommands::openDocument()
 void FileCommands::openCodeOnly()
 {
     m_c.page->showBlank();
-    const QString path = m_chooser->chooseOpen(m_c.window, openDialogSettings(QDir::currentPath()));
+    const QString path = m_chooser->chooseOpen(m_c.window, startingAtDocument(openDialogSettings({})));
     if (path.isEmpty())
         showMessage(m_c.window, DocumentMessages::openCancelled());
     else
@@ -95,14 +104,24 @@ void FileCommands::saveDocument()
 {
     m_c.mirror->clear();
     m_c.mirror->setPlainText(m_c.code->text());
-    const FileDialogSettings settings = saveDialogSettings(QDir::currentPath());
-    const QString chosen = m_chooser->chooseSave(m_c.window, settings);
-    if (chosen.isEmpty()) {
-        showMessage(m_c.window, DocumentMessages::saveCancelled());
-        m_c.mirror->clear();
-        return;
+    FileDialogSettings settings = startingAtDocument(saveDialogSettings({}));
+    QString path;
+    // A file that exists already is replaced only when the pupil says so; otherwise the dialog asks again,
+    // starting at the name that was refused.
+    for (;;) {
+        const QString chosen = m_chooser->chooseSave(m_c.window, settings);
+        if (chosen.isEmpty()) {
+            showMessage(m_c.window, DocumentMessages::saveCancelled());
+            m_c.mirror->clear();
+            return;
+        }
+        path = withDefaultSuffix(chosen, settings);
+        const QFileInfo existing(path);
+        if (!existing.exists() || existing.isDir() ||
+            askYesNo(m_c.window, DocumentMessages::replaceExisting(existing.fileName())))
+            break;
+        startAtDocument(settings, path, QString());
     }
-    const QString path = withDefaultSuffix(chosen, settings);
     const TextFileWrite written =
         writeTextFile(path, withParagraphSeparatorsGivenBack(mirrorText(m_c.mirror)));
     if (!written.ok) {

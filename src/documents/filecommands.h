@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/documentcontrols.h"
+#include "documents/filedialogsettings.h"
 #include "documents/recoverystore.h"
 
 #include <QObject>
@@ -9,8 +10,9 @@
 class FileChooser;
 
 // The File menu's open and save commands: "Άνοιγμα Ιστοσελίδας", the hidden "Άνοιγμα και προβολή μόνο κώδικα"
-// and "Αποθήκεση Ιστοσελίδας". Each asks for a file afresh; nothing about files is remembered but the folder
-// of the last file opened or saved, which becomes the session's pupil's folder.
+// and "Αποθήκεση Ιστοσελίδας". Each asks for a file afresh, in a dialog that starts in the folder of the
+// document's file and proposes its name (the session remembers both); saving over an existing file asks
+// first.
 class FileCommands : public QObject
 {
     Q_OBJECT
@@ -37,6 +39,8 @@ Q_SIGNALS:
     void codeOnlyViewWanted();
 
 private:
+    // The dialog starts in the folder of the document's file and proposes its name.
+    FileDialogSettings startingAtDocument(FileDialogSettings settings) const;
     // Loads the file into the code pane; false, with the reason shown, when it cannot be read.
     bool load(const QString &path);
 

@@ -46,6 +46,24 @@ FileDialogSettings pdfDialogSettings(const QString &folder)
     return settings;
 }
 
+void startAtDocument(FileDialogSettings &settings, const QString &documentFile, const QString &fallbackFolder)
+{
+    if (documentFile.isEmpty()) {
+        settings.initialFolder = fallbackFolder;
+        return;
+    }
+    const QFileInfo file(documentFile);
+    settings.initialFolder = file.absolutePath();
+    settings.proposedName = file.fileName();
+    const QString pattern = QLatin1String("(*.") + file.suffix() + QLatin1Char(')');
+    for (qsizetype i = 0; i < settings.filters.size(); ++i) {
+        if (!file.suffix().isEmpty() && settings.filters.at(i).endsWith(pattern, Qt::CaseInsensitive)) {
+            settings.filterIndex = int(i);
+            break;
+        }
+    }
+}
+
 QString withDefaultSuffix(const QString &path, const FileDialogSettings &settings)
 {
     if (settings.defaultSuffix.isEmpty() || path.isEmpty())

@@ -33,9 +33,26 @@ const QString FewerWords = QStringLiteral(" έχει εισαχθεί λίγοτ
 const QString MoreOpeningWords = QStringLiteral(" έχει εισαχθεί περισσότερο κατά ");
 const QString MoreClosingWords = QStringLiteral(" έχει εισαχθεί περισσότερο  κατά ");
 
+// The tag as a warning quotes it: a long one (a one-line script cut at its "<" and ">") only begins, so that
+// the pupil's other warnings stay in sight and the message pane stays small.
+QStringView quotedTag(const QString &tag, bool *shortened)
+{
+    *shortened = tag.size() > QuotedTagLength;
+    if (!*shortened)
+        return tag;
+    qsizetype length = QuotedTagLength;
+    // A character made of two code units is quoted whole or not at all.
+    if (tag.at(length - 1).isHighSurrogate())
+        --length;
+    return QStringView(tag).left(length);
+}
+
 QString warningText(const QString &tag, const QString &words, int difference)
 {
-    return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") % tag % words % QString::number(difference) %
+    bool shortened = false;
+    const QStringView quoted = quotedTag(tag, &shortened);
+    return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") % quoted %
+           (shortened ? QStringView(u"…") : QStringView()) % words % QString::number(difference) %
            QStringLiteral(" φορές");
 }
 

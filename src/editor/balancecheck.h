@@ -18,6 +18,9 @@ struct BalanceWarning
     }
 };
 
+// A warning quotes at most this many characters of a tag text, followed by "…" where it is longer.
+inline constexpr qsizetype QuotedTagLength = 200;
+
 // What the balance check found: the message pane's lines in order, and the entries whose occurrences are to
 // be painted in the warning colour 215 (with their letter case written back), in the order of the paint
 // calls.

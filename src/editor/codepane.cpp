@@ -6,6 +6,7 @@
 #include "widgets/bgrcolour.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -58,6 +59,20 @@ void CodePane::keepLongLinesShaped(int position, int added)
         if (block.length() > LongLineLength)
             block.layout()->setCacheEnabled(true);
     }
+}
+
+void CodePane::pasteClipboard()
+{
+    m_pastingClipboard = true;
+    paste();
+    m_pastingClipboard = false;
+}
+
+void CodePane::insertFromMimeData(const QMimeData *source)
+{
+    QPlainTextEdit::insertFromMimeData(source);
+    if (!m_pastingClipboard)
+        Q_EMIT textReceived();
 }
 
 int CodePane::selectionStart() const
@@ -332,14 +347,24 @@ void CodePane::keyPressEvent(QKeyEvent *event)
 {
     if (const QString text = event->text(); !text.isEmpty())
         Q_EMIT keyPressed(text.front());
-    if (event == QKeySequence::Undo || event == QKeySequence::Redo) {
+    // Ctrl+Y redoes as in most editors, also on desktops whose own redo key is another.
+    const bool redoKey =
+        event == QKeySequence::Redo ||
+        (event->key() == Qt::Key_Y && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier);
+    if (event == QKeySequence::Undo || redoKey) {
         if (!isReadOnly()) {
-            if (event == QKeySequence::Undo)
-                m_history->undoStep();
-            else
+            if (redoKey)
                 m_history->redoStep();
+            else
+                m_history->undoStep();
         }
         event->accept();
+        return;
+    }
+    if (event == QKeySequence::Paste && !isReadOnly() &&
+        isSignalConnected(QMetaMethod::fromSignal(&CodePane::pasteRequested))) {
+        event->accept();
+        Q_EMIT pasteRequested();
         return;
     }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
@@ -349,12 +374,6 @@ void CodePane::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
-}
-
-void CodePane::keyReleaseEvent(QKeyEvent *event)
-{
-    QPlainTextEdit::keyReleaseEvent(event);
-    Q_EMIT keyReleased(event->key());
 }
 
 void CodePane::mouseReleaseEvent(QMouseEvent *event)

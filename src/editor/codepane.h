@@ -82,25 +82,33 @@ public:
     // The look of the character at a position; a line break has the look of its line.
     QTextCharFormat formatAt(int position) const;
 
+    // Pastes the clipboard at the caret, replacing the selection, as the paste command does. Unlike text
+    // dropped or pasted with the middle button, it is not reported as `textReceived`.
+    void pasteClipboard();
+
 Q_SIGNALS:
     // A character is about to be typed (the key's first character: a blank, a carriage return for Enter, a
     // letter, ...); raised before the pane handles the key, which it then does as usual.
     void keyPressed(QChar key);
-    // A key was released in the pane (after the pane has handled it).
-    void keyReleased(int key);
     void clicked();
     // A mouse button was released over the pane, the pointer at this screen position; raised after clicked.
     void mouseReleased(const QPoint &globalPos);
     void doubleClicked();
     void mouseLeft();
+    // The pupil asked to paste with the keyboard (Ctrl+V, Shift+Insert, ...). While anything listens, the
+    // pane pastes nothing itself: the listener pastes, so that every paste is the one paste command.
+    void pasteRequested();
+    // Text came in without a paste command, dropped or pasted with the middle button; it is in the pane
+    // already.
+    void textReceived();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     // Sets this font on the pane, without text shaping where the script needs none.
@@ -114,6 +122,7 @@ private:
 
     int m_updateDepth = 0;
     StepHistory *m_history;
+    bool m_pastingClipboard = false; // pasteClipboard is at work
 };
 
 // The line of the caret.

@@ -126,6 +126,20 @@ void RefreshCycle::templateRefresh(const QStringList &lines, bool simplePage)
     run(v, QString(), lines);
 }
 
+void RefreshCycle::followReplayedText()
+{
+    if (m_session && !m_session->isEditing())
+        return;
+    RefreshOptions options;
+    options.paintTags = m_paintTags;
+    const RefreshResult result =
+        runRefresh(m_code->lines(), options, m_code->lineCount() < m_code->document()->blockCount());
+    Q_EMIT warningsCleared();
+    Q_EMIT warningsReady(result.report.warnings);
+    Q_EMIT tagCountChanged(result.tagCount);
+    Q_EMIT renderRequested(m_code->text());
+}
+
 void RefreshCycle::run(const Variant &variant, const QString &text, const QStringList &lines)
 {
     CodePane *code = m_code;
@@ -145,7 +159,7 @@ void RefreshCycle::run(const Variant &variant, const QString &text, const QStrin
     edit.beginEditBlock();
     if (variant.prepare == Prepare::Paste) {
         // Pasting and its rendering happen in every mode.
-        code->paste();
+        code->pasteClipboard();
         Q_EMIT renderStreamRequested(code->text());
     }
     const bool editing = !m_session || m_session->isEditing();

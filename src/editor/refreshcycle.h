@@ -50,6 +50,10 @@ public:
     // re-indents by the template rule and is not checked; the assignments are not re-indented and are
     // checked. The template is one step of the pupil's history: undo brings the previous text back.
     void templateRefresh(const QStringList &lines, bool simplePage);
+    // Undo or redo brought a whole text back (a template, an opened file, ...): in editing mode the warnings,
+    // the tag count and the preview follow the text as it is now, as they did when the text came in. The text
+    // and its looks came back with the step and are left as they are, so that redo still finds them.
+    void followReplayedText();
 
 Q_SIGNALS:
     // The message pane is emptied (every variant does it first, before it looks at the mode).

@@ -62,6 +62,8 @@ void StepHistory::undoStep()
     const auto caret = m_stepStartCarets.constFind(position());
     if (caret != m_stepStartCarets.constEnd())
         placeCaret(caret.value());
+    if (m_wholeTextSteps.contains(position()))
+        Q_EMIT wholeTextReplayed();
 }
 
 void StepHistory::redoStep()
@@ -69,6 +71,7 @@ void StepHistory::redoStep()
     const QTextDocument *document = m_pane->document();
     if (!document->isRedoAvailable())
         return;
+    const bool wholeText = m_wholeTextSteps.contains(position());
     m_pane->redo();
     const int stepEnd = position();
     while (document->isRedoAvailable() && m_attachedStarts.contains(position()))
@@ -76,6 +79,8 @@ void StepHistory::redoStep()
     const auto caret = m_stepEndCarets.constFind(stepEnd);
     if (caret != m_stepEndCarets.constEnd())
         placeCaret(caret.value());
+    if (wholeText)
+        Q_EMIT wholeTextReplayed();
 }
 
 void StepHistory::beginWholeTextStep()

@@ -37,6 +37,10 @@ public:
     // Whole texts the history holds at most.
     static constexpr int maximumWholeTextSteps = 20;
 
+Q_SIGNALS:
+    // Undo or redo took back or brought back a step that replaced the whole text.
+    void wholeTextReplayed();
+
 private:
     // A step was added to the history: it ends where the last change ended, unless its maker says otherwise.
     void stepAdded();

@@ -4,6 +4,7 @@
 #include "palette/attributelists.h"
 #include "palette/tagbuttons.h"
 #include "widgets/accessiblechoice.h"
+#include "widgets/closedboxwheel.h"
 #include "widgets/docklayout.h"
 
 #include <QAbstractItemView>
@@ -137,7 +138,9 @@ QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int wi
     box->lineEdit()->setAccessibleName(text);
     AccessibleChoice::enable(box);
     // Only the user's picks insert: a click in the list or an arrow key on the closed box. Building and
-    // filling the box above change its selection without a user action and insert nothing.
+    // filling the box above change its selection without a user action and insert nothing, and neither does
+    // the wheel turned over the closed box.
+    keepWheelOffClosedBox(box);
     connect(box, &QComboBox::activated, this, [this, box] { insertBoxChoice(box); });
     dockInto(m_bar, box, DockAlign::Left);
     box->show();

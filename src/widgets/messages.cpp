@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 void showMessage(QWidget *parent, const QString &text)
@@ -12,6 +13,19 @@ void showMessage(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok, parent);
     makeRoomForTitle(box);
     box.exec();
+}
+
+bool askYesNo(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton *yes = box.addButton(QStringLiteral("Ναι"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("Όχι"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    makeRoomForTitle(box);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void makeRoomForTitle(QMessageBox &box)

@@ -302,6 +302,13 @@ void BrowsingTest::browsingWithTheAddressRow()
     QTest::mouseClick(button("SpeedButton4"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(m_requests.count(QStringLiteral("/two.html")), before + 1, loadTimeout);
     waitForPage(two, bodyTwo);
+    // F5 reloads the page shown, as the reload button does, also with the keyboard in the page.
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    m_parts->preview->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+    QTRY_COMPARE_WITH_TIMEOUT(m_requests.count(QStringLiteral("/two.html")), before + 2, loadTimeout);
+    waitForPage(two, bodyTwo);
 
     // Back past the first page reaches the pupil's document: editing mode again, the code pane as it was
     // last.

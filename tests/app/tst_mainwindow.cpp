@@ -397,6 +397,7 @@ private Q_SLOTS:
         QCOMPARE(p.codePane->lineCount(), documentLines);
         // Qt draws an empty range as an endless "busy" animation; the bar never shows that.
         QVERIFY(p.progressBar->maximum() > p.progressBar->minimum());
+        QCOMPARE(p.progressLabel->text(), QString::number(p.progressBar->value()));
 
         Q_EMIT p.preview->progressChange(progress, 200);
         QCOMPARE(p.progressBar->value(), documentLines - 1); // editing mode: the refresh's own position
@@ -407,6 +408,13 @@ private Q_SLOTS:
         Q_EMIT p.preview->progressChange(-1, 200);
         Q_EMIT p.preview->progressChange(300, 200);
         QCOMPARE(p.progressBar->value(), shown);
+
+        // Back in the editor, a refresh's bar keeps no number of the download beside it.
+        p.addressBar->setText(QStringLiteral("about:blank"));
+        p.codePane->setDocumentText(QStringLiteral("<P>x</P>\n").repeated(documentLines + 3));
+        QTest::mouseDClick(p.codePane->viewport(), Qt::LeftButton);
+        QCOMPARE(p.progressBar->value(), documentLines + 2);
+        QCOMPARE(p.progressLabel->text(), QString::number(documentLines + 2));
     }
 
     void tabOrderFollowsTheVisualOrder()

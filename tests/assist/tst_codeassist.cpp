@@ -187,6 +187,13 @@ private Q_SLOTS:
         QCOMPARE(f.codePane->hasFocus(), activeBefore == f.w);
         const QRect screen = popup->screen()->availableGeometry();
         QVERIFY(screen.contains(popup->frameGeometry()));
+        // The popup stands under the pointer: the wheel turned to scroll the code picks nothing.
+        const QPointF middle(popup->valueBox()->width() / 2.0, popup->valueBox()->height() / 2.0);
+        QWheelEvent wheel(middle, popup->valueBox()->mapToGlobal(middle), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(popup->valueBox(), &wheel);
+        QCOMPARE(f.codePane->line(0), QStringLiteral(R"(<P align="center">x</P>)"));
+        QVERIFY(popup->isVisible());
         // An arrow key on the closed box picks the first value.
         QTest::keyClick(popup->valueBox(), Qt::Key_Down);
         QCOMPARE(f.codePane->line(0), QStringLiteral(R"(<P align="leftcenter">x</P>)"));

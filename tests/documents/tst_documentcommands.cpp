@@ -107,6 +107,9 @@ private Q_SLOTS:
     void failuresGiveTheReasonInGreek_data();
     void failuresGiveTheReasonInGreek();
     void cancelledSaveEmptiesTheMirror();
+    void dialogsStartAtTheDocumentsFile();
+    void savingOverAFileAsksFirst();
+    void keysOpenAndSave();
     void templatesLoadAndCount_data();
     void templatesLoadAndCount();
     void charsetLinesInsertAtTheCaretInEditingModeOnly();
@@ -505,6 +508,92 @@ void TestDocumentCommands::cancelledSaveEmptiesTheMirror()
     trigger("N3");
     QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("Η αποθήκευση του αρχείου ακυρώθηκε")});
     QCOMPARE(m_parts->mirrorPane->toPlainText(), QString());
+}
+
+void TestDocumentCommands::dialogsStartAtTheDocumentsFile()
+{
+    const QString path = m_dir->filePath(QStringLiteral("page.htm"));
+    QVERIFY(writeBytes(path, "<p>α</p>"));
+    m_answers << path;
+    trigger("N2");
+    QCOMPARE(m_asked.size(), 1);
+    QCOMPARE(m_asked[0].initialFolder, QDir::currentPath());
+    QCOMPARE(m_asked[0].proposedName, QString());
+
+    // The next open starts at the document's file, its own filter chosen.
+    trigger("N2");
+    QCOMPARE(m_asked.size(), 2);
+    QCOMPARE(QDir(m_asked[1].initialFolder), QDir(m_dir->path()));
+    QCOMPARE(m_asked[1].proposedName, QStringLiteral("page.htm"));
+    QCOMPARE(m_asked[1].filters.value(m_asked[1].filterIndex), QStringLiteral("Αρχεία htm (*.htm)"));
+
+    // So does the save, which has no htm filter and keeps its html one.
+    trigger("N3");
+    QCOMPARE(m_asked.size(), 3);
+    QCOMPARE(QDir(m_asked[2].initialFolder), QDir(m_dir->path()));
+    QCOMPARE(m_asked[2].proposedName, QStringLiteral("page.htm"));
+    QCOMPARE(m_asked[2].filterIndex, 0);
+
+    // A template is no file: the dialogs stay in the folder and propose no name.
+    trigger("HTML1");
+    trigger("N3");
+    QCOMPARE(m_asked.size(), 4);
+    QCOMPARE(QDir(m_asked[3].initialFolder), QDir(m_dir->path()));
+    QCOMPARE(m_asked[3].proposedName, QString());
+}
+
+void TestDocumentCommands::savingOverAFileAsksFirst()
+{
+    const QString path = m_dir->filePath(QStringLiteral("classmate.html"));
+    QVERIFY(writeBytes(path, "classmate's work"));
+    m_parts->codePane->setDocumentText(QStringLiteral("<p>mine</p>"));
+    const QString question = QStringLiteral("Το αρχείο «classmate.html» υπάρχει ήδη. Να αντικατασταθεί;");
+
+    // "Όχι" saves nothing: the dialog asks again, and is cancelled here.
+    m_catcher->answerWith(QStringLiteral("Όχι"));
+    m_answers << m_dir->filePath(QStringLiteral("classmate"));
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), (QStringList{question, DocumentMessages::saveCancelled()}));
+    QCOMPARE(m_asked.size(), 2);
+    QCOMPARE(m_asked[1].proposedName, QStringLiteral("classmate.html"));
+    QCOMPARE(contents(path), QByteArray("classmate's work"));
+
+    // A box closed without an answer is no "Ναι" either.
+    m_catcher->clear();
+    m_catcher->answerWith(QString());
+    m_answers << path;
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), (QStringList{question, DocumentMessages::saveCancelled()}));
+    QCOMPARE(contents(path), QByteArray("classmate's work"));
+
+    m_catcher->clear();
+    m_catcher->answerWith(QStringLiteral("Ναι"));
+    m_answers << path;
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), (QStringList{question, DocumentMessages::saveSucceeded()}));
+    QCOMPARE(contents(path), QByteArray("<p>mine</p>"));
+
+    // A new name asks nothing.
+    m_catcher->clear();
+    m_answers << m_dir->filePath(QStringLiteral("new.html"));
+    trigger("N3");
+    QCOMPARE(m_catcher->texts(), QStringList{DocumentMessages::saveSucceeded()});
+}
+
+void TestDocumentCommands::keysOpenAndSave()
+{
+    m_parts->codePane->setFocus();
+    QTest::keyClick(m_parts->codePane, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_asked.size(), 1);
+    QVERIFY(m_asked[0].fileMustExist);
+    QCOMPARE(m_catcher->texts(), QStringList{DocumentMessages::openCancelled()});
+    // The message box had the keyboard; the window has it again, as after a click on it.
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QTest::keyClick(m_parts->codePane, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_asked.size(), 2);
+    QCOMPARE(m_asked[1].title, QStringLiteral("Αποθήκευση Ιστοσελίδας"));
+    QCOMPARE(m_catcher->texts().last(), DocumentMessages::saveCancelled());
 }
 
 void TestDocumentCommands::templatesLoadAndCount_data()

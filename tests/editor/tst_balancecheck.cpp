@@ -49,6 +49,8 @@ private Q_SLOTS:
     void checkWarnsAndHighlights_data();
     void checkWarnsAndHighlights();
     void longListsAreCheckedInFull();
+    void warningsQuoteTheBeginningOfALongTag_data();
+    void warningsQuoteTheBeginningOfALongTag();
 };
 
 void BalanceCheckTest::collectorFilesEntries_data()
@@ -189,3 +191,29 @@ void BalanceCheckTest::longListsAreCheckedInFull()
 
 QTEST_GUILESS_MAIN(BalanceCheckTest)
 #include "tst_balancecheck.moc"
+
+void BalanceCheckTest::warningsQuoteTheBeginningOfALongTag_data()
+{
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("quoted");
+    const QString letters = QString(198, u'A');
+    const QString atLimit = u'<' + letters + u'>';
+    QTest::newRow("200 characters, whole") << atLimit << atLimit;
+    QTest::newRow("201 characters, cut")
+        << u'<' + letters + QStringLiteral("A>") << u'<' + letters + QStringLiteral("A…");
+    QTest::newRow("an emoji at the limit is left out whole")
+        << u'<' + letters + QStringLiteral("😀>") << u'<' + letters + u'…';
+    QTest::newRow("a one-line script's 20,000 characters")
+        << u'<' + QString(20000, u'B') + u'>' << u'<' + QString(199, u'B') + u'…';
+}
+
+void BalanceCheckTest::warningsQuoteTheBeginningOfALongTag()
+{
+    QFETCH(QString, tag);
+    QFETCH(QString, quoted);
+    const BalanceReport report = checkBalance(collectedFrom({tag}));
+    QCOMPARE(report.warnings.size(), 1);
+    QCOMPARE(report.warnings[0].text, moreOpening(quoted, 1));
+    // The tag is still painted whole in the code pane.
+    QCOMPARE(report.highlights, QStringList{tag});
+}
