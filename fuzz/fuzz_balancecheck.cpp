@@ -1,7 +1,7 @@
 // The collector and the balance check: every line of the input is one tag text; the check must find what the
 // literal check finds (every distinct entry compared with every entry).
-#include "editor/balancecheck.h"
-#include "editor/tagcollector.h"
+#include "editor/core/balancecheck.h"
+#include "editor/core/tagcollector.h"
 #include "fuzzinput.h"
 #include "literalmodel.h"
 

@@ -2,7 +2,7 @@
 // changing the case of every marked letter leaves Gumbo's tree as it was. The lexer's own promises are
 // checked too: letter case and blanks at the start of lines change no name. Inputs where the lexer follows
 // today's browsers and Gumbo an older or mistaken reading are left out (see `comparable`).
-#include "editor/markupnames.h"
+#include "editor/core/markupnames.h"
 #include "fuzzinput.h"
 #include "gumboreference.h"
 

@@ -1,6 +1,6 @@
 // The refresh engine against the literal model, which paints tag by tag as the cycle is written: the first
 // byte picks the variant, the rest is the document. Documents stay small, as the literal model is slow.
-#include "editor/refreshengine.h"
+#include "editor/core/refreshengine.h"
 #include "fuzzinput.h"
 #include "literalmodel.h"
 

@@ -1,6 +1,6 @@
 // The tag scan of one line against the scan done as written: a "<" cursor and a ">" cursor that each move to
 // the next one after themselves, the ">" search starting over at the line's start when none is left.
-#include "editor/tagscan.h"
+#include "editor/core/tagscan.h"
 #include "fuzzinput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

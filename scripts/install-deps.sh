@@ -15,6 +15,7 @@ packages=(
   dpkg-dev file lintian
   clang libclang-rt-dev
   libgumbo-dev
+  poppler-utils
 )
 
 missing=()

@@ -8,7 +8,7 @@
 //   window is also watched from outside (xdotool), launch to its window mapped and visible;
 // - runs itself as a child with a preview pane in a window and times a refresh: from handing the text to the
 //   preview to the new document painted, for the welcome page and for a page with pictures.
-#include "app/programtexts.h"
+#include "app/core/programtexts.h"
 #include "preview/enginerendering.h"
 #include "preview/previewpane.h"
 #include "processmemory.h"

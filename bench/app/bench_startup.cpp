@@ -6,9 +6,9 @@
 // program does; the parent takes the time from launching the child until the child reports its start-up
 // window exposed. The child measures the rest itself and reports it on its standard output.
 #include "app/applicationsetup.h"
+#include "app/core/quietterminal.h"
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
-#include "app/quietterminal.h"
 #include "app/startupwindow.h"
 #include "preview/enginerendering.h"
 #include "preview/previewpane.h"

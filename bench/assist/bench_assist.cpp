@@ -2,8 +2,8 @@
 // document (both refresh the whole document), and the cost of an ordinary typed letter with and without the
 // assistant listening.
 #include "assist/typingassistant.h"
+#include "core/editingsession.h"
 #include "documentgenerator.h"
-#include "documents/editingsession.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"

@@ -1,8 +1,8 @@
 // Refresh cycle speed: the fast cycle on generated documents of 100, 1,000 and 10,000 lines against the floor
 // of only loading the same text into the code pane, and the literal, step-by-step walk at 100 and 300 lines.
-#include "app/memoryreuse.h"
+#include "app/core/memoryreuse.h"
+#include "core/editingsession.h"
 #include "documentgenerator.h"
-#include "documents/editingsession.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"

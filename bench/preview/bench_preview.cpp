@@ -1,6 +1,6 @@
 // Preview speed: the time from handing a text to the preview until the rendered document has loaded, for a
 // page the size of the welcome page and for a 5 MB page.
-#include "app/programtexts.h"
+#include "app/core/programtexts.h"
 #include "preview/previewpane.h"
 #include "testenvironment.h"
 

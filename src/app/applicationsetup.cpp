@@ -1,9 +1,9 @@
 #include "app/applicationsetup.h"
 
-#include "app/memoryreuse.h"
-#include "app/programtexts.h"
-#include "preview/engineflags.h"
-#include "widgets/enginelanguage.h"
+#include "app/core/memoryreuse.h"
+#include "app/core/programtexts.h"
+#include "core/engineflags.h"
+#include "webengine/enginelanguage.h"
 #include "widgets/fonts.h"
 #include "widgets/qtgreektexts.h"
 #include "widgets/theme.h"

@@ -1,9 +1,9 @@
 #include "app/applicationsetup.h"
-#include "app/commandline.h"
+#include "app/core/commandline.h"
+#include "app/core/quietterminal.h"
 #include "app/programwindows.h"
-#include "app/quietterminal.h"
+#include "preview/core/enginesandbox.h"
 #include "preview/enginerendering.h"
-#include "preview/enginesandbox.h"
 #include "preview/previewpane.h"
 #include "widgets/caretrest.h"
 

@@ -5,15 +5,16 @@
 #include "help/presentationwindow.h"
 #include "palette/tagtip.h"
 
+#include "app/core/programtexts.h"
 #include "app/previewshownpage.h"
-#include "app/programtexts.h"
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
-#include "documents/editingsession.h"
+#include "core/editingsession.h"
+#include "core/programcolours.h"
+#include "documents/core/recoverykeeper.h"
+#include "documents/core/recoverystore.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
-#include "documents/recoverykeeper.h"
-#include "documents/recoverystore.h"
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
@@ -29,7 +30,6 @@
 #include "widgets/docksplitter.h"
 #include "widgets/fonts.h"
 #include "widgets/pictures.h"
-#include "widgets/programcolours.h"
 #include "widgets/statuspanels.h"
 
 #include <QCheckBox>
@@ -38,7 +38,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
-#include <QStyle>
 #include <QToolButton>
 #include <optional>
 
@@ -68,14 +67,20 @@ int caretPanelWidth()
     return qMax(120, metrics.horizontalAdvance(QStringLiteral("Στήλη: 9999 - Γραμμή: 99999")) + 8);
 }
 
-QToolButton *makeIconButton(const QString &name, QStyle::StandardPixmap icon, const QString &accessibleName,
-                            int width, QWidget *parent)
+// A button of the address row: its own icon, and a name and a tooltip in Greek that say what it does, which a
+// screen reader reads as its name and description.
+QToolButton *makeIconButton(const QString &name, const QIcon &icon, BrowsingCommand command, int width,
+                            QWidget *parent)
 {
+    const BrowsingButtonText text = browsingButtonText(command);
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
     button->setAutoRaise(true);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setAccessibleName(accessibleName);
+    button->setIcon(icon);
+    button->setIconSize(QSize(20, 20));
+    button->setAccessibleName(text.name);
+    button->setToolTip(text.tip);
+    button->setAccessibleDescription(text.tip);
     button->resize(width, 29);
     return button;
 }
@@ -139,6 +144,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         if (QWidget *bar = m_attributeBar->currentBar())
             bar->hide();
     };
+    // A notice of the browsing commands stays in the title panel for a while, then the title comes back.
+    browsing.showNotice = [this](const QString &text) { m_titleBar->showNotice(0, text, 15000); };
     m_browsingBar = new BrowsingBar(browsing, this);
 
     DocumentControls documents;
@@ -172,16 +179,16 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildAddressRow()
 {
     m_addressRow = makePanel(QStringLiteral("Panel11"), m_frame, 29, ProgramColours::PaleBlue);
-    m_homeButton = makeIconButton(QStringLiteral("SpeedButton1"), QStyle::SP_DirHomeIcon,
-                                  QStringLiteral("Αρχική σελίδα"), 33, m_addressRow);
-    m_backButton = makeIconButton(QStringLiteral("SpeedButton2"), QStyle::SP_ArrowBack,
-                                  QStringLiteral("Πίσω"), 32, m_addressRow);
-    m_forwardButton = makeIconButton(QStringLiteral("SpeedButton3"), QStyle::SP_ArrowForward,
-                                     QStringLiteral("Εμπρός"), 32, m_addressRow);
-    m_reloadButton = makeIconButton(QStringLiteral("SpeedButton4"), QStyle::SP_BrowserReload,
-                                    QStringLiteral("Ανανέωση"), 29, m_addressRow);
-    m_goButton = makeIconButton(QStringLiteral("SpeedButton5"), QStyle::SP_CommandLink,
-                                QStringLiteral("Μετάβαση"), 35, m_addressRow);
+    m_homeButton = makeIconButton(QStringLiteral("SpeedButton1"), Pictures::homeIcon(), BrowsingCommand::Home,
+                                  33, m_addressRow);
+    m_backButton = makeIconButton(QStringLiteral("SpeedButton2"), Pictures::backIcon(), BrowsingCommand::Back,
+                                  32, m_addressRow);
+    m_forwardButton = makeIconButton(QStringLiteral("SpeedButton3"), Pictures::forwardIcon(),
+                                     BrowsingCommand::Forward, 32, m_addressRow);
+    m_reloadButton = makeIconButton(QStringLiteral("SpeedButton4"), Pictures::reloadIcon(),
+                                    BrowsingCommand::Reload, 29, m_addressRow);
+    m_goButton = makeIconButton(QStringLiteral("SpeedButton5"), Pictures::goIcon(), BrowsingCommand::Go, 35,
+                                m_addressRow);
     m_addressBar = new AddressBar(m_session, m_addressRow);
     m_addressBar->setObjectName(QStringLiteral("Edit1"));
     m_addressBar->setAccessibleName(QStringLiteral("Διεύθυνση"));

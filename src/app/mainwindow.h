@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/balancecheck.h"
+#include "editor/core/balancecheck.h"
 
 #include <QMainWindow>
 #include <QPointer>

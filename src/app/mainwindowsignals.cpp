@@ -1,14 +1,14 @@
 // The one place where the main window's signals meet their handlers: menus, code pane, switch, splitter, tag
 // buttons, attribute bar, images, refresh cycle and the preview's notifications.
 #include "app/mainwindow.h"
+#include "assist/core/eventlists.h"
 #include "assist/eventboxes.h"
-#include "assist/eventlists.h"
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
-#include "documents/editingsession.h"
+#include "core/editingsession.h"
+#include "documents/core/recoverykeeper.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
-#include "documents/recoverykeeper.h"
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"

@@ -1,7 +1,7 @@
 // The main window's toolbox menu and the three views of the "Προτιμήσεις" menu.
+#include "app/core/toolboxcaptions.h"
+#include "app/core/windowsizing.h"
 #include "app/mainwindow.h"
-#include "app/toolboxcaptions.h"
-#include "app/windowsizing.h"
 #include "editor/codepane.h"
 #include "widgets/docklayout.h"
 #include "widgets/docksplitter.h"

@@ -12,6 +12,11 @@ public:
 
     bool prepare(int patienceMs) override { return m_copy.prepare(patienceMs); }
     bool print(QPrinter *printer, int patienceMs) override { return m_copy.print(printer, patienceMs); }
+    bool printToPdf(const QString &filePath, const QPageLayout &layout, const QPageRanges &ranges,
+                    int patienceMs) override
+    {
+        return m_copy.printToPdf(filePath, layout, ranges, patienceMs);
+    }
 
 private:
     PrintCopy m_copy;

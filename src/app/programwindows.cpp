@@ -1,8 +1,8 @@
 #include "app/programwindows.h"
 
+#include "app/core/timinglog.h"
 #include "app/mainwindow.h"
 #include "app/startupwindow.h"
-#include "app/timinglog.h"
 #include "assist/valueassistant.h"
 #include "assist/valuepopup.h"
 #include "help/aboutwindow.h"

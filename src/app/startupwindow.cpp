@@ -1,7 +1,7 @@
 #include "app/startupwindow.h"
 
-#include "app/programtexts.h"
-#include "app/termstext.h"
+#include "app/core/programtexts.h"
+#include "app/core/termstext.h"
 #include "editor/codepane.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"

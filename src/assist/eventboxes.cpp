@@ -1,6 +1,6 @@
 #include "assist/eventboxes.h"
 
-#include "assist/eventlists.h"
+#include "assist/core/eventlists.h"
 #include "palette/attributebar.h"
 
 #include <QWidget>

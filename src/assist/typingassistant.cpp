@@ -1,11 +1,11 @@
 #include "assist/typingassistant.h"
 
-#include "assist/tagnameassist.h"
-#include "documents/editingsession.h"
+#include "assist/core/tagnameassist.h"
+#include "core/editingsession.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "palette/attributebar.h"
-#include "palette/attributelists.h"
+#include "palette/core/attributelists.h"
 
 TypingAssistant::TypingAssistant(CodePane *code, AttributeBar *attributeBar, RefreshCycle *refresh,
                                  const EditingSession *session, QObject *parent)

@@ -1,8 +1,8 @@
 #include "assist/valueassistant.h"
 
-#include "assist/valuelists.h"
+#include "assist/core/valuelists.h"
 #include "assist/valuepopup.h"
-#include "documents/editingsession.h"
+#include "core/editingsession.h"
 #include "editor/codepane.h"
 #include "palette/attributebar.h"
 

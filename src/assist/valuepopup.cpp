@@ -1,13 +1,13 @@
 #include "assist/valuepopup.h"
 
-#include "assist/popupplacement.h"
-#include "assist/valuelists.h"
+#include "assist/core/popupplacement.h"
+#include "assist/core/valuelists.h"
+#include "core/programcolours.h"
 #include "widgets/accessiblechoice.h"
 #include "widgets/bgrcolour.h"
 #include "widgets/closedboxwheel.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
-#include "widgets/programcolours.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/filedialogsettings.h"
+#include "documents/core/filedialogsettings.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 #include "documents/filecommands.h"
 
-#include "documents/documentmessages.h"
-#include "documents/editingsession.h"
+#include "core/editingsession.h"
+#include "core/paragraphseparators.h"
+#include "documents/core/documentmessages.h"
+#include "documents/core/textfile.h"
 #include "documents/filechooser.h"
 #include "documents/shownpage.h"
-#include "documents/textfile.h"
 #include "editor/codepane.h"
-#include "editor/paragraphseparators.h"
 #include "editor/refreshcycle.h"
 #include "widgets/messages.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "documents/core/filedialogsettings.h"
+#include "documents/core/recoverystore.h"
 #include "documents/documentcontrols.h"
-#include "documents/filedialogsettings.h"
-#include "documents/recoverystore.h"
 
 #include <QObject>
 #include <memory>

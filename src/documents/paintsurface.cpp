@@ -1,6 +1,6 @@
 #include "documents/paintsurface.h"
 
-#include "documents/filefailure.h"
+#include "documents/core/filefailure.h"
 #include "widgets/bgrcolour.h"
 
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/printsurface.h"
+#include "documents/core/printsurface.h"
 
 #include <QBuffer>
 #include <QFont>

@@ -1,15 +1,16 @@
 #include "documents/printcommands.h"
 
-#include "documents/documentmessages.h"
+#include "documents/core/documentmessages.h"
+#include "documents/core/sourceprintout.h"
 #include "documents/filechooser.h"
 #include "documents/paintsurface.h"
 #include "documents/shownpage.h"
-#include "documents/sourceprintout.h"
 #include "editor/codepane.h"
 #include "widgets/bgrcolour.h"
 #include "widgets/messages.h"
 
 #include <QDir>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -27,6 +28,36 @@ PrintFont codeFont(const CodePane *code)
     printFont.italic = font.italic();
     printFont.colour = bgrFromColour(code->palette().color(QPalette::Text));
     return printFont;
+}
+
+// The print preview paints the page as pictures, which it scales to the screen: this resolution shows the
+// page sharp there and keeps each page's picture a few megabytes.
+constexpr int previewDpi = 150;
+// On paper the page is a picture at the printer's resolution, up to this one: a page pictured at 1,200 dpi
+// would take more than half a gigabyte of memory.
+constexpr int highestPrintingDpi = 600;
+// For a printer that names no resolution of its own.
+constexpr int usualPrintingDpi = 300;
+
+bool paintsPreview(QPrinter *printer)
+{
+    const QPaintEngine *engine = printer->paintEngine();
+    return engine && engine->type() == QPaintEngine::Picture;
+}
+
+bool printsToPdfFile(const QPrinter *printer)
+{
+    return printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
+}
+
+// The finest resolution the printer offers, up to the highest the page is pictured at.
+int printingDpi(const QString &printerName)
+{
+    int chosen = 0;
+    for (const int dpi : QPrinterInfo::printerInfo(printerName).supportedResolutions())
+        if (dpi <= highestPrintingDpi)
+            chosen = qMax(chosen, dpi);
+    return chosen > 0 ? chosen : usualPrintingDpi;
 }
 
 QStringList codeLines(const CodePane *code)
@@ -102,11 +133,31 @@ void PrintCommands::printPreview()
         return;
     }
     bool gaveUp = false;
-    QPrintPreviewDialog dialog(m_c.window);
+    QString unwrittenFile;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, m_c.window);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&copy, &dialog, &gaveUp](QPrinter *printer) {
-                if (copy->print(printer, pagePrintPatienceMs))
+            [&copy, &dialog, &gaveUp, &unwrittenFile](QPrinter *device) {
+                bool done = false;
+                if (paintsPreview(device)) {
+                    device->setResolution(previewDpi);
+                    done = copy->print(device, pagePrintPatienceMs);
+                } else if (printsToPdfFile(device)) {
+                    // Into a file the page goes as the browser prints it: its text stays text, which can be
+                    // searched, copied and read aloud, and is sharp at any size.
+                    done = copy->printToPdf(device->outputFileName(), device->pageLayout(),
+                                            device->pageRanges(), paperPrintPatienceMs);
+                    if (!done) {
+                        unwrittenFile = device->outputFileName();
+                        QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+                        return;
+                    }
+                } else {
+                    device->setResolution(printingDpi(device->printerName()));
+                    done = copy->print(device, paperPrintPatienceMs);
+                }
+                if (done)
                     return;
                 gaveUp = true;
                 QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
@@ -114,4 +165,9 @@ void PrintCommands::printPreview()
     dialog.exec();
     if (gaveUp)
         showMessage(m_c.window, DocumentMessages::pageNotReadyToPrint());
+    else if (!unwrittenFile.isEmpty())
+        showMessage(
+            m_c.window,
+            DocumentMessages::printFailed(
+                QStringLiteral("δεν γράφτηκε το αρχείο %1").arg(QDir::toNativeSeparators(unwrittenFile))));
 }

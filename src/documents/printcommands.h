@@ -29,6 +29,9 @@ public:
 private:
     // How long the page may take to get ready to print before the print preview gives up on it.
     static constexpr int pagePrintPatienceMs = 5000;
+    // How long the pages may take to go to the printer or into a file: a picture of every page at the
+    // printer's resolution takes far longer than the preview's.
+    static constexpr int paperPrintPatienceMs = 120000;
 
     DocumentControls m_c;
     std::unique_ptr<FileChooser> m_chooser;

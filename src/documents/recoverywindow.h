@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/recoverystore.h"
+#include "documents/core/recoverystore.h"
 
 #include <QDialog>
 

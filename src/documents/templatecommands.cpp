@@ -1,7 +1,7 @@
 #include "documents/templatecommands.h"
 
-#include "documents/charsetlines.h"
-#include "documents/templates.h"
+#include "documents/core/charsetlines.h"
+#include "documents/core/templates.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 

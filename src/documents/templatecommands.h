@@ -1,7 +1,7 @@
 #pragma once
 
+#include "documents/core/recoverystore.h"
 #include "documents/documentcontrols.h"
-#include "documents/recoverystore.h"
 
 #include <QObject>
 

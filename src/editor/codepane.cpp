@@ -1,7 +1,8 @@
 #include "editor/codepane.h"
 
+#include "core/paragraphseparators.h"
+#include "editor/accessiblecodepane.h"
 #include "editor/documentlooks.h"
-#include "editor/paragraphseparators.h"
 #include "editor/stephistory.h"
 #include "widgets/bgrcolour.h"
 
@@ -15,6 +16,7 @@
 
 CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
 {
+    AccessibleCodePane::install();
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -320,6 +322,11 @@ int CodePane::lineFromChar(int position) const
 {
     const QTextBlock block = document()->findBlock(qMax(0, position));
     return block.isValid() ? block.blockNumber() : document()->blockCount() - 1;
+}
+
+QRectF CodePane::lineArea(const QTextBlock &block) const
+{
+    return blockBoundingGeometry(block).translated(contentOffset());
 }
 
 void CodePane::setTextMargins(int left, int top, int right, int bottom)

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+class QTextBlock;
 class QTextCharFormat;
 class QTextCursor;
 class StepHistory;
@@ -78,6 +79,9 @@ public:
     // The text area inside the pane, as margins from its client rectangle.
     void setTextMargins(int left, int top, int right, int bottom);
     QMargins textMargins() const;
+
+    // Where a line of the text lies in the viewport as the pane shows it now, scrolled as it is.
+    QRectF lineArea(const QTextBlock &block) const;
 
     // The look of the character at a position; a line break has the look of its line.
     QTextCharFormat formatAt(int position) const;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/charlook.h"
+#include "editor/core/charlook.h"
 
 #include <QTextCharFormat>
 #include <QVector>

@@ -1,7 +1,7 @@
 #include "editor/documentmirror.h"
 
 #include "editor/codepane.h"
-#include "editor/textdifference.h"
+#include "editor/core/textdifference.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextDocumentLayout>

@@ -1,11 +1,11 @@
 #include "editor/refreshcycle.h"
 
-#include "documents/editingsession.h"
+#include "core/editingsession.h"
 #include "editor/codepane.h"
+#include "editor/core/reindent.h"
+#include "editor/core/textdifference.h"
 #include "editor/documentlooks.h"
-#include "editor/reindent.h"
 #include "editor/stephistory.h"
-#include "editor/textdifference.h"
 
 #include <QApplication>
 #include <QTextCursor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/refreshengine.h"
+#include "editor/core/refreshengine.h"
 
 #include <QObject>
 

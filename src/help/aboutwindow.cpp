@@ -1,7 +1,7 @@
 #include "help/aboutwindow.h"
 
+#include "help/core/helptexts.h"
 #include "help/helppane.h"
-#include "help/helptexts.h"
 #include "widgets/fonts.h"
 #include "widgets/pictures.h"
 #include "widgets/titlewidth.h"

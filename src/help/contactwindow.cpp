@@ -1,17 +1,19 @@
 #include "help/contactwindow.h"
 
+#include "core/makerinfo.h"
+#include "help/core/helptexts.h"
 #include "help/helppane.h"
-#include "help/helptexts.h"
-#include "widgets/enginelanguage.h"
+#include "webengine/enginelanguage.h"
 #include "widgets/fonts.h"
-#include "widgets/makerinfo.h"
 #include "widgets/titlewidth.h"
 
 #include <QScreen>
 #include <QShowEvent>
 #include <QStackedLayout>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 ContactWindow::ContactWindow(QWidget *parent)
@@ -50,8 +52,30 @@ void ContactWindow::prepareBrowser()
     m_browser->setAccessibleName(QStringLiteral("Σελίδα επικοινωνίας"));
     auto *profile = new QWebEngineProfile(this);
     preferGreekPages(profile);
-    m_browser->setPage(new QWebEnginePage(profile, m_browser));
+    auto *page = new QWebEnginePage(profile, m_browser);
+    // A page that fails to load leaves the browser empty, and the window shows its own text instead.
+    page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    m_browser->setPage(page);
+    connect(page, &QWebEnginePage::loadingChanged, this, &ContactWindow::loadEnded);
     m_stack->addWidget(m_browser);
+}
+
+void ContactWindow::loadEnded(const QWebEngineLoadingInfo &info)
+{
+    // A load stopped for the next one is no failure, and the blank page of the offline variant never fails.
+    if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || m_stack->currentWidget() != m_browser)
+        return;
+    m_browser->setUrl(QUrl(QStringLiteral("about:blank")));
+    showLines(HelpTexts::contactUnreachableText());
+}
+
+void ContactWindow::showLines(const QVector<HelpLine> &lines)
+{
+    m_addressPane->clearLines();
+    for (const HelpLine &line : lines)
+        m_addressPane->addLine(line.text, line.colour, line.bold);
+    m_addressPane->moveCursor(QTextCursor::Start);
+    m_stack->setCurrentWidget(m_addressPane);
 }
 
 void ContactWindow::showContact(bool connected)
@@ -65,11 +89,7 @@ void ContactWindow::showContact(bool connected)
         // Stops and empties a contact page shown earlier; a browser never made has nothing to stop.
         if (m_browser)
             m_browser->setUrl(QUrl(QStringLiteral("about:blank")));
-        m_addressPane->clearLines();
-        for (const HelpLine &line : HelpTexts::contactOfflineText())
-            m_addressPane->addLine(line.text, line.colour, line.bold);
-        m_addressPane->moveCursor(QTextCursor::Start);
-        m_stack->setCurrentWidget(m_addressPane);
+        showLines(HelpTexts::contactOfflineText());
     }
     if (!m_placed) {
         // Centred on the desktop the first time it appears; afterwards it stays where the pupil puts it.

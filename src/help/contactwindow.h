@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QUrl>
+#include <QVector>
 #include <QWidget>
 
 class HelpPane;
 class QStackedLayout;
+class QWebEngineLoadingInfo;
 class QWebEngineView;
+struct HelpLine;
 
 // The contact window. Online it shows the maker's contact page in its browser; offline it shows
 // the maker's e-mail addresses in a text pane in the browser's place.
@@ -22,7 +25,9 @@ public:
     HelpPane *addressPane() const { return m_addressPane; }
 
     // Fills the window for the given connection state and shows it: the contact page when connected, the
-    // e-mail addresses otherwise.
+    // e-mail addresses otherwise. A contact page that cannot be loaded (the site out of reach, a lab without
+    // the Internet) is replaced by the maker's addresses with a word on why, never by the engine's error
+    // page.
     void showContact(bool connected);
     // The page the online variant opens: the maker's contact page unless set otherwise.
     void setContactPage(const QUrl &url);
@@ -33,6 +38,10 @@ protected:
 
 private:
     void prepareBrowser();
+    // Writes the lines into the text pane and shows it in the browser's place.
+    void showLines(const QVector<HelpLine> &lines);
+    // The browser's load has ended; a contact page that could not be loaded gives way to the built-in text.
+    void loadEnded(const QWebEngineLoadingInfo &info);
 
     QWebEngineView *m_browser = nullptr;
     HelpPane *m_addressPane;

@@ -1,10 +1,10 @@
 #include "help/presentationwindow.h"
 
+#include "core/programcolours.h"
+#include "help/core/presentationtopics.h"
 #include "help/helppane.h"
-#include "help/presentationtopics.h"
 #include "widgets/bgrcolour.h"
 #include "widgets/fonts.h"
-#include "widgets/programcolours.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -1,8 +1,8 @@
 #include "palette/attributebar.h"
 
-#include "documents/editingsession.h"
-#include "palette/attributelists.h"
-#include "palette/tagbuttons.h"
+#include "core/editingsession.h"
+#include "palette/core/attributelists.h"
+#include "palette/core/tagbuttons.h"
 #include "widgets/accessiblechoice.h"
 #include "widgets/closedboxwheel.h"
 #include "widgets/docklayout.h"

@@ -1,10 +1,10 @@
 #include "palette/tagtip.h"
 
-#include "palette/tagdescriptions.h"
+#include "core/programcolours.h"
+#include "palette/core/tagdescriptions.h"
 #include "widgets/bgrcolour.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
-#include "widgets/programcolours.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "palette/tagtoolbars.h"
 
-#include "palette/tagbuttons.h"
-#include "palette/tagdescriptions.h"
+#include "palette/core/tagbuttons.h"
+#include "palette/core/tagdescriptions.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
 

@@ -1,6 +1,6 @@
 #include "preview/addressbar.h"
 
-#include "preview/browsingrules.h"
+#include "preview/core/browsingrules.h"
 
 AddressBar::AddressBar(EditingSession *session, QWidget *parent) : QLineEdit(parent), m_session(session)
 {

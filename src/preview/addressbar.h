@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "documents/editingsession.h"
+#include "core/editingsession.h"
 
 // `Edit1`: the address bar. It reads "about:blank" while the pupil's document is edited and the address of
 // the page otherwise, and its text is the mode: whatever writes it (the program or the pupil typing) sets the

@@ -1,12 +1,33 @@
-#include "browsingbar.h"
+#include "preview/browsingbar.h"
 
-#include "documents/editingsession.h"
-#include "previewpane.h"
+#include "core/editingsession.h"
+#include "preview/previewpane.h"
 #include "widgets/messages.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace {
+
+// How long the home command waits for the maker's site to answer.
+constexpr int homePatienceMs = 10000;
+
+// The system's proxy, as the web engine takes it too: a school's lab often reaches the web only through one.
+class SystemProxies : public QNetworkProxyFactory
+{
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override
+    {
+        return systemProxyForQuery(query);
+    }
+};
+
+} // namespace
 
 BrowsingBar::BrowsingBar(const BrowsingBarControls &controls, QObject *parent)
     : QObject(parent), m_controls(controls), m_addresses(programWebAddresses())
@@ -48,6 +69,42 @@ bool BrowsingBar::refusedInEditingMode(BrowsingCommand command)
 // the pane stays hidden once the editor is left.
 
 void BrowsingBar::goHome()
+{
+    // A second click while the site is asked counts once.
+    if (m_homeProbe)
+        return;
+    const QString scheme = m_addresses.home.scheme();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+        showHome();
+        return;
+    }
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        m_network->setProxyFactory(new SystemProxies);
+    }
+    // Only the headers are asked for: any answer of the server (even an error of its own, which the engine
+    // then shows) means the site is there.
+    QNetworkRequest request(m_addresses.home);
+    request.setTransferTimeout(homePatienceMs);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    m_homeProbe = m_network->head(request);
+    connect(m_homeProbe, &QNetworkReply::finished, this, &BrowsingBar::homeAnswered);
+}
+
+void BrowsingBar::homeAnswered()
+{
+    QNetworkReply *reply = m_homeProbe;
+    m_homeProbe = nullptr;
+    reply->deleteLater();
+    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
+        showHome();
+        return;
+    }
+    if (m_controls.showNotice)
+        m_controls.showNotice(homeUnreachableNotice(m_addresses.home));
+}
+
+void BrowsingBar::showHome()
 {
     m_controls.browser->navigate(m_addresses.home);
     if (editorAreaShown())

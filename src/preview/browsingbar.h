@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browsingrules.h"
+#include "preview/core/browsingrules.h"
 
 #include <QObject>
 
@@ -10,18 +10,21 @@ class EditingSession;
 class PreviewPane;
 class QAbstractButton;
 class QLineEdit;
+class QNetworkAccessManager;
+class QNetworkReply;
 class QWidget;
 
 // The main window's controls the browsing commands use.
 struct BrowsingBarControls
 {
-    QLineEdit *address = nullptr;               // `Edit1`: the address bar
-    const EditingSession *session = nullptr;    // the mode, which the address bar shows
-    PreviewPane *browser = nullptr;             // `webbrowser1`
-    QWidget *editorArea = nullptr;              // `Panel9`: hidden in the browser-only view
-    QAbstractButton *graphicalSwitch = nullptr; // `CheckBox1`: ticking or unticking it runs its handler
-    std::function<void()> clearAndHideMessages; // `RichEdit2` emptied and hidden
-    std::function<void()> hideAttributeBar;     // `Panel15` hidden
+    QLineEdit *address = nullptr;                    // `Edit1`: the address bar
+    const EditingSession *session = nullptr;         // the mode, which the address bar shows
+    PreviewPane *browser = nullptr;                  // `webbrowser1`
+    QWidget *editorArea = nullptr;                   // `Panel9`: hidden in the browser-only view
+    QAbstractButton *graphicalSwitch = nullptr;      // `CheckBox1`: ticking or unticking it runs its handler
+    std::function<void()> clearAndHideMessages;      // `RichEdit2` emptied and hidden
+    std::function<void()> hideAttributeBar;          // `Panel15` hidden
+    std::function<void(const QString &)> showNotice; // a passing notice in the window's status bar
 };
 
 // The web browsing bar: the address row's five buttons, Enter in the address bar and the three web links of
@@ -39,8 +42,12 @@ public:
     void setAddresses(const WebAddresses &addresses);
     const WebAddresses &addresses() const { return m_addresses; }
 
-    // goHome: home page, in either mode.
+    // goHome: home page, in either mode. The home page is on the maker's site, which a school's lab may not
+    // reach: the site is asked first, and only when it answers does the window leave the editor for it;
+    // otherwise the status bar says so and the editor stays as it is.
     void goHome();
+    // Whether the home command is waiting for the site's answer.
+    bool reachingHome() const { return m_homeProbe != nullptr; }
     // goBack: back in the history.
     void goBack();
     // goForward: forward in the history.
@@ -70,7 +77,13 @@ private:
     void historyStep(bool back);
     void openWebLink(const QUrl &address);
     void setSwitch(bool ticked);
+    // The site answered, or could not be reached.
+    void homeAnswered();
+    // Navigates to the home page and leaves the editor.
+    void showHome();
 
     BrowsingBarControls m_controls;
     WebAddresses m_addresses;
+    QNetworkAccessManager *m_network = nullptr;
+    QNetworkReply *m_homeProbe = nullptr;
 };

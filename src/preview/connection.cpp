@@ -1,6 +1,6 @@
-#include "connection.h"
+#include "preview/connection.h"
 
-#include "routetable.h"
+#include "preview/core/routetable.h"
 
 #include <QFile>
 #include <QNetworkInformation>

@@ -1,7 +1,7 @@
-#include "localfileguard.h"
+#include "preview/localfileguard.h"
 
-#include "browsingrules.h"
-#include "previewsites.h"
+#include "preview/core/browsingrules.h"
+#include "preview/core/previewsites.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "pagedialogs.h"
+#include "preview/pagedialogs.h"
 
 #include "widgets/messages.h"
 

@@ -1,7 +1,7 @@
-#include "previewcontextmenu.h"
+#include "preview/previewcontextmenu.h"
 
-#include "browsingrules.h"
-#include "previewpane.h"
+#include "preview/core/browsingrules.h"
+#include "preview/previewpane.h"
 
 #include <QMenu>
 #include <QWebEngineContextMenuRequest>

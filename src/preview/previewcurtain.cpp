@@ -1,4 +1,4 @@
-#include "previewcurtain.h"
+#include "preview/previewcurtain.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "previewpage.h"
+#include "preview/previewpage.h"
 
-#include "activationscript.h"
-#include "browsingrules.h"
-#include "pagedialogs.h"
+#include "preview/core/activationscript.h"
+#include "preview/core/browsingrules.h"
+#include "preview/pagedialogs.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
-#include "previewschemehandler.h"
+#include "preview/previewschemehandler.h"
 
-#include "browsingrules.h"
-#include "previewsites.h"
+#include "preview/core/browsingrules.h"
+#include "preview/core/previewsites.h"
 
 #include <QBuffer>
 #include <QFile>

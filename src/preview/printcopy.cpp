@@ -1,8 +1,10 @@
-#include "printcopy.h"
+#include "preview/printcopy.h"
 
-#include "previewpane.h"
+#include "preview/previewpane.h"
 
 #include <QEventLoop>
+#include <QPageLayout>
+#include <QPageRanges>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -75,6 +77,28 @@ bool PrintCopy::prepare(int patienceMs)
     const bool ready = loaded.run(patienceMs);
     disconnect(done);
     return ready;
+}
+
+bool PrintCopy::printToPdf(const QString &filePath, const QPageLayout &layout, const QPageRanges &ranges,
+                           int patienceMs)
+{
+    if (!m_view)
+        return false;
+    BoundedWait finished;
+    bool written = false;
+    const QMetaObject::Connection done =
+        connect(m_view->page(), &QWebEnginePage::pdfPrintingFinished, this,
+                [&finished, &written, filePath](const QString &path, bool ok) {
+                    if (path != filePath)
+                        return;
+                    written = ok;
+                    finished.finish();
+                });
+    m_view->page()->printToPdf(filePath, layout, ranges);
+    const bool ended = finished.run(patienceMs);
+    disconnect(done);
+    m_stuck = !ended;
+    return ended && written;
 }
 
 bool PrintCopy::print(QPrinter *printer, int patienceMs)

@@ -5,6 +5,8 @@
 #include <memory>
 
 class PreviewPane;
+class QPageLayout;
+class QPageRanges;
 class QPrinter;
 class QWebEngineView;
 
@@ -24,6 +26,10 @@ public:
     bool prepare(int patienceMs);
     // Draws the copy onto the printer; false when the browser did not finish within `patienceMs`.
     bool print(QPrinter *printer, int patienceMs);
+    // Writes the copy into a PDF file, its text kept as text; false when the browser failed or did not finish
+    // within `patienceMs`.
+    bool printToPdf(const QString &filePath, const QPageLayout &layout, const QPageRanges &ranges,
+                    int patienceMs);
 
 private:
     PreviewPane *m_preview;

@@ -33,6 +33,44 @@ QPixmap canvas(int w, int h)
     return pm;
 }
 
+// An icon drawn by `draw` on a 20 × 20 grid, at 20 and 40 pixels.
+template <class Draw> QIcon gridIcon(Draw draw)
+{
+    QIcon icon;
+    for (const int size : {20, 40}) {
+        QPixmap pm = canvas(size, size);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 20.0, size / 20.0);
+        draw(p);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+// A fat arrow across the grid, pointing right, or left when mirrored.
+void drawArrow(QPainter &p, bool pointsLeft)
+{
+    QPainterPath arrow;
+    arrow.moveTo(2, 8);
+    arrow.lineTo(10, 8);
+    arrow.lineTo(10, 3);
+    arrow.lineTo(18, 10);
+    arrow.lineTo(10, 17);
+    arrow.lineTo(10, 12);
+    arrow.lineTo(2, 12);
+    arrow.closeSubpath();
+    if (pointsLeft)
+        p.setTransform(QTransform(-1, 0, 0, 1, 20, 0), true);
+    QLinearGradient green(0, 3, 0, 17);
+    green.setColorAt(0, QColor(96, 190, 80));
+    green.setColorAt(1, QColor(30, 120, 40));
+    p.setPen(QPen(QColor(20, 80, 30), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(green);
+    p.drawPath(arrow);
+}
+
 } // namespace
 
 namespace Pictures {
@@ -104,6 +142,81 @@ QPixmap banner()
     p.setPen(QColor(62, 74, 96));
     p.drawText(QRect(0, 20, 246, 56), Qt::AlignCenter, QStringLiteral("Velmark"));
     return pm;
+}
+
+QIcon homeIcon()
+{
+    return gridIcon([](QPainter &p) {
+        p.setPen(QPen(QColor(90, 60, 40), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(250, 244, 226));
+        p.drawRect(QRectF(4.5, 9.5, 11, 8));
+        QPainterPath roof;
+        roof.moveTo(1.5, 10.5);
+        roof.lineTo(10, 2.5);
+        roof.lineTo(18.5, 10.5);
+        roof.closeSubpath();
+        p.setBrush(QColor(196, 64, 40));
+        p.drawPath(roof);
+        p.setBrush(QColor(120, 76, 44));
+        p.drawRect(QRectF(8.5, 12.5, 3, 5));
+    });
+}
+
+QIcon backIcon()
+{
+    return gridIcon([](QPainter &p) { drawArrow(p, true); });
+}
+
+QIcon forwardIcon()
+{
+    return gridIcon([](QPainter &p) { drawArrow(p, false); });
+}
+
+QIcon reloadIcon()
+{
+    return gridIcon([](QPainter &p) {
+        const QColor teal(0, 112, 128);
+        p.setPen(QPen(teal, 2.6, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        // Three quarters of a circle, open at the top right, where the arrow's head points on round.
+        p.drawArc(QRectF(3.5, 3.5, 13, 13), 60 * 16, 280 * 16);
+        QPainterPath head;
+        head.moveTo(11, 1.5);
+        head.lineTo(17.5, 4.5);
+        head.lineTo(12, 9.5);
+        head.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(teal);
+        p.drawPath(head);
+    });
+}
+
+QIcon goIcon()
+{
+    return gridIcon([](QPainter &p) {
+        QLinearGradient blue(0, 1, 0, 19);
+        blue.setColorAt(0, QColor(90, 150, 230));
+        blue.setColorAt(1, QColor(30, 80, 170));
+        p.setPen(QPen(QColor(20, 50, 120), 1));
+        p.setBrush(blue);
+        p.drawRoundedRect(QRectF(1.5, 1.5, 17, 17), 3.5, 3.5);
+        // The Enter key's arrow: down from the top right, then left to its head.
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath bend;
+        bend.moveTo(14.5, 5);
+        bend.lineTo(14.5, 12);
+        bend.lineTo(7, 12);
+        p.drawPath(bend);
+        QPainterPath head;
+        head.moveTo(4.5, 12);
+        head.lineTo(8.5, 8.5);
+        head.lineTo(8.5, 15.5);
+        head.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPath(head);
+    });
 }
 
 } // namespace Pictures

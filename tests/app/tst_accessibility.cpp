@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
-#include "assist/valuelists.h"
+#include "assist/core/valuelists.h"
 #include "assist/valuepopup.h"
 #include "entermainwindow.h"
 #include "help/aboutwindow.h"
@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <QtTest>
 #include <memory>
 
@@ -296,6 +298,75 @@ private Q_SLOTS:
         QVERIFY2(!itemActions.isEmpty(), "the item offers no action");
         item->actionInterface()->doAction(itemActions.first());
         QTRY_VERIFY(p.codePane->line(7).contains(first));
+    }
+
+    // A screen reader or a magnifier asks where a character of the code pane is: the answer is where the pane
+    // shows it now, at the top of a long document and after scrolling down, and the point found there leads
+    // back to the same character.
+    void codePaneCharactersFollowTheScroll_data()
+    {
+        QTest::addColumn<double>("scrolled");
+        QTest::newRow("not scrolled") << 0.0;
+        QTest::newRow("halfway down") << 0.5;
+        QTest::newRow("at the end") << 1.0;
+    }
+
+    void codePaneCharactersFollowTheScroll()
+    {
+        QFETCH(double, scrolled);
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->mainWindow());
+        QStringList lines;
+        for (int i = 0; i < 400; ++i)
+            lines << QStringLiteral("<P>γραμμή %1 του κειμένου</P>").arg(i);
+        p.RichEdit1->setDocumentText(lines.join(u'\n'));
+        QScrollBar *bar = p.RichEdit1->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 100);
+        bar->setValue(qRound(bar->maximum() * scrolled));
+        QCOMPARE(bar->value(), qRound(bar->maximum() * scrolled));
+
+        QAccessibleTextInterface *text = accessibleOf(p.RichEdit1)->textInterface();
+        QVERIFY(text);
+        QWidget *viewport = p.RichEdit1->viewport();
+        const QRect shown(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+        // The sixth character of the line in the middle of the pane.
+        QTextCursor cursor = p.RichEdit1->cursorForPosition(QPoint(4, viewport->height() / 2));
+        cursor.movePosition(QTextCursor::StartOfBlock);
+        const int offset = cursor.position() + 5;
+        cursor.setPosition(offset);
+        const QRect caret = p.RichEdit1->cursorRect(cursor).translated(shown.topLeft());
+
+        const QRect character = text->characterRect(offset);
+        QVERIFY2(shown.contains(character), qPrintable(QStringLiteral("%1,%2 not in %3,%4 %5x%6")
+                                                           .arg(character.x())
+                                                           .arg(character.y())
+                                                           .arg(shown.x())
+                                                           .arg(shown.y())
+                                                           .arg(shown.width())
+                                                           .arg(shown.height())));
+        QVERIFY(character.width() > 0 && character.height() > 0);
+        QVERIFY2(qAbs(character.top() - caret.top()) <= 1,
+                 qPrintable(QString::number(character.top() - caret.top())));
+        QVERIFY2(qAbs(character.left() - caret.center().x()) <= 2,
+                 qPrintable(QString::number(character.left() - caret.center().x())));
+        QCOMPARE(text->offsetAtPoint(character.center()), offset);
+        QCOMPARE(text->text(offset, offset + 1), p.RichEdit1->toPlainText().mid(offset, 1));
+    }
+
+    // A screen reader that sets the whole text of the code pane makes one step of the pupil's history, which
+    // Ctrl+Z takes back, instead of wiping the history.
+    void codePaneTextSetByAScreenReaderCanBeUndone()
+    {
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        MainWindowParts p(windows->mainWindow());
+        const QString before = p.RichEdit1->Text();
+        accessibleOf(p.RichEdit1)->setText(QAccessible::Value, QStringLiteral("<P>νέο</P>"));
+        QCOMPARE(p.RichEdit1->toPlainText(), QStringLiteral("<P>νέο</P>"));
+        p.RichEdit1->setFocus();
+        QTest::keyClick(p.RichEdit1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.RichEdit1->Text(), before);
     }
 
     void valuePopupAndTipAreNamed()

@@ -1,7 +1,7 @@
 // What the pupil sees of the windows under the program's own set-up: titles, fonts, the white code pane,
 // captions that fit, splitters that cannot bury a pane, and choices made through a screen reader.
+#include "app/core/programtexts.h"
 #include "app/mainwindow.h"
-#include "app/programtexts.h"
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
 #include "entermainwindow.h"

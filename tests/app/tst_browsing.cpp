@@ -14,6 +14,7 @@
 #include "preview/previewpane.h"
 #include "widgettestmain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QImage>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void webLinksAndHome_data();
     void webLinksAndHome();
     void unreachableAddressShowsTheEnginesPage();
+    void homeOutOfReachKeepsTheEditor();
     void typedLocalPageShowsItsPicture_data();
     void typedLocalPageShowsItsPicture();
     void typingAnAddressKeepsTheKeyboard();
@@ -398,6 +400,43 @@ void BrowsingTest::unreachableAddressShowsTheEnginesPage()
         loadTimeout);
     QVERIFY2(shown->contains(QRegularExpression(QStringLiteral("\\p{Greek}{4,}"))), qPrintable(*shown));
     QVERIFY2(!shown->contains(QStringLiteral("This site")), qPrintable(*shown));
+}
+
+// A lab without the Internet: the home button leaves neither the editor nor the pupil's page shown in the
+// preview; the status bar says why, over the page's title, which the printout still takes.
+void BrowsingTest::homeOutOfReachKeepsTheEditor()
+{
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const QUrl home(QStringLiteral("http://127.0.0.1:%1/home.html").arg(closed.serverPort()));
+    closed.close();
+    auto *bar = m_form->findChild<BrowsingBar *>();
+    QVERIFY(bar);
+    WebAddresses addresses = bar->addresses();
+    addresses.home = home;
+    bar->setAddresses(addresses);
+
+    const QString code = m_parts->RichEdit1->Text();
+    const QString title = m_parts->StatusBar1->panelText(0);
+    const QUrl shown = m_parts->webbrowser1->url();
+    QVERIFY(m_parts->CheckBox1->isChecked());
+    QTest::mouseClick(button("SpeedButton1"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->reachingHome(), loadTimeout);
+
+    const QString notice = m_parts->StatusBar1->notice(0);
+    QCOMPARE(notice, homeUnreachableNotice(home));
+    QVERIFY2(notice.contains(QStringLiteral("δεν απαντά")), qPrintable(notice));
+    QCOMPARE(m_parts->StatusBar1->panelLabel(0)->text(), notice);
+    // A screen reader reads it where it reads the panel's text.
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_parts->StatusBar1->panelLabel(0))
+                 ->text(QAccessible::Description),
+             notice);
+    QCOMPARE(m_parts->StatusBar1->panelText(0), title);
+    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->RichEdit1->Text(), code);
+    QVERIFY(m_parts->CheckBox1->isChecked());
+    QCOMPARE(m_parts->webbrowser1->url(), shown);
+    QCOMPARE(m_catcher->texts(), QStringList());
 }
 
 // With the switch unticked, the first key typed into the address bar ticks it and its refresh runs: the keys

@@ -1,7 +1,7 @@
 // The command line: --help, --version, Qt's own options left to Qt, and usage errors with exit status 2;
 // checked on the rules and on the built program.
-#include "app/commandline.h"
-#include "widgets/programversion.h"
+#include "app/core/commandline.h"
+#include "core/programversion.h"
 
 #include <QDir>
 #include <QFile>

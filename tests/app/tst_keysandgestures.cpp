@@ -1,8 +1,8 @@
 // Gestures and keys a pupil uses without thinking, through the real window: the wheel over the attribute
 // bar's boxes, every way of pasting, undo and redo of a whole text, the caret panel after insertions, and the
 // usual keys of the menus.
+#include "app/core/programtexts.h"
 #include "app/mainwindow.h"
-#include "app/programtexts.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"

@@ -1,12 +1,13 @@
 // The main window: composition, sizing, the state after start-up, status panels, the document mirror, the
 // toolbox menu, the views and what a screen reader finds.
+#include "app/core/programtexts.h"
+#include "app/core/toolboxcaptions.h"
 #include "app/mainwindow.h"
-#include "app/programtexts.h"
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
-#include "app/toolboxcaptions.h"
-#include "editor/charlook.h"
+#include "core/programversion.h"
 #include "editor/codepane.h"
+#include "editor/core/charlook.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "palette/tagtip.h"
@@ -20,6 +21,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,7 +29,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -459,6 +464,74 @@ private Q_SLOTS:
         QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(p.documentStatus->panelLabel(2));
         QVERIFY(panel->text(QAccessible::Name).contains(QStringLiteral("27")) ||
                 panel->text(QAccessible::Description).contains(QStringLiteral("27")));
+    }
+
+    // A notice covers the title panel for a while; a title that arrives meanwhile shows once it has gone, and
+    // the printout's header reads the title all along.
+    void noticeCoversTheTitleForAWhile()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts p(windows->mainWindow());
+        StatusPanels *bar = p.StatusBar1;
+        // The welcome page's title first, which its load writes.
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->panelText(0).isEmpty(), 30000);
+        const QString title = bar->panelText(0);
+        bar->showNotice(0, QStringLiteral("Ειδοποίηση"), 300);
+        QCOMPARE(bar->panelLabel(0)->text(), QStringLiteral("Ειδοποίηση"));
+        QCOMPARE(bar->panelText(0), title);
+        bar->setPanelText(0, QStringLiteral("Δεύτερος τίτλος"));
+        QCOMPARE(bar->panelLabel(0)->text(), QStringLiteral("Ειδοποίηση"));
+        QCOMPARE(bar->panelText(0), QStringLiteral("Δεύτερος τίτλος"));
+        QTRY_COMPARE(bar->panelLabel(0)->text(), QStringLiteral("Δεύτερος τίτλος"));
+        QCOMPARE(bar->notice(0), QString());
+        QCOMPARE(QAccessible::queryAccessibleInterface(bar->panelLabel(0))->text(QAccessible::Description),
+                 QStringLiteral("Δεύτερος τίτλος"));
+    }
+
+    // The title names the system the program runs on, not the one it was first written for.
+    void titleNamesTheSystemItRunsOn()
+    {
+        auto windows = enterMainWindow();
+        const QString title = windows->mainWindow()->windowTitle();
+        QVERIFY2(title.startsWith(QStringLiteral("Velmark html Editor - Browser  (Έκδοση για ") +
+                                  systemFamilyName() + QStringLiteral(")- Δημιουργός: ")),
+                 qPrintable(title));
+#ifdef Q_OS_LINUX
+        QCOMPARE(systemFamilyName(), QStringLiteral("Linux"));
+        QVERIFY(!title.contains(QStringLiteral("Windows")));
+#endif
+    }
+
+    // Each button of the address row shows its own picture and says in Greek, as a tooltip and to a screen
+    // reader, what it does; the home button is no folder, and go is no second forward arrow.
+    void addressRowButtonsSayWhatTheyDo()
+    {
+        auto windows = enterMainWindow();
+        MainWindowParts p(windows->mainWindow());
+        const QList<QToolButton *> buttons{p.SpeedButton1, p.SpeedButton2, p.SpeedButton3, p.SpeedButton5,
+                                           p.SpeedButton4};
+        QList<QImage> pictures;
+        for (QToolButton *button : buttons) {
+            const QString tip = button->toolTip();
+            QVERIFY2(tip.startsWith(button->accessibleName() + QStringLiteral(": ")), qPrintable(tip));
+            QVERIFY2(tip.contains(QRegularExpression(QStringLiteral("\\p{Greek}{4,}"))), qPrintable(tip));
+            QAccessibleInterface *node = QAccessible::queryAccessibleInterface(button);
+            QCOMPARE(node->text(QAccessible::Description), tip);
+            const QImage picture = button->icon().pixmap(QSize(20, 20)).toImage();
+            QVERIFY(!picture.isNull());
+            QVERIFY2(!pictures.contains(picture), qPrintable(button->objectName()));
+            pictures.append(picture);
+        }
+        const QImage folder =
+            p.SpeedButton1->style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(20, 20).toImage();
+        QVERIFY(!pictures.contains(folder.convertToFormat(pictures.first().format())));
+
+        // The tooltip shows where the pupil rests the mouse.
+        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), p.SpeedButton5->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(p.SpeedButton5, &rest);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), p.SpeedButton5->toolTip());
+        QToolTip::hideText();
     }
 
     void emptiedMessagePaneHides()

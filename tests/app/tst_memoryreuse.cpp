@@ -1,5 +1,5 @@
 // The heap keeps large freed blocks for reuse, up to a bound, instead of handing each back to the system.
-#include "app/memoryreuse.h"
+#include "app/core/memoryreuse.h"
 
 #include <QtTest>
 #include <cstdlib>

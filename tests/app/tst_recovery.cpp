@@ -1,7 +1,7 @@
 // The pupil's work survives a killed program, closing, a template and an unwritable data folder, and comes
 // back through "Ανάκτηση Κειμένου…".
 #include "app/mainwindow.h"
-#include "documents/recoverystore.h"
+#include "documents/core/recoverystore.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
 #include "messagecatcher.h"

@@ -1,7 +1,7 @@
 // Widget-free rules of the program shell: window sizing, the toolbox caption rule, the welcome document.
-#include "app/programtexts.h"
-#include "app/toolboxcaptions.h"
-#include "app/windowsizing.h"
+#include "app/core/programtexts.h"
+#include "app/core/toolboxcaptions.h"
+#include "app/core/windowsizing.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The start-up window: its terms text, its choices, and how the program ends.
+#include "app/core/termstext.h"
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
-#include "app/termstext.h"
 #include "assist/valuepopup.h"
 #include "editor/codepane.h"
 #include "help/aboutwindow.h"

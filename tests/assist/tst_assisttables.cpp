@@ -1,11 +1,11 @@
 // The code assistance rules without a display: the tag name before the caret, the value lists a click
 // offers, where the value popup goes, and the event attribute groups.
-#include "assist/eventlists.h"
-#include "assist/popupplacement.h"
-#include "assist/tagnameassist.h"
-#include "assist/valuelists.h"
-#include "palette/attributelists.h"
-#include "palette/tagbuttons.h"
+#include "assist/core/eventlists.h"
+#include "assist/core/popupplacement.h"
+#include "assist/core/tagnameassist.h"
+#include "assist/core/valuelists.h"
+#include "palette/core/attributelists.h"
+#include "palette/core/tagbuttons.h"
 
 #include <QtTest>
 

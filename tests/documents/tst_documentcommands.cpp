@@ -3,11 +3,11 @@
 // answered by a scripted chooser; message boxes are read and answered as a pupil would.
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
-#include "documents/documentmessages.h"
+#include "documents/core/documentmessages.h"
+#include "documents/core/textfile.h"
 #include "documents/filechooser.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
-#include "documents/textfile.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"
@@ -22,11 +22,14 @@
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -118,6 +121,8 @@ private Q_SLOTS:
     void sourcePrintoutWithoutPrinterGoesToPdf();
     void pagePrintPreviewShowsTheRenderedPage();
     void aPageThatNeverEndsItsPrintHandlerStillPrints();
+    void pagePrintedIntoAPdfFileKeepsItsText();
+    void pageThatCannotBeWrittenIsReported();
 
 private:
     void trigger(const char *name);
@@ -125,6 +130,8 @@ private:
     QVariant evaluateUntil(const QString &script, const QVariant &expected);
     // Opens the page's print preview and closes it once painted; its page count, -1 when it never showed.
     int printPreviewPages();
+    // Opens the page's print preview and prints from it into a PDF file; false when it never showed.
+    bool printPageIntoFile(const QString &path);
 
     std::unique_ptr<ProgramWindows> m_windows;
     MainWindow *m_form = nullptr;
@@ -772,6 +779,69 @@ void TestDocumentCommands::aPageThatNeverEndsItsPrintHandlerStillPrints()
     QTest::mouseDClick(m_parts->codePane->viewport(), Qt::LeftButton);
     QTest::mouseDClick(m_parts->codePane->viewport(), Qt::LeftButton);
     QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('next')"), true), QVariant(true));
+}
+
+bool TestDocumentCommands::printPageIntoFile(const QString &path)
+{
+    // The preview's print command, as its print dialog leaves it when the pupil prints into a file.
+    bool printed = false;
+    QTimer poll;
+    poll.setInterval(100);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        const QList<QPrintPreviewDialog *> found = m_form->findChildren<QPrintPreviewDialog *>();
+        if (found.isEmpty() || !found.constFirst()->isVisible())
+            return;
+        poll.stop();
+        QPrintPreviewDialog *dialog = found.constFirst();
+        auto *widget = dialog->findChild<QPrintPreviewWidget *>();
+        if (widget && QTest::qWaitFor([&] { return widget->pageCount() > 0; }, loadTimeout)) {
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog->printer()->setOutputFileName(path);
+            widget->print();
+            printed = true;
+        }
+        if (dialog->isVisible())
+            dialog->accept();
+    });
+    poll.start();
+    trigger("N18");
+    return printed;
+}
+
+// Printing the page from its print preview into a PDF file: the file holds the page's text as text (a reader
+// can search and copy it), not one picture of the page.
+void TestDocumentCommands::pagePrintedIntoAPdfFileKeepsItsText()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) reads the text of the PDF file");
+    m_parts->RichEdit1->setDocumentText(QStringLiteral(
+        "<html><body><h1 id=\"title\">Καλημέρα κόσμε</h1><p>Velmark prints its pages</p></body></html>"));
+    m_parts->RichEdit1->setSelStart(0);
+    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('title')"), true), QVariant(true));
+
+    const QString path = m_dir->filePath(QStringLiteral("page.pdf"));
+    QVERIFY(printPageIntoFile(path));
+    QCOMPARE(m_catcher->texts(), QStringList());
+
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(30000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("Καλημέρα κόσμε")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Velmark prints its pages")), qPrintable(text));
+    QCOMPARE(pdfPageCount(contents(path)), 1);
+}
+
+// A file that cannot be written (its folder is gone) is reported in Greek, never taken for a print.
+void TestDocumentCommands::pageThatCannotBeWrittenIsReported()
+{
+    const QString path = m_dir->filePath(QStringLiteral("gone/page.pdf"));
+    QVERIFY(printPageIntoFile(path));
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(m_catcher->texts(),
+             QStringList{DocumentMessages::printFailed(
+                 QStringLiteral("δεν γράφτηκε το αρχείο %1").arg(QDir::toNativeSeparators(path)))});
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestDocumentCommands)

@@ -1,6 +1,6 @@
 // The page geometry of the source printout on a recording device of 600 dots per inch: text, header and
 // footer areas, lines per page, page breaks, header and footer drawing, and margins that leave no room.
-#include "documents/sourceprintout.h"
+#include "documents/core/sourceprintout.h"
 
 #include <QTest>
 

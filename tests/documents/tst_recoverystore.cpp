@@ -1,6 +1,6 @@
 // The store of the pupil's recent texts: what is kept, in which order, how much, and how safely.
-#include "documents/recoverykeeper.h"
-#include "documents/recoverystore.h"
+#include "documents/core/recoverykeeper.h"
+#include "documents/core/recoverystore.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // program's own rules for source files: byte-order marks, the UTF-8 and Windows-1253 readings of undeclared
 // files, and writing that never loses a character.
 #include "declarationcases.h"
-#include "documents/charsetprescan.h"
-#include "documents/textencoding.h"
+#include "documents/core/charsetprescan.h"
+#include "documents/core/textencoding.h"
 
 #include <QTest>
 

@@ -3,10 +3,10 @@
 // notice and never come back as other bytes, bad files give a Greek reason and no text, and a failed save
 // leaves the old file as it was.
 #include "declarationcases.h"
-#include "documents/charsetprescan.h"
-#include "documents/documentmessages.h"
-#include "documents/filefailure.h"
-#include "documents/textfile.h"
+#include "documents/core/charsetprescan.h"
+#include "documents/core/documentmessages.h"
+#include "documents/core/filefailure.h"
+#include "documents/core/textfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "literalcycle.h"
 
 #include "colouring.h"
-#include "editor/charlook.h"
 #include "editor/codepane.h"
-#include "editor/reindent.h"
-#include "editor/tagcollector.h"
-#include "editor/tagscan.h"
+#include "editor/core/charlook.h"
+#include "editor/core/reindent.h"
+#include "editor/core/tagcollector.h"
+#include "editor/core/tagscan.h"
 
 namespace {
 

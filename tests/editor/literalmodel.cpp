@@ -1,8 +1,8 @@
 #include "literalmodel.h"
 
-#include "editor/balancecheck.h"
-#include "editor/markupnames.h"
-#include "editor/tagcollector.h"
+#include "editor/core/balancecheck.h"
+#include "editor/core/markupnames.h"
+#include "editor/core/tagcollector.h"
 
 #include <algorithm>
 

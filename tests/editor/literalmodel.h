@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/refreshengine.h"
-#include "editor/tagcollector.h"
+#include "editor/core/refreshengine.h"
+#include "editor/core/tagcollector.h"
 
 #include <QString>
 #include <QStringList>

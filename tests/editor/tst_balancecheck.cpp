@@ -1,6 +1,6 @@
-#include "editor/balancecheck.h"
-#include "editor/charlook.h"
-#include "editor/tagcollector.h"
+#include "editor/core/balancecheck.h"
+#include "editor/core/charlook.h"
+#include "editor/core/tagcollector.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // sections, CDATA in SVG and MathML and the rest as a browser's tokenizer reads them, checked case by case,
 // against an HTML5 parser of its own (Gumbo) on generated documents, and for the two properties the refresh
 // relies on: letter case and blanks at the start of lines never change which letters are names.
-#include "editor/markupnames.h"
+#include "editor/core/markupnames.h"
 #include "gumboreference.h"
 #include "markupgenerator.h"
 

@@ -2,8 +2,8 @@
 // shape of document (doubling the document at most about doubles the work), and a document that is hard on
 // a refresh may cost only a few times an ordinary document of the same size.
 #include "documentgenerator.h"
-#include "editor/refreshengine.h"
-#include "editor/tagscan.h"
+#include "editor/core/refreshengine.h"
+#include "editor/core/tagscan.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // The refresh cycle on real widgets: the fast cycle against the literal walk, the caret, the switch, undo and
 // change notifications.
+#include "core/editingsession.h"
 #include "documentgenerator.h"
-#include "documents/editingsession.h"
-#include "editor/charlook.h"
 #include "editor/codepane.h"
+#include "editor/core/charlook.h"
 #include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
 #include "editor/stephistory.h"

@@ -1,7 +1,7 @@
 #include "documentgenerator.h"
-#include "editor/balancecheck.h"
-#include "editor/refreshengine.h"
-#include "editor/tagcollector.h"
+#include "editor/core/balancecheck.h"
+#include "editor/core/refreshengine.h"
+#include "editor/core/tagcollector.h"
 #include "literalmodel.h"
 
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
-#include "editor/refreshengine.h"
-#include "editor/reindent.h"
-#include "editor/tagscan.h"
+#include "editor/core/refreshengine.h"
+#include "editor/core/reindent.h"
+#include "editor/core/tagscan.h"
 #include "literalmodel.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "editor/tagscan.h"
+#include "editor/core/tagscan.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 // The texts of the help windows: the presentation's topics and their patterns, the about and contact texts.
-#include "help/helptexts.h"
-#include "help/presentationtopics.h"
-#include "preview/browsingrules.h"
-#include "widgets/makerinfo.h"
-#include "widgets/programversion.h"
+#include "core/makerinfo.h"
+#include "core/programversion.h"
+#include "help/core/helptexts.h"
+#include "help/core/presentationtopics.h"
+#include "preview/core/browsingrules.h"
 
 #include <QtTest>
 
@@ -277,12 +277,46 @@ private Q_SLOTS:
         QVERIFY(lines[0].text.startsWith("Το πρόγραμμα Velmark Html Editor-Browser έχει δημιουργηθεί"));
         QCOMPARE(lines[2].text, QStringLiteral("Χαρακτηριστικά:"));
         QCOMPARE(lines[4].text, " Έκδοση: " + programVersion());
+        QVERIFY(lines[5].text.startsWith(QStringLiteral(" Μέγεθος: ")));
+        QVERIFY(lines[5].text.endsWith(QStringLiteral("MB")) || lines[5].text.endsWith(QStringLiteral("KB")));
+        QCOMPARE(lines[6].text, " Λειτουργικό σύστημα: " + systemFullName());
         QCOMPARE(programVersion(), QStringLiteral(VELMARK_PROJECT_VERSION));
         QCOMPARE(lines[7].text, " Κατασκευαστής: " + MakerInfo::name());
         for (int i = 0; i < lines.size(); ++i) {
             QVERIFY(lines[i].bold);
             QCOMPARE(lines[i].colour, i < 4 ? 0u : 0x800040u);
         }
+    }
+
+    // Sizes read as Greek readers write them: a comma before the decimal, the unit after a space.
+    void greekDataSizes_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nothing") << qint64(0) << "0 byte";
+        QTest::newRow("under a kilobyte") << qint64(1023) << "1023 byte";
+        QTest::newRow("one kilobyte") << qint64(1024) << "1,0 KB";
+        QTest::newRow("a kilobyte and a half") << qint64(1536) << "1,5 KB";
+        QTest::newRow("just under a megabyte") << qint64(1048575) << "1,0 MB";
+        QTest::newRow("the old figure") << qint64(40370176) << "38,5 MB";
+        QTest::newRow("gigabytes") << qint64(3) * 1024 * 1024 * 1024 << "3,0 GB";
+    }
+
+    void greekDataSizes()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, shown);
+        QCOMPARE(greekDataSize(bytes), shown);
+    }
+
+    void unreachableContactTextEndsWithTheWebsite()
+    {
+        const QVector<HelpLine> lines = HelpTexts::contactUnreachableText();
+        const QVector<HelpLine> offline = HelpTexts::contactOfflineText();
+        QVERIFY(lines.size() > offline.size() + 2);
+        for (int i = 0; i < offline.size(); ++i)
+            QCOMPARE(lines[2 + i].text, offline[i].text);
+        QCOMPARE(lines.last().text, "Ιστοσελίδα: " + MakerInfo::website());
     }
 
     void contactTextNamesBothAddresses()

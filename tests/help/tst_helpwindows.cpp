@@ -2,22 +2,27 @@
 // the contact window.
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "core/makerinfo.h"
+#include "core/programversion.h"
 #include "help/aboutwindow.h"
 #include "help/contactwindow.h"
+#include "help/core/helptexts.h"
+#include "help/core/presentationtopics.h"
 #include "help/helppane.h"
-#include "help/presentationtopics.h"
 #include "help/presentationwindow.h"
 #include "localhttpserver.h"
 #include "preview/connection.h"
-#include "widgets/makerinfo.h"
 #include "widgettestmain.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QSysInfo>
+#include <QTcpServer>
 #include <QTextBlock>
 #include <QWebEngineView>
 #include <QtTest>
@@ -263,6 +268,61 @@ private Q_SLOTS:
         QVERIFY(!contact.browser()->isVisible());
         QVERIFY(contact.addressPane()->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(contact.browser()->url(), QUrl(QStringLiteral("about:blank")), loadTimeout);
+    }
+
+    // Online, but the maker's site does not answer (a school's lab behind a closed door): the window shows
+    // its own Greek text with the maker's addresses, never the engine's error page, and the next use tries
+    // the page again.
+    void contactPageOutOfReachShowsTheAddresses()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QUrl contact(QStringLiteral("http://127.0.0.1:%1/velmarkmail.php").arg(closed.serverPort()));
+        closed.close();
+        ContactWindow form1;
+        form1.setContactPage(contact);
+        form1.showContact(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&form1));
+        QTRY_VERIFY_WITH_TIMEOUT(form1.addressPane()->isVisible(), loadTimeout);
+        QVERIFY(!form1.browser()->isVisible());
+        QStringList expected;
+        for (const HelpLine &line : HelpTexts::contactUnreachableText())
+            expected << line.text;
+        QCOMPARE(form1.addressPane()->lines(), expected);
+        QVERIFY(expected.first().startsWith(QStringLiteral("Η σελίδα επικοινωνίας δεν είναι διαθέσιμη")));
+        QVERIFY(expected.contains(" - " + MakerInfo::emails().at(0)));
+        QVERIFY(expected.contains(" - " + MakerInfo::emails().at(1)));
+        QCOMPARE(lineColour(form1.addressPane(), expected.indexOf(" - " + MakerInfo::emails().at(0))),
+                 QColor(215, 0, 0));
+
+        LocalHttpServer server;
+        server.serve(QStringLiteral("/velmarkmail.php"), "text/html; charset=utf-8",
+                     QByteArray("<html><head><title>Φόρμα</title></head><body>Γράψτε μας</body></html>"));
+        form1.setContactPage(server.url(QStringLiteral("/velmarkmail.php")));
+        form1.showContact(true);
+        QVERIFY(form1.browser()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(form1.browser()->title(), QStringLiteral("Φόρμα"), loadTimeout);
+        QVERIFY(!form1.addressPane()->isVisible());
+    }
+
+    // The about window says what system the program runs on and how big the program's file really is.
+    void aboutTellsTheSystemAndTheSize()
+    {
+        ProgramWindows windows;
+        AboutWindow *form4 = windows.aboutWindow();
+        menuItem(windows.mainWindow(), "N6")->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(form4));
+        const QStringList lines = form4->aboutPane()->lines();
+        const qint64 size = QFileInfo(QCoreApplication::applicationFilePath()).size();
+        QVERIFY(size > 0);
+        QCOMPARE(lines.at(5), " Μέγεθος: " + greekDataSize(size));
+        QCOMPARE(lines.at(6), " Λειτουργικό σύστημα: " + systemFullName());
+#ifdef Q_OS_LINUX
+        QVERIFY2(!lines.at(6).contains(QStringLiteral("Windows")), qPrintable(lines.at(6)));
+        QVERIFY(!QSysInfo::prettyProductName().isEmpty());
+        QCOMPARE(systemFullName(), QSysInfo::prettyProductName());
+#endif
+        QCOMPARE(lineColour(form4->aboutPane(), 5), QColor(64, 0, 128));
     }
 
     // The menu entry asks the connection query and shows the matching variant.

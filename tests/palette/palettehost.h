@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/editingsession.h"
+#include "core/editingsession.h"
 
 #include <QList>
 #include <QPointer>

@@ -2,8 +2,8 @@
 #include "widgettestmain.h"
 
 #include "palette/attributebar.h"
-#include "palette/attributelists.h"
-#include "palette/tagbuttons.h"
+#include "palette/core/attributelists.h"
+#include "palette/core/tagbuttons.h"
 #include "palette/tagtoolbars.h"
 
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
-#include "palette/attributelists.h"
-#include "palette/tagbuttons.h"
-#include "palette/tagdescriptions.h"
+#include "palette/core/attributelists.h"
+#include "palette/core/tagbuttons.h"
+#include "palette/core/tagdescriptions.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "palettehost.h"
 #include "widgettestmain.h"
 
-#include "palette/tagbuttons.h"
+#include "palette/core/tagbuttons.h"
 #include "palette/tagtoolbars.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 // The widget-free rules of browsing: which navigations of the pane go on, which "new windows" open, which
 // local files pages get.
-#include "preview/browsingrules.h"
+#include "preview/core/browsingrules.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "preview/connection.h"
-#include "preview/routetable.h"
+#include "preview/core/routetable.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

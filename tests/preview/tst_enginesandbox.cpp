@@ -1,7 +1,7 @@
 // How the web engine's sandbox is settled at start: off only as root, and no flag that would weaken it gets
 // through the environment or the command line, however it is spelled.
-#include "preview/engineflags.h"
-#include "preview/enginesandbox.h"
+#include "core/engineflags.h"
+#include "preview/core/enginesandbox.h"
 
 #include <QByteArrayList>
 #include <QTest>

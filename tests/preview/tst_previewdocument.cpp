@@ -1,4 +1,4 @@
-#include "preview/previewdocument.h"
+#include "preview/core/previewdocument.h"
 
 #include <QTest>
 

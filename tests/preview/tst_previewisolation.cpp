@@ -5,7 +5,7 @@
 #include "localhttpserver.h"
 #include "messagecatcher.h"
 #include "pagescript.h"
-#include "preview/browsingrules.h"
+#include "preview/core/browsingrules.h"
 #include "preview/previewpane.h"
 #include "widgettestmain.h"
 

@@ -1,6 +1,6 @@
 // Which local files the preview's documents and local pages may show, and under which addresses the local
 // pages are served and shown to the pupil.
-#include "preview/previewsites.h"
+#include "preview/core/previewsites.h"
 
 #include <QDir>
 #include <QFile>

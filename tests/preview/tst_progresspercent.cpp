@@ -1,4 +1,4 @@
-#include "preview/progresspercent.h"
+#include "preview/core/progresspercent.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // Qt's own dialogs as the pupil meets them, with the program's application set-up: the file dialog, its
 // "file not found" box, the print, page set-up and print preview dialogs and the edit boxes' context menus
 // show Greek, and no English word of Qt's is left among their labels, buttons, headers and list entries.
+#include "documents/core/filedialogsettings.h"
 #include "documents/filechooser.h"
-#include "documents/filedialogsettings.h"
 #include "widgettestmain.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,0 @@
-#include "widgets/programversion.h"
-
-QString programVersion()
-{
-    return QStringLiteral(VELMARK_VERSION);
-}
