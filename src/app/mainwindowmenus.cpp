@@ -2,7 +2,7 @@
 // Each item that does something is kept in `m_menu` as it is made; what it does is connected in one place
 // (mainwindowsignals.cpp).
 #include "app/mainwindow.h"
-#include "assist/eventlists.h"
+#include "assist/core/eventlists.h"
 #include "editor/codepane.h"
 
 #include <QMenu>

@@ -320,22 +320,22 @@ private Q_SLOTS:
         QStringList lines;
         for (int i = 0; i < 400; ++i)
             lines << QStringLiteral("<P>γραμμή %1 του κειμένου</P>").arg(i);
-        p.RichEdit1->setDocumentText(lines.join(u'\n'));
-        QScrollBar *bar = p.RichEdit1->verticalScrollBar();
+        p.codePane->setDocumentText(lines.join(u'\n'));
+        QScrollBar *bar = p.codePane->verticalScrollBar();
         QTRY_VERIFY(bar->maximum() > 100);
         bar->setValue(qRound(bar->maximum() * scrolled));
         QCOMPARE(bar->value(), qRound(bar->maximum() * scrolled));
 
-        QAccessibleTextInterface *text = accessibleOf(p.RichEdit1)->textInterface();
+        QAccessibleTextInterface *text = accessibleOf(p.codePane)->textInterface();
         QVERIFY(text);
-        QWidget *viewport = p.RichEdit1->viewport();
+        QWidget *viewport = p.codePane->viewport();
         const QRect shown(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
         // The sixth character of the line in the middle of the pane.
-        QTextCursor cursor = p.RichEdit1->cursorForPosition(QPoint(4, viewport->height() / 2));
+        QTextCursor cursor = p.codePane->cursorForPosition(QPoint(4, viewport->height() / 2));
         cursor.movePosition(QTextCursor::StartOfBlock);
         const int offset = cursor.position() + 5;
         cursor.setPosition(offset);
-        const QRect caret = p.RichEdit1->cursorRect(cursor).translated(shown.topLeft());
+        const QRect caret = p.codePane->cursorRect(cursor).translated(shown.topLeft());
 
         const QRect character = text->characterRect(offset);
         QVERIFY2(shown.contains(character), qPrintable(QStringLiteral("%1,%2 not in %3,%4 %5x%6")
@@ -351,7 +351,7 @@ private Q_SLOTS:
         QVERIFY2(qAbs(character.left() - caret.center().x()) <= 2,
                  qPrintable(QString::number(character.left() - caret.center().x())));
         QCOMPARE(text->offsetAtPoint(character.center()), offset);
-        QCOMPARE(text->text(offset, offset + 1), p.RichEdit1->toPlainText().mid(offset, 1));
+        QCOMPARE(text->text(offset, offset + 1), p.codePane->toPlainText().mid(offset, 1));
     }
 
     // A screen reader that sets the whole text of the code pane makes one step of the pupil's history, which
@@ -361,12 +361,12 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        const QString before = p.RichEdit1->Text();
-        accessibleOf(p.RichEdit1)->setText(QAccessible::Value, QStringLiteral("<P>νέο</P>"));
-        QCOMPARE(p.RichEdit1->toPlainText(), QStringLiteral("<P>νέο</P>"));
-        p.RichEdit1->setFocus();
-        QTest::keyClick(p.RichEdit1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(p.RichEdit1->Text(), before);
+        const QString before = p.codePane->text();
+        accessibleOf(p.codePane)->setText(QAccessible::Value, QStringLiteral("<P>νέο</P>"));
+        QCOMPARE(p.codePane->toPlainText(), QStringLiteral("<P>νέο</P>"));
+        p.codePane->setFocus();
+        QTest::keyClick(p.codePane, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.codePane->text(), before);
     }
 
     void valuePopupAndTipAreNamed()

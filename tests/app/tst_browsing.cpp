@@ -416,26 +416,26 @@ void BrowsingTest::homeOutOfReachKeepsTheEditor()
     addresses.home = home;
     bar->setAddresses(addresses);
 
-    const QString code = m_parts->RichEdit1->Text();
-    const QString title = m_parts->StatusBar1->panelText(0);
-    const QUrl shown = m_parts->webbrowser1->url();
-    QVERIFY(m_parts->CheckBox1->isChecked());
+    const QString code = m_parts->codePane->text();
+    const QString title = m_parts->titleBar->panelText(0);
+    const QUrl shown = m_parts->preview->url();
+    QVERIFY(m_parts->graphicalSwitch->isChecked());
     QTest::mouseClick(button("SpeedButton1"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!bar->reachingHome(), loadTimeout);
 
-    const QString notice = m_parts->StatusBar1->notice(0);
+    const QString notice = m_parts->titleBar->notice(0);
     QCOMPARE(notice, homeUnreachableNotice(home));
     QVERIFY2(notice.contains(QStringLiteral("δεν απαντά")), qPrintable(notice));
-    QCOMPARE(m_parts->StatusBar1->panelLabel(0)->text(), notice);
+    QCOMPARE(m_parts->titleBar->panelLabel(0)->text(), notice);
     // A screen reader reads it where it reads the panel's text.
-    QCOMPARE(QAccessible::queryAccessibleInterface(m_parts->StatusBar1->panelLabel(0))
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_parts->titleBar->panelLabel(0))
                  ->text(QAccessible::Description),
              notice);
-    QCOMPARE(m_parts->StatusBar1->panelText(0), title);
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
-    QCOMPARE(m_parts->RichEdit1->Text(), code);
-    QVERIFY(m_parts->CheckBox1->isChecked());
-    QCOMPARE(m_parts->webbrowser1->url(), shown);
+    QCOMPARE(m_parts->titleBar->panelText(0), title);
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->codePane->text(), code);
+    QVERIFY(m_parts->graphicalSwitch->isChecked());
+    QCOMPARE(m_parts->preview->url(), shown);
     QCOMPARE(m_catcher->texts(), QStringList());
 }
 

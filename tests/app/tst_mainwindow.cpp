@@ -472,7 +472,7 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         MainWindowParts p(windows->mainWindow());
-        StatusPanels *bar = p.StatusBar1;
+        StatusPanels *bar = p.titleBar;
         // The welcome page's title first, which its load writes.
         QTRY_VERIFY_WITH_TIMEOUT(!bar->panelText(0).isEmpty(), 30000);
         const QString title = bar->panelText(0);
@@ -508,8 +508,8 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         MainWindowParts p(windows->mainWindow());
-        const QList<QToolButton *> buttons{p.SpeedButton1, p.SpeedButton2, p.SpeedButton3, p.SpeedButton5,
-                                           p.SpeedButton4};
+        const QList<QToolButton *> buttons{p.homeButton, p.backButton, p.forwardButton, p.goButton,
+                                           p.reloadButton};
         QList<QImage> pictures;
         for (QToolButton *button : buttons) {
             const QString tip = button->toolTip();
@@ -523,14 +523,14 @@ private Q_SLOTS:
             pictures.append(picture);
         }
         const QImage folder =
-            p.SpeedButton1->style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(20, 20).toImage();
+            p.homeButton->style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(20, 20).toImage();
         QVERIFY(!pictures.contains(folder.convertToFormat(pictures.first().format())));
 
         // The tooltip shows where the pupil rests the mouse.
-        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), p.SpeedButton5->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(p.SpeedButton5, &rest);
+        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), p.goButton->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(p.goButton, &rest);
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), p.SpeedButton5->toolTip());
+        QCOMPARE(QToolTip::text(), p.goButton->toolTip());
         QToolTip::hideText();
     }
 

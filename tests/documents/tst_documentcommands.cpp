@@ -814,10 +814,10 @@ void TestDocumentCommands::pagePrintedIntoAPdfFileKeepsItsText()
 {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) reads the text of the PDF file");
-    m_parts->RichEdit1->setDocumentText(QStringLiteral(
+    m_parts->codePane->setDocumentText(QStringLiteral(
         "<html><body><h1 id=\"title\">Καλημέρα κόσμε</h1><p>Velmark prints its pages</p></body></html>"));
-    m_parts->RichEdit1->setSelStart(0);
-    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    m_parts->codePane->setSelectionStart(0);
+    QTest::mouseDClick(m_parts->codePane->viewport(), Qt::LeftButton);
     QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('title')"), true), QVariant(true));
 
     const QString path = m_dir->filePath(QStringLiteral("page.pdf"));

@@ -60,12 +60,12 @@ QVector<HelpLine> contactUnreachableText()
         {QStringLiteral(
              "Η σελίδα επικοινωνίας δεν είναι διαθέσιμη αυτή τη στιγμή (δεν υπάρχει σύνδεση με την "
              "ιστοσελίδα του δημιουργού)."),
-         black, true},
-        {QString(), black, false},
+         ProgramColours::Black, true},
+        {QString(), ProgramColours::Black, false},
     };
     lines += contactOfflineText();
-    lines +=
-        {{QString(), black, false}, {QStringLiteral("Ιστοσελίδα: ") + MakerInfo::website(), purple, true}};
+    lines += {{QString(), ProgramColours::Black, false},
+              {QStringLiteral("Ιστοσελίδα: ") + MakerInfo::website(), ProgramColours::Purple, true}};
     return lines;
 }
 
