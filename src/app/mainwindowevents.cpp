@@ -12,6 +12,7 @@
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
 #include "editor/refreshcycle.h"
+#include "editor/stephistory.h"
 #include "editor/warninglines.h"
 #include "palette/attributebar.h"
 #include "palette/tagtip.h"
@@ -350,12 +351,12 @@ void MainWindow::takePageBody()
         self->m_recovery->keepCurrent(RecoveryReason::BeforeWebPage);
         const QString replaced = self->m_codePane->text();
         const bool pageBefore = self->m_browsed.holdsPageMarkup(replaced);
-        const int stepsBefore = self->m_codePane->document()->availableUndoSteps();
+        const int stepsBefore = self->m_codePane->history()->position();
         self->m_showingPage = true;
         self->m_codePane->setDocumentText(markup);
         self->m_showingPage = false;
         if (pageBefore)
-            self->m_codePane->attachLastStep(stepsBefore);
+            self->m_codePane->history()->attachLastStep(stepsBefore);
         self->m_browsed.pageShown(replaced, self->m_session->documentFile(), self->m_codePane->text());
         self->m_session->forgetDocumentFile();
         self->m_recovery->webPageShown(self->m_codePane->text());
