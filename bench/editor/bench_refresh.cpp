@@ -80,13 +80,20 @@ int main(int argc, char *argv[])
     } hard[] = {
         {"one-line script, 1,000 <", DocumentGenerator::oneLineScript(1000)},
         {"one-line script, 2,000 <", DocumentGenerator::oneLineScript(2000)},
+        {"loop script, 1,000 loops", DocumentGenerator::oneLineLoopScript(1000)},
+        {"loop script, 2,000 loops", DocumentGenerator::oneLineLoopScript(2000)},
+        {"minified library, 80 KB", DocumentGenerator::minifiedLibrary(80 * 1024)},
         {"400,000 < without >", DocumentGenerator::lessThansOnly(400000)},
         {"5,000 < then one >", DocumentGenerator::lessThansThenOneGreaterThan(5000)},
         {"12,500 distinct tag names", DocumentGenerator::distinctTagNames(12500)},
         {"one 2 MB line", DocumentGenerator::oneLongLine(2 * 1024 * 1024)},
     };
     std::printf("\n%-28s %10s %14s %14s %8s\n", "document", "size", "refresh (ms)", "ordinary (ms)", "ratio");
+    // VELMARK_BENCH_ONLY=<part of a name> measures only the documents so named (to profile one).
+    const QByteArray only = qgetenv("VELMARK_BENCH_ONLY");
     for (const auto &document : hard) {
+        if (!only.isEmpty() && !QByteArray(document.name).contains(only))
+            continue;
         const double refresh = refreshOf(document.text);
         const double ordinary = refreshOf(DocumentGenerator::ordinaryOfSize(int(document.text.size())));
         std::printf("%-28s %10lld %14.1f %14.1f %8.2f\n", document.name, qlonglong(document.text.size()),

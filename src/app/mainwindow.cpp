@@ -14,6 +14,7 @@
 #include "documents/core/recoverystore.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
+#include "documents/recoverynotice.h"
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
@@ -161,7 +162,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     documents.pageTitle = [this] { return m_titleBar->panelText(0); };
     m_recoveryStore = std::make_unique<RecoveryStore>();
     m_recovery = new RecoveryKeeper(
-        m_recoveryStore.get(), [this] { return m_codePane->Text(); }, this);
+        m_recoveryStore.get(), [this] { return m_codePane->Text(); }, m_session, this);
+    // Above everything else in the frame, hidden until there is a text to tell of.
+    m_recoveryNotice = new RecoveryNotice(m_frame);
+    dockInto(m_frame, m_recoveryNotice, DockAlign::Top);
+    dockLayoutOf(m_frame)->placeFirst(m_recoveryNotice);
     m_files = new FileCommands(documents, this);
     m_templates = new TemplateCommands(documents, this);
     m_printing = new PrintCommands(documents, this);

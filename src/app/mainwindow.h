@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/browsedtext.h"
 #include "editor/core/balancecheck.h"
 
 #include <QMainWindow>
@@ -27,6 +28,8 @@ class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
 class RecoveryKeeper;
+class RecoveryNotice;
+struct RecoveryOrigin;
 class RecoveryStore;
 class RecoveryWindow;
 class RefreshCycle;
@@ -130,8 +133,18 @@ private Q_SLOTS:
     void showContactWindow();
     // "Ανάκτηση Κειμένου…": the texts kept for recovery, to look at and bring back.
     void showRecoveryWindow();
-    // A recovered text replaces the document, as one step the pupil can undo, and is refreshed.
-    void restoreText(const QString &text);
+    // A recovered text replaces the document, as one step the pupil can undo, and is refreshed; the folder
+    // it was kept with becomes the pupil's folder again, so that its relative pictures show.
+    void restoreText(const QString &text, const RecoveryOrigin &origin);
+    // `WBLoadHTML` and `LoadStream`: the preview renders the text as the pupil's document.
+    void renderDocument(const QString &text);
+    void renderPastedDocument(const QString &text);
+    // The window edits again, whatever brought it back: the code pane holds the pupil's text (put back, as
+    // one step the pupil can undo, in place of a page's markup) and the preview shows it.
+    void showPupilsTextAgain();
+    // While the window browses, the pupil's undo that brings their own text back into the code pane takes the
+    // window back to editing it.
+    void editAgainWhenPupilsTextIsBack();
 
 private:
     void buildAddressRow();
@@ -168,6 +181,8 @@ private:
     // Gives the window the outer size `sizeFromScreen` chose, once the window manager's frame is known.
     void fitOuterSize();
     void applyTabOrder();
+    // At the first showing: the bar tells of the newest kept text when it was never saved, once.
+    void announceUnsavedText();
 
     // The mode and the pupil's folder, which the features ask.
     EditingSession *m_session;
@@ -240,4 +255,9 @@ private:
     std::unique_ptr<RecoveryStore> m_recoveryStore;
     RecoveryKeeper *m_recovery = nullptr;
     RecoveryWindow *m_recoveryWindow = nullptr; // made when first asked for
+    // The pupil's text while pages fill the code pane, and the text the preview last rendered as the pupil's.
+    BrowsedText m_browsed;
+    QString m_renderedText;
+    bool m_showingPage = false; // a page's markup is being put into the code pane
+    RecoveryNotice *m_recoveryNotice = nullptr; // the bar that tells of a text never saved
 };

@@ -7,6 +7,7 @@
 #include "core/editingsession.h"
 #include "documents/core/recoverykeeper.h"
 #include "documents/core/recoverystore.h"
+#include "documents/recoverynotice.h"
 #include "documents/recoverywindow.h"
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
@@ -35,10 +36,13 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 const QString switchOnCaption =
@@ -89,16 +93,35 @@ void MainWindow::arrangeOnFirstShow()
     // The untouched welcome page is nobody's work: it is never kept for recovery.
     m_recoveryStore->ignoreText(m_codePane->Text());
     m_mirrorPane->setPlainText(m_codePane->Text());
-    m_preview->renderHtml(m_codePane->Text());
+    renderDocument(m_codePane->Text());
     m_session->setMode(DocumentMode::Editing);
+    announceUnsavedText();
+}
+
+void MainWindow::announceUnsavedText()
+{
+    const std::optional<RecoveryEntry> unsaved = m_recoveryStore->unsavedToAnnounce();
+    if (!unsaved)
+        return;
+    m_recoveryNotice->announce(*unsaved);
+    m_recoveryStore->markAnnounced(*unsaved);
 }
 
 void MainWindow::applyTabOrder()
 {
-    // Keyboard focus moves in the order the controls are seen: address row, preview, tag buttons, code pane,
-    // message pane, the switch and the logo.
-    QList<QWidget *> order{m_homeButton,   m_backButton,      m_forwardButton,    m_addressBar, m_goButton,
-                           m_reloadButton, m_onlineIndicator, m_offlineIndicator, m_preview};
+    // Keyboard focus moves in the order the controls are seen: the recovery bar when it shows, address row,
+    // preview, tag buttons, code pane, message pane, the switch and the logo.
+    QList<QWidget *> order{m_recoveryNotice->openButton(),
+                           m_recoveryNotice->closeButton(),
+                           m_homeButton,
+                           m_backButton,
+                           m_forwardButton,
+                           m_addressBar,
+                           m_goButton,
+                           m_reloadButton,
+                           m_onlineIndicator,
+                           m_offlineIndicator,
+                           m_preview};
     for (QToolButton *button : m_tagToolbars->buttons())
         order.append(button);
     order << m_codePane << m_messagePane << m_graphicalSwitch << m_makerLogo;
@@ -124,12 +147,17 @@ void MainWindow::fitOuterSize()
     // The size is the outer frame's. Under a window manager the frame is known only some time after the
     // window is mapped: until then the client area takes the whole size, and it shrinks to fit once the frame
     // is there. The frame is looked for a few times in the first second; a window without one keeps its size.
-    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(),
-                         frameGeometry().bottom() - geometry().bottom());
-    resize(m_targetOuterSize.width() - frame.left() - frame.right(),
-           m_targetOuterSize.height() - frame.top() - frame.bottom());
-    if (!frame.isNull() || ++m_frameChecks > 20)
+    // The frame is asked of the window system each time: the widget's own frame geometry keeps what it read
+    // at the window's last move or resize. While the window manager is still building its frame (the window
+    // already inside it, the frame not yet sized), the frame measured is smaller than the window: that is no
+    // frame yet, and the window would otherwise grow by the difference.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const bool frameBuilt =
+        frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0;
+    if (frameBuilt)
+        resize(m_targetOuterSize.width() - frame.left() - frame.right(),
+               m_targetOuterSize.height() - frame.top() - frame.bottom());
+    if ((frameBuilt && !frame.isNull()) || ++m_frameChecks > 20)
         m_targetOuterSize = QSize();
     else
         QTimer::singleShot(50, this, &MainWindow::fitOuterSize);
@@ -317,12 +345,62 @@ void MainWindow::takePageBody()
         if (!self || self->editingMode())
             return;
         // The page's markup replaces the text as one step the pupil can undo; the outgoing text is kept
-        // first.
+        // first. The pages that follow the first replace its markup within that step, so one undo brings the
+        // pupil's text back.
         self->m_recovery->keepCurrent(RecoveryReason::BeforeWebPage);
+        const QString replaced = self->m_codePane->Text();
+        const bool pageBefore = self->m_browsed.holdsPageMarkup(replaced);
+        const int stepsBefore = self->m_codePane->document()->availableUndoSteps();
+        self->m_showingPage = true;
         self->m_codePane->setDocumentText(markup);
+        self->m_showingPage = false;
+        if (pageBefore)
+            self->m_codePane->attachLastStep(stepsBefore);
+        self->m_browsed.pageShown(replaced, self->m_session->documentFile(), self->m_codePane->Text());
         self->m_session->forgetDocumentFile();
         self->m_recovery->webPageShown(self->m_codePane->Text());
     });
+}
+
+void MainWindow::renderDocument(const QString &text)
+{
+    m_renderedText = text;
+    m_preview->renderHtml(text);
+}
+
+void MainWindow::renderPastedDocument(const QString &text)
+{
+    m_renderedText = text;
+    m_preview->renderBytes(text.toUtf8());
+}
+
+void MainWindow::showPupilsTextAgain()
+{
+    const QString current = m_codePane->Text();
+    if (m_browsed.holdsPageMarkup(current)) {
+        const QString pupils = m_browsed.pupilsText();
+        // The pupil's text is the file's again, as it was before the pages.
+        if (!m_browsed.pupilsFile().isEmpty())
+            m_session->rememberFile(m_browsed.pupilsFile());
+        m_browsed.forget();
+        m_codePane->setDocumentText(pupils);
+        m_codePane->setSelStart(0);
+        m_refresh->openedDocumentRefresh();
+        return;
+    }
+    m_browsed.forget();
+    // The pupil's text (or a command's) is in the pane already; the preview shows it unless it still shows a
+    // page, or an older text of the pupil's.
+    if (!m_preview->showsPreview() || current != m_renderedText)
+        renderDocument(current);
+}
+
+void MainWindow::editAgainWhenPupilsTextIsBack()
+{
+    if (m_showingPage || editingMode() || !m_browsed.browsing() ||
+        m_codePane->Text() != m_browsed.pupilsText())
+        return;
+    m_session->setMode(DocumentMode::Editing);
 }
 
 void MainWindow::showRecoveryWindow()
@@ -331,15 +409,19 @@ void MainWindow::showRecoveryWindow()
         m_recoveryWindow = new RecoveryWindow(this);
         connect(m_recoveryWindow, &RecoveryWindow::restoreRequested, this, &MainWindow::restoreText);
     }
+    m_recoveryNotice->hide();
     m_recoveryWindow->showEntries(*m_recovery->store());
     m_recoveryWindow->open();
 }
 
-void MainWindow::restoreText(const QString &text)
+void MainWindow::restoreText(const QString &text, const RecoveryOrigin &origin)
 {
     m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
     m_codePane->setDocumentText(text);
     m_session->forgetDocumentFile();
     m_codePane->setSelStart(0);
+    // The preview takes the folder before the refresh renders the text.
+    if (!origin.folder.isEmpty())
+        m_session->rememberFolder(origin.folder);
     m_refresh->openedDocumentRefresh();
 }

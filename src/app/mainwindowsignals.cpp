@@ -9,6 +9,7 @@
 #include "documents/core/recoverykeeper.h"
 #include "documents/filecommands.h"
 #include "documents/printcommands.h"
+#include "documents/recoverynotice.h"
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
@@ -57,6 +58,9 @@ void MainWindow::connectSignals()
     // The preview loads the page's relative images and styles from the pupil's folder.
     connect(m_session, &EditingSession::pupilFolderChanged, m_preview, &PreviewPane::setBaseFolder);
     connect(menuItem("recoverText"), &QAction::triggered, this, &MainWindow::showRecoveryWindow);
+    connect(m_recoveryNotice, &RecoveryNotice::openRequested, this, &MainWindow::showRecoveryWindow);
+    // A text opened or saved is kept, later, with whether it still is what its file holds.
+    connect(m_files, &FileCommands::documentMatchesFile, m_recovery, &RecoveryKeeper::textMatchesFile);
     // Whatever replaces the document as a whole, the outgoing text is kept for recovery first.
     connect(m_files, &FileCommands::documentAboutToBeReplaced, m_recovery, &RecoveryKeeper::keepCurrent);
     connect(m_templates, &TemplateCommands::documentAboutToBeReplaced, m_recovery,
@@ -125,9 +129,15 @@ void MainWindow::connectSignals()
     // code pane.
     connect(m_progressBar, &QProgressBar::valueChanged, this, &MainWindow::showProgressNumber);
     connect(m_refresh, &RefreshCycle::tagCountChanged, this, &MainWindow::showTagCount);
-    connect(m_refresh, &RefreshCycle::renderRequested, m_preview, &PreviewPane::renderHtml);
-    connect(m_refresh, &RefreshCycle::renderStreamRequested, m_preview,
-            [this](const QString &text) { m_preview->renderBytes(text.toUtf8()); });
+    connect(m_refresh, &RefreshCycle::renderRequested, this, &MainWindow::renderDocument);
+    connect(m_refresh, &RefreshCycle::renderStreamRequested, this, &MainWindow::renderPastedDocument);
+
+    // Editing again, by whatever path, shows the pupil's text.
+    connect(m_session, &EditingSession::modeChanged, this, [this](DocumentMode mode) {
+        if (mode == DocumentMode::Editing)
+            showPupilsTextAgain();
+    });
+    connect(m_codePane, &QPlainTextEdit::textChanged, this, &MainWindow::editAgainWhenPupilsTextIsBack);
 
     // The preview's notifications.
     connect(m_preview, &PreviewPane::downloadBegin, this, &MainWindow::pageLoadStarted);

@@ -15,7 +15,11 @@ void EditingSession::setMode(DocumentMode mode)
 void EditingSession::rememberFile(const QString &path)
 {
     m_documentFile = QFileInfo(path).absoluteFilePath();
-    const QString folder = QFileInfo(path).absolutePath();
+    rememberFolder(QFileInfo(path).absolutePath());
+}
+
+void EditingSession::rememberFolder(const QString &folder)
+{
     if (folder == m_pupilFolder)
         return;
     m_pupilFolder = folder;

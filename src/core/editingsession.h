@@ -34,6 +34,8 @@ public:
     QString documentFile() const { return m_documentFile; }
     // A text from elsewhere replaced the document: it has no file of its own, the pupil's folder stays.
     void forgetDocumentFile();
+    // A recovered text brings back the folder it was kept with: it becomes the pupil's folder.
+    void rememberFolder(const QString &folder);
 
 Q_SIGNALS:
     void modeChanged(DocumentMode mode);

@@ -42,7 +42,7 @@ QString programSizeText()
 QString greekDataSize(qint64 bytes)
 {
     if (bytes < 1024)
-        return QStringLiteral("%1 byte").arg(bytes);
+        return QStringLiteral("%1 μπάιτ").arg(bytes);
     static const char *const units[] = {"KB", "MB", "GB", "TB"};
     double amount = double(bytes) / 1024;
     int unit = 0;

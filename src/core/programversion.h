@@ -13,6 +13,6 @@ QString systemFamilyName();
 QString systemFullName();
 // The size of the running program's file in Greek units ("38,5 MB"); empty when it cannot be read.
 QString programSizeText();
-// A number of bytes in Greek units: "byte" below 1 KB, else KB, MB, GB or TB of 1,024 of the unit below,
-// with one decimal after a comma ("512 byte", "1,5 KB", "38,5 MB").
+// A number of bytes in Greek units: "μπάιτ" below 1 KB, else KB, MB, GB or TB of 1,024 of the unit below,
+// with one decimal after a comma ("512 μπάιτ", "1,5 KB", "38,5 MB").
 QString greekDataSize(qint64 bytes);

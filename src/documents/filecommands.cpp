@@ -85,6 +85,7 @@ void FileCommands::openDocument()
         m_c.refresh->openedDocumentRefresh();
         m_c.mirror->setPlainText(m_c.code->Text());
     }
+    Q_EMIT documentMatchesFile();
 }
 
 void FileCommands::openCodeOnly()
@@ -93,8 +94,8 @@ void FileCommands::openCodeOnly()
     const QString path = m_chooser->chooseOpen(m_c.window, startingAtDocument(openDialogSettings({})));
     if (path.isEmpty())
         showMessage(m_c.window, DocumentMessages::openCancelled());
-    else
-        load(path);
+    else if (load(path))
+        Q_EMIT documentMatchesFile();
     m_c.code->setSelStart(0);
     m_c.mirror->setPlainText(m_c.code->Text());
     Q_EMIT codeOnlyViewWanted();
@@ -129,6 +130,7 @@ void FileCommands::saveDocument()
         return;
     }
     m_c.session->rememberFile(path);
+    Q_EMIT documentMatchesFile();
     showMessage(m_c.window, DocumentMessages::saveSucceeded());
     if (!written.message.isEmpty())
         showMessage(m_c.window, written.message);

@@ -34,6 +34,9 @@ public:
 Q_SIGNALS:
     // The code pane's text is about to be replaced as a whole: now is the time to keep it for recovery.
     void documentAboutToBeReplaced(RecoveryReason reason);
+    // The code pane's text is now what the document's file holds: it was just opened (and refreshed) or
+    // saved.
+    void documentMatchesFile();
     // A file was opened to show only its code: the window shows the editor alone, the browser status strip
     // above it.
     void codeOnlyViewWanted();

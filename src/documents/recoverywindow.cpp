@@ -1,5 +1,7 @@
 #include "documents/recoverywindow.h"
 
+#include "core/programversion.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,9 +19,9 @@ QString entryLine(const RecoveryEntry &entry)
     const QLocale greek(QLocale::Greek, QLocale::Greece);
     QString line = greek.toString(entry.when, QStringLiteral("dd/MM/yyyy HH:mm:ss")) + QStringLiteral(" · ") +
                    recoveryReasonText(entry.reason);
-    if (!entry.title.isEmpty())
-        line += QStringLiteral(" · ") + entry.title;
-    return line + QStringLiteral(" · ") + greek.formattedDataSize(entry.size);
+    if (!entry.caption.isEmpty())
+        line += QStringLiteral(" · ") + entry.caption;
+    return line + QStringLiteral(" · ") + greekDataSize(entry.size);
 }
 
 } // namespace
@@ -94,6 +96,7 @@ void RecoveryWindow::restoreChosen()
     if (row < 0 || row >= m_entries.size())
         return;
     const QString text = RecoveryStore::text(m_entries[row]);
+    const RecoveryOrigin origin = m_entries[row].origin;
     accept();
-    Q_EMIT restoreRequested(text);
+    Q_EMIT restoreRequested(text, origin);
 }

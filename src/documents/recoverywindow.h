@@ -9,8 +9,9 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
-// "Ανάκτηση Κειμένου": the texts kept for recovery, newest first (when, why, the page's title or first
-// heading, size), a read-only view of the chosen one, and "Επαναφορά", which hands it back to the code pane.
+// "Ανάκτηση Κειμένου": the texts kept for recovery, newest first (when, why, what tells it apart, size), a
+// read-only view of the chosen one, and "Επαναφορά", which hands it back to the code pane with where it came
+// from.
 class RecoveryWindow : public QDialog
 {
     Q_OBJECT
@@ -23,7 +24,7 @@ public:
 
 Q_SIGNALS:
     // The pupil chose to bring this text back.
-    void restoreRequested(const QString &text);
+    void restoreRequested(const QString &text, const RecoveryOrigin &origin);
 
 private:
     void showChosen();

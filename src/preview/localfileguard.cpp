@@ -33,9 +33,23 @@ bool loadsAsFrame(QWebEngineUrlRequestInfo::ResourceType type)
 
 } // namespace
 
+const QByteArray LocalFileGuard::fontRequestHeader = QByteArrayLiteral("X-Velmark-Font");
+
 LocalFileGuard::LocalFileGuard(PreviewSites *sites, QObject *parent)
     : QWebEngineUrlRequestInterceptor(parent), m_sites(sites)
 {
+}
+
+bool LocalFileGuard::pageMayOpen(const QUrl &file, const QUrl &from) const
+{
+    LocalFileRequest request;
+    request.canonicalPath = QFileInfo(file.toLocalFile()).canonicalFilePath();
+    request.initiator = from;
+    request.firstParty = from;
+    request.loadsAsElement = true;
+    request.isMainFrame = true;
+    request.allowedFolder = m_sites->folderOf(from);
+    return localFileRequestAllowed(request);
 }
 
 void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
@@ -47,6 +61,8 @@ void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
         // its host.
         if (!loadsAsFrame(type) && m_sites->servesPage(url))
             info.block(true);
+        else if (type == QWebEngineUrlRequestInfo::ResourceTypeFontResource)
+            info.setHttpHeader(fontRequestHeader, QByteArrayLiteral("1"));
         return;
     }
     if (!url.isLocalFile())

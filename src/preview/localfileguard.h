@@ -20,7 +20,14 @@ public:
     // The sites say which folder each document or page shows files from; they outlive the guard.
     LocalFileGuard(PreviewSites *sites, QObject *parent);
 
+    // The header the guard gives a font's request for a file of a document or page, which the scheme handler
+    // shows although fonts are asked for with the right to read them.
+    static const QByteArray fontRequestHeader;
+
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
+    // Whether the page at `from` may lead the top frame to this local file by itself (a link, a script), by
+    // the rule every request for a local file follows.
+    bool pageMayOpen(const QUrl &file, const QUrl &from) const;
 
 private:
     PreviewSites *m_sites;

@@ -126,6 +126,9 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
         }
         return false;
     }
+    const bool pagesOwn = type != NavigationTypeTyped && !m_programStep;
+    if (isMainFrame && url.isLocalFile() && pagesOwn && m_pageMayOpen && !m_pageMayOpen(url))
+        return false;
     // A web page never leads the pane to the documents or local pages: neither by itself nor by its server's
     // redirection, which would carry the program's own load of a typed web address to a local page.
     const QUrl from = type == NavigationTypeRedirect ? m_mainFrameTarget : this->url();
@@ -138,6 +141,7 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     request.programAsked = m_programStep;
     request.pupilActed = pupilActedRecently();
     request.approvedInFlight = m_approvedInFlight;
+    request.leadsToDocument = standsForPupilsDocument(url);
     if (isMainFrame && (type == NavigationTypeBackForward || type == NavigationTypeReload))
         m_programStep = false;
     const bool allowed = navigationAllowed(request);

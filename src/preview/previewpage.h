@@ -3,6 +3,9 @@
 #include <QElapsedTimer>
 #include <QWebEnginePage>
 
+#include <functional>
+#include <utility>
+
 class PageDialogs;
 
 // The page of the preview pane. It decides which navigations of the top frame go on: while the pupil's
@@ -19,6 +22,12 @@ public:
 
     // The next history step or reload is the program's own (a button of the address row).
     void expectProgramStep();
+    // Whether the page shown may lead the top frame to a local file by itself. A file it may not open is
+    // refused before the engine would put its error page, with the refused address, in the page's place.
+    void setLocalFileRule(std::function<bool(const QUrl &file)> pageMayOpen)
+    {
+        m_pageMayOpen = std::move(pageMayOpen);
+    }
     // The pupil activated a link or a form in the page within the last second.
     bool pupilActedRecently() const;
     // The pane shows a preview document (or nothing yet).
@@ -53,6 +62,7 @@ private:
     bool m_approvedInFlight = false;
     QUrl m_mainFrameTarget; // the address the newest navigation of the top frame that went on was heading for
     PageDialogs *m_dialogs = nullptr;
+    std::function<bool(const QUrl &file)> m_pageMayOpen;
     QString m_paintReportPrefix; // the program's own console messages, unknown to the page's scripts
 
     // How the page is named in its dialogs: its title, else what it is.

@@ -1,5 +1,6 @@
 #include "preview/previewpane.h"
 
+#include "preview/accessibleleftovers.h"
 #include "preview/core/browsingrules.h"
 #include "preview/core/previewdocument.h"
 #include "preview/core/previewsites.h"
@@ -86,6 +87,7 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent), m_sites(std:
     page->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
     m_guard = new LocalFileGuard(m_sites.get(), m_profile);
     m_profile->setUrlRequestInterceptor(m_guard);
+    page->setLocalFileRule([this](const QUrl &file) { return m_guard->pageMayOpen(file, url()); });
     connect(page, &QWebEnginePage::newWindowRequested, this, &PreviewPane::openNewWindow);
     // Shown once the engine's question has been answered, outside of it.
     connect(
@@ -332,6 +334,8 @@ void PreviewPane::notePainted(quint64 documentNumber)
     if (documentNumber != m_documentNumber)
         return;
     m_curtain->lift();
+    // The document it replaced is gone by now, and with it the nodes a screen reader read there.
+    dropAccessibleLeftovers(this);
     Q_EMIT documentPainted();
 }
 

@@ -71,6 +71,8 @@ public:
     // Whether the last load completed showed what was asked for; false for the engine's own error pages (an
     // unreachable site, a refused address), whose markup is never the page's.
     bool lastLoadSucceeded() const { return m_lastLoadSucceeded; }
+    // Whether the pane shows a preview document (or nothing yet), rather than a page or the empty page.
+    bool showsPreview() const;
 
 Q_SIGNALS:
     // The browser's load notifications, raised for every load, previews included, in this order.
@@ -98,7 +100,6 @@ private:
     void notePainted(quint64 documentNumber);
     // While a page's dialog waits for its answer, keeps the load for afterwards and answers true.
     bool deferWhileDialogOpen(std::function<void()> load);
-    bool showsPreview() const;
 
     QWebEngineProfile *m_profile = nullptr;
     std::unique_ptr<PreviewSites> m_sites; // read by the guard and the scheme handler as long as they live

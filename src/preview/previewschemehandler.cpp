@@ -2,9 +2,11 @@
 
 #include "preview/core/browsingrules.h"
 #include "preview/core/previewsites.h"
+#include "preview/localfileguard.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QMap>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
@@ -17,6 +19,21 @@ namespace {
 bool mayAskForDocuments(const QUrl &initiator)
 {
     return initiator.isEmpty() || isPreviewUrl(initiator);
+}
+
+// A request that asks for the right to read what it gets (an element with "crossorigin", a module script, a
+// JSON or CSS module, a text track, fetch) carries its origin; the engine would take a file of the asking
+// page's own host for one of that origin and hand its contents to the page's scripts. Only fonts, whose bytes
+// no script reads, are asked for that way and still shown.
+bool asksToReadContents(const QMap<QByteArray, QByteArray> &headers)
+{
+    bool origin = false;
+    bool font = false;
+    for (auto header = headers.cbegin(); header != headers.cend(); ++header) {
+        origin = origin || header.key().compare("Origin", Qt::CaseInsensitive) == 0;
+        font = font || header.key().compare(LocalFileGuard::fontRequestHeader, Qt::CaseInsensitive) == 0;
+    }
+    return origin && !font;
 }
 
 } // namespace
@@ -72,7 +89,7 @@ void PreviewSchemeHandler::redirectToFile(QWebEngineUrlRequestJob *job)
     // as the file system resolves them (links included), by the rule the local file guard uses too. A refused
     // file fails as a missing one, so a page cannot probe which paths exist.
     const QString path = m_sites->fileOf(job->requestUrl());
-    if (!isPreviewUrl(job->initiator()) || path.isEmpty()) {
+    if (!isPreviewUrl(job->initiator()) || path.isEmpty() || asksToReadContents(job->requestHeaders())) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }

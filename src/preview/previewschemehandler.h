@@ -15,8 +15,10 @@ class PreviewSites;
 // local address in its folder, when the folder may show it: the engine then treats it as any file of another
 // origin, which the page shows while its scripts cannot read it (a picture taints a canvas, a style sheet's
 // rules and a script's errors stay hidden, a frame is foreign). Served from this scheme itself, the engine
-// would hand its bytes to every script of the page. Nothing else of the scheme is found, and nothing at all
-// is served to a web page.
+// would hand its bytes to every script of the page. A request that asks for the right to read the file (it
+// carries its origin: "crossorigin", modules, text tracks) would be taken for one of the page's own origin
+// and is refused as a missing file, fonts alone excepted. Nothing else of the scheme is found, and nothing at
+// all is served to a web page.
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT

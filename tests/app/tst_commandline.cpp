@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 namespace {
@@ -161,21 +163,69 @@ private Q_SLOTS:
             QVERIFY2(allowed.contains(line), qPrintable(line));
     }
 
-    // Flags that would weaken the web view's sandbox, in the environment or after --webEngineArgs, are
-    // refused however they are spelled, and the program names them once.
-    void weakeningEngineFlagsAreRefusedAndNamed()
+    // Settings that would weaken the web view's sandbox or open it to another program, in the environment or
+    // after --webEngineArgs, are refused however they are spelled, and the program names them once; no
+    // debugging port listens. "%port" stands for a port that was free a moment before.
+    void engineSettingsAreRefusedAndNamed_data()
     {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<bool>("probePort");
+        QTest::newRow("sandbox flags")
+            << "QTWEBENGINE_CHROMIUM_FLAGS"
+            << "--disable-gpu -no-sandbox --Single-Process" << QStringList{"--webEngineArgs", "--no-zygote=1"}
+            << ": -no-sandbox, --Single-Process, --no-zygote=1" << false;
+        QTest::newRow("debugging port variable")
+            << "QTWEBENGINE_REMOTE_DEBUGGING"
+            << "%port" << QStringList() << ": QTWEBENGINE_REMOTE_DEBUGGING=%port" << true;
+        // The engine reads what follows --webEngineArgs only while QTWEBENGINE_CHROMIUM_FLAGS is not set.
+        QTest::newRow("debugging port argument")
+            << QString() << QString() << QStringList{"--webEngineArgs", "--Remote-Debugging-Port=%port"}
+            << ": --Remote-Debugging-Port=%port" << true;
+        QTest::newRow("one process for all sites and a debugging port")
+            << "QTWEBENGINE_CHROMIUM_FLAGS"
+            << "--disable-gpu --disable-features=IsolateOrigins,site-per-process "
+               "--remote-debugging-port=%port"
+            << QStringList()
+            << ": --disable-features=IsolateOrigins,site-per-process, --remote-debugging-port=%port" << true;
+    }
+
+    void engineSettingsAreRefusedAndNamed()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, refused);
+        QFETCH(bool, probePort);
+        QTcpServer portFinder;
+        QVERIFY(portFinder.listen(QHostAddress::LocalHost));
+        const QString port = QString::number(portFinder.serverPort());
+        portFinder.close();
+        value.replace("%port", port);
+        arguments.replaceInStrings("%port", port);
+        refused.replace("%port", port);
+
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu -no-sandbox --Single-Process");
+        environment.remove("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!variable.isEmpty())
+            environment.insert(variable, value);
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VELMARK_PROGRAM), {"--webEngineArgs", "--no-zygote=1"});
+        program.start(QStringLiteral(VELMARK_PROGRAM), arguments);
         QVERIFY(program.waitForStarted());
-        const QString refused = QStringLiteral(": -no-sandbox, --Single-Process, --no-zygote=1");
         QString err;
         QTRY_VERIFY_WITH_TIMEOUT(
             (err += QString::fromUtf8(program.readAllStandardError())).count(refused) == 2, 10000);
+        if (probePort) {
+            QVERIFY2(QTest::qWaitFor([&] { return startUpDone(program.processId()); }, 30000),
+                     "the program did not finish starting");
+            QTcpSocket probe;
+            probe.connectToHost(QHostAddress::LocalHost, quint16(port.toUInt()));
+            QVERIFY2(!probe.waitForConnected(3000), "a debugging port listens");
+        }
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
         err += QString::fromUtf8(program.readAllStandardError());

@@ -7,7 +7,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QSignalSpy>
+
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +47,42 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(
             treeHolds(QAccessible::queryAccessibleInterface(&pane), QStringLiteral("Καλημέρα")), 20000);
+    }
+
+    // Every refresh replaces the document; a screen reader reads each new one. What the reader's nodes leave
+    // behind under the view must go with the documents they belonged to, or memory grows with every refresh.
+    void replacedDocumentsLeaveNoAccessibilityObjectsBehind()
+    {
+        PreviewPane pane;
+        pane.resize(600, 400);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        const auto plainObjects = [&pane] {
+            const QList<QObject *> all = pane.findChildren<QObject *>();
+            return std::count_if(all.cbegin(), all.cend(), [](const QObject *object) {
+                return object->metaObject() == &QObject::staticMetaObject;
+            });
+        };
+        QVector<qsizetype> counts;
+        for (int document = 1; document <= 6; ++document) {
+            QString page = QStringLiteral("<html><body>");
+            for (int paragraph = 1; paragraph <= 40; ++paragraph)
+                page += QStringLiteral("<p>Έγγραφο %1, παράγραφος %2</p>").arg(document).arg(paragraph);
+            QSignalSpy painted(&pane, &PreviewPane::documentPainted);
+            pane.renderHtml(page + QStringLiteral("</body></html>"));
+            QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), 20000);
+            const QString last = QStringLiteral("Έγγραφο %1, παράγραφος 40").arg(document);
+            QTRY_VERIFY_WITH_TIMEOUT(treeHolds(QAccessible::queryAccessibleInterface(&pane), last), 20000);
+            counts.append(plainObjects());
+        }
+        // The document on show keeps its nodes' objects, and the one before it may not be gone yet; six
+        // documents' worth would be a leak.
+        QVERIFY2(counts.first() > 0, "the page was read without objects for its nodes");
+        QString seen;
+        for (const qsizetype count : counts)
+            seen += QString::number(count) + u' ';
+        QVERIFY2(counts.last() < 3 * counts.first(),
+                 qPrintable(QStringLiteral("objects under the view after each document: ") + seen));
     }
 };
 

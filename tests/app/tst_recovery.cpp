@@ -1,19 +1,28 @@
 // The pupil's work survives a killed program, closing, a template and an unwritable data folder, and comes
-// back through "Ανάκτηση Κειμένου…".
+// back through "Ανάκτηση Κειμένου…", which the next start points to when the work was never saved.
 #include "app/mainwindow.h"
 #include "documents/core/recoverystore.h"
+#include "documents/filechooser.h"
+#include "documents/filecommands.h"
 #include "editor/codepane.h"
 #include "entermainwindow.h"
 #include "messagecatcher.h"
+#include "pagescript.h"
+#include "preview/previewpane.h"
 #include "widgettestmain.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QDialog>
+#include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -36,6 +45,38 @@ QDialog *openRecovery(MainWindow *window)
     window->findChild<QAction *>(QStringLiteral("recoverText"))->trigger();
     auto *dialog = window->findChild<QDialog *>(QStringLiteral("recoveryWindow"));
     return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+// The bar that tells at a start of a text never saved, when it shows.
+QWidget *shownNotice(MainWindow *window)
+{
+    auto *notice = window->findChild<QWidget *>(QStringLiteral("recoveryNotice"));
+    return notice && notice->isVisible() ? notice : nullptr;
+}
+
+// Presses a control through its accessibility action, as a screen reader's user does.
+void pressAccessibly(QWidget *control)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// Answers the file dialogs with one file.
+class OneFileChooser : public FileChooser
+{
+public:
+    explicit OneFileChooser(const QString &path) : m_path(path) {}
+    QString chooseOpen(QWidget *, const FileDialogSettings &) override { return m_path; }
+    QString chooseSave(QWidget *, const FileDialogSettings &) override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+void answerFileDialogsWith(MainWindow *window, const QString &path)
+{
+    window->findChild<FileCommands *>()->setFileChooser(std::make_unique<OneFileChooser>(path));
 }
 
 // The recovery window lists exactly one kept text, kept for that reason, and shows it.
@@ -80,9 +121,25 @@ private Q_SLOTS:
 
         auto windows = enterMainWindow();
         QVERIFY(windows);
-        QDialog *recovery = openRecovery(windows->mainWindow());
-        QVERIFY(recovery);
+        // The next start says that work was never saved, and leads to it.
+        QWidget *notice = shownNotice(windows->mainWindow());
+        QVERIFY(notice);
+        QVERIFY(notice->findChild<QLabel *>()->text().contains(QStringLiteral("δεν αποθηκεύτηκε ποτέ")));
+        auto *openButton = notice->findChild<QPushButton *>(QStringLiteral("openRecoveryButton"));
+        QCOMPARE(openButton->text(), QStringLiteral("Άνοιγμα Ανάκτησης"));
+        QCOMPARE(openButton->accessibleName(), QStringLiteral("Άνοιγμα Ανάκτησης"));
+        pressAccessibly(openButton);
+        // The accessible press clicks the button the way Qt animates a click: a moment later.
+        QTRY_VERIFY(!notice->isVisible());
+        auto *recovery = windows->mainWindow()->findChild<QDialog *>(QStringLiteral("recoveryWindow"));
+        QVERIFY(recovery && recovery->isVisible());
         QVERIFY(listsOnly(recovery, QStringLiteral("αυτόματα"), typed));
+        // The entry tells what it is: the pupil's last words, its size in Greek.
+        const QString line =
+            recovery->findChild<QListWidget *>(QStringLiteral("recoveryList"))->item(0)->text();
+        QVERIFY2(line.contains(QStringLiteral("my own work")), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral(" μπάιτ")) && !line.contains(QStringLiteral("byte")),
+                 qPrintable(line));
 
         CodePane *code = codePane(windows->mainWindow());
         const QString welcome = code->Text();
@@ -92,6 +149,12 @@ private Q_SLOTS:
         // Bringing a text back is a step the pupil can undo.
         QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(code->Text(), welcome);
+
+        // Told once: the start after that says nothing more of it.
+        windows.reset();
+        windows = enterMainWindow();
+        QVERIFY(windows);
+        QVERIFY(!shownNotice(windows->mainWindow()));
     }
 
     void closingKeepsTheText()
@@ -105,9 +168,74 @@ private Q_SLOTS:
         }
         auto windows = enterMainWindow();
         QVERIFY(windows);
+        QWidget *notice = shownNotice(windows->mainWindow());
+        QVERIFY(notice);
+        auto *dismiss = notice->findChild<QToolButton *>(QStringLiteral("closeRecoveryNoticeButton"));
+        QCOMPARE(dismiss->accessibleName(), QStringLiteral("Κλείσιμο μηνύματος"));
+        QTest::mouseClick(dismiss, Qt::LeftButton);
+        QVERIFY(!shownNotice(windows->mainWindow()));
         QDialog *recovery = openRecovery(windows->mainWindow());
         QVERIFY(recovery);
         QVERIFY(listsOnly(recovery, QStringLiteral("στο κλείσιμο"), QStringLiteral("kept at closing")));
+    }
+
+    // Work saved to a file is nothing to point to at the next start; the list names the file.
+    void savedWorkIsNotAnnounced()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("mypage.html"));
+        {
+            MessageCatcher catcher;
+            auto windows = enterMainWindow();
+            QVERIFY(windows);
+            answerFileDialogsWith(windows->mainWindow(), file);
+            typeAtEnd(codePane(windows->mainWindow()), QStringLiteral("<P>saved work</P>"));
+            windows->mainWindow()->findChild<QAction *>(QStringLiteral("N3"))->trigger();
+            QVERIFY(QFile::exists(file));
+            windows->mainWindow()->findChild<QAction *>(QStringLiteral("N4"))->trigger();
+        }
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        QVERIFY(!shownNotice(windows->mainWindow()));
+        QDialog *recovery = openRecovery(windows->mainWindow());
+        QVERIFY(recovery);
+        QVERIFY(listsOnly(recovery, QStringLiteral("mypage.html"), QStringLiteral("saved work")));
+    }
+
+    // A text brought back takes its folder with it: its relative pictures show.
+    void aRestoredTextShowsItsPictures()
+    {
+        QTemporaryDir folder;
+        QImage picture(3, 2, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(folder.filePath(QStringLiteral("photo.png"))));
+        const QString file = folder.filePath(QStringLiteral("page.html"));
+        QFile page(file);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><img id=\"photo\" src=\"photo.png\">\n</body></html>\n");
+        page.close();
+        {
+            auto windows = enterMainWindow();
+            QVERIFY(windows);
+            answerFileDialogsWith(windows->mainWindow(), file);
+            windows->mainWindow()->findChild<QAction *>(QStringLiteral("N2"))->trigger();
+            typeAtEnd(codePane(windows->mainWindow()), QStringLiteral("<P>changed</P>"));
+            windows->mainWindow()->findChild<QAction *>(QStringLiteral("N4"))->trigger();
+        }
+        auto windows = enterMainWindow();
+        QVERIFY(windows);
+        QDialog *recovery = openRecovery(windows->mainWindow());
+        QVERIFY(recovery);
+        QVERIFY(listsOnly(recovery, QStringLiteral("page.html"), QStringLiteral("changed")));
+        recovery->findChild<QPushButton *>(QStringLiteral("restoreButton"))->click();
+        auto *preview = windows->mainWindow()->findChild<PreviewPane *>(QStringLiteral("webbrowser1"));
+        QCOMPARE(evaluateInPageUntil(preview->page(),
+                                     QStringLiteral("document.getElementById('photo') && "
+                                                    "document.getElementById('photo').complete && "
+                                                    "document.getElementById('photo').naturalWidth"),
+                                     3)
+                     .toInt(),
+                 3);
     }
 
     void aTemplateKeepsTheTextItReplaces()

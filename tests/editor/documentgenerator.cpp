@@ -165,6 +165,55 @@ QString DocumentGenerator::oneLineScript(int lessThans)
     return line + QStringLiteral("</script>");
 }
 
+QString DocumentGenerator::oneLineLoopScript(int comparisons)
+{
+    QString line = QStringLiteral("<script>");
+    for (int k = 0; k < comparisons; ++k)
+        line += QStringLiteral("for(i=0;i<%1;i++)x();").arg(k);
+    return line + QStringLiteral("</script>");
+}
+
+QString DocumentGenerator::minifiedLibrary(int characters)
+{
+    // Pieces as a minifier writes them, about as often as they come in a library: most are code without a
+    // blank, some begin with a keyword and a blank, a few hold markup or a regular expression.
+    static const QStringList pieces = {
+        QStringLiteral("function(e,t){"),
+        QStringLiteral("return "),
+        QStringLiteral("var n=e.length,r=0;"),
+        QStringLiteral("for(;r<n;r++)"),
+        QStringLiteral("if(t.call(e[r],r,e[r])===!1)break;"),
+        QStringLiteral("n>0&&n-1 in e"),
+        QStringLiteral("}"),
+        QStringLiteral("typeof e"),
+        QStringLiteral("===\"string\"?"),
+        QStringLiteral("e.nodeType===1&&"),
+        QStringLiteral("(i=t.exec(e))?"),
+        QStringLiteral("\"<div>\""),
+        QStringLiteral("\"</div>\""),
+        QStringLiteral("\"<input type='checkbox'/>\""),
+        QStringLiteral("\"<select multiple='multiple'><option value=''></option></select>\""),
+        QStringLiteral("/^<([a-z][^\\/\\0>:\\x20\\t\\r\\n\\f]*)[\\x20\\t\\r\\n\\f]*\\/?>/i"),
+        QStringLiteral("a.compareDocumentPosition(b)&4?-1:1;"),
+        QStringLiteral("o<s&&"),
+        QStringLiteral("a[o]>b[o]"),
+        QStringLiteral("new RegExp(\"^\"+r+\"*\")"),
+        QStringLiteral("else "),
+        QStringLiteral("in "),
+        QStringLiteral("this.each(function(){S(this).remove()})"),
+        QStringLiteral("e.style.display=\"none\";"),
+        QStringLiteral("w.fn.extend({"),
+        QStringLiteral("css:function(e,t){"),
+        QStringLiteral("u>1?"),
+        QStringLiteral("i=i<0?i+n:i;"),
+    };
+    DocumentGenerator generator(11);
+    QString line;
+    while (line.size() < characters)
+        line += generator.pick(pieces);
+    return line;
+}
+
 QString DocumentGenerator::lessThansOnly(int count)
 {
     return QString(count, u'<');

@@ -33,6 +33,15 @@ public:
     // Documents that are hard on a refresh, for the benchmarks and the cost tests.
     // A one-line script as a pupil pastes it: comparisons, markup in strings, few ">"; about `lessThans` "<".
     static QString oneLineScript(int lessThans);
+    // A pasted one-line loop script without blanks: "<script>", then `comparisons` loops
+    // "for(i=0;i<k;i++)x();" for k from 0, then "</script>". Its only ">" are the script tags', so every
+    // third
+    // "<" is paired with the last ">" and cuts a tag text from there to the end of the line.
+    static QString oneLineLoopScript(int comparisons);
+    // A minified script library of about `characters` characters on one line, with the character mix of a
+    // minified jQuery build: identifiers, calls, comparisons both ways, markup in strings, regular
+    // expressions, a blank every few dozen characters.
+    static QString minifiedLibrary(int characters);
     // One line of "<" without any ">".
     static QString lessThansOnly(int count);
     // One line of "<" closed by one ">": every other "<" is paired with that ">".

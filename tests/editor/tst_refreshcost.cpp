@@ -51,6 +51,7 @@ private Q_SLOTS:
     void growsInStepWithTheDocument();
     void hardDocumentCostsAboutAnOrdinaryOne_data() { addFamilies(); }
     void hardDocumentCostsAboutAnOrdinaryOne();
+    void laggingTagTextsCostInStepWithTheirLength_data();
     void laggingTagTextsCostInStepWithTheirLength();
 
 private:
@@ -69,6 +70,7 @@ void TestRefreshCost::addFamilies()
     QTest::newRow("distinct tags within tags")
         << Generator(DocumentGenerator::distinctTagsWithinTags) << 2000;
     QTest::newRow("one long line") << Generator(DocumentGenerator::oneLongLine) << 100000;
+    QTest::newRow("minified library") << Generator(DocumentGenerator::minifiedLibrary) << 40000;
 }
 
 void TestRefreshCost::growsInStepWithTheDocument()
@@ -98,20 +100,33 @@ void TestRefreshCost::hardDocumentCostsAboutAnOrdinaryOne()
                                      .constData());
 }
 
+void TestRefreshCost::laggingTagTextsCostInStepWithTheirLength_data()
+{
+    QTest::addColumn<Generator>("generate");
+    QTest::addColumn<int>("n");
+    // Many "<" and one ">" at the end of the line: every other "<" is paired with that ">".
+    QTest::newRow("< then one >") << Generator(DocumentGenerator::lessThansThenOneGreaterThan) << 1000;
+    // A pasted loop script without blanks, whose only ">" are those of its script tags: every third "<" is
+    // paired with the last one, and each such tag text is an unbalanced entry quoted in a warning.
+    QTest::newRow("loop script") << Generator(DocumentGenerator::oneLineLoopScript) << 500;
+}
+
 void TestRefreshCost::laggingTagTextsCostInStepWithTheirLength()
 {
-    // In a line of many "<" and one ">" at its end, every other "<" is paired with that ">": the tag texts
-    // overlap, and together they are about the square of the line long. The entries of the balance check are
-    // made of their letters, so the work may grow with their length, but with nothing more: doubling the line
-    // at most about quadruples the work. Comparing every entry with every other one would grow it eightfold.
+    // When "<" are paired with a ">" far behind them, the tag texts overlap, and together they are about the
+    // square of the line long. The entries of the balance check are made of their letters, so the work may
+    // grow with their length, but with nothing more: doubling the line at most about quadruples the work.
+    // Comparing every entry with every other one would grow it eightfold.
+    QFETCH(Generator, generate);
+    QFETCH(int, n);
     const auto tagTextLength = [](const QString &line) {
         qint64 length = 0;
         for (const TagSpan &span : scanTags(line))
             length += span.length;
         return length;
     };
-    const QString single = DocumentGenerator::lessThansThenOneGreaterThan(1000);
-    const QString doubled = DocumentGenerator::lessThansThenOneGreaterThan(2000);
+    const QString single = generate(n);
+    const QString doubled = generate(2 * n);
     const double perLength = double(workOf(single).total()) / double(tagTextLength(single) + single.size());
     const double doubledPerLength =
         double(workOf(doubled).total()) / double(tagTextLength(doubled) + doubled.size());

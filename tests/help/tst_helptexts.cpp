@@ -272,8 +272,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("nothing") << qint64(0) << "0 byte";
-        QTest::newRow("under a kilobyte") << qint64(1023) << "1023 byte";
+        QTest::newRow("nothing") << qint64(0) << "0 μπάιτ";
+        QTest::newRow("under a kilobyte") << qint64(1023) << "1023 μπάιτ";
         QTest::newRow("one kilobyte") << qint64(1024) << "1,0 KB";
         QTest::newRow("a kilobyte and a half") << qint64(1536) << "1,5 KB";
         QTest::newRow("just under a megabyte") << qint64(1048575) << "1,0 MB";

@@ -33,34 +33,50 @@ void TestBrowsingRules::navigation_data()
     QTest::addColumn<bool>("programAsked");
     QTest::addColumn<bool>("pupilActed");
     QTest::addColumn<bool>("approvedInFlight");
+    QTest::addColumn<bool>("leadsToDocument");
     QTest::addColumn<bool>("allowed");
 
     using K = NavigationKind;
     QTest::newRow("preview: the program's own load")
-        << true << true << K::Typed << false << false << false << true;
+        << true << true << K::Typed << false << false << false << false << true;
     QTest::newRow("preview: script sets the location")
-        << true << true << K::LinkOrForm << false << false << false << false;
+        << true << true << K::LinkOrForm << false << false << false << false << false;
     QTest::newRow("preview: other navigation by itself")
-        << true << true << K::Other << false << false << false << false;
-    QTest::newRow("preview: meta refresh") << true << true << K::Redirect << false << false << false << false;
+        << true << true << K::Other << false << false << false << false << false;
+    QTest::newRow("preview: meta refresh")
+        << true << true << K::Redirect << false << false << false << false << false;
     QTest::newRow("preview: history step by script")
-        << true << true << K::BackForward << false << false << false << false;
+        << true << true << K::BackForward << false << false << false << false << false;
     QTest::newRow("preview: reload by script")
-        << true << true << K::Reload << false << false << false << false;
+        << true << true << K::Reload << false << false << false << false << false;
     QTest::newRow("preview: the pupil clicks a link")
-        << true << true << K::LinkOrForm << false << true << false << true;
+        << true << true << K::LinkOrForm << false << true << false << false << true;
     QTest::newRow("preview: the pupil's click runs a script")
-        << true << true << K::Other << false << true << false << true;
+        << true << true << K::Other << false << true << false << false << true;
     QTest::newRow("preview: server redirect of an accepted load")
-        << true << true << K::Redirect << false << false << true << true;
+        << true << true << K::Redirect << false << false << true << false << true;
     QTest::newRow("preview: back button of the address row")
-        << true << true << K::BackForward << true << false << false << true;
+        << true << true << K::BackForward << true << false << false << false << true;
     QTest::newRow("preview: a frame navigates by itself")
-        << true << false << K::LinkOrForm << false << false << false << true;
+        << true << false << K::LinkOrForm << false << false << false << false << true;
     QTest::newRow("web page: script sets the location")
-        << false << true << K::LinkOrForm << false << false << false << true;
+        << false << true << K::LinkOrForm << false << false << false << false << true;
     QTest::newRow("web page: meta refresh")
-        << false << true << K::Redirect << false << false << false << true;
+        << false << true << K::Redirect << false << false << false << false << true;
+    QTest::newRow("web page: history step by script")
+        << false << true << K::BackForward << false << false << false << false << false;
+    QTest::newRow("web page: history step of a link the pupil clicks")
+        << false << true << K::BackForward << false << true << false << false << true;
+    QTest::newRow("web page: back button of the address row to the pupil's document")
+        << false << true << K::BackForward << true << false << false << true << true;
+    QTest::newRow("web page: a link the pupil clicks back to the pupil's document")
+        << false << true << K::BackForward << false << true << false << true << false;
+    QTest::newRow("local page: script sets the location to the pupil's document")
+        << false << true << K::Other << false << false << false << true << false;
+    QTest::newRow("web page: the program loads the pupil's document")
+        << false << true << K::Typed << false << false << false << true << true;
+    QTest::newRow("web page: a frame goes back by itself")
+        << false << false << K::BackForward << false << false << false << false << true;
 }
 
 void TestBrowsingRules::navigation()
@@ -71,6 +87,7 @@ void TestBrowsingRules::navigation()
     QFETCH(bool, programAsked);
     QFETCH(bool, pupilActed);
     QFETCH(bool, approvedInFlight);
+    QFETCH(bool, leadsToDocument);
     QFETCH(bool, allowed);
 
     NavigationRequest request;
@@ -80,6 +97,7 @@ void TestBrowsingRules::navigation()
     request.programAsked = programAsked;
     request.pupilActed = pupilActed;
     request.approvedInFlight = approvedInFlight;
+    request.leadsToDocument = leadsToDocument;
     QCOMPARE(navigationAllowed(request), allowed);
 }
 

@@ -46,6 +46,8 @@ private Q_SLOTS:
     void environmentFlagsLoseWhatWeakens();
     void engineArgumentsLoseWhatWeakens();
     void disablingVariableOnlyAsRoot();
+    void variablesThatOpenTheEngine_data();
+    void variablesThatOpenTheEngine();
     void noticeNamesWhatWasRefused();
     void addedFlagsKeepTheUsersFlags_data();
     void addedFlagsKeepTheUsersFlags();
@@ -55,6 +57,8 @@ void TestEngineSandbox::init()
 {
     qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
     qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
+    qunsetenv("QTWEBENGINEPROCESS_PATH");
 }
 
 void TestEngineSandbox::weakeningFlags_data()
@@ -82,6 +86,18 @@ void TestEngineSandbox::weakeningFlags_data()
     row("--renderer-cmd-prefix=xterm -e gdb --args", true);
     row("--disable-web-security", true);
     row("--allow-file-access-from-files", true);
+    // A debugging port or pipe lets another program drive the pages.
+    row("--remote-debugging-port=9222", true);
+    row("-Remote-Debugging-Port=0", true);
+    row("--remote-debugging-pipe", true);
+    // Turning off the features that put each site into a process of its own.
+    row("--disable-features=IsolateOrigins,site-per-process", true);
+    row("--disable-features=site-per-process", true);
+    row("--DISABLE-FEATURES=TranslateUI,SitePerProcess", true);
+    row("--disable-features=isolate_origins", true);
+    row("--disable-features=IsolateOrigins<Trial.Group:a/b", true);
+    row("--disable-features=TranslateUI,BackForwardCache", false);
+    row("--enable-features=IsolateOrigins", false);
     // Flags that leave the sandbox as it is, and words that are no flags.
     row("--disable-gpu", false);
     row("--lang=el", false);
@@ -117,6 +133,11 @@ void TestEngineSandbox::environmentFlagsLoseWhatWeakens_data()
                             << QStringList{"--no-sandbox", "--no-sandbox"};
     QTest::newRow("a tab does not part flags for the engine")
         << QByteArray("\t--no-sandbox") << QByteArray() << QStringList{"\t--no-sandbox"};
+    QTest::newRow("debugging and one process for all sites")
+        << QByteArray("--remote-debugging-port=9222 \"--disable-features=IsolateOrigins,site-per-process\" "
+                      "--disable-features=TranslateUI")
+        << QByteArray("--disable-features=TranslateUI")
+        << QStringList{"--remote-debugging-port=9222", "--disable-features=IsolateOrigins,site-per-process"};
     QTest::newRow("nothing to refuse")
         << QByteArray("--disable-gpu --disable-background-networking")
         << QByteArray("--disable-gpu --disable-background-networking") << QStringList();
@@ -142,13 +163,16 @@ void TestEngineSandbox::engineArgumentsLoseWhatWeakens()
 {
     // Only what follows --webEngineArgs goes to the engine; Qt's own options before it keep their values.
     Arguments arguments({"velmark", "-style", "--no-sandbox", "--webEngineArgs", "--no-sandbox", "--lang=el",
-                         "-Single-Process=1", "--in-process-gpu"});
+                         "-Single-Process=1", "--in-process-gpu", "--remote-debugging-pipe",
+                         "--Disable-Features=site-per-process"});
     const EngineSandboxSettlement settlement =
         prepareEngineSandbox(false, arguments.count, arguments.pointers.data());
     QCOMPARE(arguments.remaining(),
              QByteArrayList({"velmark", "-style", "--no-sandbox", "--webEngineArgs", "--lang=el"}));
     QCOMPARE(arguments.pointers[arguments.count], nullptr);
-    QCOMPARE(settlement.refused, QStringList({"--no-sandbox", "-Single-Process=1", "--in-process-gpu"}));
+    QCOMPARE(settlement.refused,
+             QStringList({"--no-sandbox", "-Single-Process=1", "--in-process-gpu", "--remote-debugging-pipe",
+                          "--Disable-Features=site-per-process"}));
 }
 
 void TestEngineSandbox::disablingVariableOnlyAsRoot()
@@ -169,6 +193,43 @@ void TestEngineSandbox::disablingVariableOnlyAsRoot()
     settlement = prepareEngineSandbox(true, arguments.count, arguments.pointers.data());
     QVERIFY(!settlement.turnedOffAsRoot);
     QCOMPARE(engineSandboxNotice(settlement), QString());
+}
+
+// Variables the engine reads that would hand the pages to another program: removed and named.
+void TestEngineSandbox::variablesThatOpenTheEngine_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("root");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("debugging port") << QByteArray("QTWEBENGINE_REMOTE_DEBUGGING") << QByteArray("9222")
+                                    << false << true;
+    QTest::newRow("debugging port as root")
+        << QByteArray("QTWEBENGINE_REMOTE_DEBUGGING") << QByteArray("0.0.0.0:9222") << true << true;
+    QTest::newRow("debugging port left empty")
+        << QByteArray("QTWEBENGINE_REMOTE_DEBUGGING") << QByteArray() << false << true;
+    QTest::newRow("another process program")
+        << QByteArray("QTWEBENGINEPROCESS_PATH") << QByteArray("/tmp/evil") << false << true;
+    // Root may point the engine at an installation of its own.
+    QTest::newRow("another process program as root")
+        << QByteArray("QTWEBENGINEPROCESS_PATH") << QByteArray("/opt/qt/QtWebEngineProcess") << true << false;
+}
+
+void TestEngineSandbox::variablesThatOpenTheEngine()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(bool, root);
+    QFETCH(bool, refused);
+    Arguments arguments({"velmark"});
+    qputenv(variable.constData(), value);
+    const EngineSandboxSettlement settlement =
+        prepareEngineSandbox(root, arguments.count, arguments.pointers.data());
+    QCOMPARE(qEnvironmentVariableIsSet(variable.constData()), !refused);
+    QCOMPARE(settlement.refused,
+             refused ? QStringList{QString::fromLatin1(variable + '=' + value)} : QStringList());
+    QCOMPARE(engineSandboxNotice(settlement).contains(QString::fromLatin1(variable)), refused);
 }
 
 void TestEngineSandbox::noticeNamesWhatWasRefused()

@@ -81,6 +81,37 @@ try { request.open('GET', '%2password.txt'); request.send(); } catch (e) { note(
 <script src="%2password.txt"></script>
 )html";
 
+// A page that runs one reader (`%2`) once loaded and sends what it got to the report address (`%1`) by a
+// beacon. A reader that gets nothing says how it failed; one that hears nothing within a few seconds says
+// "silent".
+const char oneReaderPage[] = R"html(<!DOCTYPE html>
+<p id="styled">styled</p>
+<script>
+var reported = false;
+function note(value) {
+  if (reported) return;
+  reported = true;
+  navigator.sendBeacon('%1?beacon=' + encodeURIComponent(JSON.stringify({ reader: String(value) })));
+}
+setTimeout(function () { note('silent'); }, 4000);
+function failure(e) { return 'failed ' + (e && e.name ? e.name : 'event'); }
+window.onerror = function (message) { note('error ' + message); };
+</script>
+%2
+)html";
+
+// The folder's files that the readers try, each holding the word "hunter2" or the colour 12,34,56.
+void writeReadersFolder(const QString &folder)
+{
+    writePicture(folder + QStringLiteral("/photo.png"));
+    writeFile(folder + QStringLiteral("/style.css"), "#styled { color: rgb(0, 128, 0); } .hunter2 { }");
+    writeFile(folder + QStringLiteral("/password.txt"), "hunter2");
+    writeFile(folder + QStringLiteral("/secret.json"), "{ \"word\": \"hunter2\" }");
+    writeFile(folder + QStringLiteral("/secret.js"), "hunter2");
+    writeFile(folder + QStringLiteral("/exports.js"), "export const word = 'hunter2';");
+    writeFile(folder + QStringLiteral("/captions.vtt"), "WEBVTT\n\n00:00.000 --> 00:10.000\nhunter2\n");
+}
+
 } // namespace
 
 class TestPreviewIsolation : public PreviewFixture
@@ -90,6 +121,9 @@ class TestPreviewIsolation : public PreviewFixture
 private Q_SLOTS:
     void relativeFilesShowButCannotBeRead_data();
     void relativeFilesShowButCannotBeRead();
+    void corsModeReadersGetNothing_data();
+    void corsModeReadersGetNothing();
+    void folderFontStillApplies();
     void onlyOrdinaryFilesOfThePupilsFolderShow();
     void typedLocalPageOfAHiddenOrHomeFolderShowsNoFile_data();
     void typedLocalPageOfAHiddenOrHomeFolderShowsNoFile();
@@ -187,6 +221,101 @@ void TestPreviewIsolation::relativeFilesShowButCannotBeRead()
     QCOMPARE(report.value(QStringLiteral("script-error")).toString(), QStringLiteral("Script error."));
     QCOMPARE(report.value(QStringLiteral("fetch")).toString(), QStringLiteral("refused"));
     QCOMPARE(report.value(QStringLiteral("xhr")).toString(), QStringLiteral("refused"));
+}
+
+void TestPreviewIsolation::corsModeReadersGetNothing_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<bool>("typedPage"); // a local page typed into the address bar rather than the document
+
+    // Loads that ask the engine for the file's contents ("crossorigin", modules, text tracks); each reader
+    // notes what it read, which must never be the file's contents.
+    const QList<QPair<const char *, QString>> readers = {
+        {"picture read through a canvas",
+         QStringLiteral(
+             "<img crossorigin src=\"photo.png\" onerror=\"note('failed')\" onload=\"var c ="
+             " document.createElement('canvas'); var x = c.getContext('2d'); x.drawImage(this, 0, 0);"
+             " try { note('read ' + Array.from(x.getImageData(0, 0, 1, 1).data).join(',')); }"
+             " catch (e) { note(failure(e)); }\">")},
+        {"style sheet's rules",
+         QStringLiteral("<link rel=\"stylesheet\" crossorigin href=\"style.css\" onerror=\"note('failed')\""
+                        " onload=\"try { note('read ' + Array.from(this.sheet.cssRules).map(function (r) {"
+                        " return r.cssText; }).join(' ')); } catch (e) { note(failure(e)); }\">")},
+        {"script's error message",
+         QStringLiteral("<script crossorigin src=\"password.txt\" onerror=\"note('failed')\""
+                        " onload=\"setTimeout(function () { note('ran'); }, 500)\"></script>")},
+        {"JSON module", QStringLiteral("<script>import('./secret.json', { assert: { type: 'json' } }).then("
+                                       "function (m) { note('read ' + JSON.stringify(m.default)); },"
+                                       " function (e) { note(failure(e) + ' ' + e.message); });</script>")},
+        {"CSS module",
+         QStringLiteral("<script>import('./style.css', { assert: { type: 'css' } }).then("
+                        "function (m) { note('read ' + Array.from(m.default.cssRules).map(function (r) {"
+                        " return r.cssText; }).join(' ')); },"
+                        " function (e) { note(failure(e) + ' ' + e.message); });</script>")},
+        {"module script's error",
+         QStringLiteral("<script>import('./secret.js').then(function () { note('ran'); },"
+                        " function (e) { note(failure(e) + ' ' + e.message); });</script>")},
+        {"module script's exports",
+         QStringLiteral("<script>import('./exports.js').then(function (m) { note('read ' + m.word); },"
+                        " function (e) { note(failure(e) + ' ' + e.message); });</script>")},
+        {"module script element",
+         QStringLiteral("<script type=\"module\" src=\"secret.js\" onerror=\"note('failed')\"></script>")},
+        {"text track of a video",
+         QStringLiteral("<video crossorigin><track id=\"track\" kind=\"subtitles\" src=\"captions.vtt\""
+                        " onerror=\"note('failed')\" onload=\"var cues = this.track.cues;"
+                        " note('read ' + (cues && cues.length ? cues[0].text : 'nothing'))\"></video>"
+                        "<script>document.getElementById('track').track.mode = 'hidden';</script>")},
+    };
+    for (const auto &reader : readers) {
+        QTest::addRow("%s, the pupil's document", reader.first) << reader.second << false;
+        QTest::addRow("%s, a typed local page", reader.first) << reader.second << true;
+    }
+}
+
+void TestPreviewIsolation::corsModeReadersGetNothing()
+{
+    QFETCH(QString, reader);
+    QFETCH(bool, typedPage);
+    QTemporaryDir folder;
+    writeReadersFolder(folder.path());
+    const QString html =
+        QString::fromUtf8(oneReaderPage)
+            .replace(QStringLiteral("%1"), m_server->url(QStringLiteral("/report")).toString())
+            .replace(QStringLiteral("%2"), reader);
+    if (typedPage) {
+        const QString page = folder.filePath(QStringLiteral("page.html"));
+        writeFile(page, html.toUtf8());
+        m_pane->navigate(addressFromTypedText(page));
+    } else {
+        m_pane->setBaseFolder(folder.path());
+        m_pane->renderHtml(html);
+    }
+    const QString got = readingReport().value(QStringLiteral("reader")).toString();
+
+    QVERIFY2(!got.isEmpty(), "the reader reported nothing");
+    QVERIFY2(!got.contains(QStringLiteral("hunter2")) && !got.contains(QStringLiteral("12,34,56")) &&
+                 !got.contains(QStringLiteral("styled")),
+             qPrintable(got));
+}
+
+// A font is asked for with the right to read it, like the readers above, yet no script reads its bytes: the
+// folder's fonts still apply.
+void TestPreviewIsolation::folderFontStillApplies()
+{
+    const QString systemFont = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    if (!QFile::exists(systemFont))
+        QSKIP("no DejaVu Sans font file to copy");
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(systemFont, folder.filePath(QStringLiteral("font.ttf"))));
+    m_pane->setBaseFolder(folder.path());
+    m_pane->renderHtml(QStringLiteral("<style>@font-face { font-family: Pupils; src: url(font.ttf); }</style>"
+                                      "<p style=\"font-family: Pupils\">Γράμματα</p>"));
+
+    QCOMPARE(evaluateInPageUntil(m_pane->page(),
+                                 QStringLiteral("Array.from(document.fonts).map(function (f) {"
+                                                " return f.status; }).join(' ')"),
+                                 QStringLiteral("loaded"), loadTimeout),
+             QVariant(QStringLiteral("loaded")));
 }
 
 void TestPreviewIsolation::typeLocalPath(const QString &path)
@@ -436,6 +565,39 @@ void TestPreviewIsolation::onlyThePupilsLinkOrFormLeaves_data()
         << QString(openLater).replace(QStringLiteral("%2"), QStringLiteral("4600")) << "link" << false;
     QTest::newRow("Enter in a form's field")
         << QStringLiteral("<form action=\"%1\"><input id=\"field\" name=\"q\"></form>") << "field" << true;
+    // A click a label forwards to its control arrives with the engine's trust, and a Space pressed to scroll
+    // activates whatever has the focus: neither is the pupil's when the pupil did not press on what leaves,
+    // cannot see it, or did not focus it.
+    QTest::newRow("a script clicks the label of a hidden button")
+        << QStringLiteral("<button id=\"b\" hidden></button><label id=\"l\" for=\"b\"></label><script>"
+                          "setTimeout(function () { document.getElementById('l').click();"
+                          " location.href = '%1'; }, 500); settle();</script>")
+        << "none" << false;
+    QTest::newRow("a page-wide transparent label over a hidden button")
+        << QStringLiteral("<button id=\"b\" hidden onclick=\"location.href = '%1'\"></button>"
+                          "<label for=\"b\" style=\"position: fixed; inset: 0; z-index: 10\"></label>")
+        << "empty" << false;
+    QTest::newRow("an invisible button focused after each mouse-up, Space")
+        << QStringLiteral("<div style=\"height: 3000px\">tall</div>"
+                          "<button id=\"b\" style=\"position: fixed; top: 0; left: 0; opacity: 0\""
+                          " onclick=\"location.href = '%1'\">go</button><script>"
+                          "window.addEventListener('mouseup', function () {"
+                          " document.getElementById('b').focus(); });</script>")
+        << "empty then Space" << false;
+    QTest::newRow("a visible button focused after each mouse-up, Space")
+        << QStringLiteral("<div style=\"height: 3000px\">tall</div>"
+                          "<button id=\"b\" style=\"position: fixed; top: 0; left: 0\""
+                          " onclick=\"location.href = '%1'\">go</button><script>"
+                          "window.addEventListener('mouseup', function () {"
+                          " document.getElementById('b').focus(); });</script>")
+        << "empty then Space" << false;
+    // The pupil's own activations still leave.
+    QTest::newRow("a click on a visible button")
+        << QStringLiteral("<button id=\"field\" onclick=\"location.href = '%1'\">go</button>") << "click"
+        << true;
+    QTest::newRow("Space on a button the pupil reached by Tab")
+        << QStringLiteral("<button id=\"field\" onclick=\"location.href = '%1'\">go</button>")
+        << "Tab then Space" << true;
 }
 
 void TestPreviewIsolation::onlyThePupilsLinkOrFormLeaves()
@@ -466,7 +628,15 @@ void TestPreviewIsolation::onlyThePupilsLinkOrFormLeaves()
         QTest::keyClick(input, Qt::Key_Down);
     } else if (action == QLatin1String("link")) {
         QTest::mouseClick(input, Qt::LeftButton, {}, centreOf(QStringLiteral("link")));
-    } else {
+    } else if (action == QLatin1String("empty then Space")) {
+        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(300, 400));
+        QTest::keyClick(input, Qt::Key_Space);
+    } else if (action == QLatin1String("click")) {
+        QTest::mouseClick(input, Qt::LeftButton, {}, centreOf(QStringLiteral("field")));
+    } else if (action == QLatin1String("Tab then Space")) {
+        QTest::keyClick(input, Qt::Key_Tab);
+        QTest::keyClick(input, Qt::Key_Space);
+    } else if (action != QLatin1String("none")) {
         QTest::mouseClick(input, Qt::LeftButton, {}, centreOf(QStringLiteral("field")));
         QTest::keyClick(input, Qt::Key_Return);
     }

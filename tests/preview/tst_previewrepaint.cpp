@@ -1,5 +1,6 @@
 // A refresh of the preview as the pupil sees it: the page on screen stays there until the new document has
 // painted, whatever the new document does.
+#include "preview/previewcurtain.h"
 #include "preview/previewpane.h"
 #include "widgettestmain.h"
 
@@ -82,16 +83,21 @@ void TestPreviewRepaint::refreshKeepsThePageOnScreenUntilTheNewOnePainted()
     const QRgb red = qRgb(255, 0, 0);
     QSignalSpy painted(m_pane.get(), &PreviewPane::documentPainted);
 
+    // The first document has no page before it to keep on screen: it shows when the view has its picture.
     m_pane->renderHtml(page.arg(0));
     QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), loadTimeout);
-    QCOMPARE(middleColour(*m_pane), red);
+    QTRY_COMPARE_WITH_TIMEOUT(middleColour(*m_pane), red, loadTimeout);
 
     for (int refresh = 1; refresh <= 4; ++refresh) {
-        m_pane->renderHtml(page.arg(refresh));
         QElapsedTimer waited;
         waited.start();
+        m_pane->renderHtml(page.arg(refresh));
+        // A document slower to paint than the curtain's patience (a busy machine) is shown as it is once the
+        // patience is over, by design: the page stays on screen until then. The curtain's timer may end up to
+        // a twentieth early.
         while (painted.count() <= refresh) {
-            QCOMPARE(middleColour(*m_pane), red);
+            if (waited.elapsed() < PreviewCurtain::patienceMs * 95 / 100)
+                QCOMPARE(middleColour(*m_pane), red);
             QVERIFY(waited.elapsed() < loadTimeout);
             QTest::qWait(1);
         }
@@ -134,14 +140,14 @@ void TestPreviewRepaint::pictureSavedAgainShowsAtTheNextRefresh()
                                         "style=\"display:block;width:100%;height:300px\"><!-- %1 -->");
     m_pane->renderHtml(page.arg(0));
     QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), loadTimeout);
-    QCOMPARE(middleColour(*m_pane), qRgb(255, 0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(middleColour(*m_pane), qRgb(255, 0, 0), loadTimeout);
 
     QImage blue(32, 32, QImage::Format_RGB32);
     blue.fill(Qt::blue);
     QVERIFY(blue.save(m_folder->filePath(QStringLiteral("red.png"))));
     m_pane->renderHtml(page.arg(1));
     QTRY_COMPARE_WITH_TIMEOUT(painted.count(), 2, loadTimeout);
-    QCOMPARE(middleColour(*m_pane), qRgb(0, 0, 255));
+    QTRY_COMPARE_WITH_TIMEOUT(middleColour(*m_pane), qRgb(0, 0, 255), loadTimeout);
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestPreviewRepaint)

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -89,6 +91,40 @@ bool hasGreek(const QString &text)
     return text.contains(greek);
 }
 
+// Notes when a file dialog has read the folder. It watches from the dialog's showing on, before the dialog's
+// event loop delivers anything, so the news of the listing cannot pass unseen; it hears it after the dialog's
+// own handlers, which fit the columns to the entries read.
+class FolderListingWatch : public QObject
+{
+public:
+    explicit FolderListingWatch(const QString &folder) : m_folder(QFileInfo(folder).canonicalFilePath())
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool listed() const { return m_listed; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QFileDialog *>(watched);
+        auto *files = dialog ? dialog->findChild<QFileSystemModel *>() : nullptr;
+        if (event->type() == QEvent::Show && files && files != m_files) {
+            m_files = files;
+            connect(files, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+                if (QFileInfo(path).canonicalFilePath() == m_folder)
+                    m_listed = true;
+            });
+        }
+        return false;
+    }
+
+private:
+    const QString m_folder;
+    QPointer<QFileSystemModel> m_files;
+    bool m_listed = false;
+};
+
 } // namespace
 
 class TestQtDialogsGreek : public QObject
@@ -121,7 +157,9 @@ void TestQtDialogsGreek::openDialogSpeaksGreek()
     page.close();
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("images")));
 
-    // The dialog is modal: the checks run from a timer while it is open, then cancel it.
+    // The dialog is modal: the checks run from a timer while it is open, then cancel it. They look at the
+    // list once the dialog has read the folder and fitted its columns to what it found.
+    FolderListingWatch listing(dir.path());
     QStringList failures;
     QString refusal;
     QStringList refusalButtons;
@@ -132,16 +170,18 @@ void TestQtDialogsGreek::openDialogSpeaksGreek()
             return;
         }
         auto *list = dialog->findChild<QTreeView *>();
-        QDeadlineTimer patience(10000);
-        while (list && list->model()->rowCount(list->rootIndex()) < 2 && !patience.hasExpired())
-            QTest::qWait(20);
-        QTest::qWait(100);
-        for (const QString &text : visibleTexts(dialog))
-            if (!englishIn(text).isEmpty())
-                failures << text;
-        // The list's entries: sizes, types and dates in Greek, the headers shown whole.
-        if (list) {
+        if (!list) {
+            failures << QStringLiteral("no file list");
+        } else if (!QTest::qWaitFor([&] { return listing.listed(); }, 10000)) {
+            failures << QStringLiteral("the folder was never listed");
+        } else {
+            for (const QString &text : visibleTexts(dialog))
+                if (!englishIn(text).isEmpty())
+                    failures << text;
+            // The list's entries: sizes, types and dates in Greek, the headers shown whole.
             QAbstractItemModel *model = list->model();
+            if (model->rowCount(list->rootIndex()) != 2)
+                failures << QStringLiteral("the list does not show the page and the folder");
             for (int row = 0; row < model->rowCount(list->rootIndex()); ++row)
                 for (int column = 1; column < model->columnCount(list->rootIndex()); ++column) {
                     const QString text = model->index(row, column, list->rootIndex()).data().toString();
@@ -167,10 +207,11 @@ void TestQtDialogsGreek::openDialogSpeaksGreek()
                 box->accept();
             }
         });
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (name) {
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
             name->setText(QStringLiteral("missing.html"));
             QTest::keyClick(name, Qt::Key_Return);
+        } else {
+            failures << QStringLiteral("no file name box");
         }
         dialog->reject();
     });

@@ -1,5 +1,7 @@
 #include "documents/core/recoverykeeper.h"
 
+#include "core/editingsession.h"
+
 namespace {
 constexpr int defaultSnapshotPeriodMs = 30 * 1000;
 }
@@ -11,8 +13,9 @@ int RecoveryKeeper::snapshotPeriodMs()
     return ok && period > 0 ? period : defaultSnapshotPeriodMs;
 }
 
-RecoveryKeeper::RecoveryKeeper(RecoveryStore *store, std::function<QString()> currentText, QObject *parent)
-    : QObject(parent), m_store(store), m_currentText(std::move(currentText))
+RecoveryKeeper::RecoveryKeeper(RecoveryStore *store, std::function<QString()> currentText,
+                               const EditingSession *session, QObject *parent)
+    : QObject(parent), m_store(store), m_currentText(std::move(currentText)), m_session(session)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(snapshotPeriodMs());
@@ -31,12 +34,23 @@ bool RecoveryKeeper::isWebMarkup(const QString &text) const
     return !m_webMarkup.isNull() && text == m_webMarkup;
 }
 
+void RecoveryKeeper::keep(const QString &text, RecoveryReason reason)
+{
+    if (isWebMarkup(text))
+        return;
+    RecoveryOrigin origin;
+    if (m_session) {
+        origin.file = m_session->documentFile();
+        origin.folder = m_session->pupilFolder();
+    }
+    origin.saved = !origin.file.isEmpty() && text == m_fileText;
+    m_store->keep(text, reason, origin);
+}
+
 void RecoveryKeeper::keepCurrent(RecoveryReason reason)
 {
     m_timer.stop();
-    const QString text = m_currentText();
-    if (!isWebMarkup(text))
-        m_store->keep(text, reason);
+    keep(m_currentText(), reason);
 }
 
 void RecoveryKeeper::webPageShown(const QString &markup)
@@ -44,9 +58,12 @@ void RecoveryKeeper::webPageShown(const QString &markup)
     m_webMarkup = markup;
 }
 
+void RecoveryKeeper::textMatchesFile()
+{
+    m_fileText = m_currentText();
+}
+
 void RecoveryKeeper::snapshot()
 {
-    const QString text = m_currentText();
-    if (!isWebMarkup(text))
-        m_store->keep(text, RecoveryReason::Automatic);
+    keep(m_currentText(), RecoveryReason::Automatic);
 }

@@ -101,7 +101,15 @@ QUrl addressFromTypedText(const QString &text)
 
 bool navigationAllowed(const NavigationRequest &request)
 {
-    if (!request.isMainFrame || !request.showsPreview)
+    if (!request.isMainFrame)
+        return true;
+    const bool step = request.kind == NavigationKind::BackForward || request.kind == NavigationKind::Reload;
+    const bool programs = request.kind == NavigationKind::Typed || (step && request.programAsked);
+    if (request.leadsToDocument && !request.showsPreview && !programs)
+        return false;
+    if (request.kind == NavigationKind::BackForward && !request.programAsked && !request.pupilActed)
+        return false;
+    if (!request.showsPreview)
         return true;
     switch (request.kind) {
     case NavigationKind::Typed:
@@ -212,4 +220,9 @@ bool isPreviewDocumentUrl(const QUrl &url)
 bool isPreviewDocumentAddress(const QUrl &url)
 {
     return isPreviewDocumentUrl(url) && url.path() == QLatin1String("/");
+}
+
+bool standsForPupilsDocument(const QUrl &url)
+{
+    return isPreviewDocumentUrl(url) || url.scheme() == QLatin1String("about");
 }

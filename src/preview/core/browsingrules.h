@@ -77,12 +77,17 @@ struct NavigationRequest
     bool programAsked = false;     // the program itself asked for this history step or reload
     bool pupilActed = false;       // the pupil clicked or pressed a key in the page a moment ago
     bool approvedInFlight = false; // an accepted navigation away from the document is still under way
+    bool leadsToDocument =
+        false; // it leads to a document of the pupil's or the empty page that stands for one
 };
 
 // Whether the pane lets the navigation go on. While the pupil's document is shown, the top frame leaves it
 // only for the program's own loads and for what the pupil has just clicked; a document that navigates by
-// itself (script, meta refresh, a form submitted by script, history steps) stays where it is. Frames and
-// web pages navigate as in any browser.
+// itself (script, meta refresh, a form submitted by script, history steps) stays where it is. Only the
+// pupil's own steps (the address row's buttons, a link the pupil clicks) move the top frame through the
+// history, and from any other page only the program's own loads and steps lead back to the pupil's document:
+// a page coming back there by itself would put the window into editing mode with the page's own markup.
+// Frames, and web pages otherwise, navigate as in any browser.
 bool navigationAllowed(const NavigationRequest &request);
 
 // Whether a navigation of the top frame may lead to an address of the preview's own scheme (a document, a
@@ -134,3 +139,6 @@ bool isPreviewUrl(const QUrl &url);
 bool isPreviewDocumentUrl(const QUrl &url);
 // Whether an address is a document's own, which serves the whole document (its path "/").
 bool isPreviewDocumentAddress(const QUrl &url);
+// Whether the top frame at this address shows the pupil's document (any of the documents' addresses) or the
+// empty page (about:), both of which the window shows as editing mode.
+bool standsForPupilsDocument(const QUrl &url);

@@ -9,6 +9,11 @@ namespace {
 
 const char disableVariable[] = "QTWEBENGINE_DISABLE_SANDBOX";
 const char flagsVariable[] = "QTWEBENGINE_CHROMIUM_FLAGS";
+// Opens a debugging port through which anyone on the machine drives the pages and reads what they show.
+const char remoteDebuggingVariable[] = "QTWEBENGINE_REMOTE_DEBUGGING";
+// Starts the pages' processes from a program of someone's choosing; root may need it for an installation of
+// its own, nobody else does.
+const char processPathVariable[] = "QTWEBENGINEPROCESS_PATH";
 
 // Lower case, without dashes.
 const char *const weakeningFlags[] = {
@@ -35,7 +40,42 @@ const char *const weakeningFlags[] = {
     "disable-web-security",
     "allow-file-access-from-files",
     "disable-site-isolation-trials",
+    // A debugging port or pipe, through which another program drives the pages.
+    "remote-debugging-port",
+    "remote-debugging-pipe",
 };
+
+// Features whose turning off puts pages of different sites into one process, lower case without dashes or
+// underscores.
+const char *const isolatingFeatures[] = {"isolateorigins", "siteperprocess"};
+
+// A name as Chromium might be given it, reduced to what identifies it: lower case, without "-" and "_".
+QString reducedName(QStringView name)
+{
+    QString reduced;
+    for (const QChar c : name)
+        if (c != u'-' && c != u'_')
+            reduced += c.toLower();
+    return reduced;
+}
+
+// Whether a --disable-features value names a feature that isolates sites, in any spelling, with or without a
+// field trial or parameters after it.
+bool turnsOffIsolation(const QString &features)
+{
+    const QString reduced = reducedName(features);
+    for (const char *feature : isolatingFeatures)
+        if (reduced.contains(QLatin1String(feature)))
+            return true;
+    return false;
+}
+
+// Removes a variable the engine would read, naming it among the refused settings.
+void refuseVariable(const char *variable, QStringList &refused)
+{
+    refused.append(QLatin1String(variable) + u'=' + qEnvironmentVariable(variable));
+    qunsetenv(variable);
+}
 
 // The program's own arguments from here on are the web engine's.
 bool isEngineArgumentsMark(const QString &argument)
@@ -53,7 +93,10 @@ bool weakensEngineSandbox(const QString &flag)
         ++dashes;
     if (dashes == 0)
         return false;
+    const QString value = name.section(u'=', 1);
     name = name.mid(dashes).section(u'=', 0, 0);
+    if (name.compare(QLatin1String("disable-features"), Qt::CaseInsensitive) == 0)
+        return turnsOffIsolation(value);
     for (const char *weakening : weakeningFlags)
         if (name.compare(QLatin1String(weakening), Qt::CaseInsensitive) == 0)
             return true;
@@ -68,11 +111,13 @@ EngineSandboxSettlement prepareEngineSandbox(bool runningAsRoot, int &argc, char
             qputenv(disableVariable, QByteArray("1"));
             settlement.turnedOffAsRoot = true;
         }
-    } else if (qEnvironmentVariableIsSet(disableVariable)) {
-        settlement.refused.append(QLatin1String(disableVariable) + u'=' +
-                                  qEnvironmentVariable(disableVariable));
-        qunsetenv(disableVariable);
+    } else {
+        for (const char *variable : {disableVariable, processPathVariable})
+            if (qEnvironmentVariableIsSet(variable))
+                refuseVariable(variable, settlement.refused);
     }
+    if (qEnvironmentVariableIsSet(remoteDebuggingVariable))
+        refuseVariable(remoteDebuggingVariable, settlement.refused);
 
     if (qEnvironmentVariableIsSet(flagsVariable)) {
         QStringList kept;
