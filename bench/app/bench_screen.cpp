@@ -202,7 +202,7 @@ Run launch(const QString &program, const VirtualScreen &screen, const QString &l
         run.painted = double(painted - launched) / 1e9;
 
     // The pupil reads the terms; the rest of the program starts meanwhile. Then "accept" and "Είσοδος", at
-    // their places in the start-up window as designed (507 × 470: the button is the bottom 38 pixels, the
+    // their places in the start-up window as laid out (507 × 470: the button is the bottom 38 pixels, the
     // radio group the 113 above it).
     if (waitForMoment(log, QStringLiteral("windows-created")) > 0 && !window.isEmpty()) {
         QThread::msleep(1500);

@@ -62,11 +62,12 @@ int child(int argc, char *argv[])
     std::printf("shown\n");
     std::fflush(stdout);
 
-    StartupWindow *form3 = windows.startupWindow();
-    QTest::mouseClick(form3->acceptItem(), Qt::LeftButton, {}, QPoint(8, form3->acceptItem()->height() / 2));
+    StartupWindow *startup = windows.startupWindow();
+    QTest::mouseClick(startup->acceptItem(), Qt::LeftButton, {},
+                      QPoint(8, startup->acceptItem()->height() / 2));
     QElapsedTimer enter;
     enter.start();
-    QTest::mouseClick(form3->enterButton(), Qt::LeftButton);
+    QTest::mouseClick(startup->enterButton(), Qt::LeftButton);
     auto *preview = windows.mainWindow()->findChild<PreviewPane *>(QStringLiteral("webbrowser1"));
     if (!preview)
         return 1;

@@ -25,7 +25,7 @@ QString document(int lines)
 double millisecondsPerKey(CodePane *pane, const QString &text, int keys)
 {
     pane->setDocumentText(text);
-    pane->setSelStart(int(text.size() / 2));
+    pane->setSelectionStart(int(text.size() / 2));
     QApplication::processEvents();
     QElapsedTimer timer;
     timer.start();

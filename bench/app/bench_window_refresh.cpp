@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
         QVector<double> loads, refreshes;
         for (int run = 0; run < 5; ++run) {
             loads.append(millisecondsUntilIdle([&] { code->setDocumentText(text); }));
-            code->setSelStart(0);
+            code->setSelectionStart(0);
             settle();
             refreshes.append(millisecondsUntilIdle(doubleClick));
             settle();

@@ -35,7 +35,7 @@ double millisecondsOf(const std::function<void()> &work)
 void caretToMiddle(CodePane *code)
 {
     const int line = code->lineCount() / 2;
-    code->setSelStart(code->lineIndex(line) + int(code->line(line).size()));
+    code->setSelectionStart(code->lineIndex(line) + int(code->line(line).size()));
 }
 
 } // namespace
@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     auto *code = new CodePane(editorArea);
     auto *messages = new CodePane(editorArea);
     auto *progress = new QProgressBar(&window);
-    AttributeBar bar(&window, editorArea, &session);
+    AttributeBar bar(editorArea, &session);
     dockInto(editorArea, messages, DockAlign::Bottom);
     dockInto(editorArea, code, DockAlign::Fill);
     window.resize(900, 700);

@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
     for (int lines : {100, 1000, 10000}) {
         const QString text = document(lines);
         const double load = millisecondsOf([&] { code->setDocumentText(text); });
-        code->setSelStart(0);
+        code->setSelectionStart(0);
         const double refresh = millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
         std::printf("%-8d %14.1f %14.1f %8.2f\n", lines, load, refresh, refresh / load);
     }
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     // refresh times should stay within 3.
     const auto refreshOf = [&](const QString &text) {
         code->setDocumentText(text);
-        code->setSelStart(0);
+        code->setSelectionStart(0);
         return millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
     };
     const struct
@@ -105,10 +105,10 @@ int main(int argc, char *argv[])
     for (int lines : {100, 300}) {
         const QString text = document(lines);
         code->setDocumentText(text);
-        code->setSelStart(0);
+        code->setSelectionStart(0);
         const double fast = millisecondsOf([&] { cycle.refreshWithoutInsertion(); });
         code->setDocumentText(text);
-        code->setSelStart(0);
+        code->setSelectionStart(0);
         const double literal = millisecondsOf([&] { runLiteralCycle(code, RefreshOptions()); });
         std::printf("%-8d %14.1f %14.1f %8.0f\n", lines, fast, literal, literal / fast);
     }

@@ -10,6 +10,7 @@
 #include "assist/typingassistant.h"
 #include "assist/valueassistant.h"
 #include "core/editingsession.h"
+#include "core/programcolours.h"
 #include "documents/core/recoverykeeper.h"
 #include "documents/core/recoverystore.h"
 #include "documents/filecommands.h"
@@ -39,20 +40,19 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QToolButton>
+#include <optional>
 
 namespace {
 
-// A plain panel with a docking layout and, optionally, a background colour given as 0x00BBGGRR. The colours
-// are written in that decimal blue-green-red form, as the window's design gives them, so that each can be
-// checked against the design at a glance (16372442 is a pale blue, 15329769 light grey).
-QWidget *makePanel(const QString &name, QWidget *parent, int height, int bgr = -1)
+// A plain panel with a docking layout and, optionally, a background colour (one of ProgramColours).
+QWidget *makePanel(const QString &name, QWidget *parent, int height, std::optional<quint32> colour = {})
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(name);
     panel->resize(panel->width(), height);
-    if (bgr >= 0) {
+    if (colour) {
         QPalette pal = panel->palette();
-        pal.setColor(QPalette::Window, colourFromBgr(quint32(bgr)));
+        pal.setColor(QPalette::Window, colourFromBgr(*colour));
         panel->setPalette(pal);
         panel->setAutoFillBackground(true);
     }
@@ -162,7 +162,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     documents.pageTitle = [this] { return m_titleBar->panelText(0); };
     m_recoveryStore = std::make_unique<RecoveryStore>();
     m_recovery = new RecoveryKeeper(
-        m_recoveryStore.get(), [this] { return m_codePane->Text(); }, m_session, this);
+        m_recoveryStore.get(), [this] { return m_codePane->text(); }, m_session, this);
     // Above everything else in the frame, hidden until there is a text to tell of.
     m_recoveryNotice = new RecoveryNotice(m_frame);
     dockInto(m_frame, m_recoveryNotice, DockAlign::Top);
@@ -183,7 +183,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildAddressRow()
 {
-    m_addressRow = makePanel(QStringLiteral("Panel11"), m_frame, 29, 16372442);
+    m_addressRow = makePanel(QStringLiteral("Panel11"), m_frame, 29, ProgramColours::PaleBlue);
     m_homeButton = makeIconButton(QStringLiteral("SpeedButton1"), Pictures::homeIcon(), BrowsingCommand::Home,
                                   33, m_addressRow);
     m_backButton = makeIconButton(QStringLiteral("SpeedButton2"), Pictures::backIcon(), BrowsingCommand::Back,
@@ -199,8 +199,8 @@ void MainWindow::buildAddressRow()
     m_addressBar->setAccessibleName(QStringLiteral("Διεύθυνση"));
     m_addressBar->setFont(Fonts::pixels(15, true));
     QPalette pal = m_addressBar->palette();
-    pal.setColor(QPalette::Base, QColor(249, 249, 249));
-    pal.setColor(QPalette::Text, QColor(0, 128, 128));
+    pal.setColor(QPalette::Base, colourFromBgr(ProgramColours::NearWhite));
+    pal.setColor(QPalette::Text, colourFromBgr(ProgramColours::Teal));
     m_addressBar->setPalette(pal);
     // Later left-docked buttons take the left end: dock them from the rightmost to the leftmost.
     for (QWidget *w : {static_cast<QWidget *>(m_forwardButton), static_cast<QWidget *>(m_backButton),
@@ -222,9 +222,11 @@ void MainWindow::buildBrowserStrip()
     m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
     m_progressBar->setAccessibleName(QStringLiteral("Πρόοδος"));
     m_progressBar->setTextVisible(false);
-    m_progressBar->setStyleSheet(
-        QStringLiteral("QProgressBar { background: #808000; border: 1px solid #505000; }"
-                       "QProgressBar::chunk { background: #008080; }"));
+    m_progressBar->setStyleSheet(QStringLiteral("QProgressBar { background: %1; border: 1px solid %2; }"
+                                                "QProgressBar::chunk { background: %3; }")
+                                     .arg(colourFromBgr(ProgramColours::Olive).name(),
+                                          colourFromBgr(ProgramColours::DarkOlive).name(),
+                                          colourFromBgr(ProgramColours::Teal).name()));
     m_progressBar->resize(153, 23);
     m_progressLabel = new QLabel(QStringLiteral("0"), m_browserStrip);
     m_progressLabel->setObjectName(QStringLiteral("Label1"));
@@ -242,7 +244,7 @@ void MainWindow::buildBrowserStrip()
 void MainWindow::buildEditorArea()
 {
     m_editorArea = makePanel(QStringLiteral("Panel9"), m_frame, 357);
-    m_toolbarArea = makePanel(QStringLiteral("Panel2"), m_editorArea, 152, 15329769);
+    m_toolbarArea = makePanel(QStringLiteral("Panel2"), m_editorArea, 152, ProgramColours::LightGrey);
     const char *rowNames[7] = {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel13", "Panel14"};
     for (size_t i = 0; i < m_toolbarRows.size(); ++i) {
         m_toolbarRows[i] = makePanel(QString::fromLatin1(rowNames[i]), m_toolbarArea, 22);
@@ -277,12 +279,12 @@ void MainWindow::buildEditorArea()
     m_messagePane->resize(m_messagePane->width(), MessagePaneHeight);
     m_messageSplitter = new DockSplitter(m_editorArea);
     m_messageSplitter->setObjectName(QStringLiteral("Splitter1"));
-    // The message pane keeps its designed height for a line or two of warnings; the code pane a few lines.
+    // The message pane keeps its usual height for a line or two of warnings; the code pane a few lines.
     m_messageSplitter->setMinimumHeights(MessagePaneHeight, 60);
 
     dockInto(m_editorArea, m_toolbarArea, DockAlign::Top);
     dockInto(m_editorArea, m_lowerStrip, DockAlign::Bottom);
-    m_attributeBar = new AttributeBar(this, m_editorArea, m_session, this);
+    m_attributeBar = new AttributeBar(m_editorArea, m_session, this);
     dockInto(m_editorArea, m_messagePane, DockAlign::Bottom);
     dockInto(m_editorArea, m_messageSplitter, DockAlign::Bottom);
     dockInto(m_editorArea, m_codePane, DockAlign::Fill);
@@ -314,9 +316,9 @@ bool MainWindow::editingMode() const
     return m_session->isEditing();
 }
 
-void MainWindow::insertAndRefresh(const QString &met)
+void MainWindow::insertAndRefresh(const QString &text)
 {
-    m_refresh->insertAndRefresh(met);
+    m_refresh->insertAndRefresh(text);
 }
 
 void MainWindow::layoutTagWidths()

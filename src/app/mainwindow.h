@@ -44,7 +44,7 @@ class ValuePopup;
 class TypingAssistant;
 class ValueAssistant;
 
-// `Form5`: the main window. A web browser (address row, preview, browser status strip) stacked over the HTML
+// The main window. A web browser (address row, preview, browser status strip) stacked over the HTML
 // editor (tag toolbars, code pane, message pane, attribute bar, lower status strip), with the main menu.
 // Its controls carry their object names; everything else reaches them through the widgets themselves.
 class MainWindow : public QMainWindow
@@ -71,6 +71,8 @@ public:
     ValueAssistant *valueAssistant() const { return m_valueAssistant; }
     // `StatusBar1`, into which the description tip embeds itself.
     StatusPanels *titleBar() const { return m_titleBar; }
+    // The preview, whose painted pages the start-up timing notes.
+    PreviewPane *preview() const { return m_preview; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -78,58 +80,59 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
-    // `kata`: inserts a text at the caret and runs the refresh cycle.
-    void insertAndRefresh(const QString &met);
-    // `FormShow`: the first showing: layout, welcome document, first render, editing mode.
+    // Inserts a text at the caret and runs the refresh cycle.
+    void insertAndRefresh(const QString &text);
+    // The first showing: layout, welcome document, first render, editing mode.
     void arrangeOnFirstShow();
-    // `FormResize`: text margins, tag button widths, and the value popup closes.
+    // Text margins, tag button widths, and the value popup closes.
     void followResize();
-    // `Image1Click`: the maker's website opens in the system's browser.
+    // The maker's website opens in the system's browser.
     void openMakerWebsite();
-    // `Image2Click`, `Image3Click`: the connection indicator says what it means.
+    // The connection indicator says what it means.
     void explainOnline();
     void explainOffline();
-    // `RichEdit1Change`: line and character counts, and the document mirror `Memo1`.
+    // Line and character counts, and the document mirror `Memo1`.
     void updateCounts();
-    // `RichEdit1KeyUp`: the caret's column and line in panel 3, after every move of the caret.
+    // The caret's column and line in panel 3, after every move of the caret.
     void showCaretPosition();
-    // `RichEdit1Click`: the value popup empties and hides.
+    // The value popup empties and hides.
     void closeValuePopup();
-    // `RichEdit1MouseLeave`: the progress bar goes back to 0.
+    // The progress bar goes back to 0.
     void resetProgress();
-    // `CheckBox1Click`: the switch's caption, then its refresh.
+    // The switch's caption, then its refresh.
     void applyGraphicalSwitch();
-    // A tag button's click (`SpeedButton6Click` ... `SpeedButton113Click`): `mhden`, `kata`, `ypokat`.
+    // A tag button's click: a fresh attribute bar, the tag inserted with its refresh, then the bar filled for
+    // the tag.
     void insertTag(const QString &caption);
-    // `Browser1Click`: only the browser shows.
+    // Only the browser shows.
     void showBrowserOnly();
-    // `htmleditor1Click`: only the editor shows.
+    // Only the editor shows.
     void showEditorOnly();
     // A file opened to show only its code: the editor alone, the browser status strip above it.
     void showCodeOnly();
     // F5: in editing mode the document is refreshed and shown again, in browsing mode the page reloads.
     void refreshOrReload();
-    // `N40Click`: the initial arrangement comes back.
+    // The initial arrangement comes back.
     void restoreInitialLayout();
-    // `N9Click` ... `N20Click`: a toolbox row item (row 0-6) shows or hides its row.
+    // A toolbox row item (row 0-6) shows or hides its row.
     void toggleToolbarRow(int row);
-    // `N25Click`: the toolbox "all" item shows or hides every row.
+    // The toolbox "all" item shows or hides every row.
     void toggleAllToolbarRows();
-    // `Splitter1CanResize`, `Splitter1Moved`: both panes repaint.
+    // The message splitter is dragged or moved: both panes repaint.
     void repaintPanes();
-    // `webbrowser1DownloadBegin`: the connection indicator, and in browsing mode the progress restarts.
+    // The connection indicator, and in browsing mode the progress restarts.
     void pageLoadStarted();
-    // `webbrowser1DownloadComplete`: the address bar and the title panel follow the page shown.
+    // The address bar and the title panel follow the page shown.
     void pageLoadFinished();
-    // `webbrowser1ProgressChange`: download progress, in browsing mode only.
+    // Download progress, in browsing mode only.
     void showDownloadProgress(int progress, int progressMax);
-    // `webbrowser1DocumentComplete`: in browsing mode the code pane takes the page's body markup.
+    // In browsing mode the code pane takes the page's body markup.
     void takePageBody();
-    // `N6Click`: the about window appears (or comes to the front).
+    // The about window appears (or comes to the front).
     void showAbout();
-    // `N35Click`: the presentation window appears.
+    // The presentation window appears.
     void showPresentation();
-    // `N37Click`: the contact window, filled for the connection state, appears.
+    // The contact window, filled for the connection state, appears.
     void showContactWindow();
     // "Ανάκτηση Κειμένου…": the texts kept for recovery, to look at and bring back.
     void showRecoveryWindow();
@@ -154,8 +157,6 @@ private:
     void buildPopupMenu();
     // The one place where the window's signals are connected to their handlers.
     void connectSignals();
-    // A menu item of the window, found by its object name.
-    QAction *menuItem(const QString &name) const;
     // Warnings of the refresh cycle: written into the message pane, which shows only when there are any.
     void showWarnings(const QList<BalanceWarning> &warnings);
     // The progress bar's range becomes 0 to `maximum` (set by the refresh cycle from the line count), its
@@ -220,12 +221,51 @@ private:
     QCheckBox *m_graphicalSwitch;    // graphical environment switch: tags painted or not
     QPlainTextEdit *m_mirrorPane;    // hidden plain-text mirror of the document
 
-    // Menus.
+    // Menus: every item that does something, kept as it is made.
+    struct MenuItems
+    {
+        // "Αρχείο"
+        QAction *openPage = nullptr;
+        QAction *openCodeOnly = nullptr; // hidden: opens a file to show only its code
+        QAction *savePage = nullptr;
+        QAction *printPage = nullptr;
+        QAction *printCode = nullptr;
+        QAction *recoverText = nullptr;
+        QAction *exit = nullptr;
+        // "Πρότυπα"
+        QAction *simplePage = nullptr;
+        QAction *mythologyAssignment = nullptr;
+        QAction *algorithmicsAssignment = nullptr;
+        // "Κωδικοποίηση"
+        QAction *greekCharset = nullptr;
+        QAction *latinCharset = nullptr;
+        QAction *unicodeCharset = nullptr;
+        // "Γεγονότα": one item per group of event attributes, in the order of EventLists::all()
+        QList<QAction *> eventGroups;
+        // "Προτιμήσεις"
+        QAction *browserOnly = nullptr;
+        QAction *editorOnly = nullptr;
+        QAction *initialLayout = nullptr;
+        // "Βοήθεια"
+        QAction *about = nullptr;
+        QAction *presentation = nullptr;
+        QAction *skolvikSite = nullptr;
+        QAction *schoolNetworkSite = nullptr;
+        QAction *lessonsSite = nullptr;
+        QAction *contact = nullptr;
+        // The code pane's context menu.
+        QAction *undo = nullptr;
+        QAction *cut = nullptr;
+        QAction *copy = nullptr;
+        QAction *paste = nullptr;
+        QAction *selectAll = nullptr;
+    };
+    MenuItems m_menu;
     QMenu *m_codeMenu;                       // code pane context menu
-    std::array<QAction *, 8> m_toolboxItems; // `N9`, `N10`, `N11`, `N12`, `N13`, `N14`, `N20`, `N25`
+    std::array<QAction *, 8> m_toolboxItems; // the toolbox rows' items, then "all"
     QAction *m_refreshKey;                   // F5: refresh the document's preview, or reload the web page
 
-    static constexpr int MessagePaneHeight = 35; // the message pane's designed height
+    static constexpr int MessagePaneHeight = 35; // the message pane's height: a line or two of warnings
 
     // The other windows are not owned by this one and may go first: the pointers clear themselves.
     QPointer<QWidget> m_startupWindow;

@@ -91,9 +91,9 @@ void MainWindow::arrangeOnFirstShow()
     applyTabOrder();
     m_refresh->startupPass(ProgramTexts::welcomeDocument());
     // The untouched welcome page is nobody's work: it is never kept for recovery.
-    m_recoveryStore->ignoreText(m_codePane->Text());
-    m_mirrorPane->setPlainText(m_codePane->Text());
-    renderDocument(m_codePane->Text());
+    m_recoveryStore->ignoreText(m_codePane->text());
+    m_mirrorPane->setPlainText(m_codePane->text());
+    renderDocument(m_codePane->text());
     m_session->setMode(DocumentMode::Editing);
     announceUnsavedText();
 }
@@ -348,7 +348,7 @@ void MainWindow::takePageBody()
         // first. The pages that follow the first replace its markup within that step, so one undo brings the
         // pupil's text back.
         self->m_recovery->keepCurrent(RecoveryReason::BeforeWebPage);
-        const QString replaced = self->m_codePane->Text();
+        const QString replaced = self->m_codePane->text();
         const bool pageBefore = self->m_browsed.holdsPageMarkup(replaced);
         const int stepsBefore = self->m_codePane->document()->availableUndoSteps();
         self->m_showingPage = true;
@@ -356,9 +356,9 @@ void MainWindow::takePageBody()
         self->m_showingPage = false;
         if (pageBefore)
             self->m_codePane->attachLastStep(stepsBefore);
-        self->m_browsed.pageShown(replaced, self->m_session->documentFile(), self->m_codePane->Text());
+        self->m_browsed.pageShown(replaced, self->m_session->documentFile(), self->m_codePane->text());
         self->m_session->forgetDocumentFile();
-        self->m_recovery->webPageShown(self->m_codePane->Text());
+        self->m_recovery->webPageShown(self->m_codePane->text());
     });
 }
 
@@ -376,7 +376,7 @@ void MainWindow::renderPastedDocument(const QString &text)
 
 void MainWindow::showPupilsTextAgain()
 {
-    const QString current = m_codePane->Text();
+    const QString current = m_codePane->text();
     if (m_browsed.holdsPageMarkup(current)) {
         const QString pupils = m_browsed.pupilsText();
         // The pupil's text is the file's again, as it was before the pages.
@@ -384,7 +384,7 @@ void MainWindow::showPupilsTextAgain()
             m_session->rememberFile(m_browsed.pupilsFile());
         m_browsed.forget();
         m_codePane->setDocumentText(pupils);
-        m_codePane->setSelStart(0);
+        m_codePane->setSelectionStart(0);
         m_refresh->openedDocumentRefresh();
         return;
     }
@@ -398,7 +398,7 @@ void MainWindow::showPupilsTextAgain()
 void MainWindow::editAgainWhenPupilsTextIsBack()
 {
     if (m_showingPage || editingMode() || !m_browsed.browsing() ||
-        m_codePane->Text() != m_browsed.pupilsText())
+        m_codePane->text() != m_browsed.pupilsText())
         return;
     m_session->setMode(DocumentMode::Editing);
 }
@@ -419,7 +419,7 @@ void MainWindow::restoreText(const QString &text, const RecoveryOrigin &origin)
     m_recovery->keepCurrent(RecoveryReason::BeforeRestore);
     m_codePane->setDocumentText(text);
     m_session->forgetDocumentFile();
-    m_codePane->setSelStart(0);
+    m_codePane->setSelectionStart(0);
     // The preview takes the folder before the refresh renders the text.
     if (!origin.folder.isEmpty())
         m_session->rememberFolder(origin.folder);

@@ -1,18 +1,14 @@
 // The main window's menus as they are built: the main menu with its items and the code pane's context menu.
-// What the items do is connected in one place (form5signals.cpp).
+// Each item that does something is kept in `m_menu` as it is made; what it does is connected in one place
+// (mainwindowsignals.cpp).
 #include "app/mainwindow.h"
+#include "assist/core/eventlists.h"
 #include "editor/codepane.h"
 
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
-
-struct MenuItem
-{
-    const char *name;
-    const char *caption;
-};
 
 QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
 {
@@ -31,12 +27,6 @@ QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QK
     return action;
 }
 
-void addItems(QMenu *menu, std::initializer_list<MenuItem> items)
-{
-    for (const MenuItem &item : items)
-        addItem(menu, item.name, QString::fromUtf8(item.caption));
-}
-
 } // namespace
 
 void MainWindow::buildMenus()
@@ -47,13 +37,14 @@ void MainWindow::buildMenus()
     QMenu *fileMenu = addMenu(bar, "N1", QStringLiteral("Αρχείο"));
     // The usual keys of a desktop program: Ctrl+O, Ctrl+S, Ctrl+P (the page, through its print preview) and
     // Ctrl+Q, which not every desktop's key scheme has for quitting.
-    addItem(fileMenu, "N2", QStringLiteral("Άνοιγμα Ιστοσελίδας"), QKeySequence::Open);
-    addItem(fileMenu, "N26", QStringLiteral("Άνοιγμα και προβολή μόνο κώδικα"))->setVisible(false);
-    addItem(fileMenu, "N3", QStringLiteral("Αποθήκεση Ιστοσελίδας"), QKeySequence::Save);
-    addItem(fileMenu, "N18", QStringLiteral("Εκτύπωση Ιστοσελίδας"), QKeySequence::Print);
-    addItem(fileMenu, "HTML2", QStringLiteral("Εκτύπωση Κώδικα HTML"));
-    addItem(fileMenu, "recoverText", QStringLiteral("Ανάκτηση Κειμένου…"));
-    addItem(fileMenu, "N4", QStringLiteral("Έξοδος"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_menu.openPage = addItem(fileMenu, "N2", QStringLiteral("Άνοιγμα Ιστοσελίδας"), QKeySequence::Open);
+    m_menu.openCodeOnly = addItem(fileMenu, "N26", QStringLiteral("Άνοιγμα και προβολή μόνο κώδικα"));
+    m_menu.openCodeOnly->setVisible(false);
+    m_menu.savePage = addItem(fileMenu, "N3", QStringLiteral("Αποθήκεση Ιστοσελίδας"), QKeySequence::Save);
+    m_menu.printPage = addItem(fileMenu, "N18", QStringLiteral("Εκτύπωση Ιστοσελίδας"), QKeySequence::Print);
+    m_menu.printCode = addItem(fileMenu, "HTML2", QStringLiteral("Εκτύπωση Κώδικα HTML"));
+    m_menu.recoverText = addItem(fileMenu, "recoverText", QStringLiteral("Ανάκτηση Κειμένου…"));
+    m_menu.exit = addItem(fileMenu, "N4", QStringLiteral("Έξοδος"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // F5 has no menu item: it refreshes the preview of the document, or reloads the web page shown.
     m_refreshKey = new QAction(QStringLiteral("Ανανέωση"), this);
@@ -62,43 +53,43 @@ void MainWindow::buildMenus()
     addAction(m_refreshKey);
 
     QMenu *templateMenu = addMenu(bar, "N7", QStringLiteral("Πρότυπα"));
-    addItems(templateMenu, {{"HTML1", "Απλό HTML Έγγραφο"},
-                            {"N210", "Εργασία_1 -Μυθολογία"},
-                            {"N39", "Εργασία_2 - Η Αλγοριθμική"}});
+    m_menu.simplePage = addItem(templateMenu, "HTML1", QStringLiteral("Απλό HTML Έγγραφο"));
+    m_menu.mythologyAssignment = addItem(templateMenu, "N210", QStringLiteral("Εργασία_1 -Μυθολογία"));
+    m_menu.algorithmicsAssignment = addItem(templateMenu, "N39", QStringLiteral("Εργασία_2 - Η Αλγοριθμική"));
 
     QMenu *toolboxMenu = addMenu(bar, "N8", QStringLiteral("Εργαλειοθήκη"));
     const char *toolboxNames[8] = {"N9", "N10", "N11", "N12", "N13", "N14", "N20", "N25"};
     for (size_t i = 0; i < m_toolboxItems.size(); ++i) {
-        // Designed as separators; the first showing of the window gives them their captions.
+        // Separators until the first showing of the window gives them their captions.
         m_toolboxItems[i] = addItem(toolboxMenu, toolboxNames[i], QString());
         m_toolboxItems[i]->setSeparator(true);
     }
 
     QMenu *encodingMenu = addMenu(bar, "N15", QStringLiteral("Κωδικοποίηση"));
-    addItems(encodingMenu, {{"N16", "Ελληνική"}, {"N17", "Λατινική"}, {"Unicode1", "Unicode"}});
+    m_menu.greekCharset = addItem(encodingMenu, "N16", QStringLiteral("Ελληνική"));
+    m_menu.latinCharset = addItem(encodingMenu, "N17", QStringLiteral("Λατινική"));
+    m_menu.unicodeCharset = addItem(encodingMenu, "Unicode1", QStringLiteral("Unicode"));
 
     QMenu *eventMenu = addMenu(bar, "N27", QStringLiteral("Γεγονότα"));
-    addItems(eventMenu, {{"N28", "Παραθυρικά"},
-                         {"N29", "Φόρμας"},
-                         {"N30", "Πληκτρολογίου"},
-                         {"N31", "Ποντικιού"},
-                         {"Clipboard1", "Clipboard"},
-                         {"N32", "Πολυμεσικά"},
-                         {"N33", "Διάφορα"}});
+    for (const EventGroup &group : EventLists::all()) {
+        QAction *item = eventMenu->addAction(group.menuCaption);
+        item->setObjectName(group.menuItem);
+        m_menu.eventGroups.append(item);
+    }
 
     // `temp1`: the "Προτιμήσεις" menu of the three views (its name was never given a meaning of its own).
     QMenu *viewMenu = addMenu(bar, "temp1", QStringLiteral("Προτιμήσεις"));
-    addItem(viewMenu, "Browser1", QStringLiteral("Ορατός μόνο ο Browser"));
-    addItem(viewMenu, "htmleditor1", QStringLiteral("Ορατός μόνο ο html editor"));
-    addItem(viewMenu, "N40", QStringLiteral("Επαναφορά στην Αρχική φόρμα"));
+    m_menu.browserOnly = addItem(viewMenu, "Browser1", QStringLiteral("Ορατός μόνο ο Browser"));
+    m_menu.editorOnly = addItem(viewMenu, "htmleditor1", QStringLiteral("Ορατός μόνο ο html editor"));
+    m_menu.initialLayout = addItem(viewMenu, "N40", QStringLiteral("Επαναφορά στην Αρχική φόρμα"));
 
     QMenu *helpMenu = addMenu(bar, "N5", QStringLiteral("Βοήθεια"));
-    addItems(helpMenu, {{"N6", "Σχετικά με τον Velmark Html Editor - Browser"},
-                        {"N35", "Παρουσίαση Προγράμματος"},
-                        {"Skolvik1", "Εκπαιδευτική ιστοσελίδα Skolvik"},
-                        {"Sch1", "Εκπαιδευτική ιστοσελίδα στο ΠΣΔ"},
-                        {"N38", "Ιστοσελίδα Οργάνωσης Μαθημάτων"},
-                        {"N37", "Επικοινωνία"}});
+    m_menu.about = addItem(helpMenu, "N6", QStringLiteral("Σχετικά με τον Velmark Html Editor - Browser"));
+    m_menu.presentation = addItem(helpMenu, "N35", QStringLiteral("Παρουσίαση Προγράμματος"));
+    m_menu.skolvikSite = addItem(helpMenu, "Skolvik1", QStringLiteral("Εκπαιδευτική ιστοσελίδα Skolvik"));
+    m_menu.schoolNetworkSite = addItem(helpMenu, "Sch1", QStringLiteral("Εκπαιδευτική ιστοσελίδα στο ΠΣΔ"));
+    m_menu.lessonsSite = addItem(helpMenu, "N38", QStringLiteral("Ιστοσελίδα Οργάνωσης Μαθημάτων"));
+    m_menu.contact = addItem(helpMenu, "N37", QStringLiteral("Επικοινωνία"));
 }
 
 void MainWindow::buildPopupMenu()
@@ -106,10 +97,10 @@ void MainWindow::buildPopupMenu()
     m_codeMenu = new QMenu(this);
     m_codeMenu->setObjectName(QStringLiteral("PopupMenu1"));
     // The keys are the code pane's own (Ctrl+Y redoes there too); the menu shows them beside its items.
-    addItem(m_codeMenu, "N36", QStringLiteral("Αναίρεση"), QKeySequence::Undo);
-    addItem(m_codeMenu, "N21", QStringLiteral("Αποκοπή"), QKeySequence::Cut);
-    addItem(m_codeMenu, "N22", QStringLiteral("Αντιγραφή"), QKeySequence::Copy);
-    addItem(m_codeMenu, "N23", QStringLiteral("Επικόλληση"), QKeySequence::Paste);
-    addItem(m_codeMenu, "N24", QStringLiteral("Επιλογή όλων"), QKeySequence::SelectAll);
+    m_menu.undo = addItem(m_codeMenu, "N36", QStringLiteral("Αναίρεση"), QKeySequence::Undo);
+    m_menu.cut = addItem(m_codeMenu, "N21", QStringLiteral("Αποκοπή"), QKeySequence::Cut);
+    m_menu.copy = addItem(m_codeMenu, "N22", QStringLiteral("Αντιγραφή"), QKeySequence::Copy);
+    m_menu.paste = addItem(m_codeMenu, "N23", QStringLiteral("Επικόλληση"), QKeySequence::Paste);
+    m_menu.selectAll = addItem(m_codeMenu, "N24", QStringLiteral("Επιλογή όλων"), QKeySequence::SelectAll);
     m_codePane->setContextMenuPolicy(Qt::CustomContextMenu);
 }

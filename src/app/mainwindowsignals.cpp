@@ -13,6 +13,7 @@
 #include "documents/templatecommands.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
+#include "editor/stephistory.h"
 #include "palette/attributebar.h"
 #include "palette/tagtoolbars.h"
 #include "preview/browsingbar.h"
@@ -26,38 +27,34 @@
 #include <QProgressBar>
 #include <QToolButton>
 
-QAction *MainWindow::menuItem(const QString &name) const
-{
-    return findChild<QAction *>(name);
-}
-
 void MainWindow::connectSignals()
 {
     // Menus.
-    connect(menuItem("N4"), &QAction::triggered, this, &MainWindow::close);
+    connect(m_menu.exit, &QAction::triggered, this, &MainWindow::close);
     for (int row = 0; row < 7; ++row)
         connect(m_toolboxItems[size_t(row)], &QAction::triggered, this,
                 [this, row] { toggleToolbarRow(row); });
     connect(m_toolboxItems[7], &QAction::triggered, this, &MainWindow::toggleAllToolbarRows);
-    connect(menuItem("Browser1"), &QAction::triggered, this, &MainWindow::showBrowserOnly);
-    connect(menuItem("htmleditor1"), &QAction::triggered, this, &MainWindow::showEditorOnly);
-    connect(menuItem("N40"), &QAction::triggered, this, &MainWindow::restoreInitialLayout);
-    connect(menuItem("N6"), &QAction::triggered, this, &MainWindow::showAbout);
-    connect(menuItem("N35"), &QAction::triggered, this, &MainWindow::showPresentation);
-    connect(menuItem("N37"), &QAction::triggered, this, &MainWindow::showContactWindow);
+    connect(m_menu.browserOnly, &QAction::triggered, this, &MainWindow::showBrowserOnly);
+    connect(m_menu.editorOnly, &QAction::triggered, this, &MainWindow::showEditorOnly);
+    connect(m_menu.initialLayout, &QAction::triggered, this, &MainWindow::restoreInitialLayout);
+    connect(m_menu.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_menu.presentation, &QAction::triggered, this, &MainWindow::showPresentation);
+    connect(m_menu.contact, &QAction::triggered, this, &MainWindow::showContactWindow);
     // The "Γεγονότα" menu: each item puts its group's box of event attributes on the attribute bar.
-    for (const EventGroup &group : EventLists::all())
-        connect(menuItem(group.menuItem), &QAction::triggered, m_attributeBar,
-                [this, &group] { addEventBox(m_attributeBar, group); });
+    const QList<EventGroup> &eventGroups = EventLists::all();
+    for (qsizetype i = 0; i < eventGroups.size(); ++i)
+        connect(m_menu.eventGroups[i], &QAction::triggered, m_attributeBar,
+                [this, &group = eventGroups[i]] { addEventBox(m_attributeBar, group); });
 
     // The document menus: open and save, printing, templates and character sets.
-    connect(menuItem("N2"), &QAction::triggered, m_files, &FileCommands::openDocument);
-    connect(menuItem("N26"), &QAction::triggered, m_files, &FileCommands::openCodeOnly);
-    connect(menuItem("N3"), &QAction::triggered, m_files, &FileCommands::saveDocument);
+    connect(m_menu.openPage, &QAction::triggered, m_files, &FileCommands::openDocument);
+    connect(m_menu.openCodeOnly, &QAction::triggered, m_files, &FileCommands::openCodeOnly);
+    connect(m_menu.savePage, &QAction::triggered, m_files, &FileCommands::saveDocument);
     connect(m_files, &FileCommands::codeOnlyViewWanted, this, &MainWindow::showCodeOnly);
     // The preview loads the page's relative images and styles from the pupil's folder.
     connect(m_session, &EditingSession::pupilFolderChanged, m_preview, &PreviewPane::setBaseFolder);
-    connect(menuItem("recoverText"), &QAction::triggered, this, &MainWindow::showRecoveryWindow);
+    connect(m_menu.recoverText, &QAction::triggered, this, &MainWindow::showRecoveryWindow);
     connect(m_recoveryNotice, &RecoveryNotice::openRequested, this, &MainWindow::showRecoveryWindow);
     // A text opened or saved is kept, later, with whether it still is what its file holds.
     connect(m_files, &FileCommands::documentMatchesFile, m_recovery, &RecoveryKeeper::textMatchesFile);
@@ -68,14 +65,16 @@ void MainWindow::connectSignals()
     // A template is no file: the file dialogs stop proposing the last file's name.
     connect(m_templates, &TemplateCommands::documentAboutToBeReplaced, m_session,
             &EditingSession::forgetDocumentFile);
-    connect(menuItem("N18"), &QAction::triggered, m_printing, &PrintCommands::printPreview);
-    connect(menuItem("HTML2"), &QAction::triggered, m_printing, &PrintCommands::printCodeListing);
-    connect(menuItem("HTML1"), &QAction::triggered, m_templates, &TemplateCommands::loadSimplePage);
-    connect(menuItem("N210"), &QAction::triggered, m_templates, &TemplateCommands::loadMythologyAssignment);
-    connect(menuItem("N39"), &QAction::triggered, m_templates, &TemplateCommands::loadAlgorithmicsAssignment);
-    connect(menuItem("N16"), &QAction::triggered, m_templates, &TemplateCommands::insertGreekDeclaration);
-    connect(menuItem("N17"), &QAction::triggered, m_templates, &TemplateCommands::insertLatinDeclaration);
-    connect(menuItem("Unicode1"), &QAction::triggered, m_templates,
+    connect(m_menu.printPage, &QAction::triggered, m_printing, &PrintCommands::printPreview);
+    connect(m_menu.printCode, &QAction::triggered, m_printing, &PrintCommands::printCodeListing);
+    connect(m_menu.simplePage, &QAction::triggered, m_templates, &TemplateCommands::loadSimplePage);
+    connect(m_menu.mythologyAssignment, &QAction::triggered, m_templates,
+            &TemplateCommands::loadMythologyAssignment);
+    connect(m_menu.algorithmicsAssignment, &QAction::triggered, m_templates,
+            &TemplateCommands::loadAlgorithmicsAssignment);
+    connect(m_menu.greekCharset, &QAction::triggered, m_templates, &TemplateCommands::insertGreekDeclaration);
+    connect(m_menu.latinCharset, &QAction::triggered, m_templates, &TemplateCommands::insertLatinDeclaration);
+    connect(m_menu.unicodeCharset, &QAction::triggered, m_templates,
             &TemplateCommands::insertUnicodeDeclaration);
 
     // The code pane and its context menu.
@@ -91,7 +90,8 @@ void MainWindow::connectSignals()
     connect(m_codePane, &CodePane::textReceived, m_refresh, &RefreshCycle::refreshWithoutInsertion,
             Qt::QueuedConnection);
     // Undo and redo of a whole text (a template, an opened file, ...) show it as its coming in did.
-    connect(m_codePane, &CodePane::wholeTextReplayed, m_refresh, &RefreshCycle::followReplayedText);
+    connect(m_codePane->history(), &StepHistory::wholeTextReplayed, m_refresh,
+            &RefreshCycle::followReplayedText);
     connect(m_codePane, &CodePane::keyPressed, m_typingAssistant, &TypingAssistant::keyTyped);
     // Every typed key empties the message pane; most find it empty already.
     connect(m_typingAssistant, &TypingAssistant::messagesCleared, m_messagePane, &CodePane::clearLines);
@@ -101,11 +101,11 @@ void MainWindow::connectSignals()
     connect(m_valueAssistant, &ValueAssistant::valuePicked, this, &MainWindow::insertAndRefresh);
     connect(m_codePane, &CodePane::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_codeMenu->popup(m_codePane->mapToGlobal(pos)); });
-    connect(menuItem("N36"), &QAction::triggered, m_codePane, &CodePane::undo);
-    connect(menuItem("N21"), &QAction::triggered, m_codePane, &CodePane::cut);
-    connect(menuItem("N22"), &QAction::triggered, m_codePane, &CodePane::copy);
-    connect(menuItem("N23"), &QAction::triggered, m_refresh, &RefreshCycle::pasteAndRefresh);
-    connect(menuItem("N24"), &QAction::triggered, m_codePane, &CodePane::selectAll);
+    connect(m_menu.undo, &QAction::triggered, m_codePane->history(), &StepHistory::undoStep);
+    connect(m_menu.cut, &QAction::triggered, m_codePane, &CodePane::cut);
+    connect(m_menu.copy, &QAction::triggered, m_codePane, &CodePane::copy);
+    connect(m_menu.paste, &QAction::triggered, m_refresh, &RefreshCycle::pasteAndRefresh);
+    connect(m_menu.selectAll, &QAction::triggered, m_codePane, &CodePane::selectAll);
 
     connect(m_graphicalSwitch, &QCheckBox::toggled, this, &MainWindow::applyGraphicalSwitch);
     connect(m_messageSplitter, &DockSplitter::canResize, this, &MainWindow::repaintPanes);
@@ -151,8 +151,8 @@ void MainWindow::connectSignals()
     connect(m_forwardButton, &QToolButton::clicked, m_browsingBar, &BrowsingBar::goForward);
     connect(m_reloadButton, &QToolButton::clicked, m_browsingBar, &BrowsingBar::reload);
     connect(m_goButton, &QToolButton::clicked, m_browsingBar, &BrowsingBar::goToAddress);
-    connect(menuItem("Skolvik1"), &QAction::triggered, m_browsingBar, &BrowsingBar::openSkolvik);
-    connect(menuItem("Sch1"), &QAction::triggered, m_browsingBar, &BrowsingBar::openSchoolNetwork);
-    connect(menuItem("N38"), &QAction::triggered, m_browsingBar, &BrowsingBar::openLessons);
+    connect(m_menu.skolvikSite, &QAction::triggered, m_browsingBar, &BrowsingBar::openSkolvik);
+    connect(m_menu.schoolNetworkSite, &QAction::triggered, m_browsingBar, &BrowsingBar::openSchoolNetwork);
+    connect(m_menu.lessonsSite, &QAction::triggered, m_browsingBar, &BrowsingBar::openLessons);
     connect(m_refreshKey, &QAction::triggered, this, &MainWindow::refreshOrReload);
 }

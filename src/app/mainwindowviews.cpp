@@ -121,7 +121,7 @@ void MainWindow::restoreInitialLayout()
     m_addressRow->show();
     if (!editingMode())
         m_graphicalSwitch->setChecked(false);
-    // The message pane takes back its designed height, whatever its splitter was dragged to.
+    // The message pane takes back its usual height, whatever its splitter was dragged to.
     m_messagePane->resize(m_messagePane->width(), MessagePaneHeight);
     dockLayoutOf(m_editorArea)->invalidate();
     m_codePane->viewport()->update();

@@ -53,8 +53,8 @@ void ProgramWindows::connectWindows()
     connect(m_mainWindow->tagToolbars(), &TagToolbars::tagLeft, m_tagTip, &TagTip::hideDescription);
     // What is picked in the value popup goes to the main window's value assistant.
     connect(m_valuePopup, &ValuePopup::picked, m_mainWindow->valueAssistant(), &ValueAssistant::valuePicked);
-    if (auto *preview = m_mainWindow->findChild<PreviewPane *>(QStringLiteral("webbrowser1")))
-        connect(preview, &PreviewPane::documentPainted, this, [] { noteMoment("preview-painted"); });
+    connect(m_mainWindow->preview(), &PreviewPane::documentPainted, this,
+            [] { noteMoment("preview-painted"); });
 }
 
 ProgramWindows::~ProgramWindows()

@@ -87,14 +87,14 @@ void StartupWindow::enterOrClose()
 void StartupWindow::writeTerms()
 {
     m_termsPane->clearLines();
-    m_termsPane->setSelStart(0);
+    m_termsPane->setSelectionStart(0);
     for (const TermsLine &line : termsText()) {
         m_termsPane->setSelColor(line.colour);
         m_termsPane->setSelStyle(line.bold, false, line.underline);
         m_termsPane->setSelSize(line.pointSize);
         m_termsPane->addLine(line.text);
     }
-    m_termsPane->setSelStart(0);
+    m_termsPane->setSelectionStart(0);
 }
 
 void StartupWindow::showEvent(QShowEvent *event)

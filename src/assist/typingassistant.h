@@ -20,7 +20,7 @@ public:
     TypingAssistant(CodePane *code, AttributeBar *attributeBar, RefreshCycle *refresh,
                     const EditingSession *session, QObject *parent = nullptr);
 
-    // `RichEdit1KeyPress`: a character is about to be typed into the code pane.
+    // A character is about to be typed into the code pane.
     void keyTyped(QChar key);
 
 Q_SIGNALS:

@@ -23,12 +23,11 @@ public:
     // The popup that shows the lists (`Form7`); the window that owns both passes its picks on to valuePicked.
     void setPopup(ValuePopup *popup);
 
-    // `RichEdit1MouseUp`: a mouse button was released in the code pane, the pointer at `pointer` on the
-    // screen.
+    // A mouse button was released in the code pane, the pointer at `pointer` on the screen.
     void offerValuesAt(const QPoint &pointer);
 
 Q_SIGNALS:
-    // A value was picked in the popup (`MyButtonClick2`): to be inserted at the caret, between the quotes.
+    // A value was picked in the popup: to be inserted at the caret, between the quotes.
     void valuePicked(const QString &value);
 
 private:

@@ -2,7 +2,9 @@
 
 #include "assist/core/popupplacement.h"
 #include "assist/core/valuelists.h"
+#include "core/programcolours.h"
 #include "widgets/accessiblechoice.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/closedboxwheel.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
@@ -37,7 +39,9 @@ ValuePopup::ValuePopup(QWidget *parent)
     keepWheelOffClosedBox(m_valueBox);
     m_valueBox->setInsertPolicy(QComboBox::NoInsert);
     m_valueBox->setFont(Fonts::pixels(15, true));
-    m_valueBox->setStyleSheet(QStringLiteral("QComboBox { background: #004080; color: #c0c0c0; }"));
+    m_valueBox->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; }")
+                                  .arg(colourFromBgr(ProgramColours::DeepBlue).name(),
+                                       colourFromBgr(ProgramColours::Silver).name()));
     dockInto(this, m_valueBox, DockAlign::Fill);
 
     m_delay.setSingleShot(true);

@@ -19,7 +19,7 @@ class ValuePopup : public QWidget
 public:
     explicit ValuePopup(QWidget *parent = nullptr);
 
-    // `ComboBox1`: the attribute values; emptied whenever the popup closes.
+    // The attribute values; emptied whenever the popup closes.
     QComboBox *valueBox() const { return m_valueBox; }
 
     // The list routines: offers the lists one after the other next to the screen point `pointer`, each
@@ -31,7 +31,7 @@ public:
     void setVisible(bool visible) override;
 
 Q_SIGNALS:
-    // The user picked a value (`MyButtonClick2`): it goes into the code pane between the quotes.
+    // The user picked a value: it goes into the code pane between the quotes.
     void picked(const QString &value);
 
 protected:
@@ -41,7 +41,7 @@ protected:
 private:
     // Fills the combo box with the next waiting list, places the popup and shows it.
     void showNext();
-    // `ComboBox1Change`: a value was picked or typed; the popup closes and forgets its values.
+    // A value was picked or typed; the popup closes and forgets its values.
     void takeChoice();
     void cancelPending();
     // Watches the application's keys and clicks while a list is coming or shown.

@@ -57,7 +57,7 @@ bool FileCommands::load(const QString &path)
     }
     Q_EMIT documentAboutToBeReplaced(RecoveryReason::BeforeOpen);
     m_c.code->setDocumentText(read.text);
-    m_c.code->setSelStart(0);
+    m_c.code->setSelectionStart(0);
     m_c.session->rememberFile(path);
     if (!read.message.isEmpty())
         showMessage(m_c.window, read.message);
@@ -83,7 +83,7 @@ void FileCommands::openDocument()
     // A page may have been shown while the dialog was open: the document is refreshed only in editing mode.
     if (m_c.session->isEditing()) {
         m_c.refresh->openedDocumentRefresh();
-        m_c.mirror->setPlainText(m_c.code->Text());
+        m_c.mirror->setPlainText(m_c.code->text());
     }
     Q_EMIT documentMatchesFile();
 }
@@ -96,15 +96,15 @@ void FileCommands::openCodeOnly()
         showMessage(m_c.window, DocumentMessages::openCancelled());
     else if (load(path))
         Q_EMIT documentMatchesFile();
-    m_c.code->setSelStart(0);
-    m_c.mirror->setPlainText(m_c.code->Text());
+    m_c.code->setSelectionStart(0);
+    m_c.mirror->setPlainText(m_c.code->text());
     Q_EMIT codeOnlyViewWanted();
 }
 
 void FileCommands::saveDocument()
 {
     m_c.mirror->clear();
-    m_c.mirror->setPlainText(m_c.code->Text());
+    m_c.mirror->setPlainText(m_c.code->text());
     FileDialogSettings settings = startingAtDocument(saveDialogSettings({}));
     QString path;
     // A file that exists already is replaced only when the pupil says so; otherwise the dialog asks again,

@@ -24,11 +24,11 @@ public:
     // Replaces the file dialogs (tests answer them this way).
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
-    // `N2Click`: open a file into the code pane and refresh it.
+    // Open a file into the code pane and refresh it.
     void openDocument();
-    // `N26Click`: open a file and show only the code, with no refresh.
+    // Open a file and show only the code, with no refresh.
     void openCodeOnly();
-    // `N3Click`: save the code pane's text to a file.
+    // Save the code pane's text to a file.
     void saveDocument();
 
 Q_SIGNALS:

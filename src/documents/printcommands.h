@@ -21,9 +21,9 @@ public:
     // Replaces the file dialog that names the PDF file (tests answer it this way).
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
-    // `HTML2Click`: the source printout, then the number of pages printed.
+    // The source printout, then the number of pages printed.
     void printCodeListing();
-    // `N18Click`: the print preview of the page shown in the preview pane.
+    // The print preview of the page shown in the preview pane.
     void printPreview();
 
 private:

@@ -16,7 +16,7 @@ void TemplateCommands::loadTemplate(const QStringList &lines, bool simplePage)
 {
     Q_EMIT documentAboutToBeReplaced(RecoveryReason::BeforeTemplate);
     m_c.refresh->templateRefresh(lines, simplePage);
-    m_c.mirror->setPlainText(m_c.code->Text());
+    m_c.mirror->setPlainText(m_c.code->text());
 }
 
 void TemplateCommands::loadSimplePage()

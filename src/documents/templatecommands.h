@@ -14,13 +14,13 @@ class TemplateCommands : public QObject
 public:
     explicit TemplateCommands(const DocumentControls &controls, QObject *parent = nullptr);
 
-    // `HTML1Click`: the simple page, re-indented.
+    // The simple page, re-indented.
     void loadSimplePage();
-    // `N210Click`: the mythology assignment, checked for balance.
+    // The mythology assignment, checked for balance.
     void loadMythologyAssignment();
-    // `N39Click`: the algorithmics assignment, checked for balance.
+    // The algorithmics assignment, checked for balance.
     void loadAlgorithmicsAssignment();
-    // `N16Click`, `N17Click`, `Unicode1Click`: the Greek, Latin and UTF-8 declarations.
+    // The Greek, Latin and UTF-8 declarations.
     void insertGreekDeclaration();
     void insertLatinDeclaration();
     void insertUnicodeDeclaration();

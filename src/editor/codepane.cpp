@@ -3,6 +3,7 @@
 #include "core/paragraphseparators.h"
 #include "editor/accessiblecodepane.h"
 #include "editor/documentlooks.h"
+#include "editor/stephistory.h"
 #include "widgets/bgrcolour.h"
 
 #include <QKeyEvent>
@@ -25,11 +26,9 @@ CodePane::CodePane(QWidget *parent) : QPlainTextEdit(parent)
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
     setPalette(pal);
     setAutoFillBackground(true);
-    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
-        m_lastChangeEnd = position + added;
-        keepLongLinesShaped(position, added);
-    });
-    connect(document(), &QTextDocument::undoCommandAdded, this, &CodePane::stepAdded);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { keepLongLinesShaped(position, added); });
+    m_history = new StepHistory(this);
     preferUnshapedText(QFont()); // only the strategy is the pane's own: the rest still follows its parent
 }
 
@@ -64,70 +63,6 @@ void CodePane::keepLongLinesShaped(int position, int added)
     }
 }
 
-void CodePane::stepAdded()
-{
-    // Steps past the new one were taken back and can no longer be redone; they exist only after an undo.
-    const int steps = document()->availableUndoSteps();
-    if (steps <= m_highestStep) {
-        m_stepEndCarets.removeIf([steps](const QHash<int, int>::iterator it) { return it.key() > steps; });
-        m_attachedEnds.removeIf([steps](int end) { return end > steps; });
-        m_attachedStarts.removeIf([steps](int start) { return start >= steps; });
-        // The new step begins where the taken-back one began: what was noted for that one is gone with it.
-        m_stepStartCarets.removeIf(
-            [steps](const QHash<int, int>::iterator it) { return it.key() >= steps - 1; });
-        m_wholeTextSteps.removeIf([steps](int start) { return start >= steps - 1; });
-    }
-    m_highestStep = steps;
-    m_stepEndCarets.insert(steps, m_lastChangeEnd);
-}
-
-void CodePane::attachLastStep(int start)
-{
-    const int end = document()->availableUndoSteps();
-    if (end <= start)
-        return;
-    m_attachedStarts.insert(start);
-    m_attachedEnds.insert(end);
-}
-
-void CodePane::setStepEndCaret(int position)
-{
-    m_stepEndCarets.insert(document()->availableUndoSteps(), position);
-}
-
-void CodePane::undo()
-{
-    // The document leaves the caret where the last step it takes back began.
-    while (document()->isUndoAvailable()) {
-        const bool attached = m_attachedEnds.contains(document()->availableUndoSteps());
-        QPlainTextEdit::undo();
-        if (!attached)
-            break;
-    }
-    // A step that replaced the whole text gives the caret back where it stood before.
-    const auto caret = m_stepStartCarets.constFind(document()->availableUndoSteps());
-    if (caret != m_stepStartCarets.constEnd())
-        setSelStart(caret.value());
-    if (m_wholeTextSteps.contains(document()->availableUndoSteps()))
-        Q_EMIT wholeTextReplayed();
-}
-
-void CodePane::redo()
-{
-    if (!document()->isRedoAvailable())
-        return;
-    const bool wholeText = m_wholeTextSteps.contains(document()->availableUndoSteps());
-    QPlainTextEdit::redo();
-    const int stepEnd = document()->availableUndoSteps();
-    while (document()->isRedoAvailable() && m_attachedStarts.contains(document()->availableUndoSteps()))
-        QPlainTextEdit::redo();
-    const auto caret = m_stepEndCarets.constFind(stepEnd);
-    if (caret != m_stepEndCarets.constEnd())
-        setSelStart(caret.value());
-    if (wholeText)
-        Q_EMIT wholeTextReplayed();
-}
-
 void CodePane::pasteClipboard()
 {
     m_pastingClipboard = true;
@@ -142,25 +77,25 @@ void CodePane::insertFromMimeData(const QMimeData *source)
         Q_EMIT textReceived();
 }
 
-int CodePane::SelStart() const
+int CodePane::selectionStart() const
 {
     return textCursor().selectionStart();
 }
 
-void CodePane::setSelStart(int position)
+void CodePane::setSelectionStart(int position)
 {
     QTextCursor c = textCursor();
     c.setPosition(qBound(0, position, document()->characterCount() - 1));
     setTextCursor(c);
 }
 
-int CodePane::SelLength() const
+int CodePane::selectionLength() const
 {
     const QTextCursor c = textCursor();
     return c.selectionEnd() - c.selectionStart();
 }
 
-void CodePane::setSelLength(int length)
+void CodePane::setSelectionLength(int length)
 {
     QTextCursor c = textCursor();
     const int start = c.selectionStart();
@@ -179,7 +114,7 @@ void CodePane::replaceSelection(QTextCursor &cursor, const QString &text) const
     cursor.insertText(text, format);
 }
 
-void CodePane::setSelText(const QString &text)
+void CodePane::setSelectedText(const QString &text)
 {
     QTextCursor c = textCursor();
     replaceSelection(c, text);
@@ -262,7 +197,7 @@ QStringList CodePane::lines() const
     return all;
 }
 
-QString CodePane::Text() const
+QString CodePane::text() const
 {
     return plainText(QStringLiteral("\r\n"));
 }
@@ -333,9 +268,9 @@ void CodePane::clearLines()
 
 void CodePane::setDocumentText(const QString &text)
 {
-    beginWholeTextStep();
-    const int stepsBefore = document()->availableUndoSteps();
-    const int caretBefore = SelStart();
+    m_history->beginWholeTextStep();
+    const int stepsBefore = m_history->position();
+    const int caretBefore = selectionStart();
     QTextCursor c(document());
     c.beginEditBlock();
     c.select(QTextCursor::Document);
@@ -344,34 +279,7 @@ void CodePane::setDocumentText(const QString &text)
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     c.insertText(normalised, baseLookOf(this));
     c.endEditBlock();
-    endWholeTextStep(stepsBefore, caretBefore);
-}
-
-void CodePane::beginWholeTextStep()
-{
-    // A history holding many whole texts (a pupil browsing page after page) starts afresh before it grows
-    // past its bound; the texts it held have been kept for recovery by then.
-    if (m_wholeTextSteps.size() >= maximumWholeTextSteps)
-        restartHistory();
-}
-
-void CodePane::endWholeTextStep(int start, int caretBefore)
-{
-    if (document()->availableUndoSteps() <= start)
-        return;
-    m_stepStartCarets.insert(start, caretBefore);
-    m_wholeTextSteps.insert(start);
-}
-
-void CodePane::restartHistory()
-{
-    document()->clearUndoRedoStacks();
-    m_stepEndCarets.clear();
-    m_attachedEnds.clear();
-    m_attachedStarts.clear();
-    m_stepStartCarets.clear();
-    m_wholeTextSteps.clear();
-    m_highestStep = 0;
+    m_history->endWholeTextStep(stepsBefore, caretBefore);
 }
 
 void CodePane::beginUpdate()
@@ -453,9 +361,9 @@ void CodePane::keyPressEvent(QKeyEvent *event)
     if (event == QKeySequence::Undo || redoKey) {
         if (!isReadOnly()) {
             if (redoKey)
-                redo();
+                m_history->redoStep();
             else
-                undo();
+                m_history->undoStep();
         }
         event->accept();
         return;
@@ -496,12 +404,12 @@ void CodePane::leaveEvent(QEvent *event)
 
 int caretLine(const CodePane *pane)
 {
-    return pane->lineFromChar(pane->SelStart());
+    return pane->lineFromChar(pane->selectionStart());
 }
 
 int caretColumn(const CodePane *pane)
 {
-    const int start = pane->SelStart();
+    const int start = pane->selectionStart();
     return start - pane->lineIndex(pane->lineFromChar(start));
 }
 
@@ -509,10 +417,10 @@ void moveCaretTo(CodePane *pane, int line, int column)
 {
     if (pane->isHidden())
         return;
-    pane->setSelStart(0);
-    pane->setSelLength(0);
-    pane->setSelStart(pane->lineIndex(line) + column);
-    pane->setSelLength(0);
+    pane->setSelectionStart(0);
+    pane->setSelectionLength(0);
+    pane->setSelectionStart(pane->lineIndex(line) + column);
+    pane->setSelectionLength(0);
     if (pane->isVisible())
         pane->setFocus();
 }

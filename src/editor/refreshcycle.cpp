@@ -5,6 +5,7 @@
 #include "editor/core/reindent.h"
 #include "editor/core/textdifference.h"
 #include "editor/documentlooks.h"
+#include "editor/stephistory.h"
 
 #include <QApplication>
 #include <QTextCursor>
@@ -50,11 +51,11 @@ void RefreshCycle::setPaintTags(bool paint)
     m_paintTags = paint;
 }
 
-void RefreshCycle::insertAndRefresh(const QString &met)
+void RefreshCycle::insertAndRefresh(const QString &text)
 {
     Variant v;
     v.prepare = Prepare::Insert;
-    run(v, met);
+    run(v, text);
 }
 
 void RefreshCycle::refreshWithoutInsertion()
@@ -104,13 +105,13 @@ void RefreshCycle::openedDocumentRefresh()
     run(v);
 }
 
-void RefreshCycle::declarationRefresh(const QString &met)
+void RefreshCycle::declarationRefresh(const QString &text)
 {
     Variant v;
     v.modeBeforeClear = true;
     v.prepare = Prepare::Insert;
     v.caretToStartBeforeCheck = true;
-    run(v, met);
+    run(v, text);
 }
 
 void RefreshCycle::templateRefresh(const QStringList &lines, bool simplePage)
@@ -136,10 +137,10 @@ void RefreshCycle::followReplayedText()
     Q_EMIT warningsCleared();
     Q_EMIT warningsReady(result.report.warnings);
     Q_EMIT tagCountChanged(result.tagCount);
-    Q_EMIT renderRequested(m_code->Text());
+    Q_EMIT renderRequested(m_code->text());
 }
 
-void RefreshCycle::run(const Variant &variant, const QString &met, const QStringList &lines)
+void RefreshCycle::run(const Variant &variant, const QString &text, const QStringList &lines)
 {
     CodePane *code = m_code;
     QTextDocument *doc = code->document();
@@ -148,17 +149,18 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     // before it: recolouring and re-indenting after the pupil typed is taken back with the typing.
     const bool wholeText = variant.prepare == Prepare::LoadLines && !variant.freshHistory;
     const bool ownStep = variant.prepare == Prepare::Insert || variant.prepare == Prepare::Paste || wholeText;
+    StepHistory *history = code->history();
     if (wholeText)
-        code->beginWholeTextStep();
+        history->beginWholeTextStep();
     const bool joinable = doc->isUndoAvailable();
-    const int stepsBefore = doc->availableUndoSteps();
-    const int caretBefore = code->SelStart();
+    const int stepsBefore = history->position();
+    const int caretBefore = code->selectionStart();
     QTextCursor edit = code->textCursor();
     edit.beginEditBlock();
     if (variant.prepare == Prepare::Paste) {
         // Pasting and its rendering happen in every mode.
         code->pasteClipboard();
-        Q_EMIT renderStreamRequested(code->Text());
+        Q_EMIT renderStreamRequested(code->text());
     }
     const bool editing = !m_session || m_session->isEditing();
     const bool stop = variant.checkMode && !editing;
@@ -177,12 +179,12 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     if (variant.progress)
         Q_EMIT progressStarted(progressMaximum);
     if (variant.prepare == Prepare::Insert) {
-        code->setSelText(met);
+        code->setSelectedText(text);
     } else if (variant.prepare == Prepare::LoadLines) {
         code->clearLines();
         for (const QString &line : lines)
             code->addLine(line);
-        code->setSelStart(0);
+        code->setSelectionStart(0);
     }
     const int lineNumber = caretLine(code);
     const int columnBefore = caretColumn(code);
@@ -199,7 +201,7 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     const int colNumber = columnAfterReindent(caretLineBefore, code->line(lineNumber), columnBefore);
 
     if (variant.caretToStartBeforeCheck)
-        code->setSelStart(0);
+        code->setSelectionStart(0);
     if (!variant.checkAfterCaret && options.balanceCheck)
         Q_EMIT warningsReady(result.report.warnings);
     moveCaretTo(code, lineNumber, colNumber);
@@ -213,17 +215,17 @@ void RefreshCycle::run(const Variant &variant, const QString &met, const QString
     if (variant.freshHistory || (!ownStep && !joinable)) {
         // The welcome page starts a fresh history, and a refresh with no step before it to join is no step of
         // its own.
-        code->restartHistory();
+        history->restart();
     } else {
         if (wholeText)
-            code->endWholeTextStep(stepsBefore, caretBefore);
+            history->endWholeTextStep(stepsBefore, caretBefore);
         if (ownStep)
-            code->setStepEndCaret(code->SelStart());
+            history->setStepEndCaret(code->selectionStart());
         else
-            code->attachLastStep(stepsBefore);
+            history->attachLastStep(stepsBefore);
     }
     if (variant.render)
-        Q_EMIT renderRequested(code->Text());
+        Q_EMIT renderRequested(code->text());
 }
 
 RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)

@@ -26,14 +26,14 @@ public:
     // Whether the graphical environment switch `CheckBox1` is ticked: tag texts are then painted.
     void setPaintTags(bool paint);
 
-    // `kata`: the standard cycle, inserting `met` at the caret (replacing the selection).
-    void insertAndRefresh(const QString &met);
-    // `RichEdit1DblClick` and the Enter key: the cycle without insertion.
+    // The standard cycle, inserting `text` at the caret (replacing the selection).
+    void insertAndRefresh(const QString &text);
+    // A double click in the code pane and the Enter key: the cycle without insertion.
     void refreshWithoutInsertion();
-    // `N23Click`: paste the clipboard, render it, then the cycle without insertion.
+    // Paste the clipboard, render it, then the cycle without insertion.
     void pasteAndRefresh();
-    // `CheckBox1Click`'s cycle (the caller sets the caption first): works in every mode, no insertion, paints
-    // also tag texts holding "<>", no preview; the check runs last and leaves the caret after its last
+    // The graphical switch's cycle (the caller sets the caption first): works in every mode, no insertion,
+    // paints also tag texts holding "<>", no preview; the check runs last and leaves the caret after its last
     // highlight.
     void switchRefresh();
     // The start-up pass: loads the lines, paints every tag text, no re-indentation, no check, caret to the
@@ -43,9 +43,9 @@ public:
     // line count less 4, the check run with the caret at the start of the text; it joins the step that loaded
     // the text, so one undo takes both back.
     void openedDocumentRefresh();
-    // The character-set commands: the mode is checked first, `met` (the declaration line) is inserted, and
+    // The character-set commands: the mode is checked first, `text` (the declaration line) is inserted, and
     // the check runs with the caret at the start of the text.
-    void declarationRefresh(const QString &met);
+    void declarationRefresh(const QString &text);
     // The templates, in every mode: load the lines with the caret at the start, no progress. The simple page
     // re-indents by the template rule and is not checked; the assignments are not re-indented and are
     // checked. The template is one step of the pupil's history: undo brings the previous text back.
@@ -65,7 +65,7 @@ Q_SIGNALS:
     void progressReached(int value);
     // The number of "<" the line walk met.
     void tagCountChanged(int count);
-    // The preview is to render this text (`WBLoadHTML`), or these bytes (`LoadStream`, after a paste).
+    // The preview is to render this text, or this text as bytes (after a paste).
     void renderRequested(const QString &text);
     void renderStreamRequested(const QString &text);
 
@@ -91,7 +91,7 @@ private:
         bool freshHistory = false; // the welcome page: the pupil's history starts afresh
         RefreshOptions engine;
     };
-    void run(const Variant &variant, const QString &met = QString(),
+    void run(const Variant &variant, const QString &text = QString(),
              const QStringList &lines = QStringList());
     // Runs the engine over the code pane's lines and applies its result; returns the result.
     RefreshResult paintDocument(const RefreshOptions &options);

@@ -18,7 +18,7 @@ public:
     HelpPane *aboutPane() const { return m_aboutPane; }
     QLabel *addressesLabel() const { return m_addressesLabel; }
 
-    // `FormShow`: sets the text margins and writes the about text.
+    // Sets the text margins and writes the about text.
     void writeAboutText();
     // Makes the window tall enough for the whole about text in the faces installed.
     void fitToText();

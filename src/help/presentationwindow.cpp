@@ -1,5 +1,6 @@
 #include "help/presentationwindow.h"
 
+#include "core/programcolours.h"
 #include "help/core/presentationtopics.h"
 #include "help/helppane.h"
 #include "widgets/bgrcolour.h"
@@ -14,7 +15,6 @@
 namespace {
 constexpr int listWidth = 184;
 constexpr int itemHeight = 18;
-constexpr quint32 listColour = 11141205; // 0xAA0055
 } // namespace
 
 PresentationWindow::PresentationWindow(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -36,7 +36,7 @@ PresentationWindow::PresentationWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     m_topicList->setAccessibleName(QStringLiteral("Θέματα της παρουσίασης"));
     m_topicList->setFont(Fonts::pixels(15, true));
     QPalette listPalette = m_topicList->palette();
-    listPalette.setColor(QPalette::Text, colourFromBgr(listColour));
+    listPalette.setColor(QPalette::Text, colourFromBgr(ProgramColours::Violet));
     m_topicList->setPalette(listPalette);
     m_topicList->setUniformItemSizes(true);
     for (const PresentationTopic &topic : presentationTopics()) {

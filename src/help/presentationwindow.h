@@ -21,7 +21,7 @@ public:
     QWidget *paneHolder() const { return m_paneHolder; }
     HelpPane *explanationPane() const { return m_explanationPane; }
 
-    // `ListBox1Click`: fills the pane with the topic of the selected entry (empties it when none is
+    // Fills the pane with the topic of the selected entry (empties it when none is
     // selected).
     void showSelectedTopic();
 

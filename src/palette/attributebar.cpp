@@ -18,6 +18,8 @@
 
 namespace {
 
+// The first strip is named with a capital; the strips made afterwards are named in lower case.
+const QString kFirstBarName = QStringLiteral("Panel15");
 const QString kBarName = QStringLiteral("panel15");
 const QString kGeneralBoxName = QStringLiteral("combo1");
 const QString kGeneralBoxText = QStringLiteral("Γενικά Χαρακτηριστικά");
@@ -27,27 +29,29 @@ constexpr int kGeneralBoxWidth = 177;
 
 } // namespace
 
-AttributeBar::AttributeBar(QWidget *owner, QWidget *editorArea, const EditingSession *session,
-                           QObject *parent)
-    : QObject(parent), m_owner(owner), m_editorArea(editorArea), m_session(session)
+AttributeBar::AttributeBar(QWidget *editorArea, const EditingSession *session, QObject *parent)
+    : QObject(parent), m_editorArea(editorArea), m_session(session)
 {
-    createBar(QStringLiteral("Panel15"));
+    createBar(kFirstBarName);
 }
 
 QWidget *AttributeBar::currentBar() const
 {
-    return qobject_cast<QWidget *>(findComponent(kBarName));
+    return m_bar;
 }
 
 void AttributeBar::resetBar()
 {
     if (!m_session->isEditing())
         return;
-    freeComponent(kBarName);
-    createBar(kBarName)->show();
+    if (m_bar)
+        free(m_bar);
+    m_boxes.clear();
+    createBar(kBarName);
+    m_bar->show();
 }
 
-QWidget *AttributeBar::createBar(const QString &name)
+void AttributeBar::createBar(const QString &name)
 {
     auto *bar = new QFrame(m_editorArea);
     bar->setObjectName(name);
@@ -58,22 +62,19 @@ QWidget *AttributeBar::createBar(const QString &name)
     bar->resize(bar->width(), kBarHeight);
     // Docked after the strips already at the bottom, the bar sits directly under the code pane.
     dockInto(m_editorArea, bar, DockAlign::Bottom);
-    return bar;
+    m_bar = bar;
 }
 
-void AttributeBar::fillForTag(const QString &met)
+void AttributeBar::fillForTag(const QString &caption)
 {
-    if (!m_session->isEditing())
+    if (!m_session->isEditing() || !m_bar)
         return;
-    QWidget *bar = currentBar();
-    if (!bar)
-        return;
-    if (TagButtons::find(met) && !TagButtons::isComment(met)) {
-        bar->show();
+    if (TagButtons::find(caption) && !TagButtons::isComment(caption)) {
+        m_bar->show();
         addGeneralBox();
     }
-    if (const AttributeList *list = AttributeLists::forCaption(met)) {
-        bar->show();
+    if (const AttributeList *list = AttributeLists::forCaption(caption)) {
+        m_bar->show();
         for (const AttributeEntry &entry : list->entries)
             addAttributeButton(entry.text, entry.width);
     }
@@ -86,27 +87,26 @@ QComboBox *AttributeBar::addGeneralBox()
 
 QAbstractButton *AttributeBar::addAttributeButton(const QString &text, int width)
 {
-    QWidget *bar = currentBar();
-    if (!bar)
+    if (!m_bar)
         return nullptr;
-    auto *button = new QToolButton(bar);
+    auto *button = new QToolButton(m_bar);
     button->setText(text);
     button->setAccessibleName(text);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->resize(width, kBarHeight);
     connect(button, &QToolButton::clicked, this, [this, button] { insertButtonCaption(button); });
-    dockInto(bar, button, DockAlign::Left);
+    dockInto(m_bar, button, DockAlign::Left);
     button->show();
     return button;
 }
 
 QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int width, const QStringList &items)
 {
-    freeComponent(name);
-    QWidget *bar = currentBar();
-    if (!bar)
+    if (QComboBox *namesake = m_boxes.take(name))
+        free(namesake);
+    if (!m_bar)
         return nullptr;
-    auto *box = new QComboBox(bar);
+    auto *box = new QComboBox(m_bar);
     box->setObjectName(name);
     // An editable box shows its caption in the edit field; the field is read-only because typed text is not
     // a choice, and nothing typed may become an item.
@@ -117,8 +117,8 @@ QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int wi
     font.setBold(true);
     font.setPointSize(10);
     box->setFont(font);
-    // The box is as wide as it is designed, or as wide as its caption needs where the face is wider than the
-    // one it was designed for, so that the caption is read whole.
+    // The box is as wide as its table gives, or as wide as its caption needs where the face is wider than the
+    // widths were chosen for, so that the caption is read whole.
     QStyleOptionComboBox option;
     option.initFrom(box);
     option.editable = true;
@@ -142,39 +142,29 @@ QComboBox *AttributeBar::addBox(const QString &name, const QString &text, int wi
     // the wheel turned over the closed box.
     keepWheelOffClosedBox(box);
     connect(box, &QComboBox::activated, this, [this, box] { insertBoxChoice(box); });
-    dockInto(bar, box, DockAlign::Left);
+    dockInto(m_bar, box, DockAlign::Left);
     box->show();
+    m_boxes.insert(name, box);
     return box;
 }
 
-QObject *AttributeBar::findComponent(const QString &name) const
+QComboBox *AttributeBar::box(const QString &name) const
 {
-    const QList<QObject *> descendants = m_owner->findChildren<QObject *>();
-    for (QObject *object : descendants)
-        if (object->objectName().compare(name, Qt::CaseInsensitive) == 0)
-            return object;
-    return nullptr;
+    return m_boxes.value(name);
 }
 
-void AttributeBar::freeComponent(const QString &name)
+void AttributeBar::free(QWidget *control)
 {
-    QObject *component = findComponent(name);
-    if (!component)
-        return;
     // Taken out of the window at once, so that its name is free and its place in the docking is given up, but
-    // destroyed only once the current event is over: the component may be the one whose signal is running.
-    if (auto *widget = qobject_cast<QWidget *>(component)) {
-        widget->hide();
-        if (QWidget *parent = widget->parentWidget())
-            if (auto *layout = qobject_cast<DockLayout *>(parent->layout()))
-                if (const int index = layout->indexOf(widget); index >= 0)
-                    delete layout->takeAt(index);
-        widget->setParent(nullptr);
-    } else {
-        component->setParent(nullptr);
-    }
-    component->setObjectName(QString());
-    component->deleteLater();
+    // destroyed only once the current event is over: the control may be the one whose signal is running.
+    control->hide();
+    if (QWidget *parent = control->parentWidget())
+        if (auto *layout = qobject_cast<DockLayout *>(parent->layout()))
+            if (const int index = layout->indexOf(control); index >= 0)
+                delete layout->takeAt(index);
+    control->setParent(nullptr);
+    control->setObjectName(QString());
+    control->deleteLater();
 }
 
 void AttributeBar::insertButtonCaption(QAbstractButton *button)

@@ -1,6 +1,8 @@
 #include "palette/tagtip.h"
 
+#include "core/programcolours.h"
 #include "palette/core/tagdescriptions.h"
+#include "widgets/bgrcolour.h"
 #include "widgets/docklayout.h"
 #include "widgets/fonts.h"
 
@@ -11,7 +13,6 @@ namespace {
 
 constexpr int kTipHeight = 28;
 constexpr int kPanelHeight = 25;
-const QColor kTipColour(255, 255, 215);
 
 } // namespace
 
@@ -22,7 +23,7 @@ TagTip::TagTip(QWidget *parent)
     setObjectName(QStringLiteral("Form6"));
     setAutoFillBackground(true);
     QPalette tipPalette = palette();
-    tipPalette.setColor(QPalette::Window, kTipColour);
+    tipPalette.setColor(QPalette::Window, colourFromBgr(ProgramColours::PaleYellow));
     setPalette(tipPalette);
     resize(width(), kTipHeight);
 
@@ -56,7 +57,7 @@ void TagTip::setValuePopup(QWidget *valuePopup)
     m_valuePopup = valuePopup;
 }
 
-void TagTip::showDescription(const QString &met)
+void TagTip::showDescription(const QString &caption)
 {
     if (m_statusBar && parentWidget() != m_statusBar) {
         const bool wasHidden = isHidden();
@@ -64,7 +65,7 @@ void TagTip::showDescription(const QString &met)
         setVisible(!wasHidden);
     }
     move(0, 0);
-    m_captionField->setText(met);
+    m_captionField->setText(caption);
     if (isHidden())
         show();
     raise();

@@ -23,9 +23,9 @@ public:
     void setValuePopup(QWidget *valuePopup);
 
     // showDescription: shows the description of a tag button caption over the status bar.
-    void showDescription(const QString &met);
+    void showDescription(const QString &caption);
     // hideDescription: hides the tip; the caption is not needed.
-    void hideDescription(const QString &met);
+    void hideDescription(const QString &caption);
 
     // Panel1: the strip that shows the description.
     QLabel *descriptionLabel() const { return m_descriptionLabel; }

@@ -16,9 +16,9 @@ public:
     void setMinimumHeights(int neighbour, int rest);
 
 Q_SIGNALS:
-    // Raised while dragging, before the neighbour is resized (`CanResize`).
+    // Raised while dragging, before the neighbour is resized.
     void canResize();
-    // Raised after a drag has resized the neighbour (`Moved`).
+    // Raised after a drag has resized the neighbour.
     void moved();
 
 protected:

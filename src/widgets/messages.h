@@ -5,7 +5,7 @@
 class QMessageBox;
 class QWidget;
 
-// `ShowMessage`: a plain modal message box with a fixed Greek text and an OK button.
+// A plain modal message box with a fixed Greek text and an OK button.
 void showMessage(QWidget *parent, const QString &text);
 
 // A modal question with the buttons "Ναι" and "Όχι"; true only when the user answered "Ναι". "Όχι" is the

@@ -32,8 +32,8 @@ struct MainWindowParts
     }
 
     template <class T> T *get(const char *name) const { return w->findChild<T *>(QString::fromLatin1(name)); }
-    // The attribute bar is rebuilt on every tag click, and run-time names compare without regard to case:
-    // look it up each time, by name in any case.
+    // The attribute bar's strip is made again on every tag click, the first named "Panel15" and every later
+    // one "panel15": look it up each time, by name in either case.
     QWidget *currentBar() const
     {
         const QList<QWidget *> widgets = w->findChildren<QWidget *>();
@@ -45,34 +45,34 @@ struct MainWindowParts
     QAction *menuItem(const char *name) const { return get<QAction>(name); }
 
     MainWindow *w;
-    QWidget *Panel8 = get<QWidget>("Panel8");
-    QWidget *Panel11 = get<QWidget>("Panel11");
-    QToolButton *SpeedButton1 = get<QToolButton>("SpeedButton1");
-    QToolButton *SpeedButton2 = get<QToolButton>("SpeedButton2");
-    QToolButton *SpeedButton3 = get<QToolButton>("SpeedButton3");
-    QToolButton *SpeedButton4 = get<QToolButton>("SpeedButton4");
-    QToolButton *SpeedButton5 = get<QToolButton>("SpeedButton5");
-    QLineEdit *Edit1 = get<QLineEdit>("Edit1");
-    QWidget *Panel1 = get<QWidget>("Panel1");
-    PreviewPane *webbrowser1 = get<PreviewPane>("webbrowser1");
-    QWidget *Panel12 = get<QWidget>("Panel12");
-    StatusPanels *StatusBar1 = get<StatusPanels>("StatusBar1");
-    QProgressBar *ProgressBar1 = get<QProgressBar>("ProgressBar1");
-    QLabel *Label1 = get<QLabel>("Label1");
-    DockSplitter *Splitter6 = get<DockSplitter>("Splitter6");
-    ClickableImage *Image1 = get<ClickableImage>("Image1");
-    ClickableImage *Image2 = get<ClickableImage>("Image2");
-    ClickableImage *Image3 = get<ClickableImage>("Image3");
-    QWidget *Panel9 = get<QWidget>("Panel9");
-    QWidget *Panel2 = get<QWidget>("Panel2");
-    CodePane *RichEdit1 = get<CodePane>("RichEdit1");
-    DockSplitter *Splitter1 = get<DockSplitter>("Splitter1");
-    CodePane *RichEdit2 = get<CodePane>("RichEdit2");
-    QWidget *Panel10 = get<QWidget>("Panel10");
-    StatusPanels *StatusBar2 = get<StatusPanels>("StatusBar2");
-    QCheckBox *CheckBox1 = get<QCheckBox>("CheckBox1");
-    QPlainTextEdit *Memo1 = get<QPlainTextEdit>("Memo1");
-    QMenu *PopupMenu1 = get<QMenu>("PopupMenu1");
+    QWidget *frame = get<QWidget>("Panel8");
+    QWidget *addressRow = get<QWidget>("Panel11");
+    QToolButton *homeButton = get<QToolButton>("SpeedButton1");
+    QToolButton *backButton = get<QToolButton>("SpeedButton2");
+    QToolButton *forwardButton = get<QToolButton>("SpeedButton3");
+    QToolButton *reloadButton = get<QToolButton>("SpeedButton4");
+    QToolButton *goButton = get<QToolButton>("SpeedButton5");
+    QLineEdit *addressBar = get<QLineEdit>("Edit1");
+    QWidget *previewPanel = get<QWidget>("Panel1");
+    PreviewPane *preview = get<PreviewPane>("webbrowser1");
+    QWidget *browserStrip = get<QWidget>("Panel12");
+    StatusPanels *titleBar = get<StatusPanels>("StatusBar1");
+    QProgressBar *progressBar = get<QProgressBar>("ProgressBar1");
+    QLabel *progressLabel = get<QLabel>("Label1");
+    DockSplitter *previewSplitter = get<DockSplitter>("Splitter6");
+    ClickableImage *makerLogo = get<ClickableImage>("Image1");
+    ClickableImage *onlineIndicator = get<ClickableImage>("Image2");
+    ClickableImage *offlineIndicator = get<ClickableImage>("Image3");
+    QWidget *editorArea = get<QWidget>("Panel9");
+    QWidget *toolbarArea = get<QWidget>("Panel2");
+    CodePane *codePane = get<CodePane>("RichEdit1");
+    DockSplitter *messageSplitter = get<DockSplitter>("Splitter1");
+    CodePane *messagePane = get<CodePane>("RichEdit2");
+    QWidget *lowerStrip = get<QWidget>("Panel10");
+    StatusPanels *documentStatus = get<StatusPanels>("StatusBar2");
+    QCheckBox *graphicalSwitch = get<QCheckBox>("CheckBox1");
+    QPlainTextEdit *mirrorPane = get<QPlainTextEdit>("Memo1");
+    QMenu *codeMenu = get<QMenu>("PopupMenu1");
     std::array<QWidget *, 7> toolbarRows{};
     std::array<QAction *, 8> toolboxItems{};
 };

@@ -199,7 +199,7 @@ private Q_SLOTS:
         QVERIFY(p.currentBar() && p.currentBar()->isVisible());
 
         QStringList problems = auditWindow(f);
-        problems << auditWindow(p.PopupMenu1);
+        problems << auditWindow(p.codeMenu);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
@@ -208,8 +208,8 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        QList<QWidget *> texts{p.Label1};
-        for (StatusPanels *bar : {p.StatusBar1, p.StatusBar2})
+        QList<QWidget *> texts{p.progressLabel};
+        for (StatusPanels *bar : {p.titleBar, p.documentStatus})
             for (int i = 0; bar->panelLabel(i); ++i)
                 texts << bar->panelLabel(i);
         for (QWidget *text : texts) {
@@ -226,14 +226,14 @@ private Q_SLOTS:
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
         // The logo opens the maker's website in the system's browser: only its action is looked at here.
-        for (ClickableImage *image : {p.Image1, p.Image2, p.Image3}) {
+        for (ClickableImage *image : {p.makerLogo, p.onlineIndicator, p.offlineIndicator}) {
             QAccessibleInterface *node = accessibleOf(image);
             QCOMPARE(node->role(), QAccessible::Button);
             QVERIFY(
                 node->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         }
         MessageCatcher messages;
-        doAction(p.Image3, QAccessibleActionInterface::pressAction());
+        doAction(p.offlineIndicator, QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(messages.texts(),
                      QStringList{QStringLiteral("Ο Υπολογιστής δεν είναι συνδεδεμένος στο Internet")});
     }
@@ -243,12 +243,12 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
+        p.codePane->setSelectionStart(p.codePane->lineIndex(7) + 8);
         auto *table = windows->mainWindow()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
         // The description the tip shows on hovering is read out with the button.
         QVERIFY(hasGreekLetter(accessibleOf(table)->text(QAccessible::Description)));
         doAction(table, QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(p.RichEdit1->line(7), QStringLiteral("  <BODY><TABLE>"));
+        QTRY_COMPARE(p.codePane->line(7), QStringLiteral("  <BODY><TABLE>"));
         QTRY_VERIFY(p.currentBar() && p.currentBar()->isVisible());
     }
 
@@ -257,15 +257,15 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        QVERIFY(p.CheckBox1->isChecked());
-        const QString onCaption = p.CheckBox1->text();
+        QVERIFY(p.graphicalSwitch->isChecked());
+        const QString onCaption = p.graphicalSwitch->text();
         // The welcome document's first tag is painted while the switch is ticked; its refresh unpaints it.
-        const QColor painted = p.RichEdit1->formatAt(1).foreground().color();
-        doAction(p.CheckBox1, QAccessibleActionInterface::toggleAction());
-        QTRY_VERIFY(!p.CheckBox1->isChecked());
-        QVERIFY(p.CheckBox1->text() != onCaption);
-        QVERIFY(p.RichEdit1->formatAt(1).foreground().color() != painted);
-        QVERIFY(hasGreekLetter(accessibleOf(p.CheckBox1)->text(QAccessible::Name)));
+        const QColor painted = p.codePane->formatAt(1).foreground().color();
+        doAction(p.graphicalSwitch, QAccessibleActionInterface::toggleAction());
+        QTRY_VERIFY(!p.graphicalSwitch->isChecked());
+        QVERIFY(p.graphicalSwitch->text() != onCaption);
+        QVERIFY(p.codePane->formatAt(1).foreground().color() != painted);
+        QVERIFY(hasGreekLetter(accessibleOf(p.graphicalSwitch)->text(QAccessible::Name)));
     }
 
     void eventBoxItemIsChosenByAction()
@@ -274,7 +274,7 @@ private Q_SLOTS:
         QVERIFY(windows);
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 7);
+        p.codePane->setSelectionStart(p.codePane->lineIndex(7) + 7);
         p.menuItem("N28")->trigger();
         QComboBox *box = nullptr;
         QTRY_VERIFY((box = p.currentBar()->findChild<QComboBox *>()) != nullptr);
@@ -297,7 +297,7 @@ private Q_SLOTS:
         const QStringList itemActions = item->actionInterface()->actionNames();
         QVERIFY2(!itemActions.isEmpty(), "the item offers no action");
         item->actionInterface()->doAction(itemActions.first());
-        QTRY_VERIFY(p.RichEdit1->line(7).contains(first));
+        QTRY_VERIFY(p.codePane->line(7).contains(first));
     }
 
     // A screen reader or a magnifier asks where a character of the code pane is: the answer is where the pane
@@ -320,22 +320,22 @@ private Q_SLOTS:
         QStringList lines;
         for (int i = 0; i < 400; ++i)
             lines << QStringLiteral("<P>γραμμή %1 του κειμένου</P>").arg(i);
-        p.RichEdit1->setDocumentText(lines.join(u'\n'));
-        QScrollBar *bar = p.RichEdit1->verticalScrollBar();
+        p.codePane->setDocumentText(lines.join(u'\n'));
+        QScrollBar *bar = p.codePane->verticalScrollBar();
         QTRY_VERIFY(bar->maximum() > 100);
         bar->setValue(qRound(bar->maximum() * scrolled));
         QCOMPARE(bar->value(), qRound(bar->maximum() * scrolled));
 
-        QAccessibleTextInterface *text = accessibleOf(p.RichEdit1)->textInterface();
+        QAccessibleTextInterface *text = accessibleOf(p.codePane)->textInterface();
         QVERIFY(text);
-        QWidget *viewport = p.RichEdit1->viewport();
+        QWidget *viewport = p.codePane->viewport();
         const QRect shown(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
         // The sixth character of the line in the middle of the pane.
-        QTextCursor cursor = p.RichEdit1->cursorForPosition(QPoint(4, viewport->height() / 2));
+        QTextCursor cursor = p.codePane->cursorForPosition(QPoint(4, viewport->height() / 2));
         cursor.movePosition(QTextCursor::StartOfBlock);
         const int offset = cursor.position() + 5;
         cursor.setPosition(offset);
-        const QRect caret = p.RichEdit1->cursorRect(cursor).translated(shown.topLeft());
+        const QRect caret = p.codePane->cursorRect(cursor).translated(shown.topLeft());
 
         const QRect character = text->characterRect(offset);
         QVERIFY2(shown.contains(character), qPrintable(QStringLiteral("%1,%2 not in %3,%4 %5x%6")
@@ -351,7 +351,7 @@ private Q_SLOTS:
         QVERIFY2(qAbs(character.left() - caret.center().x()) <= 2,
                  qPrintable(QString::number(character.left() - caret.center().x())));
         QCOMPARE(text->offsetAtPoint(character.center()), offset);
-        QCOMPARE(text->text(offset, offset + 1), p.RichEdit1->toPlainText().mid(offset, 1));
+        QCOMPARE(text->text(offset, offset + 1), p.codePane->toPlainText().mid(offset, 1));
     }
 
     // A screen reader that sets the whole text of the code pane makes one step of the pupil's history, which
@@ -361,12 +361,12 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        const QString before = p.RichEdit1->Text();
-        accessibleOf(p.RichEdit1)->setText(QAccessible::Value, QStringLiteral("<P>νέο</P>"));
-        QCOMPARE(p.RichEdit1->toPlainText(), QStringLiteral("<P>νέο</P>"));
-        p.RichEdit1->setFocus();
-        QTest::keyClick(p.RichEdit1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(p.RichEdit1->Text(), before);
+        const QString before = p.codePane->text();
+        accessibleOf(p.codePane)->setText(QAccessible::Value, QStringLiteral("<P>νέο</P>"));
+        QCOMPARE(p.codePane->toPlainText(), QStringLiteral("<P>νέο</P>"));
+        p.codePane->setFocus();
+        QTest::keyClick(p.codePane, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.codePane->text(), before);
     }
 
     void valuePopupAndTipAreNamed()

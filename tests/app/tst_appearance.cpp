@@ -63,9 +63,9 @@ private Q_SLOTS:
         QCOMPARE(QFontInfo(windows->startupWindow()->acceptItem()->font()).pixelSize(), 15);
         QCOMPARE(QFontInfo(windows->startupWindow()->enterButton()->font()).bold(), true);
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(QFontInfo(p.StatusBar2->panelLabel(i)->font()).family(), Fonts::family());
-        QCOMPARE(QFontInfo(p.StatusBar1->panelLabel(0)->font()).family(), Fonts::family());
-        QCOMPARE(QFontInfo(p.Label1->font()).family(), Fonts::family());
+            QCOMPARE(QFontInfo(p.documentStatus->panelLabel(i)->font()).family(), Fonts::family());
+        QCOMPARE(QFontInfo(p.titleBar->panelLabel(0)->font()).family(), Fonts::family());
+        QCOMPARE(QFontInfo(p.progressLabel->font()).family(), Fonts::family());
 
         windows->mainWindow()->findChild<QToolButton *>(QStringLiteral("SpeedButton55"))->click();
         QWidget *bar = p.currentBar();
@@ -105,10 +105,10 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        const QImage image = p.RichEdit1->grab().toImage();
+        const QImage image = p.codePane->grab().toImage();
         // Inside the left and top text margins, away from the frame line.
         QCOMPARE(QColor(image.pixel(20, 10)), QColor(Qt::white));
-        QCOMPARE(QColor(image.pixel(p.RichEdit1->width() / 2, 10)), QColor(Qt::white));
+        QCOMPARE(QColor(image.pixel(p.codePane->width() / 2, 10)), QColor(Qt::white));
     }
 
     void splittersKeepEveryPaneUsable()
@@ -116,27 +116,27 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         QVERIFY(windows);
         MainWindowParts p(windows->mainWindow());
-        p.RichEdit1->setDocumentText(QStringLiteral("<P>\n<P>\n</B>"));
-        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
-        QVERIFY(p.Splitter1->isVisible());
-        const int toolbarsBottom = p.Panel2->y() + p.Panel2->height();
+        p.codePane->setDocumentText(QStringLiteral("<P>\n<P>\n</B>"));
+        QTest::mouseDClick(p.codePane->viewport(), Qt::LeftButton);
+        QVERIFY(p.messageSplitter->isVisible());
+        const int toolbarsBottom = p.toolbarArea->y() + p.toolbarArea->height();
 
-        drag(p.Splitter1, -5000);
-        QVERIFY(p.RichEdit1->height() >= 60);
-        QCOMPARE(p.Panel2->y() + p.Panel2->height(), toolbarsBottom);
-        QVERIFY(p.RichEdit1->y() >= toolbarsBottom);
-        drag(p.Splitter1, 5000);
-        QVERIFY(p.RichEdit2->height() >= 35);
+        drag(p.messageSplitter, -5000);
+        QVERIFY(p.codePane->height() >= 60);
+        QCOMPARE(p.toolbarArea->y() + p.toolbarArea->height(), toolbarsBottom);
+        QVERIFY(p.codePane->y() >= toolbarsBottom);
+        drag(p.messageSplitter, 5000);
+        QVERIFY(p.messagePane->height() >= 35);
 
-        drag(p.Splitter6, -5000);
-        QVERIFY(p.Panel1->height() >= 60);
-        drag(p.Splitter6, 5000);
-        QVERIFY(p.Panel9->height() >= 220);
+        drag(p.previewSplitter, -5000);
+        QVERIFY(p.previewPanel->height() >= 60);
+        drag(p.previewSplitter, 5000);
+        QVERIFY(p.editorArea->height() >= 220);
 
-        drag(p.Splitter1, -200);
+        drag(p.messageSplitter, -200);
         p.menuItem("N40")->trigger();
-        QCOMPARE(p.RichEdit2->height(), 35);
-        QCOMPARE(p.Panel9->height(), windows->mainWindow()->frameGeometry().height() - 210);
+        QCOMPARE(p.messagePane->height(), 35);
+        QCOMPARE(p.editorArea->height(), windows->mainWindow()->frameGeometry().height() - 210);
     }
 
     void screenReaderChoosesAStartupItem_data()

@@ -104,8 +104,8 @@ void BrowsingTest::init()
     QVERIFY(m_windows);
     m_form = m_windows->mainWindow();
     m_parts = std::make_unique<MainWindowParts>(m_form);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->webbrowser1->documentTitle().isEmpty(), false, loadTimeout);
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->preview->documentTitle().isEmpty(), false, loadTimeout);
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
 }
 
 void BrowsingTest::cleanup()
@@ -123,15 +123,15 @@ QToolButton *BrowsingTest::button(const char *name) const
 
 void BrowsingTest::typeAndEnter(const QUrl &address)
 {
-    m_parts->Edit1->clear();
-    QTest::keyClicks(m_parts->Edit1, address.toString());
-    QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+    m_parts->addressBar->clear();
+    QTest::keyClicks(m_parts->addressBar, address.toString());
+    QTest::keyClick(m_parts->addressBar, Qt::Key_Return);
 }
 
 void BrowsingTest::waitForPage(const QUrl &address, const QString &body)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), address.toString(), loadTimeout);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->toPlainText(), body, loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), address.toString(), loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->codePane->toPlainText(), body, loadTimeout);
 }
 
 void BrowsingTest::typedLocalPageShowsItsPicture_data()
@@ -158,20 +158,20 @@ void BrowsingTest::typedLocalPageShowsItsPicture()
     file.close();
     const QUrl address = QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath());
 
-    m_parts->Edit1->clear();
-    QTest::keyClicks(m_parts->Edit1, asFileAddress ? address.toString() : path);
-    QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+    m_parts->addressBar->clear();
+    QTest::keyClicks(m_parts->addressBar, asFileAddress ? address.toString() : path);
+    QTest::keyClick(m_parts->addressBar, Qt::Key_Return);
 
     // The address bar shows the page's file address, the code pane its markup, and its picture shows.
     waitForPage(address, body);
-    QCOMPARE(evaluateInPageUntil(m_parts->webbrowser1->page(),
+    QCOMPARE(evaluateInPageUntil(m_parts->preview->page(),
                                  QStringLiteral("document.getElementById('photo').naturalWidth"), 4),
              QVariant(4));
-    QCOMPARE(m_parts->webbrowser1->documentTitle(), QStringLiteral("Τοπική"));
+    QCOMPARE(m_parts->preview->documentTitle(), QStringLiteral("Τοπική"));
 
     // Back leads to the pupil's document and editing mode.
     QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), QStringLiteral("about:blank"), loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), QStringLiteral("about:blank"), loadTimeout);
 }
 
 void BrowsingTest::refusedInEditingMode_data()
@@ -195,19 +195,19 @@ void BrowsingTest::refusedInEditingMode()
 {
     QFETCH(QString, control);
     QFETCH(QString, message);
-    m_parts->CheckBox1->setChecked(false);
-    const QString code = m_parts->RichEdit1->toPlainText();
+    m_parts->graphicalSwitch->setChecked(false);
+    const QString code = m_parts->codePane->toPlainText();
 
     if (control == QLatin1String("Edit1"))
-        QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+        QTest::keyClick(m_parts->addressBar, Qt::Key_Return);
     else
         QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
 
     QCOMPARE(m_catcher->texts(), QStringList{message});
-    QVERIFY(m_parts->CheckBox1->isChecked());
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
-    QCOMPARE(m_parts->webbrowser1->locationUrl(), QStringLiteral("about:blank"));
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+    QVERIFY(m_parts->graphicalSwitch->isChecked());
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->preview->locationUrl(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->codePane->toPlainText(), code);
 }
 
 void BrowsingTest::emptyAddressLeavesTheEditor_data()
@@ -235,44 +235,44 @@ void BrowsingTest::emptyAddressLeavesTheEditor()
         if (tag->text() == QLatin1String("<TABLE>"))
             table = tag;
     QVERIFY(table);
-    QSignalSpy painted(m_parts->webbrowser1, &PreviewPane::documentPainted);
+    QSignalSpy painted(m_parts->preview, &PreviewPane::documentPainted);
     QTest::mouseClick(table, Qt::LeftButton);
-    QVERIFY(!m_parts->RichEdit2->isHidden());
+    QVERIFY(!m_parts->messagePane->isHidden());
     QVERIFY(m_parts->currentBar() && !m_parts->currentBar()->isHidden());
-    const QString code = m_parts->RichEdit1->toPlainText();
+    const QString code = m_parts->codePane->toPlainText();
     // The click's refresh has shown the new text; from here on every load the pane starts is noted.
     QTRY_VERIFY_WITH_TIMEOUT(!painted.isEmpty(), loadTimeout);
     QList<QUrl> started;
     QObject noting;
-    connect(m_parts->webbrowser1->page(), &QWebEnginePage::loadingChanged, &noting,
+    connect(m_parts->preview->page(), &QWebEnginePage::loadingChanged, &noting,
             [&started](const QWebEngineLoadingInfo &load) {
                 if (load.status() == QWebEngineLoadingInfo::LoadStartedStatus)
                     started << load.url();
             });
 
-    m_parts->Edit1->setText(typed);
+    m_parts->addressBar->setText(typed);
     if (control == QLatin1String("Edit1")) {
         m_form->activateWindow();
-        m_parts->Edit1->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
-        QTest::keyClick(m_parts->Edit1, Qt::Key_Return);
+        m_parts->addressBar->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->addressBar));
+        QTest::keyClick(m_parts->addressBar, Qt::Key_Return);
         // The keyboard stays in the address bar: the next keys do not land in the document.
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->addressBar));
     } else {
         QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
     }
 
     QCOMPARE(m_catcher->texts(), QStringList());
-    QVERIFY(!m_parts->CheckBox1->isChecked());
-    QVERIFY(m_parts->RichEdit2->isHidden());
-    QCOMPARE(m_parts->RichEdit2->toPlainText(), QString());
+    QVERIFY(!m_parts->graphicalSwitch->isChecked());
+    QVERIFY(m_parts->messagePane->isHidden());
+    QCOMPARE(m_parts->messagePane->toPlainText(), QString());
     QVERIFY(m_parts->currentBar()->isHidden());
-    QCOMPARE(m_parts->Edit1->text(), typed);
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+    QCOMPARE(m_parts->addressBar->text(), typed);
+    QCOMPARE(m_parts->codePane->toPlainText(), code);
     // Nothing was loaded in place of the pupil's document. The engine may hold a load back for a moment, and
     // a load asked for while it waits replaces it unseen; its answer to a script in the page comes after what
     // it held back. Then a load asked for afterwards must be the first to start.
-    QCOMPARE(evaluateInPage(m_parts->webbrowser1->page(), QStringLiteral("'answered'")),
+    QCOMPARE(evaluateInPage(m_parts->preview->page(), QStringLiteral("'answered'")),
              QVariant("answered"));
     const QUrl later = m_server->url(QStringLiteral("/one.html"));
     typeAndEnter(later);
@@ -293,33 +293,33 @@ void BrowsingTest::browsingWithTheAddressRow()
             table = tag;
     QVERIFY(table);
     QTest::mouseClick(table, Qt::LeftButton);
-    QVERIFY(!m_parts->RichEdit2->isHidden());
-    const QString pupils = m_parts->RichEdit1->Text();
+    QVERIFY(!m_parts->messagePane->isHidden());
+    const QString pupils = m_parts->codePane->text();
 
     typeAndEnter(one);
     waitForPage(one, bodyOne);
-    QVERIFY(m_parts->RichEdit2->isHidden());
-    QCOMPARE(m_parts->RichEdit2->toPlainText(), QString());
-    QVERIFY(!m_parts->CheckBox1->isChecked());
+    QVERIFY(m_parts->messagePane->isHidden());
+    QCOMPARE(m_parts->messagePane->toPlainText(), QString());
+    QVERIFY(!m_parts->graphicalSwitch->isChecked());
     QVERIFY(m_parts->currentBar()->isHidden());
 
-    m_parts->Edit1->setText(two.toString());
+    m_parts->addressBar->setText(two.toString());
     QTest::mouseClick(button("SpeedButton5"), Qt::LeftButton);
     waitForPage(two, bodyTwo);
 
     QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
     waitForPage(one, bodyOne);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->toPlainText(),
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->codePane->toPlainText(),
                               QStringLiteral("<p id=\"one\">Πρώτη σελίδα</p>"), loadTimeout);
     QTest::mouseClick(button("SpeedButton3"), Qt::LeftButton);
     waitForPage(two, bodyTwo);
 
     // Nothing further forward: the steps before the failure stay done, then the message.
-    m_parts->CheckBox1->setChecked(true);
+    m_parts->graphicalSwitch->setChecked(true);
     QTest::mouseClick(button("SpeedButton3"), Qt::LeftButton);
     QCOMPARE(m_catcher->texts(), QStringList{noHistory});
-    QVERIFY(!m_parts->CheckBox1->isChecked());
-    QVERIFY(m_parts->RichEdit2->isHidden());
+    QVERIFY(!m_parts->graphicalSwitch->isChecked());
+    QVERIFY(m_parts->messagePane->isHidden());
 
     const qsizetype before = m_server->requests().count(QStringLiteral("/two.html"));
     QTest::mouseClick(button("SpeedButton4"), Qt::LeftButton);
@@ -329,7 +329,7 @@ void BrowsingTest::browsingWithTheAddressRow()
     // F5 reloads the page shown, as the reload button does, also with the keyboard in the page.
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
-    m_parts->webbrowser1->setFocus();
+    m_parts->preview->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
     QTRY_COMPARE_WITH_TIMEOUT(m_server->requests().count(QStringLiteral("/two.html")), before + 2,
                               loadTimeout);
@@ -340,15 +340,15 @@ void BrowsingTest::browsingWithTheAddressRow()
     QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
     waitForPage(one, bodyOne);
     QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), QStringLiteral("about:blank"), loadTimeout);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->Text(), pupils, loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), QStringLiteral("about:blank"), loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->codePane->text(), pupils, loadTimeout);
     QCOMPARE(m_catcher->texts(), QStringList{noHistory});
 
     // Putting the pupil's text back was one step: undo shows the last page's markup, redo the pupil's text.
-    QTest::keyClick(m_parts->RichEdit1, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), bodyOne);
-    QTest::keyClick(m_parts->RichEdit1, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(m_parts->RichEdit1->Text(), pupils);
+    QTest::keyClick(m_parts->codePane, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(m_parts->codePane->toPlainText(), bodyOne);
+    QTest::keyClick(m_parts->codePane, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(m_parts->codePane->text(), pupils);
 }
 
 void BrowsingTest::webLinksAndHome_data()
@@ -390,13 +390,13 @@ void BrowsingTest::webLinksAndHome()
     if (QAction *link = m_form->findChild<QAction *>(control)) {
         link->trigger();
         // The address shows at once, before the page arrives.
-        QCOMPARE(m_parts->Edit1->text(), m_server->url(path).toString());
+        QCOMPARE(m_parts->addressBar->text(), m_server->url(path).toString());
     } else {
         QTest::mouseClick(button(control.toLatin1().constData()), Qt::LeftButton);
     }
 
     waitForPage(m_server->url(reported), QStringLiteral("<p>%1</p>").arg(reported));
-    QVERIFY(!m_parts->CheckBox1->isChecked());
+    QVERIFY(!m_parts->graphicalSwitch->isChecked());
     QCOMPARE(m_catcher->texts(), QStringList());
 }
 
@@ -408,18 +408,18 @@ void BrowsingTest::unreachableAddressShowsTheEnginesPage()
     closed.close();
 
     typeAndEnter(unreachable);
-    const QString code = m_parts->RichEdit1->toPlainText();
+    const QString code = m_parts->codePane->toPlainText();
 
     // The engine's error page arrives with the address that failed; its template is no page's markup, so the
     // code pane keeps the pupil's text (the page's markup would be asked for only after this notification).
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), unreachable.toString(), loadTimeout);
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), code);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), unreachable.toString(), loadTimeout);
+    QCOMPARE(m_parts->codePane->toPlainText(), code);
     QCOMPARE(m_catcher->texts(), QStringList());
 
     // The engine's page speaks Greek, like the rest of the program.
     const auto shown = std::make_shared<QString>();
     QTRY_VERIFY_WITH_TIMEOUT(
-        (m_parts->webbrowser1->page()->toPlainText([shown](const QString &text) { *shown = text; }),
+        (m_parts->preview->page()->toPlainText([shown](const QString &text) { *shown = text; }),
          shown->contains(QStringLiteral("127.0.0.1"))),
         loadTimeout);
     QVERIFY2(shown->contains(QRegularExpression(QStringLiteral("\\p{Greek}{4,}"))), qPrintable(*shown));
@@ -440,26 +440,26 @@ void BrowsingTest::homeOutOfReachKeepsTheEditor()
     addresses.home = home;
     bar->setAddresses(addresses);
 
-    const QString code = m_parts->RichEdit1->Text();
-    const QString title = m_parts->StatusBar1->panelText(0);
-    const QUrl shown = m_parts->webbrowser1->url();
-    QVERIFY(m_parts->CheckBox1->isChecked());
+    const QString code = m_parts->codePane->text();
+    const QString title = m_parts->titleBar->panelText(0);
+    const QUrl shown = m_parts->preview->url();
+    QVERIFY(m_parts->graphicalSwitch->isChecked());
     QTest::mouseClick(button("SpeedButton1"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!bar->reachingHome(), loadTimeout);
 
-    const QString notice = m_parts->StatusBar1->notice(0);
+    const QString notice = m_parts->titleBar->notice(0);
     QCOMPARE(notice, homeUnreachableNotice(home));
     QVERIFY2(notice.contains(QStringLiteral("δεν απαντά")), qPrintable(notice));
-    QCOMPARE(m_parts->StatusBar1->panelLabel(0)->text(), notice);
+    QCOMPARE(m_parts->titleBar->panelLabel(0)->text(), notice);
     // A screen reader reads it where it reads the panel's text.
-    QCOMPARE(QAccessible::queryAccessibleInterface(m_parts->StatusBar1->panelLabel(0))
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_parts->titleBar->panelLabel(0))
                  ->text(QAccessible::Description),
              notice);
-    QCOMPARE(m_parts->StatusBar1->panelText(0), title);
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
-    QCOMPARE(m_parts->RichEdit1->Text(), code);
-    QVERIFY(m_parts->CheckBox1->isChecked());
-    QCOMPARE(m_parts->webbrowser1->url(), shown);
+    QCOMPARE(m_parts->titleBar->panelText(0), title);
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->codePane->text(), code);
+    QVERIFY(m_parts->graphicalSwitch->isChecked());
+    QCOMPARE(m_parts->preview->url(), shown);
     QCOMPARE(m_catcher->texts(), QStringList());
 }
 
@@ -467,18 +467,18 @@ void BrowsingTest::homeOutOfReachKeepsTheEditor()
 // that follow still go into the address bar, never into the document.
 void BrowsingTest::typingAnAddressKeepsTheKeyboard()
 {
-    m_parts->CheckBox1->setChecked(false);
-    const QString document = m_parts->RichEdit1->Text();
+    m_parts->graphicalSwitch->setChecked(false);
+    const QString document = m_parts->codePane->text();
     m_form->activateWindow();
-    m_parts->Edit1->setFocus();
-    m_parts->Edit1->end(false);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
+    m_parts->addressBar->setFocus();
+    m_parts->addressBar->end(false);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->addressBar));
     for (const QChar c : QStringLiteral("abc"))
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-    QVERIFY(m_parts->CheckBox1->isChecked());
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blankabc"));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->Edit1));
-    QCOMPARE(m_parts->RichEdit1->Text(), document);
+    QVERIFY(m_parts->graphicalSwitch->isChecked());
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blankabc"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_parts->addressBar));
+    QCOMPARE(m_parts->codePane->text(), document);
 }
 
 void BrowsingTest::newWindowsOpenInThePane_data()
@@ -505,17 +505,17 @@ void BrowsingTest::newWindowsOpenInThePane()
 
 QString BrowsingTest::writePupilsText()
 {
-    m_parts->RichEdit1->setDocumentText(QStringLiteral("<p id=\"pupil\">Η εργασία μου</p>"));
+    m_parts->codePane->setDocumentText(QStringLiteral("<p id=\"pupil\">Η εργασία μου</p>"));
     auto *refresh = m_form->findChild<RefreshCycle *>();
     if (!refresh)
         return QString();
     refresh->refreshWithoutInsertion();
-    return m_parts->RichEdit1->Text();
+    return m_parts->codePane->text();
 }
 
 bool BrowsingTest::previewShowsPupilsText()
 {
-    return evaluateInPageUntil(m_parts->webbrowser1->page(),
+    return evaluateInPageUntil(m_parts->preview->page(),
                                QStringLiteral("!!document.getElementById('pupil') && "
                                               "document.readyState === 'complete'"),
                                true) == QVariant(true);
@@ -580,31 +580,31 @@ void BrowsingTest::pagesCannotStepBackToTheDocument()
                      : m_server->url(QStringLiteral("/trying.html"));
     typeAndEnter(trying);
     waitForPage(trying, body);
-    QWidget *input = m_parts->webbrowser1->focusProxy();
+    QWidget *input = m_parts->preview->focusProxy();
     QVERIFY(input);
     // The engine decides on the page's navigation (it ends one way or another) before the page is asked.
     bool decided = false;
     QObject watching;
-    connect(m_parts->webbrowser1->page(), &QWebEnginePage::loadingChanged, &watching,
+    connect(m_parts->preview->page(), &QWebEnginePage::loadingChanged, &watching,
             [&decided](const QWebEngineLoadingInfo &info) {
                 decided = decided || info.status() != QWebEngineLoadingInfo::LoadStartedStatus;
             });
     QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(200, 100));
     QVERIFY(QTest::qWaitFor([&decided] { return decided; }, loadTimeout));
     if (editsAgain) {
-        QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), QStringLiteral("about:blank"), loadTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->Text(), pupils, loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), QStringLiteral("about:blank"), loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(m_parts->codePane->text(), pupils, loadTimeout);
         QVERIFY(previewShowsPupilsText());
         return;
     }
     QCOMPARE(
-        evaluateInPageUntil(m_parts->webbrowser1->page(), QStringLiteral("window.settled === true"), true),
+        evaluateInPageUntil(m_parts->preview->page(), QStringLiteral("window.settled === true"), true),
         QVariant(true));
 
-    QCOMPARE(m_parts->Edit1->text(), trying.toString());
-    QCOMPARE(m_parts->StatusBar1->panelText(0), QStringLiteral("Δοκιμή"));
-    QCOMPARE(m_parts->RichEdit1->toPlainText(), body);
-    QVERIFY(m_parts->RichEdit1->Text() != pupils);
+    QCOMPARE(m_parts->addressBar->text(), trying.toString());
+    QCOMPARE(m_parts->titleBar->panelText(0), QStringLiteral("Δοκιμή"));
+    QCOMPARE(m_parts->codePane->toPlainText(), body);
+    QVERIFY(m_parts->codePane->text() != pupils);
 }
 
 void BrowsingTest::editingAgainShowsThePupilsText_data()
@@ -636,14 +636,14 @@ void BrowsingTest::editingAgainShowsThePupilsText()
         waitForPage(one, QStringLiteral("<p id=\"one\">Πρώτη σελίδα</p>"));
         QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
     } else if (how == QLatin1String("undo")) {
-        m_parts->RichEdit1->setFocus();
-        QTest::keyClick(m_parts->RichEdit1, Qt::Key_Z, Qt::ControlModifier);
+        m_parts->codePane->setFocus();
+        QTest::keyClick(m_parts->codePane, Qt::Key_Z, Qt::ControlModifier);
     } else {
-        m_parts->Edit1->setText(QStringLiteral("about:blank"));
+        m_parts->addressBar->setText(QStringLiteral("about:blank"));
     }
 
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->Edit1->text(), QStringLiteral("about:blank"), loadTimeout);
-    QTRY_COMPARE_WITH_TIMEOUT(m_parts->RichEdit1->Text(), pupils, loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->addressBar->text(), QStringLiteral("about:blank"), loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_parts->codePane->text(), pupils, loadTimeout);
     QVERIFY(previewShowsPupilsText());
     QCOMPARE(m_catcher->texts(), QStringList());
     // The editor works again: a tag button inserts its tag.
@@ -653,7 +653,7 @@ void BrowsingTest::editingAgainShowsThePupilsText()
             bold = tag;
     QVERIFY(bold);
     QTest::mouseClick(bold, Qt::LeftButton);
-    QVERIFY(m_parts->RichEdit1->Text().contains(QStringLiteral("<B>"), Qt::CaseInsensitive));
+    QVERIFY(m_parts->codePane->text().contains(QStringLiteral("<B>"), Qt::CaseInsensitive));
 }
 
 VELMARK_WIDGET_TEST_MAIN(BrowsingTest)

@@ -50,11 +50,11 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
+        p.codePane->setSelectionStart(p.codePane->lineIndex(7) + 8);
         tagButton(f, QStringLiteral("<TABLE>"))->click();
         p.menuItem("N31")->trigger();
         p.menuItem("N28")->trigger();
-        const QString before = p.RichEdit1->Text();
+        const QString before = p.codePane->text();
         const QList<QComboBox *> boxes = p.currentBar()->findChildren<QComboBox *>();
         QCOMPARE(boxes.size(), 3);
         for (QComboBox *box : boxes) {
@@ -63,7 +63,7 @@ private Q_SLOTS:
                     turnWheel(target, delta);
             QCOMPARE(box->currentIndex(), -1);
         }
-        QCOMPARE(p.RichEdit1->Text(), before);
+        QCOMPARE(p.codePane->text(), before);
 
         // Opened and chosen from with the keyboard, a box still inserts its item.
         QComboBox *general = p.currentBar()->findChild<QComboBox *>(QStringLiteral("combo1"));
@@ -74,7 +74,7 @@ private Q_SLOTS:
         const QString chosen = general->view()->currentIndex().data().toString();
         QVERIFY(!chosen.isEmpty());
         QTest::keyClick(general->view(), Qt::Key_Return);
-        QTRY_COMPARE(p.RichEdit1->line(7), QStringLiteral("  <BODY><TABLE>") + chosen);
+        QTRY_COMPARE(p.codePane->line(7), QStringLiteral("  <BODY><TABLE>") + chosen);
     }
 
     // Every way of pasting is the one paste, with its refresh: the tag count and the warnings follow, and
@@ -93,39 +93,39 @@ private Q_SLOTS:
         QFETCH(QString, way);
         auto windows = enterMainWindow();
         MainWindowParts p(windows->mainWindow());
-        p.RichEdit1->setDocumentText(QStringLiteral("<P>a</P>"));
-        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
-        QCOMPARE(p.StatusBar2->panelText(2), tagCount(2));
-        QVERIFY(p.RichEdit2->isHidden());
-        const QString before = p.RichEdit1->Text();
-        p.RichEdit1->setSelStart(p.RichEdit1->Text().size());
+        p.codePane->setDocumentText(QStringLiteral("<P>a</P>"));
+        QTest::mouseDClick(p.codePane->viewport(), Qt::LeftButton);
+        QCOMPARE(p.documentStatus->panelText(2), tagCount(2));
+        QVERIFY(p.messagePane->isHidden());
+        const QString before = p.codePane->text();
+        p.codePane->setSelectionStart(p.codePane->text().size());
 
         const QString pasted = QStringLiteral("<B>x");
         QApplication::clipboard()->setText(pasted);
         if (way == QLatin1String("Ctrl+V")) {
-            QTest::keyClick(p.RichEdit1, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(p.codePane, Qt::Key_V, Qt::ControlModifier);
         } else if (way == QLatin1String("Shift+Insert")) {
-            QTest::keyClick(p.RichEdit1, Qt::Key_Insert, Qt::ShiftModifier);
+            QTest::keyClick(p.codePane, Qt::Key_Insert, Qt::ShiftModifier);
         } else if (way == QLatin1String("N23")) {
             p.menuItem("N23")->trigger();
         } else {
             QMimeData data;
             data.setText(pasted);
-            const QPoint end = p.RichEdit1->cursorRect().center() + QPoint(40, 0);
+            const QPoint end = p.codePane->cursorRect().center() + QPoint(40, 0);
             QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(p.RichEdit1->viewport(), &enter);
+            QApplication::sendEvent(p.codePane->viewport(), &enter);
             QDragMoveEvent move(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(p.RichEdit1->viewport(), &move);
+            QApplication::sendEvent(p.codePane->viewport(), &move);
             QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(p.RichEdit1->viewport(), &drop);
+            QApplication::sendEvent(p.codePane->viewport(), &drop);
         }
-        QCOMPARE(p.RichEdit1->Text(), before + pasted);
-        QTRY_COMPARE(p.StatusBar2->panelText(2), tagCount(3));
-        QVERIFY(!p.RichEdit2->isHidden());
-        QVERIFY(p.RichEdit2->toPlainText().contains(QStringLiteral("<B>")));
+        QCOMPARE(p.codePane->text(), before + pasted);
+        QTRY_COMPARE(p.documentStatus->panelText(2), tagCount(3));
+        QVERIFY(!p.messagePane->isHidden());
+        QVERIFY(p.messagePane->toPlainText().contains(QStringLiteral("<B>")));
 
         p.menuItem("N36")->trigger();
-        QCOMPARE(p.RichEdit1->Text(), before);
+        QCOMPARE(p.codePane->text(), before);
     }
 
     // Undo and redo of a template show the text they bring back in the preview and the counts, as the
@@ -136,31 +136,31 @@ private Q_SLOTS:
         MainWindowParts p(windows->mainWindow());
         constexpr int loadTimeout = 30000;
         const QString templateTitle = QStringLiteral("Η πρώτη μου ιστοσελίδα");
-        QTRY_COMPARE_WITH_TIMEOUT(p.StatusBar1->panelText(0), ProgramTexts::authorCredit(), loadTimeout);
-        const QString welcome = p.RichEdit1->Text();
-        const QString welcomeCount = p.StatusBar2->panelText(2);
+        QTRY_COMPARE_WITH_TIMEOUT(p.titleBar->panelText(0), ProgramTexts::authorCredit(), loadTimeout);
+        const QString welcome = p.codePane->text();
+        const QString welcomeCount = p.documentStatus->panelText(2);
 
         p.menuItem("HTML1")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(p.StatusBar1->panelText(0), templateTitle, loadTimeout);
-        const QString templateText = p.RichEdit1->Text();
-        const QString templateCount = p.StatusBar2->panelText(2);
+        QTRY_COMPARE_WITH_TIMEOUT(p.titleBar->panelText(0), templateTitle, loadTimeout);
+        const QString templateText = p.codePane->text();
+        const QString templateCount = p.documentStatus->panelText(2);
         QVERIFY(templateCount != welcomeCount);
 
-        p.RichEdit1->setFocus();
-        QTest::keyClick(p.RichEdit1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(p.RichEdit1->Text(), welcome);
-        QCOMPARE(p.StatusBar2->panelText(2), welcomeCount);
-        QTRY_COMPARE_WITH_TIMEOUT(p.StatusBar1->panelText(0), ProgramTexts::authorCredit(), loadTimeout);
+        p.codePane->setFocus();
+        QTest::keyClick(p.codePane, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.codePane->text(), welcome);
+        QCOMPARE(p.documentStatus->panelText(2), welcomeCount);
+        QTRY_COMPARE_WITH_TIMEOUT(p.titleBar->panelText(0), ProgramTexts::authorCredit(), loadTimeout);
 
-        QTest::keyClick(p.RichEdit1, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(p.RichEdit1->Text(), templateText);
-        QCOMPARE(p.StatusBar2->panelText(2), templateCount);
-        QTRY_COMPARE_WITH_TIMEOUT(p.StatusBar1->panelText(0), templateTitle, loadTimeout);
+        QTest::keyClick(p.codePane, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(p.codePane->text(), templateText);
+        QCOMPARE(p.documentStatus->panelText(2), templateCount);
+        QTRY_COMPARE_WITH_TIMEOUT(p.titleBar->panelText(0), templateTitle, loadTimeout);
 
         // The menu's undo does the same.
         p.menuItem("N36")->trigger();
-        QCOMPARE(p.StatusBar2->panelText(2), welcomeCount);
-        QTRY_COMPARE_WITH_TIMEOUT(p.StatusBar1->panelText(0), ProgramTexts::authorCredit(), loadTimeout);
+        QCOMPARE(p.documentStatus->panelText(2), welcomeCount);
+        QTRY_COMPARE_WITH_TIMEOUT(p.titleBar->panelText(0), ProgramTexts::authorCredit(), loadTimeout);
     }
 
     // The caret panel follows the caret wherever an insertion leaves it.
@@ -169,18 +169,18 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
+        p.codePane->setSelectionStart(p.codePane->lineIndex(7) + 8);
         tagButton(f, QStringLiteral("<TABLE>"))->click();
-        QCOMPARE(p.StatusBar2->panelText(3), QStringLiteral("Στήλη: 15 - Γραμμή: 7"));
+        QCOMPARE(p.documentStatus->panelText(3), QStringLiteral("Στήλη: 15 - Γραμμή: 7"));
         QToolButton *border = nullptr;
         for (QToolButton *button : p.currentBar()->findChildren<QToolButton *>())
             if (button->text() == QLatin1String(R"(border="")"))
                 border = button;
         QVERIFY(border);
         border->click();
-        QCOMPARE(p.StatusBar2->panelText(3), QStringLiteral("Στήλη: 24 - Γραμμή: 7"));
+        QCOMPARE(p.documentStatus->panelText(3), QStringLiteral("Στήλη: 24 - Γραμμή: 7"));
         p.menuItem("HTML1")->trigger();
-        QCOMPARE(p.StatusBar2->panelText(3), QStringLiteral("Στήλη: 0 - Γραμμή: 0"));
+        QCOMPARE(p.documentStatus->panelText(3), QStringLiteral("Στήλη: 0 - Γραμμή: 0"));
     }
 
     void menusShowTheUsualKeys_data()
@@ -215,12 +215,12 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         MainWindowParts p(windows->mainWindow());
-        p.RichEdit1->setDocumentText(QStringLiteral("<P>\n<P>\n</P>"));
-        QVERIFY(p.RichEdit2->isHidden());
-        p.RichEdit1->setFocus();
-        QTest::keyClick(p.RichEdit1, Qt::Key_F5);
-        QCOMPARE(p.StatusBar2->panelText(2), tagCount(3));
-        QVERIFY(!p.RichEdit2->isHidden());
+        p.codePane->setDocumentText(QStringLiteral("<P>\n<P>\n</P>"));
+        QVERIFY(p.messagePane->isHidden());
+        p.codePane->setFocus();
+        QTest::keyClick(p.codePane, Qt::Key_F5);
+        QCOMPARE(p.documentStatus->panelText(2), tagCount(3));
+        QVERIFY(!p.messagePane->isHidden());
     }
 
     // A warning about a long tag (a one-line script cut at its "<" and ">") quotes only its beginning.
@@ -228,10 +228,10 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         MainWindowParts p(windows->mainWindow());
-        p.RichEdit1->setDocumentText(u'<' + QString(22000, u'B') + u'>');
-        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
-        QCOMPARE(p.RichEdit2->lineCount(), 1);
-        QCOMPARE(p.RichEdit2->line(0),
+        p.codePane->setDocumentText(u'<' + QString(22000, u'B') + u'>');
+        QTest::mouseDClick(p.codePane->viewport(), Qt::LeftButton);
+        QCOMPARE(p.messagePane->lineCount(), 1);
+        QCOMPARE(p.messagePane->line(0),
                  QStringLiteral("# Προειδοποίηση: Η ετικέτα <%1… έχει εισαχθεί περισσότερο κατά 1 φορές")
                      .arg(QString(199, u'B')));
     }
@@ -242,14 +242,14 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        const QString welcome = p.RichEdit1->Text();
-        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
+        const QString welcome = p.codePane->text();
+        p.codePane->setSelectionStart(p.codePane->lineIndex(7) + 8);
         tagButton(f, QStringLiteral("<TABLE>"))->click();
-        const QString withTable = p.RichEdit1->Text();
-        QTest::keyClick(p.RichEdit1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(p.RichEdit1->Text(), welcome);
-        QTest::keyClick(p.RichEdit1, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(p.RichEdit1->Text(), withTable);
+        const QString withTable = p.codePane->text();
+        QTest::keyClick(p.codePane, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.codePane->text(), welcome);
+        QTest::keyClick(p.codePane, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(p.codePane->text(), withTable);
     }
 };
 

@@ -63,33 +63,34 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        QCOMPARE(p.Panel11->height(), 29);
-        QCOMPARE(p.Panel12->height(), 23);
-        QCOMPARE(p.Splitter6->height(), 3);
-        const QList<QWidget *> upper{p.Panel11, p.Panel1, p.Panel12, p.Splitter6, p.Panel9};
+        QCOMPARE(p.addressRow->height(), 29);
+        QCOMPARE(p.browserStrip->height(), 23);
+        QCOMPARE(p.previewSplitter->height(), 3);
+        const QList<QWidget *> upper{p.addressRow, p.previewPanel, p.browserStrip, p.previewSplitter,
+                                     p.editorArea};
         for (int i = 1; i < upper.size(); ++i)
             QCOMPARE(upper[i]->y(), upper[i - 1]->y() + upper[i - 1]->height());
-        QCOMPARE(p.Panel9->y() + p.Panel9->height(), p.Panel8->height());
+        QCOMPARE(p.editorArea->y() + p.editorArea->height(), p.frame->height());
 
-        QCOMPARE(p.Panel2->y(), 0);
-        QCOMPARE(p.RichEdit1->y(), p.Panel2->height());
-        QCOMPARE(p.Panel10->height(), 18);
-        QCOMPARE(p.Panel10->y() + 18, p.Panel9->height());
-        QCOMPARE(p.RichEdit1->y() + p.RichEdit1->height(), p.Panel10->y());
+        QCOMPARE(p.toolbarArea->y(), 0);
+        QCOMPARE(p.codePane->y(), p.toolbarArea->height());
+        QCOMPARE(p.lowerStrip->height(), 18);
+        QCOMPARE(p.lowerStrip->y() + 18, p.editorArea->height());
+        QCOMPARE(p.codePane->y() + p.codePane->height(), p.lowerStrip->y());
         for (size_t i = 0; i < 5; ++i) {
             QCOMPARE(p.toolbarRows[i]->y(), int(i) * 22);
             QCOMPARE(p.toolbarRows[i]->height(), 22);
         }
-        QCOMPARE(p.StatusBar2->panelWidth(0), 170);
-        QVERIFY(p.StatusBar2->panelWidth(3) >= 120);
+        QCOMPARE(p.documentStatus->panelWidth(0), 170);
+        QVERIFY(p.documentStatus->panelWidth(3) >= 120);
         // The caret panel holds a long document's position whole.
-        const QLabel *caret = p.StatusBar2->panelLabel(3);
+        const QLabel *caret = p.documentStatus->panelLabel(3);
         QVERIFY(caret->fontMetrics().horizontalAdvance(QStringLiteral("Στήλη: 249 - Γραμμή: 1234")) <
-                p.StatusBar2->panelWidth(3));
-        QCOMPARE(p.CheckBox1->parentWidget(), p.StatusBar2);
-        QCOMPARE(p.CheckBox1->x(), p.StatusBar2->panelsWidth() + 15);
-        QCOMPARE(p.Image1->parentWidget(), p.Panel10);
-        QCOMPARE(p.Image1->x() + p.Image1->width(), p.Panel10->width());
+                p.documentStatus->panelWidth(3));
+        QCOMPARE(p.graphicalSwitch->parentWidget(), p.documentStatus);
+        QCOMPARE(p.graphicalSwitch->x(), p.documentStatus->panelsWidth() + 15);
+        QCOMPARE(p.makerLogo->parentWidget(), p.lowerStrip);
+        QCOMPARE(p.makerLogo->x() + p.makerLogo->width(), p.lowerStrip->width());
     }
 
     void sizedFromTheScreen()
@@ -98,9 +99,9 @@ private Q_SLOTS:
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         QCOMPARE(f->frameGeometry().size(), QSize(1361, 705));
-        QCOMPARE(p.Panel9->height(), 495);
+        QCOMPARE(p.editorArea->height(), 495);
         f->resize(f->width() - 10, f->height());
-        QCOMPARE(p.RichEdit1->textMargins(), QMargins(40, 22, 12, 12));
+        QCOMPARE(p.codePane->textMargins(), QMargins(40, 22, 12, 12));
     }
 
     void stateAfterStartup()
@@ -108,29 +109,29 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        QCOMPARE(p.Edit1->text(), QStringLiteral("about:blank"));
+        QCOMPARE(p.addressBar->text(), QStringLiteral("about:blank"));
         QVERIFY(f->editingMode());
-        QCOMPARE(p.StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 27"));
+        QCOMPARE(p.documentStatus->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 27"));
         QVERIFY(p.toolbarRows[5]->isHidden() && p.toolbarRows[6]->isHidden());
-        QCOMPARE(p.Panel2->height(), 108);
-        QVERIFY(p.RichEdit2->isHidden());
-        QVERIFY(p.Splitter1->isHidden());
+        QCOMPARE(p.toolbarArea->height(), 108);
+        QVERIFY(p.messagePane->isHidden());
+        QVERIFY(p.messageSplitter->isHidden());
         QVERIFY(p.currentBar()->isHidden());
-        QVERIFY(p.CheckBox1->isChecked());
-        QCOMPARE(p.CheckBox1->text(),
+        QVERIFY(p.graphicalSwitch->isChecked());
+        QCOMPARE(p.graphicalSwitch->text(),
                  QStringLiteral("Το γραφικό περιβάλλον του Επεξεργαστή κειμένου είναι Ενεργοποιημένο"));
-        QCOMPARE(p.RichEdit1->lineCount(), 27);
-        QCOMPARE(p.RichEdit1->line(1), QStringLiteral("  <HEAD>"));
-        QCOMPARE(p.Memo1->toPlainText(),
-                 p.RichEdit1->Text().replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        QCOMPARE(colourAt(p.RichEdit1, 0, 0), tagColour);
-        QVERIFY(boldAt(p.RichEdit1, 0, 5));
-        QCOMPARE(colourAt(p.RichEdit1, 19, 14), QColor(0, 0, 0));
-        QVERIFY(!boldAt(p.RichEdit1, 19, 14));
+        QCOMPARE(p.codePane->lineCount(), 27);
+        QCOMPARE(p.codePane->line(1), QStringLiteral("  <HEAD>"));
+        QCOMPARE(p.mirrorPane->toPlainText(),
+                 p.codePane->text().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        QCOMPARE(colourAt(p.codePane, 0, 0), tagColour);
+        QVERIFY(boldAt(p.codePane, 0, 5));
+        QCOMPARE(colourAt(p.codePane, 19, 14), QColor(0, 0, 0));
+        QVERIFY(!boldAt(p.codePane, 19, 14));
         QCOMPARE(p.toolboxItems[7]->text(), toolboxHideAllCaption());
         QCOMPARE(p.toolboxItems[5]->text(), toolboxRowCaption(5, false));
-        QTRY_COMPARE_WITH_TIMEOUT(p.StatusBar1->panelText(0), ProgramTexts::authorCredit(), 20000);
-        QCOMPARE(p.Edit1->text(), QStringLiteral("about:blank"));
+        QTRY_COMPARE_WITH_TIMEOUT(p.titleBar->panelText(0), ProgramTexts::authorCredit(), 20000);
+        QCOMPARE(p.addressBar->text(), QStringLiteral("about:blank"));
     }
 
     void tagButtonInsertsAndFillsTheAttributeBar()
@@ -138,23 +139,23 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.RichEdit1->setSelStart(p.RichEdit1->lineIndex(7) + 8);
+        p.codePane->setSelectionStart(p.codePane->lineIndex(7) + 8);
         auto *table = f->findChild<QToolButton *>(QStringLiteral("SpeedButton55"));
         QVERIFY(table);
         table->click();
-        QCOMPARE(p.RichEdit1->line(7), QStringLiteral("  <BODY><TABLE>"));
-        QCOMPARE(caretLine(p.RichEdit1), 7);
-        QCOMPARE(caretColumn(p.RichEdit1), 15);
+        QCOMPARE(p.codePane->line(7), QStringLiteral("  <BODY><TABLE>"));
+        QCOMPARE(caretLine(p.codePane), 7);
+        QCOMPARE(caretColumn(p.codePane), 15);
         QVERIFY(!p.currentBar()->isHidden());
         QVERIFY(p.currentBar()->findChild<QWidget *>(QStringLiteral("combo1")));
-        QVERIFY(!p.RichEdit2->isHidden());
-        QCOMPARE(p.StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 28"));
+        QVERIFY(!p.messagePane->isHidden());
+        QCOMPARE(p.documentStatus->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 28"));
 
-        p.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
-        const QString before = p.RichEdit1->Text();
+        p.addressBar->setText(QStringLiteral("http://127.0.0.1/"));
+        const QString before = p.codePane->text();
         table->click();
-        QCOMPARE(p.RichEdit1->Text(), before);
-        QCOMPARE(p.RichEdit2->lineCount(), 0);
+        QCOMPARE(p.codePane->text(), before);
+        QCOMPARE(p.messagePane->lineCount(), 0);
     }
 
     // Typing, Enter (which refreshes, re-indenting the typed line, then breaks the line) and then a tag
@@ -165,19 +166,19 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.RichEdit1->setFocus();
-        QTest::keyClick(p.RichEdit1, Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClicks(p.RichEdit1, QStringLiteral("abc"));
-        QTest::keyClick(p.RichEdit1, Qt::Key_Return);
+        p.codePane->setFocus();
+        QTest::keyClick(p.codePane, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(p.codePane, QStringLiteral("abc"));
+        QTest::keyClick(p.codePane, Qt::Key_Return);
         QToolButton *paragraph = nullptr;
         for (QToolButton *button : f->findChildren<QToolButton *>())
             if (button->text() == QLatin1String("<P>"))
                 paragraph = button;
         QVERIFY(paragraph);
-        const qsizetype paragraphsBefore = p.RichEdit1->Text().count(QLatin1String("<P>"));
+        const qsizetype paragraphsBefore = p.codePane->text().count(QLatin1String("<P>"));
         paragraph->click();
-        QVERIFY2(p.RichEdit1->Text().contains(QLatin1String("abc\r\n<P>")), qPrintable(p.RichEdit1->Text()));
-        QCOMPARE(p.RichEdit1->Text().count(QLatin1String("<P>")), paragraphsBefore + 1);
+        QVERIFY2(p.codePane->text().contains(QLatin1String("abc\r\n<P>")), qPrintable(p.codePane->text()));
+        QCOMPARE(p.codePane->text().count(QLatin1String("<P>")), paragraphsBefore + 1);
     }
 
     void tagHoverAndLeaveDriveTheTip()
@@ -187,7 +188,7 @@ private Q_SLOTS:
         MainWindowParts p(f);
         Q_EMIT f->tagToolbars()->tagHovered(QStringLiteral("</HTML>"));
         QVERIFY(windows->tagTip()->isVisible());
-        QCOMPARE(windows->tagTip()->parentWidget(), static_cast<QWidget *>(p.StatusBar1));
+        QCOMPARE(windows->tagTip()->parentWidget(), static_cast<QWidget *>(p.titleBar));
         QCOMPARE(windows->tagTip()->descriptionLabel()->text(),
                  TagDescriptions::lookup(QStringLiteral("</HTML>")));
         Q_EMIT f->tagToolbars()->tagLeft(QStringLiteral("</HTML>"));
@@ -200,12 +201,12 @@ private Q_SLOTS:
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         const QStringList welcome = ProgramTexts::welcomeDocument();
-        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton, {}, QPoint(60, 30));
-        QCOMPARE(p.RichEdit1->line(1), QStringLiteral("   <HEAD>"));
+        QTest::mouseDClick(p.codePane->viewport(), Qt::LeftButton, {}, QPoint(60, 30));
+        QCOMPARE(p.codePane->line(1), QStringLiteral("   <HEAD>"));
         for (int i = 0; i < welcome.size(); ++i)
             if (i != 1)
-                QCOMPARE(p.RichEdit1->line(i), welcome[i]);
-        QCOMPARE(p.StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 27"));
+                QCOMPARE(p.codePane->line(i), welcome[i]);
+        QCOMPARE(p.documentStatus->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 27"));
     }
 
     void undoTakesBackThePupilsCommandsOnly()
@@ -213,21 +214,21 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        const QString welcome = p.RichEdit1->Text();
+        const QString welcome = p.codePane->text();
         // The welcome page is loaded text: neither the menu's undo nor Ctrl+Z takes it back.
         p.menuItem("N36")->trigger();
-        QTest::keyClick(p.RichEdit1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(p.RichEdit1->Text(), welcome);
-        QCOMPARE(p.RichEdit1->lineCount(), 27);
+        QTest::keyClick(p.codePane, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.codePane->text(), welcome);
+        QCOMPARE(p.codePane->lineCount(), 27);
 
         // A tag button is one step; undo puts the caret back where the tag went, so the next tag goes there.
-        const int at = p.RichEdit1->lineIndex(7) + 8;
-        p.RichEdit1->setSelStart(at);
+        const int at = p.codePane->lineIndex(7) + 8;
+        p.codePane->setSelectionStart(at);
         f->findChild<QToolButton *>(QStringLiteral("SpeedButton55"))->click();
         p.menuItem("N36")->trigger();
-        QCOMPARE(p.RichEdit1->Text(), welcome);
-        QCOMPARE(p.RichEdit1->SelStart(), at);
-        QCOMPARE(p.Memo1->toPlainText(),
+        QCOMPARE(p.codePane->text(), welcome);
+        QCOMPARE(p.codePane->selectionStart(), at);
+        QCOMPARE(p.mirrorPane->toPlainText(),
                  QString(welcome).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     }
 
@@ -236,14 +237,14 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.RichEdit1->setDocumentText(QStringLiteral("ab\r\nc"));
-        QCOMPARE(p.StatusBar2->panelText(0), QStringLiteral("Αριθμός γραμμών: 2"));
-        QCOMPARE(p.StatusBar2->panelText(1), QStringLiteral("Αριθμός χαρακτήρων: 3"));
-        p.RichEdit1->setDocumentText(QStringLiteral("ab\nc\n"));
-        QCOMPARE(p.StatusBar2->panelText(0), QStringLiteral("Αριθμός γραμμών: 2"));
-        p.RichEdit1->setSelStart(0);
-        QTest::keyClick(p.RichEdit1, Qt::Key_Right);
-        QCOMPARE(p.StatusBar2->panelText(3), QStringLiteral("Στήλη: 1 - Γραμμή: 0"));
+        p.codePane->setDocumentText(QStringLiteral("ab\r\nc"));
+        QCOMPARE(p.documentStatus->panelText(0), QStringLiteral("Αριθμός γραμμών: 2"));
+        QCOMPARE(p.documentStatus->panelText(1), QStringLiteral("Αριθμός χαρακτήρων: 3"));
+        p.codePane->setDocumentText(QStringLiteral("ab\nc\n"));
+        QCOMPARE(p.documentStatus->panelText(0), QStringLiteral("Αριθμός γραμμών: 2"));
+        p.codePane->setSelectionStart(0);
+        QTest::keyClick(p.codePane, Qt::Key_Right);
+        QCOMPARE(p.documentStatus->panelText(3), QStringLiteral("Στήλη: 1 - Γραμμή: 0"));
     }
 
     // Whatever writes the address bar sets the mode: only the exact text "about:blank" is editing mode.
@@ -265,9 +266,9 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.Edit1->setText(QStringLiteral("http://127.0.0.1/x"));
+        p.addressBar->setText(QStringLiteral("http://127.0.0.1/x"));
         QVERIFY(!f->editingMode());
-        p.Edit1->setText(text);
+        p.addressBar->setText(text);
         QCOMPARE(f->editingMode(), editing);
     }
 
@@ -276,12 +277,12 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
-        p.RichEdit1->setDocumentText(QStringLiteral("<P>browsing</P>"));
-        QVERIFY(p.Memo1->toPlainText().isEmpty());
-        p.Edit1->setText(QStringLiteral("about:blank"));
-        p.RichEdit1->setDocumentText(QStringLiteral("<P>editing</P>"));
-        QCOMPARE(p.Memo1->toPlainText(), QStringLiteral("<P>editing</P>"));
+        p.addressBar->setText(QStringLiteral("http://127.0.0.1/"));
+        p.codePane->setDocumentText(QStringLiteral("<P>browsing</P>"));
+        QVERIFY(p.mirrorPane->toPlainText().isEmpty());
+        p.addressBar->setText(QStringLiteral("about:blank"));
+        p.codePane->setDocumentText(QStringLiteral("<P>editing</P>"));
+        QCOMPARE(p.mirrorPane->toPlainText(), QStringLiteral("<P>editing</P>"));
     }
 
     void toolboxMenuSequence()
@@ -291,22 +292,22 @@ private Q_SLOTS:
         MainWindowParts p(f);
         p.toolboxItems[5]->trigger(); // show row 6
         QVERIFY(!p.toolbarRows[5]->isHidden());
-        QCOMPARE(p.Panel2->height(), 130);
+        QCOMPARE(p.toolbarArea->height(), 130);
         QCOMPARE(p.toolboxItems[5]->text(), toolboxRowCaption(5, true));
         QCOMPARE(p.toolboxItems[7]->text(), toolboxHideAllCaption());
         p.toolboxItems[7]->trigger(); // hide all
         for (QWidget *row : p.toolbarRows)
             QVERIFY(row->isHidden());
-        QCOMPARE(p.Panel2->height(), 0);
+        QCOMPARE(p.toolbarArea->height(), 0);
         QCOMPARE(p.toolboxItems[7]->text(), toolboxShowAllCaption());
         p.toolboxItems[7]->trigger(); // show all
         for (QWidget *row : p.toolbarRows)
             QVERIFY(!row->isHidden());
-        QCOMPARE(p.Panel2->height(), 154);
+        QCOMPARE(p.toolbarArea->height(), 154);
         QCOMPARE(p.toolboxItems[7]->text(), toolboxHideAllCaption());
         p.toolboxItems[0]->trigger(); // hide row 1
         QVERIFY(p.toolbarRows[0]->isHidden());
-        QCOMPARE(p.Panel2->height(), 132);
+        QCOMPARE(p.toolbarArea->height(), 132);
         QCOMPARE(p.toolboxItems[0]->text(), toolboxRowCaption(0, false));
     }
 
@@ -315,27 +316,27 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        const QRect editorArea = p.Panel9->geometry();
-        const QRect splitter = p.Splitter6->geometry();
-        const QRect strip = p.Panel12->geometry();
+        const QRect editorArea = p.editorArea->geometry();
+        const QRect splitter = p.previewSplitter->geometry();
+        const QRect strip = p.browserStrip->geometry();
 
         windows->mainWindow()->findChild<QAction *>(QStringLiteral("htmleditor1"))->trigger();
-        QVERIFY(p.Panel1->isHidden() && p.Panel11->isHidden());
-        QCOMPARE(p.Panel12->y(), 0);
-        QCOMPARE(p.Panel9->y(), 23);
-        QCOMPARE(p.Splitter6->y() + 3, p.Panel8->height());
-        QVERIFY(p.CheckBox1->isChecked());
+        QVERIFY(p.previewPanel->isHidden() && p.addressRow->isHidden());
+        QCOMPARE(p.browserStrip->y(), 0);
+        QCOMPARE(p.editorArea->y(), 23);
+        QCOMPARE(p.previewSplitter->y() + 3, p.frame->height());
+        QVERIFY(p.graphicalSwitch->isChecked());
 
         windows->mainWindow()->findChild<QAction *>(QStringLiteral("Browser1"))->trigger();
-        QVERIFY(p.Panel9->isHidden() && p.Splitter6->isHidden());
-        QCOMPARE(p.Panel11->y(), 0);
-        QCOMPARE(p.Panel12->y() + 23, p.Panel8->height());
+        QVERIFY(p.editorArea->isHidden() && p.previewSplitter->isHidden());
+        QCOMPARE(p.addressRow->y(), 0);
+        QCOMPARE(p.browserStrip->y() + 23, p.frame->height());
 
         windows->mainWindow()->findChild<QAction *>(QStringLiteral("N40"))->trigger();
-        QCOMPARE(p.Panel9->geometry(), editorArea);
-        QCOMPARE(p.Splitter6->geometry(), splitter);
-        QCOMPARE(p.Panel12->geometry(), strip);
-        QVERIFY(!p.Panel1->isHidden() && !p.Panel11->isHidden());
+        QCOMPARE(p.editorArea->geometry(), editorArea);
+        QCOMPARE(p.previewSplitter->geometry(), splitter);
+        QCOMPARE(p.browserStrip->geometry(), strip);
+        QVERIFY(!p.previewPanel->isHidden() && !p.addressRow->isHidden());
     }
 
     void editorOnlyViewWhileBrowsingUnticksTheSwitch()
@@ -343,12 +344,12 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.Edit1->setText(QStringLiteral("http://127.0.0.1/page"));
+        p.addressBar->setText(QStringLiteral("http://127.0.0.1/page"));
         windows->mainWindow()->findChild<QAction *>(QStringLiteral("htmleditor1"))->trigger();
-        QVERIFY(!p.CheckBox1->isChecked());
-        QCOMPARE(p.CheckBox1->text(),
+        QVERIFY(!p.graphicalSwitch->isChecked());
+        QCOMPARE(p.graphicalSwitch->text(),
                  QStringLiteral("Το γραφικό περιβάλλον του Επεξεργαστή κειμένου είναι Απενεργοποιημένο"));
-        QCOMPARE(colourAt(p.RichEdit1, 0, 0), QColor(0, 0, 0));
+        QCOMPARE(colourAt(p.codePane, 0, 0), QColor(0, 0, 0));
     }
 
     void menusCarryTheirItems()
@@ -356,18 +357,26 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        auto *n26 = f->findChild<QAction *>(QStringLiteral("N26"));
-        QVERIFY(n26 && !n26->isVisible());
+        auto *openCodeOnly = f->findChild<QAction *>(QStringLiteral("N26"));
+        QVERIFY(openCodeOnly && !openCodeOnly->isVisible());
         for (const char *name : {"N2",  "N3",       "N18", "HTML2",    "HTML1", "N210", "N39",        "N16",
                                  "N17", "Unicode1", "N28", "N29",      "N30",   "N31",  "Clipboard1", "N32",
                                  "N33", "N6",       "N35", "Skolvik1", "Sch1",  "N38",  "N37"})
             QVERIFY2(f->findChild<QAction *>(QString::fromLatin1(name)), name);
         QStringList popup;
-        for (QAction *a : p.PopupMenu1->actions())
+        for (QAction *a : p.codeMenu->actions())
             popup << a->text();
         QCOMPARE(popup, QStringList({QStringLiteral("Αναίρεση"), QStringLiteral("Αποκοπή"),
                                      QStringLiteral("Αντιγραφή"), QStringLiteral("Επικόλληση"),
                                      QStringLiteral("Επιλογή όλων")}));
+        // The events menu, built from the table of event groups: its items in order, by name and caption.
+        QStringList events;
+        for (QAction *a : f->findChild<QMenu *>(QStringLiteral("N27"))->actions())
+            events << a->objectName() + QLatin1Char(' ') + a->text();
+        QCOMPARE(events, QStringList({QStringLiteral("N28 Παραθυρικά"), QStringLiteral("N29 Φόρμας"),
+                                      QStringLiteral("N30 Πληκτρολογίου"), QStringLiteral("N31 Ποντικιού"),
+                                      QStringLiteral("Clipboard1 Clipboard"),
+                                      QStringLiteral("N32 Πολυμεσικά"), QStringLiteral("N33 Διάφορα")}));
     }
 
     void downloadProgressInBrowsingMode_data()
@@ -389,29 +398,29 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        p.RichEdit1->setDocumentText(QStringLiteral("<P>x</P>\n").repeated(documentLines).chopped(1));
-        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
-        QCOMPARE(p.RichEdit1->lineCount(), documentLines);
+        p.codePane->setDocumentText(QStringLiteral("<P>x</P>\n").repeated(documentLines).chopped(1));
+        QTest::mouseDClick(p.codePane->viewport(), Qt::LeftButton);
+        QCOMPARE(p.codePane->lineCount(), documentLines);
         // Qt draws an empty range as an endless "busy" animation; the bar never shows that.
-        QVERIFY(p.ProgressBar1->maximum() > p.ProgressBar1->minimum());
-        QCOMPARE(p.Label1->text(), QString::number(p.ProgressBar1->value()));
+        QVERIFY(p.progressBar->maximum() > p.progressBar->minimum());
+        QCOMPARE(p.progressLabel->text(), QString::number(p.progressBar->value()));
 
-        Q_EMIT p.webbrowser1->progressChange(progress, 200);
-        QCOMPARE(p.ProgressBar1->value(), documentLines - 1); // editing mode: the refresh's own position
-        p.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
-        Q_EMIT p.webbrowser1->progressChange(progress, 200);
-        QCOMPARE(p.ProgressBar1->value(), shown);
-        QCOMPARE(p.Label1->text(), QString::number(shown));
-        Q_EMIT p.webbrowser1->progressChange(-1, 200);
-        Q_EMIT p.webbrowser1->progressChange(300, 200);
-        QCOMPARE(p.ProgressBar1->value(), shown);
+        Q_EMIT p.preview->progressChange(progress, 200);
+        QCOMPARE(p.progressBar->value(), documentLines - 1); // editing mode: the refresh's own position
+        p.addressBar->setText(QStringLiteral("http://127.0.0.1/"));
+        Q_EMIT p.preview->progressChange(progress, 200);
+        QCOMPARE(p.progressBar->value(), shown);
+        QCOMPARE(p.progressLabel->text(), QString::number(shown));
+        Q_EMIT p.preview->progressChange(-1, 200);
+        Q_EMIT p.preview->progressChange(300, 200);
+        QCOMPARE(p.progressBar->value(), shown);
 
         // Back in the editor, a refresh's bar keeps no number of the download beside it.
-        p.Edit1->setText(QStringLiteral("about:blank"));
-        p.RichEdit1->setDocumentText(QStringLiteral("<P>x</P>\n").repeated(documentLines + 3));
-        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
-        QCOMPARE(p.ProgressBar1->value(), documentLines + 2);
-        QCOMPARE(p.Label1->text(), QString::number(documentLines + 2));
+        p.addressBar->setText(QStringLiteral("about:blank"));
+        p.codePane->setDocumentText(QStringLiteral("<P>x</P>\n").repeated(documentLines + 3));
+        QTest::mouseDClick(p.codePane->viewport(), Qt::LeftButton);
+        QCOMPARE(p.progressBar->value(), documentLines + 2);
+        QCOMPARE(p.progressLabel->text(), QString::number(documentLines + 2));
     }
 
     void tabOrderFollowsTheVisualOrder()
@@ -419,16 +428,16 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
-        const QList<QWidget *> expected{p.SpeedButton1, p.SpeedButton2, p.SpeedButton3,
-                                        p.Edit1,        p.SpeedButton5, p.SpeedButton4,
-                                        p.RichEdit1,    p.RichEdit2,    p.CheckBox1};
+        const QList<QWidget *> expected{p.homeButton, p.backButton,  p.forwardButton,
+                                        p.addressBar, p.goButton,    p.reloadButton,
+                                        p.codePane,   p.messagePane, p.graphicalSwitch};
         QList<QWidget *> met;
-        QWidget *w = p.SpeedButton1;
+        QWidget *w = p.homeButton;
         do {
             if (expected.contains(w) && !met.contains(w))
                 met.append(w);
             w = w->nextInFocusChain();
-        } while (w != p.SpeedButton1);
+        } while (w != p.homeButton);
         QCOMPARE(met, expected);
     }
 
@@ -438,22 +447,22 @@ private Q_SLOTS:
         MainWindow *f = windows->mainWindow();
         MainWindowParts p(f);
         const QList<QPair<QWidget *, QString>> named{
-            qMakePair<QWidget *, QString>(p.RichEdit1, QStringLiteral("Κώδικας HTML")),
-            qMakePair<QWidget *, QString>(p.RichEdit2, QStringLiteral("Μηνύματα")),
-            qMakePair<QWidget *, QString>(p.Edit1, QStringLiteral("Διεύθυνση")),
-            qMakePair<QWidget *, QString>(p.SpeedButton1, QStringLiteral("Αρχική σελίδα")),
-            qMakePair<QWidget *, QString>(p.SpeedButton2, QStringLiteral("Πίσω")),
-            qMakePair<QWidget *, QString>(p.SpeedButton3, QStringLiteral("Εμπρός")),
-            qMakePair<QWidget *, QString>(p.SpeedButton5, QStringLiteral("Μετάβαση")),
-            qMakePair<QWidget *, QString>(p.SpeedButton4, QStringLiteral("Ανανέωση")),
-            qMakePair<QWidget *, QString>(p.ProgressBar1, QStringLiteral("Πρόοδος")),
+            qMakePair<QWidget *, QString>(p.codePane, QStringLiteral("Κώδικας HTML")),
+            qMakePair<QWidget *, QString>(p.messagePane, QStringLiteral("Μηνύματα")),
+            qMakePair<QWidget *, QString>(p.addressBar, QStringLiteral("Διεύθυνση")),
+            qMakePair<QWidget *, QString>(p.homeButton, QStringLiteral("Αρχική σελίδα")),
+            qMakePair<QWidget *, QString>(p.backButton, QStringLiteral("Πίσω")),
+            qMakePair<QWidget *, QString>(p.forwardButton, QStringLiteral("Εμπρός")),
+            qMakePair<QWidget *, QString>(p.goButton, QStringLiteral("Μετάβαση")),
+            qMakePair<QWidget *, QString>(p.reloadButton, QStringLiteral("Ανανέωση")),
+            qMakePair<QWidget *, QString>(p.progressBar, QStringLiteral("Πρόοδος")),
         };
         for (const auto &[widget, name] : named) {
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
             QVERIFY(iface);
             QCOMPARE(iface->text(QAccessible::Name), name);
         }
-        QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(p.StatusBar2->panelLabel(2));
+        QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(p.documentStatus->panelLabel(2));
         QVERIFY(panel->text(QAccessible::Name).contains(QStringLiteral("27")) ||
                 panel->text(QAccessible::Description).contains(QStringLiteral("27")));
     }
@@ -464,7 +473,7 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         MainWindowParts p(windows->mainWindow());
-        StatusPanels *bar = p.StatusBar1;
+        StatusPanels *bar = p.titleBar;
         // The welcome page's title first, which its load writes.
         QTRY_VERIFY_WITH_TIMEOUT(!bar->panelText(0).isEmpty(), 30000);
         const QString title = bar->panelText(0);
@@ -500,8 +509,8 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         MainWindowParts p(windows->mainWindow());
-        const QList<QToolButton *> buttons{p.SpeedButton1, p.SpeedButton2, p.SpeedButton3, p.SpeedButton5,
-                                           p.SpeedButton4};
+        const QList<QToolButton *> buttons{p.homeButton, p.backButton, p.forwardButton, p.goButton,
+                                           p.reloadButton};
         QList<QImage> pictures;
         for (QToolButton *button : buttons) {
             const QString tip = button->toolTip();
@@ -515,14 +524,14 @@ private Q_SLOTS:
             pictures.append(picture);
         }
         const QImage folder =
-            p.SpeedButton1->style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(20, 20).toImage();
+            p.homeButton->style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(20, 20).toImage();
         QVERIFY(!pictures.contains(folder.convertToFormat(pictures.first().format())));
 
         // The tooltip shows where the pupil rests the mouse.
-        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), p.SpeedButton5->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(p.SpeedButton5, &rest);
+        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), p.goButton->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(p.goButton, &rest);
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), p.SpeedButton5->toolTip());
+        QCOMPARE(QToolTip::text(), p.goButton->toolTip());
         QToolTip::hideText();
     }
 
@@ -530,13 +539,13 @@ private Q_SLOTS:
     {
         auto windows = enterMainWindow();
         MainWindowParts p(windows->mainWindow());
-        p.RichEdit1->setDocumentText(QStringLiteral("<P>\n<P>\n</P>"));
-        QTest::mouseDClick(p.RichEdit1->viewport(), Qt::LeftButton);
-        QVERIFY(!p.RichEdit2->isHidden() && !p.Splitter1->isHidden());
+        p.codePane->setDocumentText(QStringLiteral("<P>\n<P>\n</P>"));
+        QTest::mouseDClick(p.codePane->viewport(), Qt::LeftButton);
+        QVERIFY(!p.messagePane->isHidden() && !p.messageSplitter->isHidden());
         // The simple page runs no check: the pane is emptied, and with nothing in it, it hides.
         p.menuItem("HTML1")->trigger();
-        QCOMPARE(p.RichEdit2->lineCount(), 0);
-        QVERIFY(p.RichEdit2->isHidden() && p.Splitter1->isHidden());
+        QCOMPARE(p.messagePane->lineCount(), 0);
+        QVERIFY(p.messagePane->isHidden() && p.messageSplitter->isHidden());
     }
 };
 

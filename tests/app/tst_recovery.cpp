@@ -142,13 +142,13 @@ private Q_SLOTS:
                  qPrintable(line));
 
         CodePane *code = codePane(windows->mainWindow());
-        const QString welcome = code->Text();
+        const QString welcome = code->text();
         recovery->findChild<QPushButton *>(QStringLiteral("restoreButton"))->click();
         QVERIFY(!recovery->isVisible());
-        QVERIFY(code->Text().contains(typed));
+        QVERIFY(code->text().contains(typed));
         // Bringing a text back is a step the pupil can undo.
         QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(code->Text(), welcome);
+        QCOMPARE(code->text(), welcome);
 
         // Told once: the start after that says nothing more of it.
         windows.reset();
@@ -245,7 +245,7 @@ private Q_SLOTS:
         CodePane *code = codePane(windows->mainWindow());
         typeAtEnd(code, QStringLiteral("<H1>Rhodes</H1>"));
         windows->mainWindow()->findChild<QAction *>(QStringLiteral("HTML1"))->trigger();
-        QVERIFY(!code->Text().contains(QStringLiteral("Rhodes")));
+        QVERIFY(!code->text().contains(QStringLiteral("Rhodes")));
 
         QDialog *recovery = openRecovery(windows->mainWindow());
         QVERIFY(recovery);
@@ -253,10 +253,10 @@ private Q_SLOTS:
         QVERIFY(list->item(0)->text().contains(QStringLiteral("πριν από πρότυπο")));
         // Keyboard: Enter on the chosen entry brings it back.
         QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(code->Text().contains(QStringLiteral("<H1>Rhodes</H1>")));
+        QVERIFY(code->text().contains(QStringLiteral("<H1>Rhodes</H1>")));
         // The template itself was kept on the way out, and can be undone to as well.
         QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(code->Text().startsWith(QLatin1String("<HTML>")));
+        QVERIFY(code->text().startsWith(QLatin1String("<HTML>")));
     }
 
     void anUnwritableDataFolderNeverDisturbsThePupil()

@@ -169,12 +169,12 @@ private Q_SLOTS:
             QCOMPARE(qRound(f.fontPointSize()), expected[i].pointSize);
         }
         QCOMPARE(pane->line(0), QString(47, QLatin1Char(' ')) + QStringLiteral("Όροι χρήσης"));
-        QCOMPARE(pane->SelStart(), 0);
+        QCOMPARE(pane->selectionStart(), 0);
     }
     void termsPaneLeavesTheChoiceCaptionFree_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("designed") << QSize(507, 470);
+        QTest::newRow("its own size") << QSize(507, 470);
         QTest::newRow("taller") << QSize(640, 700);
         QTest::newRow("small") << QSize(300, 200);
     }

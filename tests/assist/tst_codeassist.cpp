@@ -32,9 +32,9 @@ namespace {
 // Replaces the document and puts the caret at a line and column, as the pupil would with the mouse.
 void startWith(const MainWindowParts &f, const QString &text, int line, int column)
 {
-    f.RichEdit1->setDocumentText(text);
-    f.RichEdit1->setSelStart(f.RichEdit1->lineIndex(line) + column);
-    f.RichEdit1->setFocus();
+    f.codePane->setDocumentText(text);
+    f.codePane->setSelectionStart(f.codePane->lineIndex(line) + column);
+    f.codePane->setFocus();
 }
 
 // The visible controls of the attribute bar from left to right: a button by its caption, a box by its name.
@@ -107,13 +107,13 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P>\n\n</P>"), 1, 0);
-        QTest::keyClicks(f.RichEdit1, typed);
+        QTest::keyClicks(f.codePane, typed);
         // The key is typed as it was pressed, letter case and blank included.
-        QCOMPARE(f.RichEdit1->line(1), typed);
+        QCOMPARE(f.codePane->line(1), typed);
         QCOMPARE(f.currentBar()->isHidden(), bar.isEmpty());
         if (!bar.isEmpty())
             QCOMPARE(barContents(f), bar);
-        QVERIFY(f.RichEdit2->isHidden());
+        QVERIFY(f.messagePane->isHidden());
     }
 
     void attributeButtonAfterTheBlankGivesAWellFormedTag()
@@ -121,14 +121,14 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<A>link</A>"), 0, 2);
-        QTest::keyClick(f.RichEdit1, Qt::Key_Space);
+        QTest::keyClick(f.codePane, Qt::Key_Space);
         QToolButton *href = nullptr;
         for (QToolButton *button : f.currentBar()->findChildren<QToolButton *>())
             if (button->text() == QLatin1String(R"(href="")"))
                 href = button;
         QVERIFY(href);
         href->click();
-        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<A href="">link</A>)"));
+        QCOMPARE(f.codePane->line(0), QStringLiteral(R"(<A href="">link</A>)"));
     }
 
     void enterRefreshesThenBreaksTheLineAfterWhatWasTyped()
@@ -136,22 +136,22 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P>\ntext here"), 1, 9);
-        QTest::keyClick(f.RichEdit1, Qt::Key_Return);
+        QTest::keyClick(f.codePane, Qt::Key_Return);
         // The line under the tag line is re-indented first; the caret goes back after the same character of
         // the text, three columns further on, and the break goes in there: after what was typed, not inside
         // it.
-        QCOMPARE(f.RichEdit1->line(1), QStringLiteral("   text here"));
-        QCOMPARE(f.RichEdit1->line(2), QString());
-        QCOMPARE(caretLine(f.RichEdit1), 2);
-        QCOMPARE(caretColumn(f.RichEdit1), 0);
+        QCOMPARE(f.codePane->line(1), QStringLiteral("   text here"));
+        QCOMPARE(f.codePane->line(2), QString());
+        QCOMPARE(caretLine(f.codePane), 2);
+        QCOMPARE(caretColumn(f.codePane), 0);
         // The unclosed paragraph is reported and the preview shows the refreshed document.
-        QVERIFY(!f.RichEdit2->isHidden());
-        QVERIFY(f.RichEdit2->lineCount() > 0);
-        QCOMPARE(f.StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 1"));
+        QVERIFY(!f.messagePane->isHidden());
+        QVERIFY(f.messagePane->lineCount() > 0);
+        QCOMPARE(f.documentStatus->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 1"));
         auto body = std::make_shared<QString>();
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {
-                f.webbrowser1->readBodyMarkup([body](const QString &markup) { *body = markup; });
+                f.preview->readBodyMarkup([body](const QString &markup) { *body = markup; });
                 return body->contains(QLatin1String("text here"));
             }(),
             20000);
@@ -162,11 +162,11 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P>\ntext"), 1, 4);
-        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
-        QTest::keyClicks(f.RichEdit1, QStringLiteral("<table "));
-        QTest::keyClick(f.RichEdit1, Qt::Key_Return);
-        QCOMPARE(f.RichEdit1->line(1), QStringLiteral("text<table "));
-        QCOMPARE(f.RichEdit1->document()->blockCount(), 3);
+        f.addressBar->setText(QStringLiteral("http://127.0.0.1/"));
+        QTest::keyClicks(f.codePane, QStringLiteral("<table "));
+        QTest::keyClick(f.codePane, Qt::Key_Return);
+        QCOMPARE(f.codePane->line(1), QStringLiteral("text<table "));
+        QCOMPARE(f.codePane->document()->blockCount(), 3);
         QVERIFY(f.currentBar()->isHidden());
     }
 
@@ -177,14 +177,14 @@ private Q_SLOTS:
         ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<P align="center">x</P>)"), 0, 0);
         QWidget *const activeBefore = QApplication::activeWindow();
-        clickAt(f.RichEdit1, 10);
-        QCOMPARE(f.RichEdit1->SelStart(), 10);
+        clickAt(f.codePane, 10);
+        QCOMPARE(f.codePane->selectionStart(), 10);
         QVERIFY(!f.currentBar()->isHidden());
         QTRY_VERIFY(popup->isVisible());
         QCOMPARE(itemsOf(popup->valueBox()), alignments);
         // The popup leaves the keyboard with the code pane and stands inside the screen.
         QTRY_COMPARE(QApplication::activeWindow(), activeBefore);
-        QCOMPARE(f.RichEdit1->hasFocus(), activeBefore == f.w);
+        QCOMPARE(f.codePane->hasFocus(), activeBefore == f.w);
         const QRect screen = popup->screen()->availableGeometry();
         QVERIFY(screen.contains(popup->frameGeometry()));
         // The popup stands under the pointer: the wheel turned to scroll the code picks nothing.
@@ -192,11 +192,11 @@ private Q_SLOTS:
         QWheelEvent wheel(middle, popup->valueBox()->mapToGlobal(middle), QPoint(), QPoint(0, -120),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(popup->valueBox(), &wheel);
-        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="center">x</P>)"));
+        QCOMPARE(f.codePane->line(0), QStringLiteral(R"(<P align="center">x</P>)"));
         QVERIFY(popup->isVisible());
         // An arrow key on the closed box picks the first value.
         QTest::keyClick(popup->valueBox(), Qt::Key_Down);
-        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="leftcenter">x</P>)"));
+        QCOMPARE(f.codePane->line(0), QStringLiteral(R"(<P align="leftcenter">x</P>)"));
         QVERIFY(!popup->isVisible());
         QCOMPARE(popup->valueBox()->count(), 0);
     }
@@ -207,7 +207,7 @@ private Q_SLOTS:
         MainWindowParts f(windows->mainWindow());
         ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<INPUT type="" name="video">)"), 0, 0);
-        clickAt(f.RichEdit1, 13);
+        clickAt(f.codePane, 13);
         QTRY_COMPARE(itemsOf(popup->valueBox()).value(0), QStringLiteral("button"));
         QTRY_COMPARE(itemsOf(popup->valueBox()), QStringList({"video/mp4", "video/ogg"}));
         // The last list stays: nothing else is waiting to replace or close it.
@@ -223,14 +223,14 @@ private Q_SLOTS:
         MainWindowParts f(windows->mainWindow());
         ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
-        clickAt(f.RichEdit1, 10);
+        clickAt(f.codePane, 10);
         QVERIFY(popup->isPending());
-        QTest::keyClick(f.RichEdit1, Qt::Key_R);
+        QTest::keyClick(f.codePane, Qt::Key_R);
         // Nothing is waiting any more, so the popup never comes.
         QTRY_VERIFY(!popup->isPending());
         QCoreApplication::processEvents();
         QVERIFY(!popup->isVisible());
-        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P align="r">x</P>)"));
+        QCOMPARE(f.codePane->line(0), QStringLiteral(R"(<P align="r">x</P>)"));
     }
 
     void clickOrTipDuringTheDelayCancelsThePopup_data()
@@ -247,12 +247,12 @@ private Q_SLOTS:
         MainWindowParts f(windows->mainWindow());
         ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
-        clickAt(f.RichEdit1, 10);
+        clickAt(f.codePane, 10);
         QVERIFY(popup->isPending());
         if (tip)
             Q_EMIT windows->mainWindow()->tagToolbars()->tagHovered(QStringLiteral("<P>"));
         else
-            QTest::mouseClick(f.Edit1, Qt::LeftButton);
+            QTest::mouseClick(f.addressBar, Qt::LeftButton);
         QTRY_VERIFY(!popup->isPending());
         QCoreApplication::processEvents();
         QVERIFY(!popup->isVisible());
@@ -273,20 +273,20 @@ private Q_SLOTS:
         MainWindowParts f(windows->mainWindow());
         ValuePopup *popup = windows->valuePopup();
         startWith(f, QStringLiteral(R"(<TABLE rules="">)"), 0, 0);
-        clickAt(f.RichEdit1, 14);
+        clickAt(f.codePane, 14);
         QTRY_VERIFY(popup->isVisible());
         QCOMPARE(popup->valueBox()->count(), 5);
         if (how == QLatin1String("type"))
             QTest::keyClick(popup->valueBox()->lineEdit(), Qt::Key_A);
         else if (how == QLatin1String("code"))
-            QTest::keyClick(f.RichEdit1, Qt::Key_A);
+            QTest::keyClick(f.codePane, Qt::Key_A);
         else
             f.w->resize(f.w->width() - 20, f.w->height());
         QVERIFY(!popup->isVisible());
         QCOMPARE(popup->valueBox()->count(), 0);
         const QString expected = how == QLatin1String("code") ? QStringLiteral(R"(<TABLE rules="a">)")
                                                               : QStringLiteral(R"(<TABLE rules="">)");
-        QCOMPARE(f.RichEdit1->line(0), expected);
+        QCOMPARE(f.codePane->line(0), expected);
     }
 
     void noPopupWhileBrowsing()
@@ -294,8 +294,8 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral(R"(<P align="">x</P>)"), 0, 0);
-        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
-        clickAt(f.RichEdit1, 10);
+        f.addressBar->setText(QStringLiteral("http://127.0.0.1/"));
+        clickAt(f.codePane, 10);
         QVERIFY(!windows->valuePopup()->isPending());
         QVERIFY(f.currentBar()->isHidden());
     }
@@ -305,7 +305,7 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P >x</P>"), 0, 3);
-        const QString before = f.RichEdit1->Text();
+        const QString before = f.codePane->text();
         auto trigger = [&f](const char *name) { f.menuItem(name)->trigger(); };
         trigger("N31");
         trigger("N31");
@@ -323,9 +323,9 @@ private Q_SLOTS:
         QCOMPARE(f.currentBar()->findChild<QComboBox *>(QStringLiteral("combo6"))->currentText(),
                  QStringLiteral("Γεγ. ΠΛηκτρολογίου"));
         // Building and filling the boxes inserted nothing; a pick inserts the attribute with an empty value.
-        QCOMPARE(f.RichEdit1->Text(), before);
+        QCOMPARE(f.codePane->text(), before);
         QTest::keyClick(mouse, Qt::Key_Down);
-        QCOMPARE(f.RichEdit1->line(0), QStringLiteral(R"(<P onclick="">x</P>)"));
+        QCOMPARE(f.codePane->line(0), QStringLiteral(R"(<P onclick="">x</P>)"));
         QCOMPARE(mouse->currentText(), QStringLiteral(R"(onclick="")"));
 
         // A tag button rebuilds the bar without them.
@@ -338,12 +338,12 @@ private Q_SLOTS:
         auto windows = enterMainWindow();
         MainWindowParts f(windows->mainWindow());
         startWith(f, QStringLiteral("<P >x</P>"), 0, 3);
-        f.Edit1->setText(QStringLiteral("http://127.0.0.1/"));
+        f.addressBar->setText(QStringLiteral("http://127.0.0.1/"));
         f.menuItem("Clipboard1")->trigger();
         auto *clipboard = f.currentBar()->findChild<QComboBox *>(QStringLiteral("combo6"));
         QVERIFY(clipboard && !f.currentBar()->isHidden());
         QTest::keyClick(clipboard, Qt::Key_Down);
-        QCOMPARE(f.RichEdit1->line(0), QStringLiteral("<P >x</P>"));
+        QCOMPARE(f.codePane->line(0), QStringLiteral("<P >x</P>"));
     }
 };
 

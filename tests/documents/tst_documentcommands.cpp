@@ -175,12 +175,12 @@ void TestDocumentCommands::trigger(const char *name)
 
 QVariant TestDocumentCommands::evaluate(const QString &script)
 {
-    return evaluateInPage(m_parts->webbrowser1->page(), script, loadTimeout);
+    return evaluateInPage(m_parts->preview->page(), script, loadTimeout);
 }
 
 QVariant TestDocumentCommands::evaluateUntil(const QString &script, const QVariant &expected)
 {
-    return evaluateInPageUntil(m_parts->webbrowser1->page(), script, expected, loadTimeout);
+    return evaluateInPageUntil(m_parts->preview->page(), script, expected, loadTimeout);
 }
 
 void TestDocumentCommands::openLoadsDecodesAndRefreshes()
@@ -202,13 +202,14 @@ void TestDocumentCommands::openLoadsDecodesAndRefreshes()
     QCOMPARE(m_asked[0].filters.size(), 6);
     QCOMPARE(m_asked[0].filters[1], QStringLiteral("Αρχεία html (*.html)"));
 
-    QCOMPARE(m_parts->RichEdit1->line(2), QStringLiteral("<p>Καλημέρα</p>"));
-    QCOMPARE(m_parts->RichEdit1->line(6), QStringLiteral("   τέλος"));
-    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
-    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 7"));
-    QCOMPARE(m_parts->ProgressBar1->maximum(), m_parts->RichEdit1->lineCount() - 4);
-    QCOMPARE(m_parts->Memo1->toPlainText(), m_parts->RichEdit1->Text().replace(QLatin1String("\r\n"), "\n"));
+    QCOMPARE(m_parts->codePane->line(2), QStringLiteral("<p>Καλημέρα</p>"));
+    QCOMPARE(m_parts->codePane->line(6), QStringLiteral("   τέλος"));
+    QCOMPARE(m_parts->codePane->selectionStart(), 0);
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->documentStatus->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 7"));
+    QCOMPARE(m_parts->progressBar->maximum(), m_parts->codePane->lineCount() - 4);
+    QCOMPARE(m_parts->mirrorPane->toPlainText(),
+             m_parts->codePane->text().replace(QLatin1String("\r\n"), "\n"));
     QCOMPARE(evaluateUntil(QStringLiteral("document.querySelector('p') && "
                                           "document.querySelector('p').textContent"),
                            QStringLiteral("Καλημέρα"))
@@ -218,14 +219,14 @@ void TestDocumentCommands::openLoadsDecodesAndRefreshes()
 
 void TestDocumentCommands::cancelledOpenStillResetsMessagesAndAddress()
 {
-    const QString before = m_parts->RichEdit1->Text();
-    m_parts->RichEdit2->setDocumentText(QStringLiteral("warning"));
-    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
+    const QString before = m_parts->codePane->text();
+    m_parts->messagePane->setDocumentText(QStringLiteral("warning"));
+    m_parts->addressBar->setText(QStringLiteral("http://127.0.0.1:1/"));
     trigger("N2");
     QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("Το άνοιγμα του αρχείου ακυρώθηκε")});
-    QCOMPARE(m_parts->RichEdit1->Text(), before);
-    QCOMPARE(m_parts->RichEdit2->Text(), QString());
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->codePane->text(), before);
+    QCOMPARE(m_parts->messagePane->text(), QString());
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
 }
 
 void TestDocumentCommands::badFileLeavesThePaneUnchanged_data()
@@ -250,14 +251,14 @@ void TestDocumentCommands::badFileLeavesThePaneUnchanged()
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(60LL * 1024 * 1024));
     huge.close();
 
-    const QString before = m_parts->RichEdit1->Text();
-    const QString count = m_parts->StatusBar2->panelText(2);
+    const QString before = m_parts->codePane->text();
+    const QString count = m_parts->documentStatus->panelText(2);
     m_answers << m_dir->filePath(name);
     trigger("N2");
     QCOMPARE(m_catcher->texts().size(), 1);
     QVERIFY2(m_catcher->texts()[0].contains(reasonPart), qPrintable(m_catcher->texts()[0]));
-    QCOMPARE(m_parts->RichEdit1->Text(), before);
-    QCOMPARE(m_parts->StatusBar2->panelText(2), count);
+    QCOMPARE(m_parts->codePane->text(), before);
+    QCOMPARE(m_parts->documentStatus->panelText(2), count);
 }
 
 void TestDocumentCommands::openIsRefusedWhileOnlyTheBrowserShows()
@@ -275,19 +276,19 @@ void TestDocumentCommands::codeOnlyOpenShowsTheCodeWithoutRefresh()
     QVERIFY(hidden && !hidden->isVisible());
     const QString path = m_dir->filePath(QStringLiteral("code.php"));
     QVERIFY(writeBytes(path, QByteArray("<?php echo 1; ?>\r\n  <b>\xe1")));
-    const QString count = m_parts->StatusBar2->panelText(2);
+    const QString count = m_parts->documentStatus->panelText(2);
     m_answers << path;
     trigger("N26");
     QCOMPARE(m_catcher->texts(), QStringList());
-    QCOMPARE(m_parts->RichEdit1->Text(), QStringLiteral("<?php echo 1; ?>\r\n  <b>α"));
-    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
-    QCOMPARE(m_parts->Memo1->toPlainText(), QStringLiteral("<?php echo 1; ?>\n  <b>α"));
-    QCOMPARE(m_parts->StatusBar2->panelText(2), count);
-    QVERIFY(m_parts->Panel9->isVisible());
-    QVERIFY(m_parts->Panel12->isVisible());
-    QVERIFY(m_parts->Panel1->isHidden());
-    QVERIFY(m_parts->Panel11->isHidden());
-    QTRY_COMPARE(m_parts->Panel12->y(), 0);
+    QCOMPARE(m_parts->codePane->text(), QStringLiteral("<?php echo 1; ?>\r\n  <b>α"));
+    QCOMPARE(m_parts->codePane->selectionStart(), 0);
+    QCOMPARE(m_parts->mirrorPane->toPlainText(), QStringLiteral("<?php echo 1; ?>\n  <b>α"));
+    QCOMPARE(m_parts->documentStatus->panelText(2), count);
+    QVERIFY(m_parts->editorArea->isVisible());
+    QVERIFY(m_parts->browserStrip->isVisible());
+    QVERIFY(m_parts->previewPanel->isHidden());
+    QVERIFY(m_parts->addressRow->isHidden());
+    QTRY_COMPARE(m_parts->browserStrip->y(), 0);
 }
 
 void TestDocumentCommands::saveAndReopenKeepsEveryCharacter()
@@ -297,7 +298,7 @@ void TestDocumentCommands::saveAndReopenKeepsEveryCharacter()
     const QString text = QStringLiteral(
         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" "
         "/></head>\r\n<body>\r\n   Ελληνικά Русский 😀\u00A0τέλος\r\n</body>\r\n</html>");
-    m_parts->RichEdit1->setDocumentText(text);
+    m_parts->codePane->setDocumentText(text);
     m_answers << m_dir->filePath(QStringLiteral("lesson"));
     trigger("N3");
     QCOMPARE(m_catcher->texts(),
@@ -307,11 +308,11 @@ void TestDocumentCommands::saveAndReopenKeepsEveryCharacter()
     const QString saved = m_dir->filePath(QStringLiteral("lesson.html"));
     QVERIFY(contents(saved).startsWith("\xEF\xBB\xBF"));
 
-    m_parts->RichEdit1->setDocumentText(QStringLiteral("something else"));
+    m_parts->codePane->setDocumentText(QStringLiteral("something else"));
     m_answers << saved;
     trigger("N2");
     QCOMPARE(m_catcher->texts().size(), 1);
-    QCOMPARE(m_parts->RichEdit1->Text(), text);
+    QCOMPARE(m_parts->codePane->text(), text);
 }
 
 void TestDocumentCommands::strayByteReadsAsUtf8WithANoticeAndSavesAsShown()
@@ -327,14 +328,14 @@ void TestDocumentCommands::strayByteReadsAsUtf8WithANoticeAndSavesAsShown()
     trigger("N2");
     QCOMPARE(m_catcher->texts(),
              QStringList{DocumentMessages::malformedCharacters(QStringLiteral("rhodes.html"))});
-    QCOMPARE(m_parts->RichEdit1->line(2), QStringLiteral("<p>Ρόδος\uFFFD</p>"));
+    QCOMPARE(m_parts->codePane->line(2), QStringLiteral("<p>Ρόδος\uFFFD</p>"));
 
     const QString saved = m_dir->filePath(QStringLiteral("saved.html"));
     m_answers << saved;
     trigger("N3");
     QCOMPARE(m_catcher->texts().size(), 2);
     QCOMPARE(contents(saved), QByteArray(page).replace("\xE9", "\xEF\xBF\xBD"));
-    QCOMPARE(readTextFile(saved).text, m_parts->RichEdit1->Text());
+    QCOMPARE(readTextFile(saved).text, m_parts->codePane->text());
 }
 
 void TestDocumentCommands::charsetsReadAsBrowsersReadThem_data()
@@ -395,7 +396,7 @@ void TestDocumentCommands::charsetsReadAsBrowsersReadThem()
     QCOMPARE(m_catcher->texts(),
              notice ? QStringList{DocumentMessages::malformedCharacters(QStringLiteral("page.html"))}
                     : QStringList());
-    QCOMPARE(m_parts->RichEdit1->line(1), QStringLiteral("<p>") + shown + QStringLiteral("</p>"));
+    QCOMPARE(m_parts->codePane->line(1), QStringLiteral("<p>") + shown + QStringLiteral("</p>"));
 
     // Saved as it is: in the declared encoding when every character survives, else UTF-8 behind its mark;
     // either way it reads back as shown.
@@ -406,15 +407,15 @@ void TestDocumentCommands::charsetsReadAsBrowsersReadThem()
         QCOMPARE(contents(saved), bytes);
     const TextFileRead again = readTextFile(saved);
     QVERIFY(again.ok);
-    QCOMPARE(again.text, m_parts->RichEdit1->Text());
+    QCOMPARE(again.text, m_parts->codePane->text());
 }
 
 void TestDocumentCommands::pastedNulCharactersAreLeftOutAndTheFileOpensAgain()
 {
-    m_parts->RichEdit1->setDocumentText(QString());
+    m_parts->codePane->setDocumentText(QString());
     QApplication::clipboard()->setText(QStringLiteral("<p>α") + QChar(0) + QStringLiteral("β</p>") +
                                        QChar(0));
-    m_parts->RichEdit1->paste();
+    m_parts->codePane->paste();
     const QString saved = m_dir->filePath(QStringLiteral("pasted.html"));
     m_answers << saved;
     trigger("N3");
@@ -426,7 +427,7 @@ void TestDocumentCommands::pastedNulCharactersAreLeftOutAndTheFileOpensAgain()
     m_answers << saved;
     trigger("N2");
     QCOMPARE(m_catcher->texts().size(), 2);
-    QCOMPARE(m_parts->RichEdit1->Text(), QStringLiteral("<p>αβ</p>"));
+    QCOMPARE(m_parts->codePane->text(), QStringLiteral("<p>αβ</p>"));
 }
 
 void TestDocumentCommands::mixedScriptsComeBackByteForByte_data()
@@ -457,7 +458,7 @@ void TestDocumentCommands::mixedScriptsComeBackByteForByte()
     trigger("N2");
     QCOMPARE(m_catcher->texts(), QStringList());
     // A paragraph separator shows on the line it stands in, not as a line break of its own.
-    QCOMPARE(m_parts->RichEdit1->lineCount(), int(bytes.count("\r\n")));
+    QCOMPARE(m_parts->codePane->lineCount(), int(bytes.count("\r\n")));
 
     const QString saved = m_dir->filePath(QStringLiteral("saved.html"));
     m_answers << saved;
@@ -513,7 +514,7 @@ void TestDocumentCommands::cancelledSaveEmptiesTheMirror()
 {
     trigger("N3");
     QCOMPARE(m_catcher->texts(), QStringList{QStringLiteral("Η αποθήκευση του αρχείου ακυρώθηκε")});
-    QCOMPARE(m_parts->Memo1->toPlainText(), QString());
+    QCOMPARE(m_parts->mirrorPane->toPlainText(), QString());
 }
 
 void TestDocumentCommands::dialogsStartAtTheDocumentsFile()
@@ -552,7 +553,7 @@ void TestDocumentCommands::savingOverAFileAsksFirst()
 {
     const QString path = m_dir->filePath(QStringLiteral("classmate.html"));
     QVERIFY(writeBytes(path, "classmate's work"));
-    m_parts->RichEdit1->setDocumentText(QStringLiteral("<p>mine</p>"));
+    m_parts->codePane->setDocumentText(QStringLiteral("<p>mine</p>"));
     const QString question = QStringLiteral("Το αρχείο «classmate.html» υπάρχει ήδη. Να αντικατασταθεί;");
 
     // "Όχι" saves nothing: the dialog asks again, and is cancelled here.
@@ -588,15 +589,15 @@ void TestDocumentCommands::savingOverAFileAsksFirst()
 
 void TestDocumentCommands::keysOpenAndSave()
 {
-    m_parts->RichEdit1->setFocus();
-    QTest::keyClick(m_parts->RichEdit1, Qt::Key_O, Qt::ControlModifier);
+    m_parts->codePane->setFocus();
+    QTest::keyClick(m_parts->codePane, Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(m_asked.size(), 1);
     QVERIFY(m_asked[0].fileMustExist);
     QCOMPARE(m_catcher->texts(), QStringList{DocumentMessages::openCancelled()});
     // The message box had the keyboard; the window has it again, as after a click on it.
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
-    QTest::keyClick(m_parts->RichEdit1, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(m_parts->codePane, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_asked.size(), 2);
     QCOMPARE(m_asked[1].title, QStringLiteral("Αποθήκευση Ιστοσελίδας"));
     QCOMPARE(m_catcher->texts().last(), DocumentMessages::saveCancelled());
@@ -618,38 +619,39 @@ void TestDocumentCommands::templatesLoadAndCount()
     QFETCH(int, tags);
     QFETCH(int, lines);
     // Templates load whatever the mode.
-    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
+    m_parts->addressBar->setText(QStringLiteral("http://127.0.0.1:1/"));
     trigger(item.toLatin1().constData());
-    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: %1").arg(tags));
-    QCOMPARE(m_parts->RichEdit1->lineCount(), lines);
-    QCOMPARE(m_parts->RichEdit1->SelStart(), 0);
-    QCOMPARE(m_parts->RichEdit1->SelLength(), 0);
-    QCOMPARE(m_parts->Memo1->toPlainText(), m_parts->RichEdit1->Text().replace(QLatin1String("\r\n"), "\n"));
+    QCOMPARE(m_parts->documentStatus->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: %1").arg(tags));
+    QCOMPARE(m_parts->codePane->lineCount(), lines);
+    QCOMPARE(m_parts->codePane->selectionStart(), 0);
+    QCOMPARE(m_parts->codePane->selectionLength(), 0);
+    QCOMPARE(m_parts->mirrorPane->toPlainText(),
+             m_parts->codePane->text().replace(QLatin1String("\r\n"), "\n"));
     if (item == QLatin1String("HTML1")) {
-        QCOMPARE(m_parts->RichEdit1->line(1), QStringLiteral("<HEAD>"));
-        QCOMPARE(m_parts->RichEdit1->line(4), QStringLiteral("   Η πρώτη μου ιστοσελίδα"));
-        QCOMPARE(m_parts->RichEdit1->line(11), QStringLiteral("   "));
+        QCOMPARE(m_parts->codePane->line(1), QStringLiteral("<HEAD>"));
+        QCOMPARE(m_parts->codePane->line(4), QStringLiteral("   Η πρώτη μου ιστοσελίδα"));
+        QCOMPARE(m_parts->codePane->line(11), QStringLiteral("   "));
     } else {
-        QVERIFY(m_parts->RichEdit1->line(2).endsWith(QStringLiteral("--> ")));
-        QVERIFY(m_parts->RichEdit1->line(12).contains(QStringLiteral("σύνδεσμο: http")));
+        QVERIFY(m_parts->codePane->line(2).endsWith(QStringLiteral("--> ")));
+        QVERIFY(m_parts->codePane->line(12).contains(QStringLiteral("σύνδεσμο: http")));
     }
 }
 
 void TestDocumentCommands::charsetLinesInsertAtTheCaretInEditingModeOnly()
 {
-    m_parts->RichEdit1->setDocumentText(QStringLiteral("<p>α</p>\n\n<p>β</p>"));
-    m_parts->RichEdit1->setSelStart(m_parts->RichEdit1->lineIndex(1));
+    m_parts->codePane->setDocumentText(QStringLiteral("<p>α</p>\n\n<p>β</p>"));
+    m_parts->codePane->setSelectionStart(m_parts->codePane->lineIndex(1));
     trigger("N16");
     trigger("Unicode1");
-    QCOMPARE(m_parts->RichEdit1->line(1),
+    QCOMPARE(m_parts->codePane->line(1),
              QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />"
                             "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\" />"));
-    QCOMPARE(m_parts->StatusBar2->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 6"));
+    QCOMPARE(m_parts->documentStatus->panelText(2), QStringLiteral("Αριθμός Εντολών HTML: 6"));
 
-    m_parts->Edit1->setText(QStringLiteral("http://127.0.0.1:1/"));
-    const QString before = m_parts->RichEdit1->Text();
+    m_parts->addressBar->setText(QStringLiteral("http://127.0.0.1:1/"));
+    const QString before = m_parts->codePane->text();
     trigger("N17");
-    QCOMPARE(m_parts->RichEdit1->Text(), before);
+    QCOMPARE(m_parts->codePane->text(), before);
 }
 
 void TestDocumentCommands::relativeImageAndStyleLoadFromTheFileFolder()
@@ -701,7 +703,7 @@ void TestDocumentCommands::relativeImageAndStyleLoadFromTheFileFolder()
                           QStringLiteral("refused"))
                 .toString(),
             QStringLiteral("refused"));
-    QCOMPARE(m_parts->Edit1->text(), QStringLiteral("about:blank"));
+    QCOMPARE(m_parts->addressBar->text(), QStringLiteral("about:blank"));
 }
 
 void TestDocumentCommands::sourcePrintoutWithoutPrinterGoesToPdf_data()
@@ -722,7 +724,7 @@ void TestDocumentCommands::sourcePrintoutWithoutPrinterGoesToPdf()
         QStringList text;
         for (int i = 0; i < lines; ++i)
             text << QStringLiteral("γραμμή %1").arg(i);
-        m_parts->RichEdit1->setDocumentText(text.join(u'\n'));
+        m_parts->codePane->setDocumentText(text.join(u'\n'));
     }
     m_answers << m_dir->filePath(QStringLiteral("printout"));
     trigger("HTML2");
@@ -764,18 +766,18 @@ void TestDocumentCommands::aPageThatNeverEndsItsPrintHandlerStillPrints()
 {
     // A page whose print handler never ends: the print preview shows a still copy of it, which runs no
     // script, and the refreshes that follow render the next document instead of bringing the program down.
-    m_parts->RichEdit1->setDocumentText(
+    m_parts->codePane->setDocumentText(
         QStringLiteral("<html><body><p id=\"stuck\">x</p><script>onbeforeprint = () => { for (;;) {} "
                        "};</script></body></html>"));
-    m_parts->RichEdit1->setSelStart(0);
-    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    m_parts->codePane->setSelectionStart(0);
+    QTest::mouseDClick(m_parts->codePane->viewport(), Qt::LeftButton);
     QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('stuck')"), true), QVariant(true));
     QVERIFY(printPreviewPages() >= 1);
     QCOMPARE(m_catcher->texts(), QStringList());
 
-    m_parts->RichEdit1->setDocumentText(QStringLiteral("<p id=\"next\">next</p>"));
-    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
-    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    m_parts->codePane->setDocumentText(QStringLiteral("<p id=\"next\">next</p>"));
+    QTest::mouseDClick(m_parts->codePane->viewport(), Qt::LeftButton);
+    QTest::mouseDClick(m_parts->codePane->viewport(), Qt::LeftButton);
     QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('next')"), true), QVariant(true));
 }
 
@@ -812,10 +814,10 @@ void TestDocumentCommands::pagePrintedIntoAPdfFileKeepsItsText()
 {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) reads the text of the PDF file");
-    m_parts->RichEdit1->setDocumentText(QStringLiteral(
+    m_parts->codePane->setDocumentText(QStringLiteral(
         "<html><body><h1 id=\"title\">Καλημέρα κόσμε</h1><p>Velmark prints its pages</p></body></html>"));
-    m_parts->RichEdit1->setSelStart(0);
-    QTest::mouseDClick(m_parts->RichEdit1->viewport(), Qt::LeftButton);
+    m_parts->codePane->setSelectionStart(0);
+    QTest::mouseDClick(m_parts->codePane->viewport(), Qt::LeftButton);
     QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('title')"), true), QVariant(true));
 
     const QString path = m_dir->filePath(QStringLiteral("page.pdf"));

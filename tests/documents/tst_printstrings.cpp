@@ -87,7 +87,7 @@ const PrintFont codeFont{QStringLiteral("Code"), 11, 0};
 
 } // namespace
 
-class TestPrintStrings : public QObject
+class TestPrintLines : public QObject
 {
     Q_OBJECT
 
@@ -105,7 +105,7 @@ private Q_SLOTS:
     void callbackCanStopTheJob();
 };
 
-void TestPrintStrings::rectanglesOnA600DotsDevice()
+void TestPrintLines::rectanglesOnA600DotsDevice()
 {
     const std::optional<PrintRects> rects =
         calcPrintRects(RecordingSurface().device, sourcePrintoutMargins());
@@ -116,7 +116,7 @@ void TestPrintStrings::rectanglesOnA600DotsDevice()
     QCOMPARE(rects->lineHeight, 100);
 }
 
-void TestPrintStrings::marginInsideTheUnprintableEdgeMovesToIt()
+void TestPrintLines::marginInsideTheUnprintableEdgeMovesToIt()
 {
     PrintDeviceMetrics device{600, 600, 600, 100, 5100, 6600, 4000, 6400};
     const std::optional<PrintRects> rects = calcPrintRects(device, sourcePrintoutMargins());
@@ -126,7 +126,7 @@ void TestPrintStrings::marginInsideTheUnprintableEdgeMovesToIt()
     QCOMPARE(rects->text, (PrintRect{0, 350, 4000, 6200}));
 }
 
-void TestPrintStrings::linesPerPageAndPageBreaks_data()
+void TestPrintLines::linesPerPageAndPageBreaks_data()
 {
     QTest::addColumn<int>("lineCount");
     QTest::addColumn<int>("pages");
@@ -138,7 +138,7 @@ void TestPrintStrings::linesPerPageAndPageBreaks_data()
     QTest::newRow("three pages") << 130 << 3 << 14;
 }
 
-void TestPrintStrings::linesPerPageAndPageBreaks()
+void TestPrintLines::linesPerPageAndPageBreaks()
 {
     QFETCH(int, lineCount);
     QFETCH(int, pages);
@@ -165,7 +165,7 @@ void TestPrintStrings::linesPerPageAndPageBreaks()
     QCOMPARE(last, onLastPage);
 }
 
-void TestPrintStrings::headerAndFooterGeometry()
+void TestPrintLines::headerAndFooterGeometry()
 {
     RecordingSurface surface;
     printSource(surface, numberedLines(130), codeFont, QStringLiteral("Η σελίδα μου"));
@@ -194,7 +194,7 @@ void TestPrintStrings::headerAndFooterGeometry()
     }
 }
 
-void TestPrintStrings::emptyListPrintsOnePageWithNothingOnIt()
+void TestPrintLines::emptyListPrintsOnePageWithNothingOnIt()
 {
     RecordingSurface surface;
     const PrintOutcome outcome = printSource(surface, QStringList(), codeFont, QStringLiteral("T"));
@@ -205,7 +205,7 @@ void TestPrintStrings::emptyListPrintsOnePageWithNothingOnIt()
     QVERIFY(surface.ended);
 }
 
-void TestPrintStrings::longLinesContinueOnTheNextLines_data()
+void TestPrintLines::longLinesContinueOnTheNextLines_data()
 {
     // The text area is 4,350 dots wide and the recording surface's characters 10 dots each: 435 a line.
     QTest::addColumn<QString>("line");
@@ -217,7 +217,7 @@ void TestPrintStrings::longLinesContinueOnTheNextLines_data()
     QTest::newRow("broken after blanks") << QStringLiteral("λέξη12345 ").repeated(100) << 3 << true;
 }
 
-void TestPrintStrings::longLinesContinueOnTheNextLines()
+void TestPrintLines::longLinesContinueOnTheNextLines()
 {
     QFETCH(QString, line);
     QFETCH(int, printedLines);
@@ -238,7 +238,7 @@ void TestPrintStrings::longLinesContinueOnTheNextLines()
     QCOMPARE(whole, line);
 }
 
-void TestPrintStrings::pagesFollowThePrintedLines()
+void TestPrintLines::pagesFollowThePrintedLines()
 {
     // 40 lines of 500 characters print as 80 lines: 58 on the first page, 22 on the second.
     RecordingSurface surface;
@@ -251,13 +251,13 @@ void TestPrintStrings::pagesFollowThePrintedLines()
     QCOMPARE(code[58].page, 2);
 }
 
-void TestPrintStrings::marginsWithoutRoomCancelTheJob()
+void TestPrintLines::marginsWithoutRoomCancelTheJob()
 {
     RecordingSurface surface;
     PrintMargins margins;
     margins.left = 5.0f;
     margins.right = 4.0f;
-    const PrintOutcome outcome = PrintStrings(surface, numberedLines(3), margins, codeFont, false, {}, {});
+    const PrintOutcome outcome = printLines(surface, numberedLines(3), margins, codeFont, false, {}, {});
     QCOMPARE(outcome.status, PrintOutcome::NoRoom);
     QCOMPARE(outcome.pages, 0);
     QVERIFY(surface.aborted);
@@ -265,17 +265,17 @@ void TestPrintStrings::marginsWithoutRoomCancelTheJob()
     QVERIFY(surface.texts.isEmpty());
 }
 
-void TestPrintStrings::callbackCanStopTheJob()
+void TestPrintLines::callbackCanStopTheJob()
 {
     RecordingSurface surface;
     const PrintOutcome outcome =
-        PrintStrings(surface, numberedLines(200), sourcePrintoutMargins(), codeFont, false,
-                     [](PrintSurface &, int page, const PrintRect &, bool &go) { go = page < 2; }, {});
+        printLines(surface, numberedLines(200), sourcePrintoutMargins(), codeFont, false,
+                   [](PrintSurface &, int page, const PrintRect &, bool &go) { go = page < 2; }, {});
     QCOMPARE(outcome.status, PrintOutcome::Stopped);
     QCOMPARE(outcome.pages, 0);
     QVERIFY(surface.aborted);
     QCOMPARE(surface.textsOfFamily(QStringLiteral("Code")).size(), 58);
 }
 
-QTEST_GUILESS_MAIN(TestPrintStrings)
+QTEST_GUILESS_MAIN(TestPrintLines)
 #include "tst_printstrings.moc"

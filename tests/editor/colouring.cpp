@@ -4,37 +4,37 @@
 
 #include <QApplication>
 
-void SetTextColor(CodePane *pane, const QString &text, const TTextAttributes &attributes)
+void setLookOfEveryOccurrence(CodePane *pane, const QString &text, const TextLook &look)
 {
     const int searchLength = int(pane->linesText().size());
     int pos = pane->findText(text, 0, searchLength);
     while (pos != -1) {
-        pane->setSelStart(pos);
-        pane->setSelLength(int(text.size()));
-        pane->setSelColor(attributes.FontColor);
-        pane->setSelSize(attributes.Font.pointSize());
-        pane->setSelStyle(attributes.Font.bold(), attributes.Font.italic(), attributes.Font.underline());
-        pane->setSelName(attributes.Font.family());
-        pane->setSelBackColor(attributes.BackColor);
+        pane->setSelectionStart(pos);
+        pane->setSelectionLength(int(text.size()));
+        pane->setSelColor(look.fontColour);
+        pane->setSelSize(look.font.pointSize());
+        pane->setSelStyle(look.font.bold(), look.font.italic(), look.font.underline());
+        pane->setSelName(look.font.family());
+        pane->setSelBackColor(look.backColour);
         pos = pane->findText(text, pos + int(text.size()), searchLength);
     }
 }
 
-void RearchAndReplace(CodePane *pane, const QString &text, quint32 colour)
+void recolourEveryOccurrence(CodePane *pane, const QString &text, quint32 colour)
 {
     if (pane->isHidden())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int searchLength = int(pane->Text().size());
+    const int searchLength = int(pane->text().size());
     int pos = pane->findText(text, 0, searchLength);
     while (pos != -1) {
         if (pane->isVisible())
             pane->setFocus();
-        pane->setSelStart(pos);
-        pane->setSelLength(int(text.size()));
+        pane->setSelectionStart(pos);
+        pane->setSelectionLength(int(text.size()));
         pane->setSelColor(colour);
         pane->setSelStyle(true);
-        pane->setSelText(text);
+        pane->setSelectedText(text);
         pos = pane->findText(text, pos + int(text.size()), searchLength);
     }
     QApplication::restoreOverrideCursor();

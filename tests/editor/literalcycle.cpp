@@ -13,9 +13,9 @@ namespace {
 // holds the text.
 void writeLine(CodePane *pane, int i, const QString &text)
 {
-    pane->setSelStart(pane->lineIndex(i));
-    pane->setSelLength(int(pane->line(i).size()));
-    pane->setSelText(text);
+    pane->setSelectionStart(pane->lineIndex(i));
+    pane->setSelectionLength(int(pane->line(i).size()));
+    pane->setSelectedText(text);
 }
 
 } // namespace
@@ -25,11 +25,11 @@ RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
     const int lineNumber = caretLine(pane);
     const int columnBefore = caretColumn(pane);
     const QString caretLineBefore = pane->line(lineNumber);
-    TTextAttributes base;
-    base.Font = pane->font();
-    base.Font.setPointSize(11);
-    base.Font.setBold(false);
-    SetTextColor(pane, pane->Text(), base);
+    TextLook base;
+    base.font = pane->font();
+    base.font.setPointSize(11);
+    base.font.setBold(false);
+    setLookOfEveryOccurrence(pane, pane->text(), base);
 
     RefreshResult result;
     TagCollector collector;
@@ -41,7 +41,7 @@ RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
             ++result.tagCount;
             const QString tagText = pane->line(i).mid(span.start, span.length);
             if (options.paintTags && !(options.skipEmptyPairTags && tagText.contains(QLatin1String("<>"))))
-                RearchAndReplace(pane, tagText, TagColour);
+                recolourEveryOccurrence(pane, tagText, TagColour);
             if (options.collect)
                 collector.add(tagText);
         }
@@ -49,7 +49,7 @@ RefreshResult runLiteralCycle(CodePane *pane, const RefreshOptions &options)
     if (options.balanceCheck) {
         result.report = checkBalance(collector);
         for (const QString &tag : result.report.highlights)
-            RearchAndReplace(pane, tag, WarningColour);
+            recolourEveryOccurrence(pane, tag, WarningColour);
     }
     moveCaretTo(pane, lineNumber, columnAfterReindent(caretLineBefore, pane->line(lineNumber), columnBefore));
     return result;

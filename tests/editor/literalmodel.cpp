@@ -92,7 +92,7 @@ int LiteralModel::findText(const QString &search, int start) const
     return -1;
 }
 
-void LiteralModel::rearchAndReplace(const QString &search, quint32 colour)
+void LiteralModel::recolourEveryOccurrence(const QString &search, quint32 colour)
 {
     // Painting changes letter case only, which does not change where the names are.
     const QBitArray names = markupNamePositions(m_shown.split(u'\n'));
@@ -315,7 +315,7 @@ RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &
             const int length = gt - lt + 1;
             const QString tagText = length > 0 ? model.line(i).mid(lt - 1, length) : QString();
             if (options.paintTags && !(options.skipEmptyPairTags && tagText.contains(QStringLiteral("<>"))))
-                model.rearchAndReplace(tagText, TagColour);
+                model.recolourEveryOccurrence(tagText, TagColour);
             if (options.collect)
                 collector.add(tagText);
             lt = positionAfter(model.line(i), u'<', lt);
@@ -327,7 +327,7 @@ RefreshResult runLiteralRefresh(const QStringList &lines, const RefreshOptions &
     if (options.balanceCheck) {
         result.report = literalBalanceCheck(collector);
         for (const QString &highlight : result.report.highlights)
-            model.rearchAndReplace(highlight, WarningColour);
+            model.recolourEveryOccurrence(highlight, WarningColour);
         const int caret = model.takeLastReplacementEnd();
         if (caret >= 0)
             result.highlightCaret = model.linePositionOf(caret);

@@ -38,12 +38,12 @@ public:
     // Replaces the text of line i with what `rule` makes of it (in both texts). With `always` false, a line
     // the rule leaves as it is is no edit at all; a line that does not exist stays as it is.
     void rewriteLine(int index, const std::function<QString(const QString &)> &rule, bool always);
-    // `SetTextColor` with the whole text: every character returns to the base look.
+    // the base look given to the whole text: every character returns to the base look.
     void setWholeTextBase();
-    // `RearchAndReplace`: every occurrence of the search text, found forward, ignoring case and without
+    // Every occurrence of the search text, found forward, ignoring case and without
     // overlap, gets the colour and bold, and its letters are replaced by those of the search text (in the
     // shown text, only the letters of markup names).
-    void rearchAndReplace(const QString &search, quint32 colour);
+    void recolourEveryOccurrence(const QString &search, quint32 colour);
 
     // Position right after the last occurrence rewritten since the last call, or -1.
     int takeLastReplacementEnd();

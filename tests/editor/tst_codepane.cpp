@@ -1,6 +1,7 @@
 // The code pane's operations on a real widget: text with CR LF, lines, search, caret routines, looks.
 #include "editor/codepane.h"
 #include "editor/documentmirror.h"
+#include "editor/stephistory.h"
 #include "widgettestmain.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -38,7 +39,7 @@ private Q_SLOTS:
         QFETCH(int, count);
         CodePane pane;
         pane.setDocumentText(input);
-        QCOMPARE(pane.Text(), text);
+        QCOMPARE(pane.text(), text);
         QCOMPARE(pane.lineCount(), count);
         QString joined;
         for (int i = 0; i < count; ++i)
@@ -88,9 +89,9 @@ private Q_SLOTS:
         QCOMPARE(pane.line(5), QString());
         pane.setLine(5, QStringLiteral("x"));
         pane.setLine(-1, QStringLiteral("x"));
-        QCOMPARE(pane.Text(), QStringLiteral("one\r\ntwo"));
+        QCOMPARE(pane.text(), QStringLiteral("one\r\ntwo"));
         pane.setLine(0, QStringLiteral("uno"));
-        QCOMPARE(pane.Text(), QStringLiteral("uno\r\ntwo"));
+        QCOMPARE(pane.text(), QStringLiteral("uno\r\ntwo"));
         QCOMPARE(pane.lineIndex(7), -1);
     }
 
@@ -114,7 +115,7 @@ private Q_SLOTS:
         QFETCH(int, found);
         CodePane pane;
         pane.setDocumentText(QStringLiteral("x <td> <TD>\nΑβ"));
-        QCOMPARE(pane.findText(needle, start, int(pane.Text().size())), found);
+        QCOMPARE(pane.findText(needle, start, int(pane.text().size())), found);
     }
 
     void caretRoutines()
@@ -122,34 +123,34 @@ private Q_SLOTS:
         CodePane pane;
         pane.show();
         pane.setDocumentText(QStringLiteral("abc\nde\nfghij"));
-        pane.setSelStart(5);
+        pane.setSelectionStart(5);
         QCOMPARE(caretLine(&pane), 1);
         QCOMPARE(caretColumn(&pane), 1);
         moveCaretTo(&pane, 2, 3);
-        QCOMPARE(pane.SelStart(), 10);
-        QCOMPARE(pane.SelLength(), 0);
+        QCOMPARE(pane.selectionStart(), 10);
+        QCOMPARE(pane.selectionLength(), 0);
         // A column past the end of its line lands on a later line.
         moveCaretTo(&pane, 0, 5);
         QCOMPARE(caretLine(&pane), 1);
         QCOMPARE(caretColumn(&pane), 1);
         pane.hide();
         moveCaretTo(&pane, 2, 0);
-        QCOMPARE(pane.SelStart(), 5);
+        QCOMPARE(pane.selectionStart(), 5);
     }
 
-    void selTextTakesTheLookOfTheSelectionStart()
+    void selectedTextTakesTheLookOfTheSelectionStart()
     {
         CodePane pane;
         pane.setDocumentText(QStringLiteral("abcdef"));
-        pane.setSelStart(1);
-        pane.setSelLength(2);
+        pane.setSelectionStart(1);
+        pane.setSelectionLength(2);
         pane.setSelColor(215);
         pane.setSelStyle(true);
-        pane.setSelStart(1);
-        pane.setSelLength(4);
-        pane.setSelText(QStringLiteral("XYZ"));
-        QCOMPARE(pane.Text(), QStringLiteral("aXYZf"));
-        QCOMPARE(pane.SelStart(), 4);
+        pane.setSelectionStart(1);
+        pane.setSelectionLength(4);
+        pane.setSelectedText(QStringLiteral("XYZ"));
+        QCOMPARE(pane.text(), QStringLiteral("aXYZf"));
+        QCOMPARE(pane.selectionStart(), 4);
         for (int i = 1; i <= 3; ++i) {
             QCOMPARE(pane.formatAt(i).foreground().color(), QColor(215, 0, 0));
             QCOMPARE(pane.formatAt(i).fontWeight(), int(QFont::Bold));
@@ -164,7 +165,7 @@ private Q_SLOTS:
         pane.addLine(QStringLiteral("red"));
         pane.setSelColor(0x800040);
         pane.addLine(QStringLiteral("violet"));
-        QCOMPARE(pane.Text(), QStringLiteral("red\r\nviolet\r\n"));
+        QCOMPARE(pane.text(), QStringLiteral("red\r\nviolet\r\n"));
         QCOMPARE(pane.lineCount(), 2);
         QCOMPARE(pane.formatAt(0).foreground().color(), QColor(168, 0, 0));
         QCOMPARE(pane.formatAt(pane.lineIndex(1)).foreground().color(), QColor(64, 0, 128));
@@ -181,23 +182,23 @@ private Q_SLOTS:
         QObject::connect(&pane, &CodePane::textChanged, &mirror, [&] { mirror.follow(editing); });
         const auto check = [&] {
             const QString held = memo.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
-            return held == (editing ? QString(pane.Text()).replace(QLatin1String("\r\n"), QLatin1String("\n"))
+            return held == (editing ? QString(pane.text()).replace(QLatin1String("\r\n"), QLatin1String("\n"))
                                     : QString());
         };
 
         pane.setDocumentText(QStringLiteral("<P>ab\nc\n"));
         QVERIFY(check());
-        pane.setSelStart(3);
+        pane.setSelectionStart(3);
         QTest::keyClicks(&pane, QStringLiteral("xy"));
         QTest::keyClick(&pane, Qt::Key_Return);
         QTest::keyClick(&pane, Qt::Key_Backspace);
         QTest::keyClick(&pane, Qt::Key_Backspace);
         QVERIFY(check());
-        pane.setSelStart(0);
-        pane.setSelLength(int(pane.Text().size()));
-        pane.setSelText(QStringLiteral("all\nnew") + QChar::Nbsp + QStringLiteral("space"));
+        pane.setSelectionStart(0);
+        pane.setSelectionLength(int(pane.text().size()));
+        pane.setSelectedText(QStringLiteral("all\nnew") + QChar::Nbsp + QStringLiteral("space"));
         QVERIFY(check());
-        pane.undo();
+        pane.history()->undoStep();
         QVERIFY(check());
         editing = false;
         QTest::keyClicks(&pane, QStringLiteral("z"));
@@ -242,7 +243,7 @@ private Q_SLOTS:
         const QString longLine(5000, u'<');
         pane.setDocumentText(longLine + QStringLiteral("\n<P>second"));
         QVERIFY(!laidOut());
-        pane.setSelStart(2500);
+        pane.setSelectionStart(2500);
         QTest::keyClicks(&pane, QStringLiteral("a"));
         QVERIFY(!laidOut());
         // Lines someone else had laid out are not laid out again by the next change.

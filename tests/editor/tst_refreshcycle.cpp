@@ -6,6 +6,7 @@
 #include "editor/core/charlook.h"
 #include "editor/documentlooks.h"
 #include "editor/refreshcycle.h"
+#include "editor/stephistory.h"
 #include "editor/warninglines.h"
 #include "literalcycle.h"
 #include "literalmodel.h"
@@ -124,22 +125,22 @@ private Q_SLOTS:
         Bench fast;
         fast.graphicalSwitch->setChecked(ticked);
         fast.code->setDocumentText(text);
-        fast.code->setSelStart(int(text.size() / 2));
+        fast.code->setSelectionStart(int(text.size() / 2));
         fast.cycle->refreshWithoutInsertion();
 
         Bench literal;
         literal.code->setDocumentText(text);
-        literal.code->setSelStart(int(text.size() / 2));
+        literal.code->setSelectionStart(int(text.size() / 2));
         RefreshOptions options;
         options.paintTags = ticked;
         const RefreshResult expected = runLiteralCycle(literal.code, options);
 
-        QCOMPARE(fast.code->Text().toLower(), literal.code->Text().toLower());
-        QCOMPARE(fast.code->Text(),
+        QCOMPARE(fast.code->text().toLower(), literal.code->text().toLower());
+        QCOMPARE(fast.code->text(),
                  runLiteralRefresh(text.split(QLatin1Char('\n')), options).lines.join(QLatin1String("\r\n")));
         QCOMPARE(looks(fast.code), looks(literal.code));
         QCOMPARE(fast.tagCount, expected.tagCount);
-        QCOMPARE(fast.code->SelStart(), literal.code->SelStart());
+        QCOMPARE(fast.code->selectionStart(), literal.code->selectionStart());
         QStringList warnings;
         for (const BalanceWarning &w : expected.report.warnings)
             warnings << w.text;
@@ -156,18 +157,18 @@ private Q_SLOTS:
         Bench edited;
         edited.code->setDocumentText(QStringLiteral("<P>one <B>two</B>\n>a<I>\n<I>x</I> plain"));
         edited.cycle->refreshWithoutInsertion();
-        edited.code->setSelStart(7);
-        edited.code->setSelLength(3);
-        edited.code->setSelText(QStringLiteral("b"));
-        edited.code->setSelStart(edited.code->lineIndex(2) + 10);
-        edited.code->setSelText(QStringLiteral("<U>"));
+        edited.code->setSelectionStart(7);
+        edited.code->setSelectionLength(3);
+        edited.code->setSelectedText(QStringLiteral("b"));
+        edited.code->setSelectionStart(edited.code->lineIndex(2) + 10);
+        edited.code->setSelectedText(QStringLiteral("<U>"));
         edited.cycle->refreshWithoutInsertion();
         edited.cycle->refreshWithoutInsertion();
 
         Bench fresh;
-        fresh.code->setDocumentText(edited.code->Text());
+        fresh.code->setDocumentText(edited.code->text());
         fresh.cycle->refreshWithoutInsertion();
-        QCOMPARE(edited.code->Text(), fresh.code->Text());
+        QCOMPARE(edited.code->text(), fresh.code->text());
         QCOMPARE(looks(edited.code), looks(fresh.code));
     }
 
@@ -192,17 +193,17 @@ private Q_SLOTS:
         QCOMPARE(looks(b.code), QStringLiteral("bbb\nbbbbbbbbbbbbbbbbb\nbbbb"));
     }
 
-    void kataKeepsTheCaretAfterTheInsertedTag()
+    void insertionKeepsTheCaretAfterTheInsertedTag()
     {
         Bench b;
         b.code->setDocumentText(QStringLiteral("<HTML>\n<BODY>\n<B>abcdef</B>\n</BODY>\n</HTML>"));
-        b.code->setSelStart(b.code->lineIndex(2) + 6);
+        b.code->setSelectionStart(b.code->lineIndex(2) + 6);
         b.cycle->insertAndRefresh(QStringLiteral("<P>"));
         QCOMPARE(b.code->line(2), QStringLiteral("<B>abc<P>def</B>"));
         QCOMPARE(caretLine(b.code), 2);
         QCOMPARE(caretColumn(b.code), 9);
         QCOMPARE(b.tagCount, 7);
-        QCOMPARE(b.rendered.last(), b.code->Text());
+        QCOMPARE(b.rendered.last(), b.code->text());
         QVERIFY(!b.messages->isHidden());
         QCOMPARE(b.messages->line(0),
                  QStringLiteral("# Προειδοποίηση: Η ετικέτα <P> έχει εισαχθεί περισσότερο κατά 1 φορές"));
@@ -238,7 +239,7 @@ private Q_SLOTS:
                 continue; // the literal walk inserts nothing
             Bench b;
             b.code->setDocumentText(QStringLiteral("<BODY>\n") + line + QStringLiteral("\n</BODY>"));
-            b.code->setSelStart(b.code->lineIndex(1) + column);
+            b.code->setSelectionStart(b.code->lineIndex(1) + column);
             if (literalWalk)
                 runLiteralCycle(b.code, RefreshOptions());
             else if (inserted.isEmpty())
@@ -256,14 +257,14 @@ private Q_SLOTS:
         Bench b;
         const QString before = QStringLiteral("<HTML>\nhello <b>x</B>\n</HTML>");
         b.code->setDocumentText(before);
-        b.code->document()->clearUndoRedoStacks();
-        b.code->setSelStart(0);
+        b.code->history()->restart();
+        b.code->setSelectionStart(0);
         QSignalSpy changes(b.code, &CodePane::textChanged);
         b.cycle->insertAndRefresh(QStringLiteral("<P>"));
         QCOMPARE(b.code->line(1), QStringLiteral("   hello <b>x</B>"));
         QCOMPARE(changes.count(), 1);
-        b.code->undo();
-        QCOMPARE(b.code->Text(), QString(before).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+        b.code->history()->undoStep();
+        QCOMPARE(b.code->text(), QString(before).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
     }
 
     void startupTextIsNoUndoStep()
@@ -271,9 +272,9 @@ private Q_SLOTS:
         Bench b;
         b.code->setDocumentText(QStringLiteral("<B>earlier</B>"));
         b.cycle->startupPass({QStringLiteral("<HTML>"), QStringLiteral("</HTML>")});
-        const QString loaded = b.code->Text();
+        const QString loaded = b.code->text();
         QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), loaded);
+        QCOMPARE(b.code->text(), loaded);
         QVERIFY(!b.code->document()->isUndoAvailable());
     }
 
@@ -291,8 +292,8 @@ private Q_SLOTS:
         QFETCH(int, variant);
         Bench b;
         b.cycle->startupPass({QStringLiteral("<B>earlier</B>"), QStringLiteral("<I>second</I> line")});
-        b.code->setSelStart(17);
-        const QString earlier = b.code->Text();
+        b.code->setSelectionStart(17);
+        const QString earlier = b.code->text();
         const QList<QColor> earlierLooks = looksOf(b.code);
         const QStringList lines{QStringLiteral("<HTML>"), QStringLiteral("<BODY>"), QStringLiteral("text"),
                                 QStringLiteral("</BODY>"), QStringLiteral("</HTML>")};
@@ -303,31 +304,31 @@ private Q_SLOTS:
             if (variant == 3)
                 b.cycle->openedDocumentRefresh();
         }
-        const QString loaded = b.code->Text();
+        const QString loaded = b.code->text();
         QVERIFY(loaded.startsWith(QLatin1String("<HTML>")));
 
         QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), earlier);
+        QCOMPARE(b.code->text(), earlier);
         QCOMPARE(looksOf(b.code), earlierLooks);
-        QCOMPARE(b.code->SelStart(), 17);
+        QCOMPARE(b.code->selectionStart(), 17);
         QVERIFY(!b.code->document()->isUndoAvailable());
 
         QTest::keyClick(b.code, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), loaded);
+        QCOMPARE(b.code->text(), loaded);
     }
 
     void manyWholeTextsKeepTheHistoryBounded()
     {
         Bench b;
         b.cycle->startupPass({QStringLiteral("<P>pupil</P>")});
-        for (int page = 0; page < 3 * CodePane::maximumWholeTextSteps; ++page)
+        for (int page = 0; page < 3 * StepHistory::maximumWholeTextSteps; ++page)
             b.code->setDocumentText(QStringLiteral("page %1").arg(page));
         QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), QStringLiteral("page %1").arg(3 * CodePane::maximumWholeTextSteps - 2));
+        QCOMPARE(b.code->text(), QStringLiteral("page %1").arg(3 * StepHistory::maximumWholeTextSteps - 2));
         int undone = 1;
         while (b.code->document()->isUndoAvailable()) {
             QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
-            QVERIFY(++undone <= CodePane::maximumWholeTextSteps);
+            QVERIFY(++undone <= StepHistory::maximumWholeTextSteps);
         }
     }
 
@@ -351,19 +352,19 @@ private Q_SLOTS:
         Bench b;
         b.code->setDocumentText(text);
         b.cycle->openedDocumentRefresh();
-        const QString before = b.code->Text();
-        b.code->setSelStart(b.code->lineIndex(line) + column);
-        const int insertedAt = b.code->SelStart();
+        const QString before = b.code->text();
+        b.code->setSelectionStart(b.code->lineIndex(line) + column);
+        const int insertedAt = b.code->selectionStart();
         b.cycle->insertAndRefresh(QStringLiteral("<I>"));
-        const QString after = b.code->Text();
-        const int caretAfter = b.code->SelStart();
+        const QString after = b.code->text();
+        const int caretAfter = b.code->selectionStart();
 
         QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), before);
-        QCOMPARE(b.code->SelStart(), insertedAt);
+        QCOMPARE(b.code->text(), before);
+        QCOMPARE(b.code->selectionStart(), insertedAt);
         QTest::keyClick(b.code, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), after);
-        QCOMPARE(b.code->SelStart(), caretAfter);
+        QCOMPARE(b.code->text(), after);
+        QCOMPARE(b.code->selectionStart(), caretAfter);
     }
 
     void recolouringIsNoUndoStepOfItsOwn_data()
@@ -390,24 +391,24 @@ private Q_SLOTS:
         QVERIFY(!b.code->document()->isUndoAvailable());
 
         // After typing, one Ctrl+Z takes back the typing together with the refresh that followed it.
-        const QString loaded = b.code->Text();
-        b.code->setSelStart(b.code->lineIndex(1) + 6);
+        const QString loaded = b.code->text();
+        b.code->setSelectionStart(b.code->lineIndex(1) + 6);
         QTest::keyClicks(b.code, QStringLiteral("xy"));
-        const QString typed = b.code->Text();
+        const QString typed = b.code->text();
         refresh();
         QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), loaded);
-        QCOMPARE(b.code->SelStart(), b.code->lineIndex(1) + 6);
+        QCOMPARE(b.code->text(), loaded);
+        QCOMPARE(b.code->selectionStart(), b.code->lineIndex(1) + 6);
         QTest::keyClick(b.code, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), typed);
+        QCOMPARE(b.code->text(), typed);
 
         // After a tag, one Ctrl+Z takes back the tag and the refreshes after it.
-        b.code->setSelStart(0);
+        b.code->setSelectionStart(0);
         b.cycle->insertAndRefresh(QStringLiteral("<B>"));
         refresh();
         refresh();
         QTest::keyClick(b.code, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(b.code->Text(), typed);
+        QCOMPARE(b.code->text(), typed);
     }
 
     void untickedSwitchLeavesOnlyUnbalancedTagsRed()
@@ -442,7 +443,7 @@ private Q_SLOTS:
                                  simplePage);
         QCOMPARE(b.code->line(1), QStringLiteral("<HEAD>"));
         QCOMPARE(b.code->line(2), textLine);
-        QCOMPARE(b.code->SelStart(), 0);
+        QCOMPARE(b.code->selectionStart(), 0);
         QCOMPARE(b.messages->lineCount(), warnings);
         QCOMPARE(b.rendered.size(), 1);
     }
@@ -451,14 +452,14 @@ private Q_SLOTS:
     {
         Bench b;
         b.code->setDocumentText(QStringLiteral("<HTML>\n</HTML>"));
-        b.code->document()->clearUndoRedoStacks();
+        b.code->history()->restart();
         QApplication::clipboard()->setText(QStringLiteral("\nplain"));
-        b.code->setSelStart(6);
+        b.code->setSelectionStart(6);
         b.cycle->pasteAndRefresh();
         QCOMPARE(b.code->line(1), QStringLiteral("   plain"));
         QCOMPARE(b.rendered.size(), 1);
-        b.code->undo();
-        QCOMPARE(b.code->Text(), QStringLiteral("<HTML>\r\n</HTML>"));
+        b.code->history()->undoStep();
+        QCOMPARE(b.code->text(), QStringLiteral("<HTML>\r\n</HTML>"));
     }
 
     void declarationIsRefusedOutsideEditingModeBeforeAnythingElse()
@@ -468,7 +469,7 @@ private Q_SLOTS:
         b.messages->addLine(QStringLiteral("old warning"));
         b.session.setMode(DocumentMode::Browsing);
         b.cycle->declarationRefresh(QStringLiteral("<meta charset=\"utf-8\">"));
-        QCOMPARE(b.code->Text(), QStringLiteral("<P>"));
+        QCOMPARE(b.code->text(), QStringLiteral("<P>"));
         QCOMPARE(b.messages->lineCount(), 1);
     }
 
@@ -479,7 +480,7 @@ private Q_SLOTS:
         b.messages->addLine(QStringLiteral("old warning"));
         b.session.setMode(DocumentMode::Browsing);
         b.cycle->insertAndRefresh(QStringLiteral("<B>"));
-        QCOMPARE(b.code->Text(), QStringLiteral("<P>"));
+        QCOMPARE(b.code->text(), QStringLiteral("<P>"));
         QCOMPARE(b.messages->lineCount(), 0);
         QVERIFY(b.rendered.isEmpty());
     }

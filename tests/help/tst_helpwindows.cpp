@@ -31,9 +31,9 @@ namespace {
 
 constexpr int loadTimeout = 30000;
 
-QAction *menuItem(MainWindow *form5, const char *name)
+QAction *menuItem(MainWindow *mainWindow, const char *name)
 {
-    auto *action = form5->findChild<QAction *>(QString::fromLatin1(name));
+    auto *action = mainWindow->findChild<QAction *>(QString::fromLatin1(name));
     Q_ASSERT(action);
     return action;
 }
@@ -72,87 +72,89 @@ private Q_SLOTS:
     void presentationOpensFromTheMenu()
     {
         ProgramWindows windows;
-        PresentationWindow *form2 = windows.presentationWindow();
+        PresentationWindow *presentation = windows.presentationWindow();
         menuItem(windows.mainWindow(), "N35")->trigger();
-        QVERIFY(QTest::qWaitForWindowExposed(form2));
-        QCOMPARE(form2->windowTitle(), QStringLiteral("Παρουσίαση"));
-        QCOMPARE(form2->size(), QSize(770, 562));
-        QCOMPARE(form2->topicList()->count(), 22);
-        QCOMPARE(form2->topicList()->item(3)->text(), QStringLiteral("  - Εργαλειοθήκη 1"));
+        QVERIFY(QTest::qWaitForWindowExposed(presentation));
+        QCOMPARE(presentation->windowTitle(), QStringLiteral("Παρουσίαση"));
+        QCOMPARE(presentation->size(), QSize(770, 562));
+        QCOMPARE(presentation->topicList()->count(), 22);
+        QCOMPARE(presentation->topicList()->item(3)->text(), QStringLiteral("  - Εργαλειοθήκη 1"));
         // 184 pixels, or wider where the font needs it: no entry is cut short.
-        QVERIFY(form2->listColumn()->width() >= 184);
-        for (int i = 0; i < form2->topicList()->count(); ++i)
-            QVERIFY(form2->topicList()->fontMetrics().horizontalAdvance(
-                        form2->topicList()->item(i)->text()) <= form2->topicList()->viewport()->width());
-        QVERIFY(form2->explanationPane()->lines().isEmpty());
-        QVERIFY(form2->explanationPane()->isReadOnly());
+        QVERIFY(presentation->listColumn()->width() >= 184);
+        for (int i = 0; i < presentation->topicList()->count(); ++i)
+            QVERIFY(presentation->topicList()->fontMetrics().horizontalAdvance(
+                        presentation->topicList()->item(i)->text()) <=
+                    presentation->topicList()->viewport()->width());
+        QVERIFY(presentation->explanationPane()->lines().isEmpty());
+        QVERIFY(presentation->explanationPane()->isReadOnly());
 
         // Closing only hides; the pane keeps the last topic.
-        form2->topicList()->setCurrentRow(19);
-        form2->close();
-        QVERIFY(!form2->isVisible());
+        presentation->topicList()->setCurrentRow(19);
+        presentation->close();
+        QVERIFY(!presentation->isVisible());
         menuItem(windows.mainWindow(), "N35")->trigger();
-        QVERIFY(form2->isVisible());
-        QCOMPARE(form2->explanationPane()->lines(), topicTexts(19));
+        QVERIFY(presentation->isVisible());
+        QCOMPARE(presentation->explanationPane()->lines(), topicTexts(19));
     }
 
     // Clicks and arrow keys show each topic whole, never mixed with the one before.
     void arrowKeysWalkTheTopics()
     {
-        PresentationWindow form2;
-        form2.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form2));
-        QListWidget *list = form2.topicList();
+        PresentationWindow presentation;
+        presentation.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&presentation));
+        QListWidget *list = presentation.topicList();
         const QRect first = list->visualItemRect(list->item(0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
-        QCOMPARE(form2.explanationPane()->lines(), topicTexts(0));
+        QCOMPARE(presentation.explanationPane()->lines(), topicTexts(0));
         for (int i = 1; i < list->count(); ++i) {
             QTest::keyClick(list, Qt::Key_Down);
             QCOMPARE(list->currentRow(), i);
-            QCOMPARE(form2.explanationPane()->lines(), topicTexts(i));
-            QVERIFY2(everyLineBold(form2.explanationPane()), qPrintable(list->item(i)->text()));
+            QCOMPARE(presentation.explanationPane()->lines(), topicTexts(i));
+            QVERIFY2(everyLineBold(presentation.explanationPane()), qPrintable(list->item(i)->text()));
         }
         QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(form2.explanationPane()->lines(), topicTexts(20));
+        QCOMPARE(presentation.explanationPane()->lines(), topicTexts(20));
         // Choosing the same entry again rebuilds the same text.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(20)).center());
-        QCOMPARE(form2.explanationPane()->lines(), topicTexts(20));
+        QCOMPARE(presentation.explanationPane()->lines(), topicTexts(20));
     }
 
     void listTopicColours()
     {
-        PresentationWindow form2;
-        form2.topicList()->setCurrentRow(3);
-        QCOMPARE(lineColour(form2.explanationPane(), 0), QColor(168, 0, 0));
-        QCOMPARE(form2.explanationPane()->lines().at(2), QStringLiteral("Περιέχει τις εξής Ετικέτες:"));
-        QCOMPARE(lineColour(form2.explanationPane(), 2), QColor(0, 0, 0));
-        QCOMPARE(lineColour(form2.explanationPane(), 4), QColor(64, 0, 128));
-        QCOMPARE(lineColour(form2.explanationPane(), 5), QColor(64, 0, 128));
+        PresentationWindow presentation;
+        presentation.topicList()->setCurrentRow(3);
+        QCOMPARE(lineColour(presentation.explanationPane(), 0), QColor(168, 0, 0));
+        QCOMPARE(presentation.explanationPane()->lines().at(2),
+                 QStringLiteral("Περιέχει τις εξής Ετικέτες:"));
+        QCOMPARE(lineColour(presentation.explanationPane(), 2), QColor(0, 0, 0));
+        QCOMPARE(lineColour(presentation.explanationPane(), 4), QColor(64, 0, 128));
+        QCOMPARE(lineColour(presentation.explanationPane(), 5), QColor(64, 0, 128));
     }
 
     void paneCanBeCopiedButNotEdited()
     {
-        PresentationWindow form2;
-        form2.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form2));
-        form2.topicList()->setCurrentRow(19);
-        const QStringList before = form2.explanationPane()->lines();
-        form2.explanationPane()->setFocus();
-        QTest::keyClick(form2.explanationPane(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(form2.explanationPane(), QStringLiteral("xyz"));
-        QTest::keyClick(form2.explanationPane(), Qt::Key_Delete);
-        QCOMPARE(form2.explanationPane()->lines(), before);
-        QVERIFY(form2.explanationPane()->textCursor().hasSelection());
+        PresentationWindow presentation;
+        presentation.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&presentation));
+        presentation.topicList()->setCurrentRow(19);
+        const QStringList before = presentation.explanationPane()->lines();
+        presentation.explanationPane()->setFocus();
+        QTest::keyClick(presentation.explanationPane(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(presentation.explanationPane(), QStringLiteral("xyz"));
+        QTest::keyClick(presentation.explanationPane(), Qt::Key_Delete);
+        QCOMPARE(presentation.explanationPane()->lines(), before);
+        QVERIFY(presentation.explanationPane()->textCursor().hasSelection());
     }
 
     void splitterWidensTheList()
     {
-        PresentationWindow form2;
-        form2.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form2));
-        QSplitter *splitter = form2.splitter();
-        const int before = form2.listColumn()->width();
+        PresentationWindow presentation;
+        presentation.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&presentation));
+        QSplitter *splitter = presentation.splitter();
+        const int before = presentation.listColumn()->width();
         QWidget *handle = splitter->handle(1);
         const QPoint start = handle->rect().center();
         QTest::mousePress(handle, Qt::LeftButton, {}, start);
@@ -161,42 +163,42 @@ private Q_SLOTS:
                          Qt::NoModifier);
         QApplication::sendEvent(handle, &move);
         QTest::mouseRelease(handle, Qt::LeftButton, {}, start + QPoint(60, 0));
-        QCOMPARE(form2.listColumn()->width(), before + 60);
-        QCOMPARE(form2.paneHolder()->width(), form2.explanationPane()->width());
+        QCOMPARE(presentation.listColumn()->width(), before + 60);
+        QCOMPARE(presentation.paneHolder()->width(), presentation.explanationPane()->width());
     }
 
     // Shown twice, with a close in between, the about window holds one banner and one set of texts.
     void aboutShownTwiceHoldsOneText()
     {
         ProgramWindows windows;
-        AboutWindow *form4 = windows.aboutWindow();
+        AboutWindow *about = windows.aboutWindow();
         menuItem(windows.mainWindow(), "N6")->trigger();
-        QVERIFY(QTest::qWaitForWindowExposed(form4));
-        QCOMPARE(form4->windowTitle(), QStringLiteral("Σχετικά με τον Velmark Html Editor-Browser"));
-        // At least the designed size; wider for its whole caption, taller for its whole text (see below).
-        QVERIFY(form4->width() >= 303);
-        QVERIFY(form4->height() >= 394);
-        QCOMPARE(form4->minimumSize(), form4->maximumSize());
-        const QStringList first = form4->aboutPane()->lines();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QCOMPARE(about->windowTitle(), QStringLiteral("Σχετικά με τον Velmark Html Editor-Browser"));
+        // At least its own size; wider for its whole caption, taller for its whole text (see below).
+        QVERIFY(about->width() >= 303);
+        QVERIFY(about->height() >= 394);
+        QCOMPARE(about->minimumSize(), about->maximumSize());
+        const QStringList first = about->aboutPane()->lines();
         QCOMPARE(first.size(), 8);
         QCOMPARE(first.at(4), QStringLiteral(" Έκδοση: 1.2.1"));
-        QVERIFY(everyLineBold(form4->aboutPane()));
-        QCOMPARE(lineColour(form4->aboutPane(), 0), QColor(0, 0, 0));
-        QCOMPARE(lineColour(form4->aboutPane(), 4), QColor(64, 0, 128));
+        QVERIFY(everyLineBold(about->aboutPane()));
+        QCOMPARE(lineColour(about->aboutPane(), 0), QColor(0, 0, 0));
+        QCOMPARE(lineColour(about->aboutPane(), 4), QColor(64, 0, 128));
 
-        form4->close();
+        about->close();
         menuItem(windows.mainWindow(), "N6")->trigger();
-        QVERIFY(form4->isVisible());
+        QVERIFY(about->isVisible());
         menuItem(windows.mainWindow(), "N6")->trigger();
-        QCOMPARE(form4->aboutPane()->lines(), first);
-        QCOMPARE(form4->findChildren<QLabel *>().size(), 2);
-        QCOMPARE(form4->banner()->height(), 81);
-        QCOMPARE(form4->banner()->width(), form4->width());
-        QCOMPARE(form4->addressesLabel()->height(), 42);
-        QCOMPARE(form4->addressesLabel()->text(), MakerInfo::emails().join('\n'));
+        QCOMPARE(about->aboutPane()->lines(), first);
+        QCOMPARE(about->findChildren<QLabel *>().size(), 2);
+        QCOMPARE(about->banner()->height(), 81);
+        QCOMPARE(about->banner()->width(), about->width());
+        QCOMPARE(about->addressesLabel()->height(), 42);
+        QCOMPARE(about->addressesLabel()->text(), MakerInfo::emails().join('\n'));
         // The text takes no focus and cannot be selected.
-        QCOMPARE(form4->aboutPane()->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(form4->aboutPane()->textInteractionFlags(), Qt::NoTextInteraction);
+        QCOMPARE(about->aboutPane()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(about->aboutPane()->textInteractionFlags(), Qt::NoTextInteraction);
     }
 
     // With the faces installed here the whole about text shows, down to its last line, without scrolling: the
@@ -204,10 +206,10 @@ private Q_SLOTS:
     void aboutTextShowsWhole()
     {
         ProgramWindows windows;
-        AboutWindow *form4 = windows.aboutWindow();
+        AboutWindow *about = windows.aboutWindow();
         menuItem(windows.mainWindow(), "N6")->trigger();
-        QVERIFY(QTest::qWaitForWindowExposed(form4));
-        HelpPane *pane = form4->aboutPane();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        HelpPane *pane = about->aboutPane();
         QTRY_VERIFY(pane->viewport()->height() > 0);
         QCOMPARE(pane->verticalScrollBar()->maximum(), 0);
         QVERIFY(!pane->verticalScrollBar()->isVisible());
@@ -216,30 +218,30 @@ private Q_SLOTS:
         QVERIFY(pane->lines().last().startsWith(QStringLiteral(" Κατασκευαστής: ")));
         QVERIFY2(pane->viewport()->rect().contains(pane->cursorRect(end)),
                  "the last line of the about text lies outside the pane");
-        QCOMPARE(form4->banner()->height(), 81);
-        QCOMPARE(form4->addressesLabel()->height(), 42);
+        QCOMPARE(about->banner()->height(), 81);
+        QCOMPARE(about->addressesLabel()->height(), 42);
     }
 
     void contactOffline()
     {
-        ContactWindow form1;
-        form1.showContact(false);
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        QCOMPARE(form1.windowTitle(), "Επικοινωνία (" + MakerInfo::emails().join(" , ") + ")");
-        QVERIFY(form1.width() >= 451);
-        QCOMPARE(form1.height(), 526);
+        ContactWindow contact;
+        contact.showContact(false);
+        QVERIFY(QTest::qWaitForWindowExposed(&contact));
+        QCOMPARE(contact.windowTitle(), "Επικοινωνία (" + MakerInfo::emails().join(" , ") + ")");
+        QVERIFY(contact.width() >= 451);
+        QCOMPARE(contact.height(), 526);
         // Used offline only, the window has started no browser at all.
-        QVERIFY(!form1.browser());
-        QVERIFY(form1.addressPane()->isVisible());
-        const QStringList lines = form1.addressPane()->lines();
+        QVERIFY(!contact.browser());
+        QVERIFY(contact.addressPane()->isVisible());
+        const QStringList lines = contact.addressPane()->lines();
         QCOMPARE(lines.size(), 5);
         QCOMPARE(lines.at(2), " - " + MakerInfo::emails().at(0));
-        QCOMPARE(lineColour(form1.addressPane(), 2), QColor(215, 0, 0));
+        QCOMPARE(lineColour(contact.addressPane(), 2), QColor(215, 0, 0));
         QCOMPARE(lines.at(4), " - " + MakerInfo::emails().at(1));
-        QCOMPARE(lineColour(form1.addressPane(), 4), QColor(169, 0, 0));
+        QCOMPARE(lineColour(contact.addressPane(), 4), QColor(169, 0, 0));
         // A second use writes the text anew, not after the first.
-        form1.showContact(false);
-        QCOMPARE(form1.addressPane()->lines(), lines);
+        contact.showContact(false);
+        QCOMPARE(contact.addressPane()->lines(), lines);
     }
 
     // Online the browser alone shows the contact page; a later offline use shows the addresses instead.
@@ -250,22 +252,22 @@ private Q_SLOTS:
                      QByteArray("<html><head><title>Φόρμα επικοινωνίας</title></head><body>Γράψτε μας</body>"
                                 "</html>"));
         QSignalSpy requests(&server, &LocalHttpServer::requested);
-        ContactWindow form1;
-        QCOMPARE(form1.contactPage(), QUrl(MakerInfo::contactPage()));
-        form1.setContactPage(server.url(QStringLiteral("/velmarkmail.php")));
-        form1.showContact(true);
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        QVERIFY(form1.browser()->isVisible());
-        QVERIFY(!form1.addressPane()->isVisible());
-        QVERIFY(form1.addressPane()->lines().isEmpty());
+        ContactWindow contact;
+        QCOMPARE(contact.contactPage(), QUrl(MakerInfo::contactPage()));
+        contact.setContactPage(server.url(QStringLiteral("/velmarkmail.php")));
+        contact.showContact(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&contact));
+        QVERIFY(contact.browser()->isVisible());
+        QVERIFY(!contact.addressPane()->isVisible());
+        QVERIFY(contact.addressPane()->lines().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(!requests.isEmpty(), loadTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(form1.browser()->title(), QStringLiteral("Φόρμα επικοινωνίας"),
+        QTRY_COMPARE_WITH_TIMEOUT(contact.browser()->title(), QStringLiteral("Φόρμα επικοινωνίας"),
                                   loadTimeout);
 
-        form1.showContact(false);
-        QVERIFY(!form1.browser()->isVisible());
-        QVERIFY(form1.addressPane()->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(form1.browser()->url(), QUrl(QStringLiteral("about:blank")), loadTimeout);
+        contact.showContact(false);
+        QVERIFY(!contact.browser()->isVisible());
+        QVERIFY(contact.addressPane()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(contact.browser()->url(), QUrl(QStringLiteral("about:blank")), loadTimeout);
     }
 
     // Online, but the maker's site does not answer (a school's lab behind a closed door): the window shows
@@ -330,12 +332,12 @@ private Q_SLOTS:
         server.serve(QStringLiteral("/velmarkmail.php"), "text/html",
                      QByteArray("<html><body>ok</body></html>"));
         ProgramWindows windows;
-        ContactWindow *form1 = windows.contactWindow();
-        form1->setContactPage(server.url(QStringLiteral("/velmarkmail.php")));
+        ContactWindow *contact = windows.contactWindow();
+        contact->setContactPage(server.url(QStringLiteral("/velmarkmail.php")));
         menuItem(windows.mainWindow(), "N37")->trigger();
-        QVERIFY(QTest::qWaitForWindowExposed(form1));
-        QCOMPARE(form1->browser() && form1->browser()->isVisible(), internet());
-        QCOMPARE(form1->addressPane()->isVisible(), !internet());
+        QVERIFY(QTest::qWaitForWindowExposed(contact));
+        QCOMPARE(contact->browser() && contact->browser()->isVisible(), internet());
+        QCOMPARE(contact->addressPane()->isVisible(), !internet());
     }
 };
 

@@ -21,19 +21,19 @@ QWidget *makePanel(const QString &name, QWidget *parent, int height)
 } // namespace
 
 PaletteHost::PaletteHost()
-    : panel9(makePanel(QStringLiteral("Panel9"), this, 400)),
-      panel2(makePanel(QStringLiteral("Panel2"), panel9, 154)), codePane(new QPlainTextEdit(panel9)),
-      messagePane(new QPlainTextEdit(panel9)), statusBar(new QStatusBar(this)), valuePopup(new QWidget),
-      tip(new TagTip)
+    : editorArea(makePanel(QStringLiteral("Panel9"), this, 400)),
+      toolbarArea(makePanel(QStringLiteral("Panel2"), editorArea, 154)),
+      codePane(new QPlainTextEdit(editorArea)), messagePane(new QPlainTextEdit(editorArea)),
+      statusBar(new QStatusBar(this)), valuePopup(new QWidget), tip(new TagTip)
 {
     setObjectName(QStringLiteral("Form5"));
     for (const char *name : {"Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel13", "Panel14"}) {
-        rows.append(makePanel(QString::fromLatin1(name), panel2, 22));
-        dockInto(panel2, rows.last(), DockAlign::Top);
+        rows.append(makePanel(QString::fromLatin1(name), toolbarArea, 22));
+        dockInto(toolbarArea, rows.last(), DockAlign::Top);
     }
     rows[5]->hide();
     rows[6]->hide();
-    panel2->resize(panel2->width(), 5 * 22);
+    toolbarArea->resize(toolbarArea->width(), 5 * 22);
     toolbars = new TagToolbars(rows, this);
 
     codePane->setObjectName(QStringLiteral("RichEdit1"));
@@ -42,12 +42,12 @@ PaletteHost::PaletteHost()
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
     statusBar->resize(statusBar->width(), 19);
 
-    dockInto(panel9, panel2, DockAlign::Top);
-    dockInto(panel9, messagePane, DockAlign::Bottom);
-    bar = new AttributeBar(this, panel9, &session, this);
-    dockInto(panel9, codePane, DockAlign::Fill);
+    dockInto(editorArea, toolbarArea, DockAlign::Top);
+    dockInto(editorArea, messagePane, DockAlign::Bottom);
+    bar = new AttributeBar(editorArea, &session, this);
+    dockInto(editorArea, codePane, DockAlign::Fill);
     dockInto(this, statusBar, DockAlign::Bottom);
-    dockInto(this, panel9, DockAlign::Fill);
+    dockInto(this, editorArea, DockAlign::Fill);
 
     QObject::connect(toolbars, &TagToolbars::tagClicked, this,
                      [this](const QString &c) { tagButtonClick(c); });

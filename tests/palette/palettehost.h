@@ -11,7 +11,7 @@ class QPlainTextEdit;
 class TagToolbars;
 class TagTip;
 
-// A small stand-in for the main window: the editor area Panel9 holds the tag rows at the top, the code pane
+// A small stand-in for the main window: the editor area holds the tag rows at the top, the code pane
 // in the middle and the message pane at the bottom, with the attribute bar docked between them; the status
 // bar lies along the window's bottom. Rows 6 and 7 start hidden, as in the program.
 class PaletteHost : public QWidget
@@ -27,8 +27,8 @@ public:
     void tagButtonClick(const QString &caption);
 
     EditingSession session;
-    QWidget *panel9;
-    QWidget *panel2;
+    QWidget *editorArea;
+    QWidget *toolbarArea;
     QList<QWidget *> rows;
     QPlainTextEdit *codePane;
     QPlainTextEdit *messagePane;

@@ -62,7 +62,7 @@ private Q_SLOTS:
     void clickInsertsExactlyTheCaption();
     void barIsFreedAndCreatedAgainUnderTheCodePane();
     void generalBoxInsertsOnlyWhenTheUserPicks();
-    void comboproTwiceLeavesOneBoxAtTheLeftEnd();
+    void generalBoxTwiceLeavesOneBoxAtTheLeftEnd();
     void namedBoxesReplaceTheirNamesake();
     void attributeButtonInsertsItsCaptionAndKeepsTheBar();
     void browsingModeLeavesDocumentAndBar();
@@ -80,7 +80,7 @@ void TestAttributeBar::init()
     m_host = std::make_unique<PaletteHost>();
     m_host->rows[5]->show();
     m_host->rows[6]->show();
-    m_host->panel2->resize(m_host->panel2->width(), 7 * 22);
+    m_host->toolbarArea->resize(m_host->toolbarArea->width(), 7 * 22);
     m_host->resize(1600, 600);
     m_host->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
@@ -174,19 +174,19 @@ void TestAttributeBar::clickInsertsExactlyTheCaption()
 
 void TestAttributeBar::barIsFreedAndCreatedAgainUnderTheCodePane()
 {
-    QPointer<QWidget> designed = m_host->bar->currentBar();
-    QVERIFY(designed);
-    QCOMPARE(designed->objectName(), QStringLiteral("Panel15"));
-    designed->hide();
+    QPointer<QWidget> initial = m_host->bar->currentBar();
+    QVERIFY(initial);
+    QCOMPARE(initial->objectName(), QStringLiteral("Panel15"));
+    initial->hide();
 
     clickTag(QStringLiteral("<TABLE>"));
     QPointer<QWidget> first = m_host->bar->currentBar();
-    QVERIFY(first && first != designed);
+    QVERIFY(first && first != initial);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!designed);
+    QVERIFY(!initial);
 
     QCOMPARE(first->objectName(), QStringLiteral("panel15"));
-    QCOMPARE(first->parentWidget(), m_host->panel9);
+    QCOMPARE(first->parentWidget(), m_host->editorArea);
     QVERIFY(first->isVisible());
     QCOMPARE(first->height(), 23);
     QVERIFY(first->font().bold());
@@ -209,7 +209,7 @@ void TestAttributeBar::generalBoxInsertsOnlyWhenTheUserPicks()
     QVERIFY(inserted.isEmpty());
     QCOMPARE(box->currentText(), QStringLiteral("Γενικά Χαρακτηριστικά"));
     QCOMPARE(box->currentIndex(), -1);
-    // As wide as designed, or wider where the face needs it: the caption is read whole.
+    // As wide as its table gives, or wider where the face needs it: the caption is read whole.
     QVERIFY(box->width() >= 177);
     QVERIFY(box->lineEdit()->width() >= box->fontMetrics().horizontalAdvance(box->currentText()));
     QVERIFY(box->font().bold());
@@ -246,12 +246,12 @@ void TestAttributeBar::generalBoxInsertsOnlyWhenTheUserPicks()
     QCOMPARE(box->currentText(), QStringLiteral(R"(style="")"));
 }
 
-void TestAttributeBar::comboproTwiceLeavesOneBoxAtTheLeftEnd()
+void TestAttributeBar::generalBoxTwiceLeavesOneBoxAtTheLeftEnd()
 {
     clickTag(QStringLiteral("<DIV>"));
     QComboBox *newest = m_host->bar->addGeneralBox();
     QCOMPARE(componentsNamed(m_host.get(), QStringLiteral("combo1")), 1);
-    QCOMPARE(m_host->bar->findComponent(QStringLiteral("COMBO1")), newest);
+    QCOMPARE(m_host->bar->box(QStringLiteral("combo1")), newest);
     QCOMPARE(barContents(m_host->bar->currentBar()),
              (QStringList{"combo1", R"(align="" @ 120)", R"(style="" @ 120)"}));
     QCOMPARE(newest->currentText(), QStringLiteral("Γενικά Χαρακτηριστικά"));

@@ -40,7 +40,7 @@ void TestTagTip::init()
     m_host = std::make_unique<PaletteHost>();
     m_host->rows[5]->show();
     m_host->rows[6]->show();
-    m_host->panel2->resize(m_host->panel2->width(), 7 * 22);
+    m_host->toolbarArea->resize(m_host->toolbarArea->width(), 7 * 22);
     m_host->resize(1024, 600);
     m_host->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));

@@ -91,7 +91,7 @@ void TestTagToolbars::widthsFollowTheWindow()
 
     host.rows[5]->show();
     host.rows[6]->show();
-    host.panel2->resize(host.panel2->width(), 7 * 22);
+    host.toolbarArea->resize(host.toolbarArea->width(), 7 * 22);
     QCoreApplication::processEvents();
 
     for (int row = 1; row <= TagButtons::RowCount; ++row) {

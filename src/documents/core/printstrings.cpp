@@ -180,9 +180,9 @@ private:
 
 } // namespace
 
-PrintOutcome PrintStrings(PrintSurface &surface, const QStringList &lines, const PrintMargins &margins,
-                          const PrintFont &font, bool measureOnly, const HeaderFooterProc &onPrintHeader,
-                          const HeaderFooterProc &onPrintFooter)
+PrintOutcome printLines(PrintSurface &surface, const QStringList &lines, const PrintMargins &margins,
+                        const PrintFont &font, bool measureOnly, const HeaderFooterProc &onPrintHeader,
+                        const HeaderFooterProc &onPrintFooter)
 {
     return PrintJob(surface, lines, font, onPrintHeader, onPrintFooter).run(margins, measureOnly);
 }

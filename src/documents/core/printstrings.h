@@ -30,7 +30,7 @@ struct PrintRects
 // Nothing when the margins leave no room for text.
 std::optional<PrintRects> calcPrintRects(const PrintDeviceMetrics &device, const PrintMargins &margins);
 
-// `THeaderFooterProc`: draws the header or footer of page `pageCount` (from 1) into `area`; setting
+// Draws the header or footer of page `pageCount` (from 1) into `area`; setting
 // `continuePrint` to false stops the job.
 using HeaderFooterProc =
     std::function<void(PrintSurface &surface, int pageCount, const PrintRect &area, bool &continuePrint)>;
@@ -57,10 +57,10 @@ struct PrintOutcome
 QStringList printedLines(const QStringList &lines, int width,
                          const std::function<int(const QString &)> &measure);
 
-// `PrintStrings`: prints the lines one under the other from the top of the text area, as many as fit on a
+// Prints the lines one under the other from the top of the text area, as many as fit on a
 // page, in `font`, each too long for the area continuing on the lines below (see printedLines), with the
 // header and footer callbacks (either may be empty) around the text of every page. With `measureOnly` the
 // pages are counted and the job is cancelled.
-PrintOutcome PrintStrings(PrintSurface &surface, const QStringList &lines, const PrintMargins &margins,
-                          const PrintFont &font, bool measureOnly, const HeaderFooterProc &onPrintHeader,
-                          const HeaderFooterProc &onPrintFooter);
+PrintOutcome printLines(PrintSurface &surface, const QStringList &lines, const PrintMargins &margins,
+                        const PrintFont &font, bool measureOnly, const HeaderFooterProc &onPrintHeader,
+                        const HeaderFooterProc &onPrintFooter);

@@ -1,23 +1,23 @@
 #include "documents/core/sourceprintout.h"
 
+#include "core/programcolours.h"
+
 #include <cmath>
 
 namespace {
-
-constexpr quint32 grey = 8421504; // RGB 128, 128, 128
 
 PrintFont headerFooterFont()
 {
     PrintFont font;
     font.family = QStringLiteral("Tahoma");
     font.pointSize = 10;
-    font.colour = grey;
+    font.colour = ProgramColours::Grey;
     return font;
 }
 
 void setGreyPen(PrintSurface &surface)
 {
-    surface.setPen(grey, int(std::nearbyint(surface.metrics().dpiY / 72.0)));
+    surface.setPen(ProgramColours::Grey, int(std::nearbyint(surface.metrics().dpiY / 72.0)));
 }
 
 } // namespace
@@ -54,7 +54,7 @@ void printFooter(PrintSurface &surface, int pageCount, const PrintRect &area)
 PrintOutcome printSource(PrintSurface &surface, const QStringList &lines, const PrintFont &font,
                          const QString &title)
 {
-    return PrintStrings(
+    return printLines(
         surface, lines, sourcePrintoutMargins(), font, false,
         [&title](PrintSurface &s, int, const PrintRect &area, bool &) { printHeader(s, area, title); },
         [](PrintSurface &s, int page, const PrintRect &area, bool &) { printFooter(s, page, area); });

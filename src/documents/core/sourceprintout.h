@@ -10,9 +10,9 @@
 PrintMargins sourcePrintoutMargins();
 // The footer's text for a page.
 QString footerText(int pageCount);
-// `PrintHeader`: a one-point line one eighteenth of an inch above the text, the title above it.
+// A one-point line one eighteenth of an inch above the text, the title above it.
 void printHeader(PrintSurface &surface, const PrintRect &area, const QString &title);
-// `PrintFooter`: a one-point line at the bottom of the text, the footer text right-aligned below it.
+// A one-point line at the bottom of the text, the footer text right-aligned below it.
 void printFooter(PrintSurface &surface, int pageCount, const PrintRect &area);
 // Prints the lines with the source printout's margins, header and footer.
 PrintOutcome printSource(PrintSurface &surface, const QStringList &lines, const PrintFont &font,

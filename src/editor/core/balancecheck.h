@@ -30,7 +30,7 @@ struct BalanceReport
     QStringList highlights;
 };
 
-// `minimata`: the balance check over the collected tags. Sorts both lists (with one empty entry each),
+// The balance check over the collected tags. Sorts both lists (with one empty entry each),
 // reduces them to their distinct entries and compares counts by containment: first every distinct opening
 // entry with the closing entries turned into opening form, then every distinct closing entry with its opening
 // form. Void elements, comments and declarations are exempt. No warnings means the message pane stays hidden.

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/programcolours.h"
+
 #include <QtGlobal>
 
-// Colours of the code pane, as 0x00BBGGRR values (red in the low byte).
-constexpr quint32 BaseColour = 0x000000; // plain text: black, not bold
-constexpr quint32 TagColour = 0x800040;  // every tag text while the graphical switch is ticked: dark violet
-constexpr quint32 WarningColour = 215;   // unbalanced tags in the code pane, opening-tag warning lines
-constexpr quint32 ClosingWarningColour = 168; // closing-tag warning lines in the message pane
+// Colours of the code pane and the message pane, as 0x00BBGGRR values (red in the low byte).
+constexpr quint32 BaseColour = ProgramColours::Black;  // plain text, not bold
+constexpr quint32 TagColour = ProgramColours::Purple;  // every tag text while the switch is ticked
+constexpr quint32 WarningColour = ProgramColours::Red; // unbalanced tags, opening-tag warning lines
+constexpr quint32 ClosingWarningColour = ProgramColours::DarkRed; // closing-tag warning lines
 
 // A painted run inside one line: `length` characters from column `start` shown in `colour`, bold when `bold`.
 // Characters outside every run have the base look (black, not bold).

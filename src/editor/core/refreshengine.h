@@ -15,7 +15,7 @@ enum class Reindent
     Template, // every line loses its leading blanks; lines that do not begin with "<" get three spaces
 };
 
-// The steps in which the refresh cycle `kata` and its variants differ.
+// The steps in which the refresh cycle and its variants differ.
 struct RefreshOptions
 {
     Reindent reindent = Reindent::Standard;
@@ -23,9 +23,9 @@ struct RefreshOptions
     bool paintTags = true;
     // Tag texts that contain "<>" are not painted (the switch and start-up variants paint them too).
     bool skipEmptyPairTags = true;
-    // Tag texts are handed to the collector `topothetisi`.
+    // Tag texts are handed to the balance check's collector.
     bool collect = true;
-    // The balance check `minimata` runs after the line walk.
+    // The balance check runs after the line walk.
     bool balanceCheck = true;
 };
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 
-// `topothetisi`: the collector of the balance check. Files every tag text of a refresh as an opening or a
+// The collector of the balance check. Files every tag text of a refresh as an opening or a
 // closing entry, in the order met; the lists grow with the document.
 class TagCollector
 {
@@ -15,9 +15,9 @@ public:
     // empty opening entry.
     void add(const QString &tagText);
 
-    // `entolees`: the opening entries, in the order collected.
+    // The opening entries, in the order collected.
     const QStringList &opening() const { return m_opening; }
-    // `entoleesme`: the closing entries, in the order collected.
+    // The closing entries, in the order collected.
     const QStringList &closing() const { return m_closing; }
 
     // Where a tag text is filed and which of its letters its entry is made of; none of it depends on letter

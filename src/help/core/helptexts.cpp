@@ -1,14 +1,8 @@
 #include "help/core/helptexts.h"
 
 #include "core/makerinfo.h"
+#include "core/programcolours.h"
 #include "core/programversion.h"
-
-namespace {
-constexpr quint32 black = 0;
-constexpr quint32 purple = 0x800040;
-constexpr quint32 red = 215;
-constexpr quint32 darkRed = 169;
-} // namespace
 
 namespace HelpTexts {
 
@@ -29,14 +23,14 @@ QVector<HelpLine> aboutText()
              "Το πρόγραμμα Velmark Html Editor-Browser έχει δημιουργηθεί για να βοηθήσει τους "
              "μαθητές να κατανοήσουν τη δομή και τον τρόπο σύνταξης των βασικών εντολών της γλώσσας "
              "κατασκευής ιστοσελίδων html."),
-         black, true},
-        {QString(), black, true},
-        {QStringLiteral("Χαρακτηριστικά:"), black, true},
-        {QString(), black, true},
-        {QStringLiteral(" Έκδοση: ") + programVersion(), purple, true},
-        {QStringLiteral(" Μέγεθος: ") + programSizeText(), purple, true},
-        {QStringLiteral(" Λειτουργικό σύστημα: ") + systemFullName(), purple, true},
-        {QStringLiteral(" Κατασκευαστής: ") + MakerInfo::name(), purple, true},
+         ProgramColours::Black, true},
+        {QString(), ProgramColours::Black, true},
+        {QStringLiteral("Χαρακτηριστικά:"), ProgramColours::Black, true},
+        {QString(), ProgramColours::Black, true},
+        {QStringLiteral(" Έκδοση: ") + programVersion(), ProgramColours::Purple, true},
+        {QStringLiteral(" Μέγεθος: ") + programSizeText(), ProgramColours::Purple, true},
+        {QStringLiteral(" Λειτουργικό σύστημα: ") + systemFullName(), ProgramColours::Purple, true},
+        {QStringLiteral(" Κατασκευαστής: ") + MakerInfo::name(), ProgramColours::Purple, true},
     };
 }
 
@@ -52,11 +46,11 @@ QVector<HelpLine> contactOfflineText()
     return {
         {QStringLiteral("Μπορείτε να επικοινωνήσετε με τον ") + MakerInfo::contactPerson() +
              QStringLiteral(" στα παρακάτω email"),
-         black, false},
-        {QString(), red, true},
-        {QStringLiteral(" - ") + emails.value(0), red, true},
-        {QString(), red, true},
-        {QStringLiteral(" - ") + emails.value(1), darkRed, true},
+         ProgramColours::Black, false},
+        {QString(), ProgramColours::Red, true},
+        {QStringLiteral(" - ") + emails.value(0), ProgramColours::Red, true},
+        {QString(), ProgramColours::Red, true},
+        {QStringLiteral(" - ") + emails.value(1), ProgramColours::DeepRed, true},
     };
 }
 
@@ -66,12 +60,12 @@ QVector<HelpLine> contactUnreachableText()
         {QStringLiteral(
              "Η σελίδα επικοινωνίας δεν είναι διαθέσιμη αυτή τη στιγμή (δεν υπάρχει σύνδεση με την "
              "ιστοσελίδα του δημιουργού)."),
-         black, true},
-        {QString(), black, false},
+         ProgramColours::Black, true},
+        {QString(), ProgramColours::Black, false},
     };
     lines += contactOfflineText();
-    lines +=
-        {{QString(), black, false}, {QStringLiteral("Ιστοσελίδα: ") + MakerInfo::website(), purple, true}};
+    lines += {{QString(), ProgramColours::Black, false},
+              {QStringLiteral("Ιστοσελίδα: ") + MakerInfo::website(), ProgramColours::Purple, true}};
     return lines;
 }
 

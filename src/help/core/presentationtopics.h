@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/programcolours.h"
+
 #include <QString>
 #include <QVector>
 
@@ -17,11 +19,11 @@ struct PresentationTopic
     QVector<PresentationLine> lines;
 };
 
-// Colours of the presentation texts (0x00BBGGRR).
+// Colours of the presentation texts.
 namespace PresentationColours {
-constexpr quint32 darkRed = 168;     // headings and prose
-constexpr quint32 black = 0;         // list introductions, the events introduction
-constexpr quint32 purple = 0x800040; // list members and their explanations
+constexpr quint32 darkRed = ProgramColours::DarkRed; // headings and prose
+constexpr quint32 black = ProgramColours::Black;     // list introductions, the events introduction
+constexpr quint32 purple = ProgramColours::Purple;   // list members and their explanations
 } // namespace PresentationColours
 
 // The 22 topics of the program presentation, in the order of the topic list. Entries that begin with "  - "
