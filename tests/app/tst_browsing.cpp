@@ -1,13 +1,13 @@
 // Browsing the web in the main window: the address row's buttons, Enter in the address bar, the Help menu's
 // web links, what each shows the pupil (address bar, code pane, messages) and how editing mode returns.
 // Every page comes from the test's own server on 127.0.0.1.
-#include "../preview/localhttpserver.h"
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "app/startupwindow.h"
 #include "editor/codepane.h"
 #include "editor/refreshcycle.h"
 #include "entermainwindow.h"
+#include "localhttpserver.h"
 #include "mainwindowparts.h"
 #include "messagecatcher.h"
 #include "pagescript.h"
@@ -89,16 +89,12 @@ private:
     std::unique_ptr<MainWindowParts> m_parts;
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<MessageCatcher> m_catcher;
-    QStringList m_requests;
 };
 
 void BrowsingTest::init()
 {
-    m_requests.clear();
     m_catcher = std::make_unique<MessageCatcher>();
     m_server = std::make_unique<LocalHttpServer>();
-    connect(m_server.get(), &LocalHttpServer::requested, this,
-            [this](const QString &path) { m_requests << path; });
     m_server->serve(QStringLiteral("/one.html"), "text/html; charset=utf-8",
                     page(QStringLiteral("Πρώτη"), QStringLiteral("<p id=\"one\">Πρώτη σελίδα</p>")));
     m_server->serve(QStringLiteral("/two.html"), "text/html; charset=utf-8",
@@ -325,16 +321,18 @@ void BrowsingTest::browsingWithTheAddressRow()
     QVERIFY(!m_parts->graphicalSwitch->isChecked());
     QVERIFY(m_parts->messagePane->isHidden());
 
-    const qsizetype before = m_requests.count(QStringLiteral("/two.html"));
+    const qsizetype before = m_server->requests().count(QStringLiteral("/two.html"));
     QTest::mouseClick(button("SpeedButton4"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(m_requests.count(QStringLiteral("/two.html")), before + 1, loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->requests().count(QStringLiteral("/two.html")), before + 1,
+                              loadTimeout);
     waitForPage(two, bodyTwo);
     // F5 reloads the page shown, as the reload button does, also with the keyboard in the page.
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
     m_parts->preview->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
-    QTRY_COMPARE_WITH_TIMEOUT(m_requests.count(QStringLiteral("/two.html")), before + 2, loadTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->requests().count(QStringLiteral("/two.html")), before + 2,
+                              loadTimeout);
     waitForPage(two, bodyTwo);
 
     // Back past the first page reaches the pupil's document: editing mode again, with the pupil's text in

@@ -10,6 +10,7 @@
 #include "editor/core/charlook.h"
 #include "entermainwindow.h"
 #include "mainwindowparts.h"
+#include "palette/core/tagdescriptions.h"
 #include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
 #include "widgets/clickableimage.h"
@@ -189,7 +190,7 @@ private Q_SLOTS:
         QVERIFY(windows->tagTip()->isVisible());
         QCOMPARE(windows->tagTip()->parentWidget(), static_cast<QWidget *>(p.titleBar));
         QCOMPARE(windows->tagTip()->descriptionLabel()->text(),
-                 QStringLiteral("Ορίζει τo Τέλος μιας ιστοσελίδας."));
+                 TagDescriptions::lookup(QStringLiteral("</HTML>")));
         Q_EMIT f->tagToolbars()->tagLeft(QStringLiteral("</HTML>"));
         QVERIFY(!windows->tagTip()->isVisible());
     }

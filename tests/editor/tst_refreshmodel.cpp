@@ -1,6 +1,7 @@
 #include "editor/core/refreshengine.h"
 #include "editor/core/reindent.h"
 #include "editor/core/tagscan.h"
+#include "goldenfile.h"
 #include "literalmodel.h"
 
 #include <QtTest>
@@ -8,36 +9,7 @@
 namespace {
 
 // The welcome document the main window starts with; the author credit is any text without "<".
-const QStringList WelcomeDocument = {
-    "<HTML>",
-    "  <HEAD>",
-    "  <meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />",
-    "    <TITLE>",
-    "      Velmark Html Editor - Browser, by its author",
-    "    </TITLE>",
-    "  </HEAD>",
-    "  <BODY>",
-    "  <TABLE border=\"1\" >",
-    "   <TR bgcolor=\"#4f598e\">",
-    "    <TD>",
-    "     <H2>",
-    "       <FONT color=\"#ffffff\">Velmark Html Editor - Browser</FONT>",
-    "     </H2>",
-    "    </TD>",
-    "   </TR>",
-    "   <TR bgcolor=\"#cdd5fb\">",
-    "    <TD>",
-    "       <FONT color=\"#000000\" size=\"4\">",
-    "            Ο Velmark Html Editor είναι μία Δωρεάν Εφαρμογή που έχει ως βασικό εκπαιδευτικό σκοπό τη "
-    "γνωριμία",
-    "            των μαθητών με τη γλώσσα κατασκευής ιστοσελίδων <B>HTML</B>",
-    "       </FONT> ",
-    "    </TD>",
-    "   </TR>",
-    "  </TABLE>",
-    "  </BODY>",
-    "</HTML>",
-};
+const QStringList WelcomeDocument = goldenLines(QStringLiteral("welcomedocument.html"));
 
 // The simple page template, each line followed by a line break.
 const QStringList SimplePage = {
@@ -325,20 +297,7 @@ void RefreshModelTest::occurrencesNeverOverlap()
 
 void RefreshModelTest::simplePageTemplateRule()
 {
-    const QStringList expected = {
-        "<HTML>",
-        "<HEAD>",
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-7\" />",
-        "<TITLE>",
-        "   Η πρώτη μου ιστοσελίδα",
-        "</TITLE>",
-        "</HEAD>",
-        "<BODY>",
-        "   Εδω μπορείς να γράψεις το περιεχόμενο της ιστοσελίδας σου",
-        "</BODY>",
-        "</HTML>",
-        "   ",
-    };
+    const QStringList expected = goldenLines(QStringLiteral("simplepage-reindented.html"));
     QCOMPARE(templateReindented(SimplePage, true), expected);
     QCOMPARE(templateReindented(SimplePage, false), expected.mid(0, 11));
 

@@ -2,6 +2,7 @@
 #include "widgettestmain.h"
 
 #include "palette/core/tagbuttons.h"
+#include "palette/core/tagdescriptions.h"
 #include "palette/tagtip.h"
 #include "palette/tagtoolbars.h"
 
@@ -68,27 +69,18 @@ void TestTagTip::leave(const QString &caption)
 void TestTagTip::hoverShowsTheDescription_data()
 {
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("closing html") << "</HTML>"
-                                  << "Ορίζει τo Τέλος μιας ιστοσελίδας.";
-    QTest::newRow("section") << "<SECTION>"
-                             << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
-    QTest::newRow("div") << "<DIV>"
-                         << "Ορίζει την Αρχή της ενότητας ενός Εγγράφου.";
-    QTest::newRow("comment opener")
-        << "<! --"
-        << "Ορίζει την αρχή σχολίων του προγραμματιστή στον κώδικα που όμως δεν εμφανίζονται στο "
-           "περιέχομενο της ιστοσελίδας.";
-    QTest::newRow("comment closer")
-        << "-->"
-        << "Ορίζει το τέλος σχολίων του προγραμματιστή στον κώδικα που όμως δεν εμφανίζονται στο "
-           "περιέχομενο της ιστοσελίδας.";
+    QTest::newRow("closing html") << "</HTML>";
+    QTest::newRow("section") << "<SECTION>";
+    QTest::newRow("div") << "<DIV>";
+    QTest::newRow("comment opener") << "<! --";
+    QTest::newRow("comment closer") << "-->";
 }
 
 void TestTagTip::hoverShowsTheDescription()
 {
     QFETCH(QString, caption);
-    QFETCH(QString, description);
+    const QString description = TagDescriptions::lookup(caption);
+    QVERIFY(!description.isEmpty());
     hover(caption);
     TagTip *tip = m_host->tip;
     QVERIFY(tip->isVisible());
@@ -130,7 +122,9 @@ void TestTagTip::tipTakesTheWidthOfTheResizedWindow()
 
 void TestTagTip::descriptionIsLookedUpOnlyWhenTheTipAppears()
 {
-    const QString table = QStringLiteral("Ορίζει την Αρχή ενός πίνακα.");
+    const QString table = TagDescriptions::lookup(QStringLiteral("<TABLE>"));
+    QVERIFY(!table.isEmpty());
+    QVERIFY(table != TagDescriptions::lookup(QStringLiteral("<TR>")));
     hover(QStringLiteral("<TABLE>"));
     m_host->tip->showDescription(QStringLiteral("<TR>"));
     QCOMPARE(m_host->tip->descriptionLabel()->text(), table);
@@ -143,7 +137,7 @@ void TestTagTip::descriptionIsLookedUpOnlyWhenTheTipAppears()
 
     m_host->tip->hideDescription(QString());
     hover(QStringLiteral("</TR>"));
-    QCOMPARE(m_host->tip->descriptionLabel()->text(), QStringLiteral("Ορίζει το Τέλος γραμμής ενός πίνακα."));
+    QCOMPARE(m_host->tip->descriptionLabel()->text(), TagDescriptions::lookup(QStringLiteral("</TR>")));
 }
 
 VELMARK_WIDGET_TEST_MAIN(TestTagTip)

@@ -1,7 +1,6 @@
 // The preview's context menu: Greek entries only, each of which does what it says.
-#include "localhttpserver.h"
 #include "pagescript.h"
-#include "preview/previewpane.h"
+#include "previewfixture.h"
 #include "widgettestmain.h"
 
 #include <QAction>
@@ -33,12 +32,11 @@ QStringList entriesOf(QMenu *menu)
 
 } // namespace
 
-class TestPreviewContextMenu : public QObject
+class TestPreviewContextMenu : public PreviewFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
     void cleanup();
 
     void previewMenuIsGreekAndWorks();
@@ -48,26 +46,13 @@ private:
     // Right-clicks the element with this id and returns the menu that opened.
     QMenu *rightClick(const QString &id);
     void waitReady();
-
-    std::unique_ptr<PreviewPane> m_pane;
-    std::unique_ptr<LocalHttpServer> m_server;
 };
-
-void TestPreviewContextMenu::init()
-{
-    m_pane = std::make_unique<PreviewPane>();
-    m_pane->resize(800, 600);
-    m_pane->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
-    m_server = std::make_unique<LocalHttpServer>();
-}
 
 void TestPreviewContextMenu::cleanup()
 {
     if (QMenu *menu = openMenu())
         menu->close();
-    m_pane.reset();
-    m_server.reset();
+    PreviewFixture::cleanup();
 }
 
 void TestPreviewContextMenu::waitReady()
@@ -85,18 +70,10 @@ void TestPreviewContextMenu::waitReady()
 
 QMenu *TestPreviewContextMenu::rightClick(const QString &id)
 {
-    const QVariantList box =
-        evaluateInPage(m_pane->page(),
-                       QStringLiteral("(function () { var r = document.getElementById('%1')"
-                                      ".getBoundingClientRect(); return [r.left + r.width / 2,"
-                                      " r.top + r.height / 2]; })()")
-                           .arg(id))
-            .toList();
-    if (box.size() != 2)
+    const QPoint centre = centreOf(id);
+    if (centre == QPoint(-1, -1))
         return nullptr;
-    QWidget *input = m_pane->focusProxy();
-    const QPoint centre(int(box[0].toDouble()), int(box[1].toDouble()));
-    QTest::mouseClick(input, Qt::RightButton, {}, centre);
+    QTest::mouseClick(m_pane->focusProxy(), Qt::RightButton, {}, centre);
     return QTest::qWaitFor([] { return openMenu() != nullptr; }, loadTimeout) ? openMenu() : nullptr;
 }
 

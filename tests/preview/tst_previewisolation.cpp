@@ -2,16 +2,15 @@
 // and no folder is shown before the pupil opens or saves a file. A local page typed into the address bar
 // shows the files of its own folder by the same rules. Every page reports what it got to the test's own
 // server on 127.0.0.1, the way an attacker would send it out.
-#include "localhttpserver.h"
 #include "messagecatcher.h"
 #include "pagescript.h"
 #include "preview/core/browsingrules.h"
-#include "preview/previewpane.h"
+#include "previewfixture.h"
+#include "testfiles.h"
 #include "widgettestmain.h"
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
@@ -20,28 +19,11 @@
 #include <QUrlQuery>
 #include <QWebEnginePage>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
 
 constexpr int loadTimeout = 30000;
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-void writePicture(const QString &path)
-{
-    QImage picture(3, 2, QImage::Format_RGB32);
-    picture.fill(QColor(12, 34, 56));
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QVERIFY(picture.save(path));
-}
 
 // A page that loads the files of a folder every way a page shows files, tries every way a script could read
 // them, and sends what it got to the report address, by a beacon and by an image request. `%1` is the
@@ -132,14 +114,11 @@ void writeReadersFolder(const QString &folder)
 
 } // namespace
 
-class TestPreviewIsolation : public QObject
+class TestPreviewIsolation : public PreviewFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
     void relativeFilesShowButCannotBeRead_data();
     void relativeFilesShowButCannotBeRead();
     void corsModeReadersGetNothing_data();
@@ -164,9 +143,6 @@ public Q_SLOTS:
 private:
     // Renders the page and waits until it says in its title that it is painted and ready for input.
     void renderAndWaitReady(const QString &html);
-    // The point at the centre of the element with this id, in the pane's coordinates.
-    QPoint centreOf(const QString &id);
-    bool waitForRequest(const QString &prefix);
     // Renders a picture for each address, each reporting in its alt text whether it showed, and waits until
     // every one has; their states in order, "shown" or "failed", joined by spaces.
     QString pictureStates(const QStringList &addresses);
@@ -181,29 +157,8 @@ private:
     // The states of the pictures of the page shown, "shown" or "failed" joined by spaces, once each has one.
     QString shownPictureStates(int count);
 
-    std::unique_ptr<PreviewPane> m_pane;
-    std::unique_ptr<LocalHttpServer> m_server;
-    QStringList m_requests;
     QStringList m_openedByDesktop;
 };
-
-void TestPreviewIsolation::init()
-{
-    m_pane = std::make_unique<PreviewPane>();
-    m_pane->resize(800, 600);
-    m_pane->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
-    m_server = std::make_unique<LocalHttpServer>();
-    m_requests.clear();
-    connect(m_server.get(), &LocalHttpServer::requested, this,
-            [this](const QString &path) { m_requests << path; });
-}
-
-void TestPreviewIsolation::cleanup()
-{
-    m_pane.reset();
-    m_server.reset();
-}
 
 QString TestPreviewIsolation::readingPageHtml(const QString &prefix) const
 {
@@ -220,16 +175,11 @@ QJsonObject TestPreviewIsolation::reportOfReadingPage(const QString &prefix)
 
 QJsonObject TestPreviewIsolation::readingReport()
 {
-    const auto beacon = [this] {
-        for (const QString &request : std::as_const(m_requests))
-            if (request.startsWith(QStringLiteral("/report?beacon=")))
-                return request;
-        return QString();
-    };
-    if (!QTest::qWaitFor([&] { return !beacon().isEmpty(); }, loadTimeout))
+    const QString beacon = QStringLiteral("/report?beacon=");
+    if (!m_server->waitForRequest(beacon, loadTimeout))
         return {};
-    const QString report =
-        QUrlQuery(QUrl(beacon()).query()).queryItemValue(QStringLiteral("beacon"), QUrl::FullyDecoded);
+    const QString report = QUrlQuery(QUrl(m_server->requestsStartingWith(beacon).constFirst()).query())
+                               .queryItemValue(QStringLiteral("beacon"), QUrl::FullyDecoded);
     return QJsonDocument::fromJson(report.toUtf8()).object();
 }
 
@@ -480,10 +430,10 @@ void TestPreviewIsolation::localPageCannotReadTheDocumentOrItself()
 
     typeLocalPath(page);
 
-    QVERIFY(waitForRequest(QStringLiteral("/report?document")));
-    QVERIFY(waitForRequest(QStringLiteral("/report?itself")));
-    QVERIFY(m_requests.contains(QStringLiteral("/report?document=refused")));
-    QVERIFY(m_requests.contains(QStringLiteral("/report?itself=refused")));
+    QVERIFY(m_server->waitForRequest(QStringLiteral("/report?document"), loadTimeout));
+    QVERIFY(m_server->waitForRequest(QStringLiteral("/report?itself"), loadTimeout));
+    QVERIFY(m_server->requests().contains(QStringLiteral("/report?document=refused")));
+    QVERIFY(m_server->requests().contains(QStringLiteral("/report?itself=refused")));
 }
 
 QString TestPreviewIsolation::pictureStates(const QStringList &addresses)
@@ -572,28 +522,6 @@ void TestPreviewIsolation::renderAndWaitReady(const QString &html)
     QTRY_VERIFY_WITH_TIMEOUT(m_pane->page()->title() == QLatin1String("ready") ||
                                  m_pane->page()->title() == QLatin1String("settled"),
                              loadTimeout);
-}
-
-QPoint TestPreviewIsolation::centreOf(const QString &id)
-{
-    const QVariantList box =
-        evaluateInPage(m_pane->page(),
-                       QStringLiteral("(function () { var r = document.getElementById('%1')"
-                                      ".getBoundingClientRect(); return [r.left + r.width / 2,"
-                                      " r.top + r.height / 2]; })()")
-                           .arg(id))
-            .toList();
-    return box.size() == 2 ? QPoint(int(box[0].toDouble()), int(box[1].toDouble())) : QPoint(-1, -1);
-}
-
-bool TestPreviewIsolation::waitForRequest(const QString &prefix)
-{
-    return QTest::qWaitFor(
-        [&] {
-            return std::any_of(m_requests.cbegin(), m_requests.cend(),
-                               [&](const QString &path) { return path.startsWith(prefix); });
-        },
-        loadTimeout);
 }
 
 void TestPreviewIsolation::pupilsRelativeLinkOpensTheLocalPage()
@@ -714,12 +642,11 @@ void TestPreviewIsolation::onlyThePupilsLinkOrFormLeaves()
     }
 
     if (leaves) {
-        QVERIFY(waitForRequest(QStringLiteral("/attack")));
+        QVERIFY(m_server->waitForRequest(QStringLiteral("/attack"), loadTimeout));
         return;
     }
     const auto attacked = [this] {
-        return std::any_of(m_requests.cbegin(), m_requests.cend(),
-                           [](const QString &path) { return path.startsWith(QLatin1String("/attack")); });
+        return !m_server->requestsStartingWith(QStringLiteral("/attack")).isEmpty();
     };
     QVERIFY(QTest::qWaitFor([&] { return attacked() || m_pane->page()->title() == QLatin1String("settled"); },
                             loadTimeout));

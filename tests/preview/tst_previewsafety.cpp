@@ -1,12 +1,11 @@
 // Pages in the preview are untrusted: the pupil's document does not navigate the pane by itself while the
 // pupil's own clicks still do, no page reads a local file, web pages get nothing local, and a page cannot
 // probe which paths exist. Every page reports through requests to the test's own server on 127.0.0.1.
-#include "localhttpserver.h"
 #include "pagescript.h"
-#include "preview/previewpane.h"
+#include "previewfixture.h"
+#include "testfiles.h"
 #include "widgettestmain.h"
 
-#include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,20 +23,6 @@ namespace {
 
 constexpr int loadTimeout = 30000;
 const QString secretText = QStringLiteral("the pupil's private notes");
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-void writePicture(const QString &path)
-{
-    QImage picture(3, 2, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QVERIFY(picture.save(path));
-}
 
 // Follows a page's attempts to leave for one address (its query aside) and tells when the engine has answered
 // them: a navigation there has come to an end (refused, failed or loaded) or a "new window" for it has been
@@ -69,14 +54,11 @@ private:
 
 } // namespace
 
-class TestPreviewSafety : public QObject
+class TestPreviewSafety : public PreviewFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
     void documentCannotNavigateByItself_data();
     void documentCannotNavigateByItself();
     void pupilsClickStillNavigates_data();
@@ -92,35 +74,10 @@ private:
     // Runs the script again and again until it yields the expected value or the time runs out; the last
     // value.
     QVariant evaluateUntil(const QString &script, const QVariant &expected);
-    // The requests the server has had whose path starts with the prefix.
-    QStringList requestsFor(const QString &prefix) const;
-    bool waitForRequest(const QString &prefix);
     // Waits until the condition holds and the page has stopped loading, so that whatever the engine let
     // through has had its load.
     bool waitUntilSettled(const std::function<bool()> &condition);
-
-    std::unique_ptr<PreviewPane> m_pane;
-    std::unique_ptr<LocalHttpServer> m_server;
-    QStringList m_requests;
 };
-
-void TestPreviewSafety::init()
-{
-    m_pane = std::make_unique<PreviewPane>();
-    m_pane->resize(800, 600);
-    m_pane->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pane.get()));
-    m_server = std::make_unique<LocalHttpServer>();
-    m_requests.clear();
-    connect(m_server.get(), &LocalHttpServer::requested, this,
-            [this](const QString &path) { m_requests << path; });
-}
-
-void TestPreviewSafety::cleanup()
-{
-    m_pane.reset();
-    m_server.reset();
-}
 
 QVariant TestPreviewSafety::evaluate(const QString &script)
 {
@@ -130,20 +87,6 @@ QVariant TestPreviewSafety::evaluate(const QString &script)
 QVariant TestPreviewSafety::evaluateUntil(const QString &script, const QVariant &expected)
 {
     return evaluateInPageUntil(m_pane->page(), script, expected, loadTimeout);
-}
-
-QStringList TestPreviewSafety::requestsFor(const QString &prefix) const
-{
-    QStringList found;
-    for (const QString &path : m_requests)
-        if (path.startsWith(prefix))
-            found << path;
-    return found;
-}
-
-bool TestPreviewSafety::waitForRequest(const QString &prefix)
-{
-    return QTest::qWaitFor([&] { return !requestsFor(prefix).isEmpty(); }, loadTimeout);
 }
 
 bool TestPreviewSafety::waitUntilSettled(const std::function<bool()> &condition)
@@ -188,7 +131,7 @@ void TestPreviewSafety::documentCannotNavigateByItself()
 
     // The engine has answered the page's attempt, and whatever it let through has loaded.
     QVERIFY(waitUntilSettled([&] { return attempt.answered(); }));
-    QCOMPARE(requestsFor(QStringLiteral("/attack")), QStringList());
+    QCOMPARE(m_server->requestsStartingWith(QStringLiteral("/attack")), QStringList());
     QCOMPARE(m_pane->locationUrl(), QStringLiteral("about:blank"));
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
              QStringLiteral("pupil's page"));
@@ -214,19 +157,14 @@ void TestPreviewSafety::pupilsClickStillNavigates()
     m_pane->renderHtml(QStringLiteral("<body style=\"margin:0\"><div style=\"padding:20px\">%1</div></body>")
                            .arg(control.arg(next.toString())));
     QCOMPARE(evaluateUntil(QStringLiteral("!!document.getElementById('target')"), true), QVariant(true));
-    const QVariantList box =
-        evaluate(QStringLiteral("(function () { var r = document.getElementById('target')"
-                                ".getBoundingClientRect(); return [r.left + r.width / 2,"
-                                " r.top + r.height / 2]; })()"))
-            .toList();
-    QCOMPARE(box.size(), 2);
-    const QPoint centre(int(box[0].toDouble()), int(box[1].toDouble()));
+    const QPoint centre = centreOf(QStringLiteral("target"));
+    QVERIFY(centre != QPoint(-1, -1));
     QWidget *input = m_pane->focusProxy();
     QVERIFY(input);
 
     QTest::mouseClick(input, Qt::LeftButton, {}, centre);
 
-    QVERIFY(waitForRequest(QStringLiteral("/next.html")));
+    QVERIFY(m_server->waitForRequest(QStringLiteral("/next.html")));
     QTRY_VERIFY_WITH_TIMEOUT(m_pane->locationUrl().startsWith(next.toString()), loadTimeout);
 }
 
@@ -282,7 +220,7 @@ void TestPreviewSafety::localPageCannotReadAnotherLocalFile()
                             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     heard.sort();
     QCOMPARE(heard, QStringList({"fetch-refused", "frame-refused", "local-done", "xhr-refused"}));
-    for (const QString &request : std::as_const(m_requests))
+    for (const QString &request : m_server->requests())
         QVERIFY2(!QUrl::fromPercentEncoding(request.toUtf8()).contains(QStringLiteral("private")),
                  qPrintable(request));
 }
@@ -310,9 +248,10 @@ void TestPreviewSafety::webPageGetsNothingLocal()
                         .toUtf8());
     m_pane->navigate(m_server->url(QStringLiteral("/web.html")));
 
-    QVERIFY(waitForRequest(QStringLiteral("/report?picture")));
+    QVERIFY(m_server->waitForRequest(QStringLiteral("/report?picture")));
     QVERIFY(waitUntilSettled([&] { return m_pane->page()->title() == QLatin1String("tried"); }));
-    QCOMPARE(requestsFor(QStringLiteral("/report?picture")), QStringList({"/report?picture-refused"}));
+    QCOMPARE(m_server->requestsStartingWith(QStringLiteral("/report?picture")),
+             QStringList({"/report?picture-refused"}));
     QCOMPARE(m_pane->locationUrl(), m_server->url(QStringLiteral("/web.html")).toString());
     QCOMPARE(evaluate(QStringLiteral("document.getElementById('marker').textContent")).toString(),
              QStringLiteral("web page"));
@@ -353,7 +292,7 @@ void TestPreviewSafety::webPageGetsNoLocalPageShown()
     writeFile(page, "<img src=\"picture.png\"><script>new Image().src = '" +
                         m_server->url(QStringLiteral("/shown")).toEncoded() + "';</script>");
     m_pane->navigate(QUrl::fromLocalFile(page));
-    QVERIFY(waitForRequest(QStringLiteral("/shown")));
+    QVERIFY(m_server->waitForRequest(QStringLiteral("/shown")));
     const QUrl pageAddress = m_pane->page()->url();
     m_server->serve(QStringLiteral("/start.html"), "text/html", "<title>start</title>");
     m_pane->navigate(m_server->url(QStringLiteral("/start.html")));
@@ -390,11 +329,12 @@ void TestPreviewSafety::webPageGetsNoLocalPageShown()
         QVERIFY(waitUntilSettled(
             [&] { return m_pane->page()->title() == QLatin1String("tried") || answered(); }));
         if (attempt.contains(QStringLiteral("<img")))
-            QCOMPARE(requestsFor(QStringLiteral("/report?picture")), QStringList({"/report?picture-failed"}));
+            QCOMPARE(m_server->requestsStartingWith(QStringLiteral("/report?picture")),
+                     QStringList({"/report?picture-failed"}));
     }
 
     // The local page was not shown again, and the pane shows no local address.
-    QCOMPARE(requestsFor(QStringLiteral("/shown")).size(), 1);
+    QCOMPARE(m_server->requestsStartingWith(QStringLiteral("/shown")).size(), 1);
     QVERIFY2(m_pane->locationUrl().startsWith(QLatin1String("http:")), qPrintable(m_pane->locationUrl()));
 }
 

@@ -40,3 +40,14 @@ QVariant evaluateInPageUntil(QWebEnginePage *page, const QString &script, const 
     }
     return value;
 }
+
+QPoint elementCentre(QWebEnginePage *page, const QString &id)
+{
+    const QVariantList box =
+        evaluateInPage(page, QStringLiteral("(function () { var e = document.getElementById('%1');"
+                                            " if (!e) return null; var r = e.getBoundingClientRect();"
+                                            " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                                 .arg(id))
+            .toList();
+    return box.size() == 2 ? QPoint(int(box[0].toDouble()), int(box[1].toDouble())) : QPoint(-1, -1);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 
@@ -12,3 +13,6 @@ QVariant evaluateInPage(QWebEnginePage *page, const QString &script, int timeout
 // answer.
 QVariant evaluateInPageUntil(QWebEnginePage *page, const QString &script, const QVariant &expected,
                              int timeoutMs = 30000);
+// The centre of the element with this id in the page's view, which is where a click on the pane's input
+// widget reaches it; (-1, -1) when the page has no such element.
+QPoint elementCentre(QWebEnginePage *page, const QString &id);

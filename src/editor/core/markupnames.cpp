@@ -554,90 +554,119 @@ private:
         return word;
     }
 
+    // Where script content stands: plain text, inside a "<!--" section (escaped), or inside a "<script" tag
+    // written within such a section (double escaped). The dash states count the dashes of a closing "-->".
+    enum class ScriptState
+    {
+        Text,
+        Escaped,
+        EscapedDash,
+        EscapedDashDash,
+        DoubleEscaped,
+        DoubleEscapedDash,
+        DoubleEscapedDashDash
+    };
+
+    static bool isDoubleEscaped(ScriptState state)
+    {
+        return state == ScriptState::DoubleEscaped || state == ScriptState::DoubleEscapedDash ||
+               state == ScriptState::DoubleEscapedDashDash;
+    }
+
     // Script content: its end tag ends it, except inside a "<!--" section that opened another script tag.
     void scriptText()
     {
-        enum class State
-        {
-            Text,
-            Escaped,
-            EscapedDash,
-            EscapedDashDash,
-            DoubleEscaped,
-            DoubleEscapedDash,
-            DoubleEscapedDashDash
-        };
-        static const QString script = QStringLiteral("script");
-        State state = State::Text;
-        const qsizetype n = m_text.size();
-        while (m_at < n) {
+        ScriptState state = ScriptState::Text;
+        while (m_at < m_text.size()) {
             const QChar c = m_text.at(m_at);
-            const bool doubleEscaped = state == State::DoubleEscaped || state == State::DoubleEscapedDash ||
-                                       state == State::DoubleEscapedDashDash;
-            if (c == u'<') {
-                if (!doubleEscaped && endTagAt(m_at, script))
-                    return;
-                if (state == State::Text) {
-                    if (startsWithAt(m_at, u"<!--")) {
-                        m_at += 4;
-                        state = State::EscapedDashDash;
-                    } else {
-                        ++m_at;
-                    }
-                    continue;
-                }
+            if (c != u'<') {
                 ++m_at;
-                if (!doubleEscaped) {
-                    // "<" and letters: "<script" followed by a blank, "/" or ">" escapes twice.
-                    state = State::Escaped;
-                    if (at(m_at) == u'/') {
-                        ++m_at;
-                    } else if (foldsToAsciiLetter(at(m_at))) {
-                        if (letters() == script && m_at < n && endsName(m_text.at(m_at))) {
-                            ++m_at;
-                            state = State::DoubleEscaped;
-                        }
-                    }
-                } else {
-                    // "</script" followed by a blank, "/" or ">" ends the double escape.
-                    state = State::DoubleEscaped;
-                    if (at(m_at) == u'/') {
-                        ++m_at;
-                        if (letters() == script && m_at < n && endsName(m_text.at(m_at))) {
-                            ++m_at;
-                            state = State::Escaped;
-                        }
-                    }
-                }
-                continue;
-            }
-            ++m_at;
-            switch (state) {
-            case State::Text:
-                break;
-            case State::Escaped:
-            case State::EscapedDash:
-            case State::EscapedDashDash:
-                if (c == u'-')
-                    state = state == State::Escaped ? State::EscapedDash : State::EscapedDashDash;
-                else if (c == u'>' && state == State::EscapedDashDash)
-                    state = State::Text;
-                else
-                    state = State::Escaped;
-                break;
-            case State::DoubleEscaped:
-            case State::DoubleEscapedDash:
-            case State::DoubleEscapedDashDash:
-                if (c == u'-')
-                    state = state == State::DoubleEscaped ? State::DoubleEscapedDash
-                                                          : State::DoubleEscapedDashDash;
-                else if (c == u'>' && state == State::DoubleEscapedDashDash)
-                    state = State::Text;
-                else
-                    state = State::DoubleEscaped;
-                break;
+                state = afterScriptCharacter(state, c);
+            } else if (!isDoubleEscaped(state) && endTagAt(m_at, scriptName())) {
+                return;
+            } else {
+                state = afterScriptTagOpen(state);
             }
         }
+    }
+
+    // A "<" in script content, at `m_at`: steps past it and what it opens, and returns the state after them.
+    ScriptState afterScriptTagOpen(ScriptState state)
+    {
+        if (state == ScriptState::Text) {
+            if (startsWithAt(m_at, u"<!--")) {
+                m_at += 4;
+                return ScriptState::EscapedDashDash;
+            }
+            ++m_at;
+            return ScriptState::Text;
+        }
+        ++m_at;
+        return isDoubleEscaped(state) ? afterDoubleEscapedTagOpen() : afterEscapedTagOpen();
+    }
+
+    // After a "<" inside a "<!--" section: "<script" followed by a blank, "/" or ">" escapes twice.
+    ScriptState afterEscapedTagOpen()
+    {
+        if (at(m_at) == u'/') {
+            ++m_at;
+            return ScriptState::Escaped;
+        }
+        return skipScriptName() ? ScriptState::DoubleEscaped : ScriptState::Escaped;
+    }
+
+    // After a "<" inside a doubly escaped section: "</script" followed by a blank, "/" or ">" ends the double
+    // escape.
+    ScriptState afterDoubleEscapedTagOpen()
+    {
+        if (at(m_at) != u'/')
+            return ScriptState::DoubleEscaped;
+        ++m_at;
+        return skipScriptName() ? ScriptState::Escaped : ScriptState::DoubleEscaped;
+    }
+
+    // Reads the letters at `m_at`; true, with the character that ends the name skipped too, when they spell
+    // "script" and a blank, "/" or ">" follows them.
+    bool skipScriptName()
+    {
+        if (letters() != scriptName() || m_at >= m_text.size() || !endsName(m_text.at(m_at)))
+            return false;
+        ++m_at;
+        return true;
+    }
+
+    // The state after a character other than "<": dashes count towards a "-->", which ends the section.
+    static ScriptState afterScriptCharacter(ScriptState state, QChar c)
+    {
+        switch (state) {
+        case ScriptState::Text:
+            return ScriptState::Text;
+        case ScriptState::Escaped:
+        case ScriptState::EscapedDash:
+        case ScriptState::EscapedDashDash:
+            if (c == u'-')
+                return state == ScriptState::Escaped ? ScriptState::EscapedDash
+                                                     : ScriptState::EscapedDashDash;
+            if (c == u'>' && state == ScriptState::EscapedDashDash)
+                return ScriptState::Text;
+            return ScriptState::Escaped;
+        case ScriptState::DoubleEscaped:
+        case ScriptState::DoubleEscapedDash:
+        case ScriptState::DoubleEscapedDashDash:
+            if (c == u'-')
+                return state == ScriptState::DoubleEscaped ? ScriptState::DoubleEscapedDash
+                                                           : ScriptState::DoubleEscapedDashDash;
+            if (c == u'>' && state == ScriptState::DoubleEscapedDashDash)
+                return ScriptState::Text;
+            return ScriptState::DoubleEscaped;
+        }
+        return state;
+    }
+
+    static const QString &scriptName()
+    {
+        static const QString name = QStringLiteral("script");
+        return name;
     }
 
     const QString m_text;

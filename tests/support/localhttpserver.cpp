@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTest>
 
 LocalHttpServer::LocalHttpServer(QObject *parent) : QTcpServer(parent)
 {
@@ -29,6 +30,20 @@ QUrl LocalHttpServer::url(const QString &path) const
     return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path));
 }
 
+QStringList LocalHttpServer::requestsStartingWith(const QString &prefix) const
+{
+    QStringList found;
+    for (const QString &path : m_requests)
+        if (path.startsWith(prefix))
+            found << path;
+    return found;
+}
+
+bool LocalHttpServer::waitForRequest(const QString &prefix, int timeoutMs) const
+{
+    return QTest::qWaitFor([&] { return !requestsStartingWith(prefix).isEmpty(); }, timeoutMs);
+}
+
 void LocalHttpServer::answer(QTcpSocket *socket)
 {
     // Waits for the whole request head before answering.
@@ -37,6 +52,7 @@ void LocalHttpServer::answer(QTcpSocket *socket)
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     socket->readAll();
     const QString path = requestLine.size() >= 2 ? QString::fromLatin1(requestLine[1]) : QString();
+    m_requests << path;
     Q_EMIT requested(path);
     const auto found = m_resources.constFind(path);
     const bool ok = found != m_resources.constEnd();
