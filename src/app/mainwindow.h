@@ -298,6 +298,6 @@ private:
     // The pupil's text while pages fill the code pane, and the text the preview last rendered as the pupil's.
     BrowsedText m_browsed;
     QString m_renderedText;
-    bool m_showingPage = false; // a page's markup is being put into the code pane
+    bool m_showingPage = false;                 // a page's markup is being put into the code pane
     RecoveryNotice *m_recoveryNotice = nullptr; // the bar that tells of a text never saved
 };

@@ -272,8 +272,7 @@ void BrowsingTest::emptyAddressLeavesTheEditor()
     // Nothing was loaded in place of the pupil's document. The engine may hold a load back for a moment, and
     // a load asked for while it waits replaces it unseen; its answer to a script in the page comes after what
     // it held back. Then a load asked for afterwards must be the first to start.
-    QCOMPARE(evaluateInPage(m_parts->preview->page(), QStringLiteral("'answered'")),
-             QVariant("answered"));
+    QCOMPARE(evaluateInPage(m_parts->preview->page(), QStringLiteral("'answered'")), QVariant("answered"));
     const QUrl later = m_server->url(QStringLiteral("/one.html"));
     typeAndEnter(later);
     waitForPage(later, QStringLiteral("<p id=\"one\">Πρώτη σελίδα</p>"));
@@ -597,9 +596,8 @@ void BrowsingTest::pagesCannotStepBackToTheDocument()
         QVERIFY(previewShowsPupilsText());
         return;
     }
-    QCOMPARE(
-        evaluateInPageUntil(m_parts->preview->page(), QStringLiteral("window.settled === true"), true),
-        QVariant(true));
+    QCOMPARE(evaluateInPageUntil(m_parts->preview->page(), QStringLiteral("window.settled === true"), true),
+             QVariant(true));
 
     QCOMPARE(m_parts->addressBar->text(), trying.toString());
     QCOMPARE(m_parts->titleBar->panelText(0), QStringLiteral("Δοκιμή"));
