@@ -28,17 +28,6 @@ namespace {
 const char *childFlag = "--child";
 constexpr int refreshes = 500;
 
-qint64 ownPssKilobytes()
-{
-    QFile rollup(QStringLiteral("/proc/self/smaps_rollup"));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : rollup.readAll().split('\n'))
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
 QString paragraphsPage(int paragraphs)
 {
     QString page = QStringLiteral("<HTML>\n<HEAD><TITLE>Μάθημα</TITLE></HEAD>\n<BODY>\n");
@@ -109,7 +98,7 @@ int child(int argc, char *argv[], const QByteArray &mode)
         if (!refreshAndWait(refresh, preview, screenReader))
             return 1;
     QTest::qWait(1000);
-    const qint64 ownBefore = ownPssKilobytes();
+    const qint64 ownBefore = processPssKilobytes(QCoreApplication::applicationPid());
     const qint64 treeBefore = processTreePssKilobytes(getpid());
     const qlonglong objectsBefore = form->findChildren<QObject *>().size();
     QElapsedTimer clock;
@@ -121,7 +110,7 @@ int child(int argc, char *argv[], const QByteArray &mode)
             return 1;
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
     QTest::qWait(1000);
-    const qint64 ownAfter = ownPssKilobytes();
+    const qint64 ownAfter = processPssKilobytes(QCoreApplication::applicationPid());
     const qint64 treeAfter = processTreePssKilobytes(getpid());
     std::printf("own %lld %lld\ntree %lld %lld\nseconds %.1f\nobjects %lld %lld\n", ownBefore, ownAfter,
                 treeBefore, treeAfter, seconds, objectsBefore,

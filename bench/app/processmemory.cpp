@@ -7,18 +7,6 @@
 
 namespace {
 
-// Proportional set size in kB of one process (0 when it has gone).
-qint64 pssKilobytes(const QString &pid)
-{
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : rollup.readAll().split('\n'))
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
 // The process and all its descendants (the web engine's zygote, renderer and utility processes).
 QStringList processTree(const QString &root)
 {
@@ -46,6 +34,17 @@ qint64 processTreePssKilobytes(qint64 rootPid)
 {
     qint64 pss = 0;
     for (const QString &pid : processTree(QString::number(rootPid)))
-        pss += pssKilobytes(pid);
+        pss += processPssKilobytes(pid.toLongLong());
     return pss;
+}
+
+qint64 processPssKilobytes(qint64 pid)
+{
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : rollup.readAll().split('\n'))
+        if (line.startsWith("Pss:"))
+            return line.mid(4).trimmed().split(' ').value(0).toLongLong();
+    return 0;
 }
