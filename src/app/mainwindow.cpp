@@ -101,6 +101,24 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     buildAddressRow();
     buildEditorArea();
+    buildPreviewArea();
+    buildMirrorAndImages();
+    createEditingFeatures();
+    createBrowsingBar();
+    createDocumentCommands();
+    buildMenus();
+    buildPopupMenu();
+    connectSignals();
+    // The features ask the session until they go: as the window's last child it goes after them.
+    m_session->setParent(nullptr);
+    m_session->setParent(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+// The splitter over the editor area, the browser status strip and the preview above them.
+void MainWindow::buildPreviewArea()
+{
     m_previewSplitter = new DockSplitter(m_frame);
     m_previewSplitter->setObjectName(QStringLiteral("Splitter6"));
     // The editor area keeps room for five toolbar rows, a few lines of code and its status strip; the preview
@@ -114,7 +132,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_preview->setAccessibleName(QStringLiteral("Προεπισκόπηση"));
     dockInto(m_previewPanel, m_preview, DockAlign::Fill);
     dockInto(m_frame, m_previewPanel, DockAlign::Fill);
+}
 
+// The hidden plain-text mirror of the document, the maker's logo and the connection indicators.
+void MainWindow::buildMirrorAndImages()
+{
     m_mirrorPane = new QPlainTextEdit(this);
     m_mirrorPane->setObjectName(QStringLiteral("Memo1"));
     m_mirrorPane->hide();
@@ -128,12 +150,19 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_offlineIndicator =
         new ClickableImage(Pictures::globeNoEntry(), QStringLiteral("Χωρίς σύνδεση στο Internet"), this);
     m_offlineIndicator->setObjectName(QStringLiteral("Image3"));
+}
 
+void MainWindow::createEditingFeatures()
+{
     // The features that act only in editing mode ask the session for it.
     m_refresh = new RefreshCycle(m_codePane, m_session, this);
     m_typingAssistant = new TypingAssistant(m_codePane, m_attributeBar, m_refresh, m_session, this);
     m_valueAssistant = new ValueAssistant(m_codePane, m_attributeBar, m_session, this);
+}
 
+// The address row's commands, with what they change in the window.
+void MainWindow::createBrowsingBar()
+{
     BrowsingBarControls browsing;
     browsing.address = m_addressBar;
     browsing.session = m_session;
@@ -148,7 +177,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // A notice of the browsing commands stays in the title panel for a while, then the title comes back.
     browsing.showNotice = [this](const QString &text) { m_titleBar->showNotice(0, text, 15000); };
     m_browsingBar = new BrowsingBar(browsing, this);
+}
 
+// Open, save, templates and printing, with the texts kept for recovery and the bar that tells of them.
+void MainWindow::createDocumentCommands()
+{
     DocumentControls documents;
     documents.window = this;
     documents.code = m_codePane;
@@ -170,16 +203,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_files = new FileCommands(documents, this);
     m_templates = new TemplateCommands(documents, this);
     m_printing = new PrintCommands(documents, this);
-
-    buildMenus();
-    buildPopupMenu();
-    connectSignals();
-    // The features ask the session until they go: as the window's last child it goes after them.
-    m_session->setParent(nullptr);
-    m_session->setParent(this);
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::buildAddressRow()
 {

@@ -151,6 +151,11 @@ private Q_SLOTS:
 
 private:
     void buildAddressRow();
+    void buildPreviewArea();
+    void buildMirrorAndImages();
+    void createEditingFeatures();
+    void createBrowsingBar();
+    void createDocumentCommands();
     void buildBrowserStrip();
     void buildEditorArea();
     void buildMenus();
