@@ -248,8 +248,17 @@ BalanceReport literalBalanceCheck(const TagCollector &collected)
     const QStringList closingMarkers = {"charset", "HR",    "BR",     "--",     "SOURCE", "IMG",
                                         "INPUT",   "META",  "hr",     "br",     "<!>",    "source",
                                         "img",     "input", "audio/", "video/", "meta",   "<>"};
+    // A warning quotes at most QuotedTagLength code units of its tag, then "…"; a character of two code units
+    // is never cut in half.
     const auto warning = [](const QString &tag, const char *words, int difference) {
-        return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") + tag + QString::fromUtf8(words) +
+        QString quoted = tag;
+        if (quoted.size() > QuotedTagLength) {
+            quoted.truncate(QuotedTagLength);
+            if (quoted.back().isHighSurrogate())
+                quoted.chop(1);
+            quoted += QStringLiteral("…");
+        }
+        return QStringLiteral("# Προειδοποίηση: Η ετικέτα ") + quoted + QString::fromUtf8(words) +
                QString::number(difference) + QStringLiteral(" φορές");
     };
 
