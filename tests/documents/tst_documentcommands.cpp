@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QtTest>
+#include <functional>
 
 #include <memory>
 
@@ -129,6 +130,8 @@ private:
     QVariant evaluate(const QString &script);
     QVariant evaluateUntil(const QString &script, const QVariant &expected);
     // Opens the page's print preview and closes it once painted; its page count, -1 when it never showed.
+    // Opens the page's print preview and hands it, once its pages are there (else with no widget), to `act`.
+    void withPagePrintPreview(const std::function<void(QPrintPreviewDialog *, QPrintPreviewWidget *)> &act);
     int printPreviewPages();
     // Opens the page's print preview and prints from it into a PDF file; false when it never showed.
     bool printPageIntoFile(const QString &path);
@@ -734,10 +737,11 @@ void TestDocumentCommands::sourcePrintoutWithoutPrinterGoesToPdf()
     QCOMPARE(pdfPageCount(contents(m_dir->filePath(QStringLiteral("printout.pdf")))), pages);
 }
 
-int TestDocumentCommands::printPreviewPages()
+void TestDocumentCommands::withPagePrintPreview(
+    const std::function<void(QPrintPreviewDialog *, QPrintPreviewWidget *)> &act)
 {
-    // The preview dialog is modal: a timer looks for it, waits for its pages and closes it.
-    int previewPages = -1;
+    // The preview dialog is modal: a timer looks for it, waits for its pages and hands it to `act`, then
+    // closes it if `act` has not.
     QTimer poll;
     poll.setInterval(100);
     connect(&poll, &QTimer::timeout, this, [&] {
@@ -747,12 +751,21 @@ int TestDocumentCommands::printPreviewPages()
         poll.stop();
         QPrintPreviewDialog *dialog = found.constFirst();
         auto *widget = dialog->findChild<QPrintPreviewWidget *>();
-        (void)QTest::qWaitFor([&] { return widget && widget->pageCount() > 0; }, loadTimeout);
-        previewPages = widget ? widget->pageCount() : -1;
-        dialog->reject();
+        const bool paged = widget && QTest::qWaitFor([&] { return widget->pageCount() > 0; }, loadTimeout);
+        act(dialog, paged ? widget : nullptr);
+        if (dialog->isVisible())
+            dialog->reject();
     });
     poll.start();
     trigger("N18");
+}
+
+int TestDocumentCommands::printPreviewPages()
+{
+    int previewPages = -1;
+    withPagePrintPreview([&](QPrintPreviewDialog *, QPrintPreviewWidget *widget) {
+        previewPages = widget ? widget->pageCount() : -1;
+    });
     return previewPages;
 }
 
@@ -785,26 +798,15 @@ bool TestDocumentCommands::printPageIntoFile(const QString &path)
 {
     // The preview's print command, as its print dialog leaves it when the pupil prints into a file.
     bool printed = false;
-    QTimer poll;
-    poll.setInterval(100);
-    connect(&poll, &QTimer::timeout, this, [&] {
-        const QList<QPrintPreviewDialog *> found = m_form->findChildren<QPrintPreviewDialog *>();
-        if (found.isEmpty() || !found.constFirst()->isVisible())
+    withPagePrintPreview([&](QPrintPreviewDialog *dialog, QPrintPreviewWidget *widget) {
+        if (!widget)
             return;
-        poll.stop();
-        QPrintPreviewDialog *dialog = found.constFirst();
-        auto *widget = dialog->findChild<QPrintPreviewWidget *>();
-        if (widget && QTest::qWaitFor([&] { return widget->pageCount() > 0; }, loadTimeout)) {
-            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-            dialog->printer()->setOutputFileName(path);
-            widget->print();
-            printed = true;
-        }
-        if (dialog->isVisible())
-            dialog->accept();
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(path);
+        widget->print();
+        printed = true;
+        dialog->accept();
     });
-    poll.start();
-    trigger("N18");
     return printed;
 }
 
