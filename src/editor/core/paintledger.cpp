@@ -170,18 +170,11 @@ QString PaintLedger::currentText(int line, TagSpan span, int length) const
     return text;
 }
 
-PaintLedger::Composition PaintLedger::compose() const
+PaintLedger::PaintedByLine PaintLedger::latestPaintsByLine() const
 {
-    Composition result{m_lines, QVector<QVector<LookRun>>(m_lines.size())};
-
-    // Every occurrence of a key with its key's latest paint, gathered line by line.
-    struct Painted
-    {
-        int paint = 0;
-        int column = 0;
-        int length = 0;
-    };
-    QVector<int> firstOfLine(m_lines.size() + 1, 0);
+    // Counted line by line first, then placed, so that the whole document needs one array.
+    PaintedByLine result{QVector<int>(m_lines.size() + 1, 0), {}};
+    QVector<int> &firstOfLine = result.firstOfLine;
     for (int key = 0; key < m_keyPaints.size(); ++key) {
         if (m_keyPaints.at(key).isEmpty())
             continue;
@@ -191,88 +184,115 @@ PaintLedger::Composition PaintLedger::compose() const
     }
     for (int line = 0; line < m_lines.size(); ++line)
         firstOfLine[line + 1] += firstOfLine.at(line);
-    QVector<Painted> painted(firstOfLine.constLast());
-    {
-        QVector<int> filled(firstOfLine.cbegin(), firstOfLine.cend() - 1);
-        for (int key = 0; key < m_keyPaints.size(); ++key) {
-            if (m_keyPaints.at(key).isEmpty())
-                continue;
-            const int paint = m_keyPaints.at(key).constLast();
-            for (const OccurrenceIndex::Occurrence &occurrence : m_index.occurrences(key))
-                painted[filled[occurrence.line]++] = {paint, occurrence.column, m_index.keyLength(key)};
-        }
-    }
-
-    // Paints rewrite the letter case of names only; the page's own words keep their letters. A line whose
-    // letters all stay keeps sharing its text.
-    const QBitArray names = markupNamePositions(m_lines);
-    QVector<Source> sources;
-    QVector<int> freeAt;
-    for (int line = 0; line < m_lines.size(); ++line) {
-        const int length = int(m_lines.at(line).size());
-        engineWork().characters += length;
-        if (firstOfLine.at(line) == firstOfLine.at(line + 1))
+    result.painted.resize(firstOfLine.constLast());
+    QVector<int> filled(firstOfLine.cbegin(), firstOfLine.cend() - 1);
+    for (int key = 0; key < m_keyPaints.size(); ++key) {
+        if (m_keyPaints.at(key).isEmpty())
             continue;
-        // Applying the line's latest paints once, newest first, to the columns no newer paint has taken
-        // leaves every column with its latest paint. Taken columns are skipped in one jump each (`free` leads
-        // from a column to the next one not yet taken), so overlapping long tag texts cost the line's length.
-        const auto begin = painted.begin() + firstOfLine.at(line);
-        const auto end = painted.begin() + firstOfLine.at(line + 1);
+        const int paint = m_keyPaints.at(key).constLast();
+        for (const OccurrenceIndex::Occurrence &occurrence : m_index.occurrences(key))
+            result.painted[filled[occurrence.line]++] = {paint, occurrence.column, m_index.keyLength(key)};
+    }
+    return result;
+}
+
+class PaintLedger::LineSources
+{
+public:
+    // Applying the line's latest paints once, newest first, to the columns no newer paint has taken leaves
+    // every column with its latest paint. Taken columns are skipped in one jump each (`m_free` leads from a
+    // column to the next one not yet taken), so overlapping long tag texts cost the line's length.
+    const Source *read(Painted *begin, Painted *end, int length)
+    {
         std::sort(begin, end, [](const Painted &a, const Painted &b) {
             ++engineWork().candidates;
             return a.paint > b.paint;
         });
-        sources.fill(Source(), length);
-        freeAt.resize(length + 1);
-        std::iota(freeAt.begin(), freeAt.end(), 0);
-        int *free = freeAt.data();
-        Source *sourceAt = sources.data();
-        const auto nextFree = [free](int column) {
-            int root = column;
-            while (free[root] != root) {
-                root = free[root];
-                ++engineWork().covers;
-            }
-            while (free[column] != root) {
-                const int next = free[column];
-                free[column] = root;
-                column = next;
-            }
-            return root;
-        };
+        m_sources.fill(Source(), length);
+        m_freeAt.resize(length + 1);
+        std::iota(m_freeAt.begin(), m_freeAt.end(), 0);
+        m_free = m_freeAt.data();
+        Source *sourceAt = m_sources.data();
         for (auto occurrence = begin; occurrence != end; ++occurrence) {
             const int first = occurrence->column;
             for (int column = nextFree(first); column < first + occurrence->length;
                  column = nextFree(column)) {
                 sourceAt[column] = {occurrence->paint, column - first};
-                free[column] = column + 1;
+                m_free[column] = column + 1;
             }
         }
+        return sourceAt;
+    }
 
-        QVector<LookRun> &runs = result.looks[line];
-        QString &letters = result.lines[line];
-        const int rewrittenBefore = m_rewrittenBefore.at(line);
-        const int lineOffset = m_lineOffsets.at(line);
-        for (int column = 0; column < length; ++column) {
-            const Source source = sourceAt[column];
-            if (source.paint < 0)
-                continue;
-            if (names.testBit(lineOffset + column)) {
-                const QChar letter = paintedLetter(source);
-                if (letter != letters.at(column))
-                    letters[column] = letter;
-            }
-            // Painted before the re-indentation rewrote the line: base look.
-            if (source.paint < rewrittenBefore)
-                continue;
-            const quint32 colour = m_paints.at(source.paint).colour;
-            if (!runs.isEmpty() && runs.constLast().colour == colour &&
-                runs.constLast().start + runs.constLast().length == column) {
-                ++runs.last().length;
-            } else {
-                runs.append({column, 1, colour, true});
-            }
+private:
+    // The first column at or after this one that no paint has taken; the path followed is shortened so that
+    // the next question jumps straight there.
+    int nextFree(int column)
+    {
+        int root = column;
+        while (m_free[root] != root) {
+            root = m_free[root];
+            ++engineWork().covers;
         }
+        while (m_free[column] != root) {
+            const int next = m_free[column];
+            m_free[column] = root;
+            column = next;
+        }
+        return root;
+    }
+
+    QVector<Source> m_sources;
+    QVector<int> m_freeAt;
+    int *m_free = nullptr;
+};
+
+void PaintLedger::applyLineSources(int line, const Source *sources, const QBitArray &names, QString &letters,
+                                   QVector<LookRun> &runs) const
+{
+    const int rewrittenBefore = m_rewrittenBefore.at(line);
+    const int lineOffset = m_lineOffsets.at(line);
+    const int length = int(m_lines.at(line).size());
+    for (int column = 0; column < length; ++column) {
+        const Source source = sources[column];
+        if (source.paint < 0)
+            continue;
+        if (names.testBit(lineOffset + column)) {
+            const QChar letter = paintedLetter(source);
+            if (letter != letters.at(column))
+                letters[column] = letter;
+        }
+        // Painted before the re-indentation rewrote the line: base look.
+        if (source.paint < rewrittenBefore)
+            continue;
+        const quint32 colour = m_paints.at(source.paint).colour;
+        if (!runs.isEmpty() && runs.constLast().colour == colour &&
+            runs.constLast().start + runs.constLast().length == column) {
+            ++runs.last().length;
+        } else {
+            runs.append({column, 1, colour, true});
+        }
+    }
+}
+
+PaintLedger::Composition PaintLedger::compose() const
+{
+    Composition result{m_lines, QVector<QVector<LookRun>>(m_lines.size())};
+    PaintedByLine byLine = latestPaintsByLine();
+    // Paints rewrite the letter case of names only; the page's own words keep their letters. A line whose
+    // letters all stay keeps sharing its text.
+    const QBitArray names = markupNamePositions(m_lines);
+    LineSources lineSources;
+    for (int line = 0; line < m_lines.size(); ++line) {
+        const int length = int(m_lines.at(line).size());
+        engineWork().characters += length;
+        const int first = byLine.firstOfLine.at(line);
+        const int last = byLine.firstOfLine.at(line + 1);
+        if (first == last)
+            continue;
+        Painted *painted = byLine.painted.data();
+        const Source *sources = lineSources.read(painted + first, painted + last, length);
+        applyLineSources(line, sources, names, result.lines[line], result.looks[line]);
     }
     return result;
 }

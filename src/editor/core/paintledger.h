@@ -4,6 +4,7 @@
 #include "editor/core/occurrenceindex.h"
 #include "editor/core/tagscan.h"
 
+#include <QBitArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -69,6 +70,28 @@ private:
     Source latestPaint(int line, int column, int before) const;
     // The letter a paint gave the character at an offset of its occurrences.
     QChar paintedLetter(Source source) const;
+
+    // An occurrence of a painted key, with its key's latest paint.
+    struct Painted
+    {
+        int paint = 0;
+        int column = 0;
+        int length = 0;
+    };
+    // The occurrences of every painted key, line by line: those of line i are `painted` from `firstOfLine[i]`
+    // up to `firstOfLine[i + 1]`.
+    struct PaintedByLine
+    {
+        QVector<int> firstOfLine;
+        QVector<Painted> painted;
+    };
+    PaintedByLine latestPaintsByLine() const;
+    // Which paint each column of one line shows; its room is kept from line to line.
+    class LineSources;
+    // Gives a line's columns the letters of their paints where they are markup names (`names` holds the
+    // document's name positions), and the colours of the paints made after the line's re-indentation.
+    void applyLineSources(int line, const Source *sources, const QBitArray &names, QString &letters,
+                          QVector<LookRun> &runs) const;
 
     const QStringList &m_lines;
     OccurrenceIndex &m_index;

@@ -217,22 +217,16 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
     return changeable;
 }
 
-} // namespace
-
-RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak)
+// The spans of the first `lineCount` lines (those the walk sees) and the key each painted span paints with.
+// The positions of "<" and ">" never change during the walk, so the spans are those of the re-indented line.
+DocumentTags scanTags(const QStringList &reindented, int lineCount, const RefreshOptions &options,
+                      OccurrenceIndex &index)
 {
-    engineWork() = EngineWork();
-    const QStringList reindented = reindentedLines(lines, options.reindent, endsWithLineBreak);
-    OccurrenceIndex index(reindented);
-    PaintLedger ledger(reindented, index);
-
-    // The spans of every line and the key each painted span paints with. The positions of "<" and ">" never
-    // change during the walk, so the spans are those of the re-indented line.
     DocumentTags tags;
-    tags.firstOf.reserve(lines.size() + 1);
+    tags.firstOf.reserve(lineCount + 1);
     LineMarks marks;
     QVector<qsizetype> greaterThans;
-    for (int line = 0; line < lines.size(); ++line) {
+    for (int line = 0; line < lineCount; ++line) {
         const int first = int(tags.spans.size());
         tags.firstOf.append(first);
         appendTagScan(reindented.at(line), tags.spans, greaterThans);
@@ -251,27 +245,33 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
         }
     }
     tags.firstOf.append(int(tags.spans.size()));
-    ledger.reserve(int(tags.spans.size()));
-    {
-        const PaintSources sources = paintSources(tags, index.keyCount());
-        index.buildCoverage(
-            [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
-                // A paint writes the letters of the span it was read from; where that span is the occurrence
-                // itself, it writes back the letters already there.
-                const PaintSources::Source &source = sources.first.at(key);
-                return source.several || source.line != occurrence.line || source.column != occurrence.column;
-            },
-            changeablePositions(reindented, index, sources));
-    }
+    return tags;
+}
 
-    // What each step no longer needs is let go before the next one, which then reuses its memory.
-    RefreshResult result;
-    TagCollector collector;
+// Tells the index which occurrences the walk's paints may change, so that reading a letter follows only
+// paints that can have changed it.
+void prepareCoverage(const DocumentTags &tags, const QStringList &reindented, OccurrenceIndex &index)
+{
+    const PaintSources sources = paintSources(tags, index.keyCount());
+    index.buildCoverage(
+        [&sources](int key, const OccurrenceIndex::Occurrence &occurrence) {
+            // A paint writes the letters of the span it was read from; where that span is the occurrence
+            // itself, it writes back the letters already there.
+            const PaintSources::Source &source = sources.first.at(key);
+            return source.several || source.line != occurrence.line || source.column != occurrence.column;
+        },
+        changeablePositions(reindented, index, sources));
+}
+
+// The line walk, from the last line to the first: a line's re-indentation, then each of its tag texts handed
+// to the collector and painted in the tag colour.
+void walkLines(const QStringList &lines, const QStringList &reindented, const DocumentTags &tags,
+               const RefreshOptions &options, PaintLedger &ledger, TagCollector &collector)
+{
     for (int line = int(lines.size()) - 1; line >= 0; --line) {
         if (rewritten(lines, reindented, line, options.reindent))
             ledger.rewriteLine(line);
         for (int tag = tags.firstOf.at(line); tag < tags.firstOf.at(line + 1); ++tag) {
-            ++result.tagCount;
             const int key = tags.keys.at(tag);
             if (key < 0 && !options.collect)
                 continue;
@@ -286,19 +286,45 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
                 ledger.paintFromSpan(key, line, span, TagColour);
         }
     }
-    tags = DocumentTags();
+}
 
+// Paints every occurrence of each highlight in the warning colour, and tells where the last highlight that
+// painted anything leaves the caret: right after its last occurrence.
+LinePosition paintHighlights(const QStringList &highlights, OccurrenceIndex &index, PaintLedger &ledger)
+{
+    LinePosition caret;
+    for (const QString &highlight : highlights) {
+        const int key = index.keyOf(highlight);
+        ledger.paintWithText(key, highlight, WarningColour);
+        const QVector<OccurrenceIndex::Occurrence> &occurrences = index.occurrences(key);
+        if (!occurrences.isEmpty())
+            caret = {occurrences.constLast().line, occurrences.constLast().column + int(highlight.size())};
+    }
+    return caret;
+}
+
+} // namespace
+
+RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options, bool endsWithLineBreak)
+{
+    engineWork() = EngineWork();
+    const QStringList reindented = reindentedLines(lines, options.reindent, endsWithLineBreak);
+    OccurrenceIndex index(reindented);
+    PaintLedger ledger(reindented, index);
+    DocumentTags tags = scanTags(reindented, int(lines.size()), options, index);
+    ledger.reserve(int(tags.spans.size()));
+    prepareCoverage(tags, reindented, index);
+
+    // What each step no longer needs is let go before the next one, which then reuses its memory.
+    RefreshResult result;
+    TagCollector collector;
+    walkLines(lines, reindented, tags, options, ledger, collector);
+    result.tagCount = int(tags.spans.size());
+    tags = DocumentTags();
     if (options.balanceCheck) {
         result.report = checkBalance(collector);
         collector = TagCollector();
-        for (const QString &highlight : result.report.highlights) {
-            const int key = index.keyOf(highlight);
-            ledger.paintWithText(key, highlight, WarningColour);
-            const QVector<OccurrenceIndex::Occurrence> &occurrences = index.occurrences(key);
-            if (!occurrences.isEmpty())
-                result.highlightCaret = {occurrences.constLast().line,
-                                         occurrences.constLast().column + int(highlight.size())};
-        }
+        result.highlightCaret = paintHighlights(result.report.highlights, index, ledger);
     }
 
     PaintLedger::Composition composition = ledger.compose();
