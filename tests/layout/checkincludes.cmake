@@ -1,6 +1,14 @@
-# Builds each case of the layout test and checks that it compiles or fails as the layout says; a case that
-# should fail must fail because its header is not found, not for any other reason.
+# Checks that every quoted include of the sources is read through the include roots, not answered by the
+# including file's own folder (quotedincludes.cmake); then builds each case of the layout test and checks that
+# it compiles or fails as the layout says; a case that should fail must fail because its header is not found,
+# not for any other reason.
+include(${CMAKE_CURRENT_LIST_DIR}/quotedincludes.cmake)
 set(failures "")
+velmark_check_quoted_includes_fixture(${BUILD_DIR}/layout_quoted_includes failures)
+velmark_check_quoted_includes(${SOURCE_DIR} findings)
+if(findings)
+    string(APPEND failures "Quoted includes found beside their file instead of through the include roots:\n${findings}")
+endif()
 foreach(case IN LISTS CASES)
     string(REPLACE ":" ";" fields "${case}")
     list(GET fields 0 target)
