@@ -199,10 +199,12 @@ PaintLedger::PaintedByLine PaintLedger::latestPaintsByLine() const
 class PaintLedger::LineSources
 {
 public:
-    // Applying the line's latest paints once, newest first, to the columns no newer paint has taken leaves
-    // every column with its latest paint. Taken columns are skipped in one jump each (`m_free` leads from a
-    // column to the next one not yet taken), so overlapping long tag texts cost the line's length.
-    const Source *read(Painted *begin, Painted *end, int length)
+    // The paint each column of a line of this length shows, and the column's offset in the occurrence
+    // painted, from the line's occurrences (which are sorted here, newest paint first). Applying the line's
+    // latest paints once, newest first, to the columns no newer paint has taken leaves every column with its
+    // latest paint. Taken columns are skipped in one jump each (`m_free` leads from a column to the next one
+    // not yet taken), so overlapping long tag texts cost the line's length.
+    const Source *sourcesOf(Painted *begin, Painted *end, int length)
     {
         std::sort(begin, end, [](const Painted &a, const Painted &b) {
             ++engineWork().candidates;
@@ -287,11 +289,11 @@ PaintLedger::Composition PaintLedger::compose() const
         const int length = int(m_lines.at(line).size());
         engineWork().characters += length;
         const int first = byLine.firstOfLine.at(line);
-        const int last = byLine.firstOfLine.at(line + 1);
-        if (first == last)
+        const int end = byLine.firstOfLine.at(line + 1);
+        if (first == end)
             continue;
         Painted *painted = byLine.painted.data();
-        const Source *sources = lineSources.read(painted + first, painted + last, length);
+        const Source *sources = lineSources.sourcesOf(painted + first, painted + end, length);
         applyLineSources(line, sources, names, result.lines[line], result.looks[line]);
     }
     return result;

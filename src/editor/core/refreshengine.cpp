@@ -220,11 +220,10 @@ QBitArray changeablePositions(const QStringList &lines, const OccurrenceIndex &i
 // The spans of the first `lineCount` lines (those the walk sees) and the key each painted span paints with.
 // The positions of "<" and ">" never change during the walk, so the spans are those of the re-indented line.
 DocumentTags scanTags(const QStringList &reindented, int lineCount, const RefreshOptions &options,
-                      OccurrenceIndex &index)
+                      OccurrenceIndex &index, LineMarks &marks)
 {
     DocumentTags tags;
     tags.firstOf.reserve(lineCount + 1);
-    LineMarks marks;
     QVector<qsizetype> greaterThans;
     for (int line = 0; line < lineCount; ++line) {
         const int first = int(tags.spans.size());
@@ -311,7 +310,10 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     const QStringList reindented = reindentedLines(lines, options.reindent, endsWithLineBreak);
     OccurrenceIndex index(reindented);
     PaintLedger ledger(reindented, index);
-    DocumentTags tags = scanTags(reindented, int(lines.size()), options, index);
+    // The marks keep their room until the run ends: let go after the scan, it would be taken in pieces by the
+    // later steps' growing arrays, which then move as they grow (a long line's refresh measured slower so).
+    LineMarks marks;
+    DocumentTags tags = scanTags(reindented, int(lines.size()), options, index, marks);
     ledger.reserve(int(tags.spans.size()));
     prepareCoverage(tags, reindented, index);
 
