@@ -142,53 +142,19 @@ void RefreshCycle::followReplayedText()
 
 void RefreshCycle::run(const Variant &variant, const QString &text, const QStringList &lines)
 {
-    CodePane *code = m_code;
-    QTextDocument *doc = code->document();
-    // A command of its own (an insertion, a paste) is one step of the pupil's history; it begins at the
-    // caret, so undo puts the caret back where the command began. A refresh without one belongs to the step
-    // before it: recolouring and re-indenting after the pupil typed is taken back with the typing.
-    const bool wholeText = variant.prepare == Prepare::LoadLines && !variant.freshHistory;
-    const bool ownStep = variant.prepare == Prepare::Insert || variant.prepare == Prepare::Paste || wholeText;
-    StepHistory *history = code->history();
-    if (wholeText)
-        history->beginWholeTextStep();
-    const bool joinable = doc->isUndoAvailable();
-    const int stepsBefore = history->position();
-    const int caretBefore = code->selectionStart();
-    QTextCursor edit = code->textCursor();
+    const StepStart step = beginStep(variant);
+    QTextCursor edit = m_code->textCursor();
     edit.beginEditBlock();
-    if (variant.prepare == Prepare::Paste) {
-        // Pasting and its rendering happen in every mode.
-        code->pasteClipboard();
-        Q_EMIT renderStreamRequested(code->text());
-    }
-    const bool editing = !m_session || m_session->isEditing();
-    const bool stop = variant.checkMode && !editing;
-    if (stop && variant.modeBeforeClear) {
+    if (!goesAhead(variant)) {
         edit.endEditBlock();
         return;
     }
-    Q_EMIT warningsCleared();
-    if (stop) {
-        edit.endEditBlock();
-        return;
-    }
-
-    code->beginUpdate();
-    const int progressMaximum = qMax(0, code->lineCount() - variant.progressLess);
+    m_code->beginUpdate();
+    const int progressMaximum = qMax(0, m_code->lineCount() - variant.progressLess);
     if (variant.progress)
         Q_EMIT progressStarted(progressMaximum);
-    if (variant.prepare == Prepare::Insert) {
-        code->setSelectedText(text);
-    } else if (variant.prepare == Prepare::LoadLines) {
-        code->clearLines();
-        for (const QString &line : lines)
-            code->addLine(line);
-        code->setSelectionStart(0);
-    }
-    const int lineNumber = caretLine(code);
-    const int columnBefore = caretColumn(code);
-    const QString caretLineBefore = code->line(lineNumber);
+    prepareText(variant, text, lines);
+    const CaretPlace caret = caretPlace();
 
     RefreshOptions options = variant.engine;
     options.paintTags = variant.paintAlways || m_paintTags;
@@ -196,36 +162,101 @@ void RefreshCycle::run(const Variant &variant, const QString &text, const QStrin
     if (variant.progress)
         Q_EMIT progressReached(qMin(progressMaximum, int(result.lines.size())));
     edit.endEditBlock();
-    code->endUpdate();
-    // The caret goes back to its line, by the same character of the text even when the line was re-indented.
-    const int colNumber = columnAfterReindent(caretLineBefore, code->line(lineNumber), columnBefore);
+    m_code->endUpdate();
 
+    putCaretBackAndReport(variant, options, caret, result);
+    endStep(variant, step);
+    if (variant.render)
+        Q_EMIT renderRequested(m_code->text());
+}
+
+RefreshCycle::StepStart RefreshCycle::beginStep(const Variant &variant)
+{
+    // A command of its own (an insertion, a paste) is one step of the pupil's history; it begins at the
+    // caret, so undo puts the caret back where the command began. A refresh without one belongs to the step
+    // before it: recolouring and re-indenting after the pupil typed is taken back with the typing.
+    StepStart step;
+    step.wholeText = variant.prepare == Prepare::LoadLines && !variant.freshHistory;
+    step.ownStep = variant.prepare == Prepare::Insert || variant.prepare == Prepare::Paste || step.wholeText;
+    StepHistory *history = m_code->history();
+    if (step.wholeText)
+        history->beginWholeTextStep();
+    step.joinable = m_code->document()->isUndoAvailable();
+    step.stepsBefore = history->position();
+    step.caretBefore = m_code->selectionStart();
+    return step;
+}
+
+bool RefreshCycle::goesAhead(const Variant &variant)
+{
+    if (variant.prepare == Prepare::Paste) {
+        // Pasting and its rendering happen in every mode.
+        m_code->pasteClipboard();
+        Q_EMIT renderStreamRequested(m_code->text());
+    }
+    const bool editing = !m_session || m_session->isEditing();
+    const bool stop = variant.checkMode && !editing;
+    if (stop && variant.modeBeforeClear)
+        return false;
+    Q_EMIT warningsCleared();
+    return !stop;
+}
+
+void RefreshCycle::prepareText(const Variant &variant, const QString &text, const QStringList &lines)
+{
+    if (variant.prepare == Prepare::Insert) {
+        m_code->setSelectedText(text);
+    } else if (variant.prepare == Prepare::LoadLines) {
+        m_code->clearLines();
+        for (const QString &line : lines)
+            m_code->addLine(line);
+        m_code->setSelectionStart(0);
+    }
+}
+
+RefreshCycle::CaretPlace RefreshCycle::caretPlace() const
+{
+    CaretPlace caret;
+    caret.line = caretLine(m_code);
+    caret.column = caretColumn(m_code);
+    caret.lineText = m_code->line(caret.line);
+    return caret;
+}
+
+void RefreshCycle::putCaretBackAndReport(const Variant &variant, const RefreshOptions &options,
+                                         const CaretPlace &caret, const RefreshResult &result)
+{
+    // The caret goes back to its line, by the same character of the text even when the line was re-indented.
+    const int column = columnAfterReindent(caret.lineText, m_code->line(caret.line), caret.column);
     if (variant.caretToStartBeforeCheck)
-        code->setSelectionStart(0);
+        m_code->setSelectionStart(0);
     if (!variant.checkAfterCaret && options.balanceCheck)
         Q_EMIT warningsReady(result.report.warnings);
-    moveCaretTo(code, lineNumber, colNumber);
+    moveCaretTo(m_code, caret.line, column);
     Q_EMIT tagCountChanged(result.tagCount);
     if (variant.checkAfterCaret && options.balanceCheck) {
         // The check's highlighting runs after the caret was put back and leaves it after its last occurrence.
         Q_EMIT warningsReady(result.report.warnings);
         if (result.highlightCaret.line >= 0)
-            moveCaretTo(code, result.highlightCaret.line, result.highlightCaret.column);
+            moveCaretTo(m_code, result.highlightCaret.line, result.highlightCaret.column);
     }
-    if (variant.freshHistory || (!ownStep && !joinable)) {
+}
+
+void RefreshCycle::endStep(const Variant &variant, const StepStart &step)
+{
+    StepHistory *history = m_code->history();
+    if (variant.freshHistory || (!step.ownStep && !step.joinable)) {
         // The welcome page starts a fresh history, and a refresh with no step before it to join is no step of
         // its own.
         history->restart();
-    } else {
-        if (wholeText)
-            history->endWholeTextStep(stepsBefore, caretBefore);
-        if (ownStep)
-            history->setStepEndCaret(code->selectionStart());
-        else
-            history->attachLastStep(stepsBefore);
+        return;
     }
-    if (variant.render)
-        Q_EMIT renderRequested(code->text());
+    if (step.wholeText)
+        history->endWholeTextStep(step.stepsBefore, step.caretBefore);
+    if (step.ownStep)
+        history->setStepEndCaret(m_code->selectionStart());
+    else
+        history->attachLastStep(step.stepsBefore);
 }
 
 RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
