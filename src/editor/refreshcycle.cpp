@@ -15,8 +15,10 @@ namespace {
 
 // Writes the lines whose text the refresh changed, each only from its first to its last changed character
 // (a re-indentation, a tag's letter case): the rest of the line is not taken apart and rebuilt. The new
-// characters take the look of the first one they replace; the looks are given afterwards anyway.
-void writeChangedLines(QTextDocument *doc, const QStringList &before, const QStringList &after)
+// characters take the base look, which the blanks of a re-indentation keep; the looks of the tags are given
+// afterwards anyway.
+void writeChangedLines(QTextDocument *doc, const QStringList &before, const QStringList &after,
+                       const QTextCharFormat &base)
 {
     QTextCursor cursor(doc);
     // Where line i starts, counted on from line to line: asking the document costs a search each time.
@@ -27,16 +29,22 @@ void writeChangedLines(QTextDocument *doc, const QStringList &before, const QStr
         if (was == now)
             continue;
         const SharedEnds shared = sharedEnds(was, now);
-        const int from = position + int(shared.beginning);
-        const int to = position + int(was.size() - shared.end);
-        cursor.setPosition(to > from ? from + 1 : from);
-        const QTextCharFormat format = cursor.charFormat();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        cursor.setPosition(position + int(shared.beginning));
+        cursor.setPosition(position + int(was.size() - shared.end), QTextCursor::KeepAnchor);
         cursor.insertText(
             QStringView(now).mid(shared.beginning, now.size() - shared.beginning - shared.end).toString(),
-            format);
+            base);
     }
+}
+
+// The pane's text as `CodePane::text` gives it, put together from the lines a refresh left in the pane:
+// reading it back would walk every piece of a document that the refresh has just cut into many.
+QString textOfRefreshedLines(const RefreshResult &result)
+{
+    QString text = result.lines.join(QLatin1String("\r\n"));
+    if (result.endsWithLineBreak && !result.lines.isEmpty())
+        text += QLatin1String("\r\n");
+    return text;
 }
 
 } // namespace
@@ -167,7 +175,7 @@ void RefreshCycle::run(const Variant &variant, const QString &text, const QStrin
     putCaretBackAndReport(variant, options, caret, result);
     endStep(variant, step);
     if (variant.render)
-        Q_EMIT renderRequested(m_code->text());
+        Q_EMIT renderRequested(textOfRefreshedLines(result));
 }
 
 RefreshCycle::StepStart RefreshCycle::beginStep(const Variant &variant)
@@ -267,7 +275,7 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
     const RefreshResult result = runRefresh(lines, options, lines.size() < doc->blockCount());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    writeChangedLines(doc, lines, result.lines);
+    writeChangedLines(doc, lines, result.lines, baseLookOf(code));
     for (int i = int(lines.size()); i < result.lines.size(); ++i)
         code->setLine(i, result.lines[i]);
     applyLooks(code, result.looks);
