@@ -6,6 +6,8 @@
 #include "editor/core/tagcollector.h"
 #include "editor/core/tagscan.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -263,9 +265,11 @@ void prepareCoverage(const DocumentTags &tags, const QStringList &reindented, Oc
 }
 
 // The line walk, from the last line to the first: a line's re-indentation, then each of its tag texts handed
-// to the collector and painted in the tag colour.
+// to the collector and painted in the tag colour. `keysOfEntries` learns the key of each entry made of a
+// whole painted tag text.
 void walkLines(const QStringList &lines, const QStringList &reindented, const DocumentTags &tags,
-               const RefreshOptions &options, PaintLedger &ledger, TagCollector &collector)
+               const RefreshOptions &options, PaintLedger &ledger, TagCollector &collector,
+               QHash<QString, int> &keysOfEntries)
 {
     for (int line = int(lines.size()) - 1; line >= 0; --line) {
         if (rewritten(lines, reindented, line, options.reindent))
@@ -279,7 +283,11 @@ void walkLines(const QStringList &lines, const QStringList &reindented, const Do
             const TagSpan span = tags.spans.at(tag);
             if (options.collect) {
                 const TagCollector::Shape shape = tags.shapes.at(tag);
-                collector.add(shape, ledger.currentText(line, span, shape.used));
+                const QString entry = collector.add(shape, ledger.currentText(line, span, shape.used));
+                // An entry of the whole tag text differs from it in letter case at most, so it has the span's
+                // key: a warning about it paints with that key without reading the entry again.
+                if (key >= 0 && !shape.cut && !entry.isEmpty())
+                    keysOfEntries.insert(entry, key);
             }
             if (key >= 0)
                 ledger.paintFromSpan(key, line, span, TagColour);
@@ -288,12 +296,15 @@ void walkLines(const QStringList &lines, const QStringList &reindented, const Do
 }
 
 // Paints every occurrence of each highlight in the warning colour, and tells where the last highlight that
-// painted anything leaves the caret: right after its last occurrence.
-LinePosition paintHighlights(const QStringList &highlights, OccurrenceIndex &index, PaintLedger &ledger)
+// painted anything leaves the caret: right after its last occurrence. A highlight whose key the walk learnt
+// is not looked up again.
+LinePosition paintHighlights(const QStringList &highlights, const QHash<QString, int> &keysOfEntries,
+                             OccurrenceIndex &index, PaintLedger &ledger)
 {
     LinePosition caret;
     for (const QString &highlight : highlights) {
-        const int key = index.keyOf(highlight);
+        const auto known = keysOfEntries.constFind(highlight);
+        const int key = known != keysOfEntries.constEnd() ? known.value() : index.keyOf(highlight);
         ledger.paintWithText(key, highlight, WarningColour);
         const QVector<OccurrenceIndex::Occurrence> &occurrences = index.occurrences(key);
         if (!occurrences.isEmpty())
@@ -320,14 +331,16 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     // What each step no longer needs is let go before the next one, which then reuses its memory.
     RefreshResult result;
     TagCollector collector;
-    walkLines(lines, reindented, tags, options, ledger, collector);
+    QHash<QString, int> keysOfEntries;
+    walkLines(lines, reindented, tags, options, ledger, collector, keysOfEntries);
     result.tagCount = int(tags.spans.size());
     tags = DocumentTags();
     if (options.balanceCheck) {
         result.report = checkBalance(collector);
         collector = TagCollector();
-        result.highlightCaret = paintHighlights(result.report.highlights, index, ledger);
+        result.highlightCaret = paintHighlights(result.report.highlights, keysOfEntries, index, ledger);
     }
+    keysOfEntries = QHash<QString, int>();
 
     PaintLedger::Composition composition = ledger.compose();
     result.lines = composition.lines;
