@@ -11,6 +11,8 @@ ContainmentCount::ContainmentCount(const QStringList &searched)
     : m_searchedCount(int(searched.size())), m_firstCharacters(0x10000), m_powers{1}
 {
     m_keys.reserve(searched.size());
+    QVector<QPair<TextKey, int>> heads;
+    QVector<QPair<TextKey, int>> withoutGreaterThan;
     const quint64 withBase = base();
     for (int index = 0; index < searched.size(); ++index) {
         const QString &text = searched.at(index);
@@ -31,12 +33,14 @@ ContainmentCount::ContainmentCount(const QStringList &searched)
             continue;
         m_firstCharacters.setBit(text.front().unicode());
         if (headLength >= 0) {
-            m_byHead[{headHash, headLength}].append(index);
+            heads.append({{headHash, headLength}, index});
         } else {
-            m_withoutGreaterThan[m_keys.constLast()].append(index);
+            withoutGreaterThan.append({m_keys.constLast(), index});
             m_lengthsWithoutGreaterThan.append(int(text.size()));
         }
     }
+    m_byHead = TextKeyTable(heads);
+    m_withoutGreaterThan = TextKeyTable(withoutGreaterThan);
     std::sort(m_lengthsWithoutGreaterThan.begin(), m_lengthsWithoutGreaterThan.end());
     m_lengthsWithoutGreaterThan.erase(
         std::unique(m_lengthsWithoutGreaterThan.begin(), m_lengthsWithoutGreaterThan.end()),
@@ -61,7 +65,7 @@ void ContainmentCount::read(const QString &text)
         m_powers.append(times(m_powers.constLast(), base()));
 }
 
-ContainmentCount::Key ContainmentCount::keyAt(int start, int length) const
+TextKey ContainmentCount::keyAt(int start, int length) const
 {
     return {ofStretch(m_prefixHashes.at(start), m_prefixHashes.at(start + length), m_powers.at(length)),
             length};
@@ -92,24 +96,18 @@ QVector<int> ContainmentCount::holdings(const QStringList &texts, const QVector<
             const int greaterThan = m_nextGreaterThan.at(start);
             if (greaterThan < size) {
                 const int headLength = greaterThan - start + 1;
-                const auto heads = m_byHead.constFind(keyAt(start, headLength));
-                if (heads != m_byHead.constEnd()) {
-                    for (const int searched : heads.value()) {
-                        const Key &key = m_keys.at(searched);
-                        if (key.length == headLength ||
-                            (start + key.length <= size && keyAt(start, key.length) == key))
-                            found(searched, index);
-                    }
+                for (const int searched : m_byHead.find(keyAt(start, headLength))) {
+                    const TextKey &key = m_keys.at(searched);
+                    if (key.length == headLength ||
+                        (start + key.length <= size && keyAt(start, key.length) == key))
+                        found(searched, index);
                 }
             }
             // A searched text without ">" fits before the next ">".
             for (const int length : std::as_const(m_lengthsWithoutGreaterThan)) {
                 if (length > greaterThan - start)
                     break;
-                const auto same = m_withoutGreaterThan.constFind(keyAt(start, length));
-                if (same == m_withoutGreaterThan.constEnd())
-                    continue;
-                for (const int searched : same.value())
+                for (const int searched : m_withoutGreaterThan.find(keyAt(start, length)))
                     found(searched, index);
             }
         }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "editor/core/textkeytable.h"
+
 #include <QBitArray>
-#include <QHash>
 #include <QStringList>
 #include <QVector>
 
@@ -25,31 +26,17 @@ public:
     QVector<int> holdings(const QStringList &texts, const QVector<int> &weights);
 
 private:
-    // A text told by its hash and length.
-    struct Key
-    {
-        quint64 hash = 0;
-        int length = 0;
-        friend bool operator==(const Key &a, const Key &b)
-        {
-            return a.hash == b.hash && a.length == b.length;
-        }
-        friend size_t qHash(const Key &key, size_t seed = 0)
-        {
-            return qHashMulti(seed, key.hash, key.length);
-        }
-    };
     // Reads one text: its prefix hashes and, per character, where the next ">" stands.
     void read(const QString &text);
-    Key keyAt(int start, int length) const;
+    TextKey keyAt(int start, int length) const;
     bool beginsSearchedText(QChar c) const { return m_firstCharacters.testBit(c.unicode()); }
 
     int m_searchedCount = 0;
-    QVector<Key> m_keys; // per searched text
+    QVector<TextKey> m_keys; // per searched text
     // The searched texts that hold a ">", by the key of their head.
-    QHash<Key, QVector<int>> m_byHead;
+    TextKeyTable m_byHead;
     // The searched texts without a ">", by their key, and their distinct lengths in ascending order.
-    QHash<Key, QVector<int>> m_withoutGreaterThan;
+    TextKeyTable m_withoutGreaterThan;
     QVector<int> m_lengthsWithoutGreaterThan;
     QBitArray m_firstCharacters;
 
