@@ -109,6 +109,7 @@ PreviewPane::~PreviewPane()
     // The page goes before the profile it lives in, and the profile, with the guard and the scheme handler,
     // before the sites they read; answers still on their way are no longer reported.
     blockSignals(true);
+    m_viewFrame->cancel();
     delete page();
     delete m_profile;
 }

@@ -23,7 +23,8 @@ void ViewFrameWait::afterNextFrame(QWidget *view, std::function<void()> done)
     // Queued, so that the view has finished the frame and asked for it to be shown before `done` runs.
     m_frameDrawn = connect(
         scene, &QQuickWindow::afterRendering, this, [this, wait] { finish(wait); }, Qt::QueuedConnection);
-    m_viewGone = connect(scene, &QObject::destroyed, this, [this, wait] { finish(wait); });
+    // A view that goes away first (its renderer gone) never draws this frame.
+    m_viewGone = connect(scene, &QObject::destroyed, this, &ViewFrameWait::cancel);
     // A frame the page handed over before this call is drawn by the frame asked for here at the latest.
     scene->update();
 }

@@ -18,7 +18,7 @@ public:
     explicit ViewFrameWait(QObject *parent = nullptr);
 
     // Asks the engine's view `view` (the web view's render widget) for a frame and calls `done` once it has
-    // drawn one begun after this call; at once when the view draws nothing (none, hidden, of no size), and
+    // drawn one begun after this call; at once when the view draws nothing (none, hidden, of no size), never
     // when it goes away first. Replaces a wait still under way, whose `done` is dropped.
     void afterNextFrame(QWidget *view, std::function<void()> done);
     // Drops the wait under way, if any.
