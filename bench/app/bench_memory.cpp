@@ -1,6 +1,7 @@
-// Memory over a lesson: the proportional set size of the program (its own process, and with every web engine
-// process) before and after 500 refreshes of a 300-paragraph page in the main window, each waited for until
-// the preview has painted, once without accessibility and once with it active as a screen reader makes it.
+// Memory over a lesson: the memory of the program (its own process, and with every web engine process) before
+// and after 500 refreshes of a 300-paragraph page in the main window, each waited for until the preview has
+// painted, once without accessibility, once with it active, and once with a screen reader reading every new
+// page.
 //
 // The benchmark launches itself once per mode as a child that sets up the program's windows as the program
 // does; each child reports its figures on its standard output.
@@ -21,7 +22,11 @@
 #include <QTest>
 
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib> // defines __GLIBC__ with the C library
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -35,6 +40,35 @@ QString paragraphsPage(int paragraphs)
         page += QStringLiteral("<P>Παράγραφος %1 με <B>έντονα</B> και <A href=\"#p%1\">σύνδεσμο</A>.</P>\n")
                     .arg(i);
     return page + QStringLiteral("</BODY>\n</HTML>\n");
+}
+
+// What the child measures before and after the refreshes, in kB: the proportional set size of its own process
+// and of the whole program (with the web engine's processes), the part of each that no file backs (what the
+// program wrote itself, which other programs mapping the same libraries do not move), and the C library's
+// heap in its own process: the bytes in use and the bytes freed but kept for reuse. A heap whose bytes in use
+// grow holds on to something; one whose free bytes grow is fragmenting.
+struct Measures
+{
+    static constexpr int count = 6;
+    static constexpr const char *names[count] = {"own",         "all",       "own-written",
+                                                 "all-written", "heap-used", "heap-free"};
+    qlonglong kilobytes[count] = {};
+};
+
+Measures measure()
+{
+    const qint64 self = QCoreApplication::applicationPid();
+    Measures m;
+    m.kilobytes[0] = processPssKilobytes(self);
+    m.kilobytes[1] = processTreePssKilobytes(self);
+    m.kilobytes[2] = processWrittenKilobytes(self);
+    m.kilobytes[3] = processTreeWrittenKilobytes(self);
+#if defined(__GLIBC__)
+    const struct mallinfo2 heap = mallinfo2();
+    m.kilobytes[4] = qlonglong(heap.uordblks / 1024);
+    m.kilobytes[5] = qlonglong(heap.fordblks / 1024);
+#endif
+    return m;
 }
 
 // Reads the accessibility tree under a node as a screen reader does when a page has loaded: every node with
@@ -98,8 +132,7 @@ int child(int argc, char *argv[], const QByteArray &mode)
         if (!refreshAndWait(refresh, preview, screenReader))
             return 1;
     QTest::qWait(1000);
-    const qint64 ownBefore = processPssKilobytes(QCoreApplication::applicationPid());
-    const qint64 treeBefore = processTreePssKilobytes(getpid());
+    const Measures before = measure();
     const qlonglong objectsBefore = form->findChildren<QObject *>().size();
     QElapsedTimer clock;
     clock.start();
@@ -110,10 +143,10 @@ int child(int argc, char *argv[], const QByteArray &mode)
             return 1;
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
     QTest::qWait(1000);
-    const qint64 ownAfter = processPssKilobytes(QCoreApplication::applicationPid());
-    const qint64 treeAfter = processTreePssKilobytes(getpid());
-    std::printf("own %lld %lld\ntree %lld %lld\nseconds %.1f\nobjects %lld %lld\n", ownBefore, ownAfter,
-                treeBefore, treeAfter, seconds, objectsBefore,
+    const Measures after = measure();
+    for (int i = 0; i < Measures::count; ++i)
+        std::printf("%s %lld %lld\n", Measures::names[i], before.kilobytes[i], after.kilobytes[i]);
+    std::printf("seconds %.1f\nobjects %lld %lld\n", seconds, objectsBefore,
                 qlonglong(form->findChildren<QObject *>().size()));
     std::fflush(stdout);
     return 0;
@@ -121,7 +154,10 @@ int child(int argc, char *argv[], const QByteArray &mode)
 
 struct Figures
 {
-    double ownBefore = -1, ownAfter = -1, treeBefore = -1, treeAfter = -1, seconds = -1;
+    // Megabytes before and after, in the order of Measures::names; -1 when the child did not say.
+    double before[Measures::count] = {-1, -1, -1, -1, -1, -1};
+    double after[Measures::count] = {-1, -1, -1, -1, -1, -1};
+    double seconds = -1;
 };
 
 Figures launch(const QString &program, const QString &mode)
@@ -131,21 +167,19 @@ Figures launch(const QString &program, const QString &mode)
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(program, {QString::fromLatin1(childFlag), mode});
     process.waitForFinished(-1);
-    const auto pair = [](const QByteArray &line, double &first, double &second) {
-        const QList<QByteArray> fields = line.split(' ');
-        first = fields.value(1).toDouble() / 1024.0;
-        second = fields.value(2).toDouble() / 1024.0;
-    };
     for (const QByteArray &raw : process.readAllStandardOutput().split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith("own "))
-            pair(line, figures.ownBefore, figures.ownAfter);
-        else if (line.startsWith("tree "))
-            pair(line, figures.treeBefore, figures.treeAfter);
-        else if (line.startsWith("objects "))
-            std::printf("%s objects under the main window: %s\n", qPrintable(mode), line.mid(8).constData());
-        else if (line.startsWith("seconds "))
-            figures.seconds = line.mid(8).toDouble();
+        const QList<QByteArray> fields = raw.trimmed().split(' ');
+        for (int i = 0; i < Measures::count; ++i) {
+            if (fields.size() == 3 && fields[0] == Measures::names[i]) {
+                figures.before[i] = fields[1].toDouble() / 1024.0;
+                figures.after[i] = fields[2].toDouble() / 1024.0;
+            }
+        }
+        if (fields.size() == 3 && fields[0] == "objects")
+            std::printf("%s: objects under the main window %s -> %s\n", qPrintable(mode),
+                        fields[1].constData(), fields[2].constData());
+        else if (fields.size() == 2 && fields[0] == "seconds")
+            figures.seconds = fields[1].toDouble();
     }
     return figures;
 }
@@ -160,18 +194,21 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QString self = QCoreApplication::applicationFilePath();
     const int count = qEnvironmentVariableIntValue("VELMARK_BENCH_REFRESHES");
-    std::printf("%d refreshes of a 300-paragraph page, proportional set size in MB\n",
+    std::printf("%d refreshes of a 300-paragraph page, in MB: before -> after (growth)\n"
+                "  PSS: proportional set size; written: its part that no file backs; heap: the C library's "
+                "heap of the own process, in use and freed\n",
                 count > 0 ? count : refreshes);
-    std::printf("%-26s %10s %10s %8s %12s %12s %8s %8s\n", "accessibility", "own before", "own after",
-                "growth", "all before", "all after", "growth", "s");
-    const QStringList modes =
-        argc > 1 ? QStringList{QString::fromLocal8Bit(argv[1])}
-                 : QStringList{QStringLiteral("off"), QStringLiteral("active"), QStringLiteral("queried")};
+    const QStringList modes = argc > 1 ? QStringList{QString::fromLocal8Bit(argv[1])}
+                                       : QStringList{QStringLiteral("off"), QStringLiteral("active"),
+                                                     QStringLiteral("screen reader")};
+    const char *labels[Measures::count] = {"own PSS",     "all PSS",         "own written",
+                                           "all written", "own heap in use", "own heap freed"};
     for (const QString &mode : modes) {
         const Figures f = launch(self, mode);
-        std::printf("%-26s %10.0f %10.0f %8.0f %12.0f %12.0f %8.0f %8.1f\n", qPrintable(mode), f.ownBefore,
-                    f.ownAfter, f.ownAfter - f.ownBefore, f.treeBefore, f.treeAfter,
-                    f.treeAfter - f.treeBefore, f.seconds);
+        std::printf("accessibility %s (%.0f s)\n", qPrintable(mode), f.seconds);
+        for (int i = 0; i < Measures::count; ++i)
+            std::printf("  %-16s %6.0f -> %6.0f (%+.0f)\n", labels[i], f.before[i], f.after[i],
+                        f.after[i] - f.before[i]);
         std::fflush(stdout);
     }
     return 0;

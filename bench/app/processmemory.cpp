@@ -28,23 +28,47 @@ QStringList processTree(const QString &root)
     return tree;
 }
 
-} // namespace
-
-qint64 processTreePssKilobytes(qint64 rootPid)
-{
-    qint64 pss = 0;
-    for (const QString &pid : processTree(QString::number(rootPid)))
-        pss += processPssKilobytes(pid.toLongLong());
-    return pss;
-}
-
-qint64 processPssKilobytes(qint64 pid)
+// The sum of the named fields (in kB) of a process's /proc/<pid>/smaps_rollup; 0 when it has gone.
+qint64 rollupKilobytes(qint64 pid, const QList<QByteArray> &fields)
 {
     QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
     if (!rollup.open(QIODevice::ReadOnly))
         return 0;
-    for (const QByteArray &line : rollup.readAll().split('\n'))
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').value(0).toLongLong();
-    return 0;
+    qint64 sum = 0;
+    for (const QByteArray &line : rollup.readAll().split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0 && fields.contains(line.left(colon)))
+            sum += line.mid(colon + 1).trimmed().split(' ').value(0).toLongLong();
+    }
+    return sum;
+}
+
+qint64 treeKilobytes(qint64 rootPid, qint64 (*measure)(qint64))
+{
+    qint64 sum = 0;
+    for (const QString &pid : processTree(QString::number(rootPid)))
+        sum += measure(pid.toLongLong());
+    return sum;
+}
+
+} // namespace
+
+qint64 processPssKilobytes(qint64 pid)
+{
+    return rollupKilobytes(pid, {QByteArrayLiteral("Pss")});
+}
+
+qint64 processTreePssKilobytes(qint64 rootPid)
+{
+    return treeKilobytes(rootPid, processPssKilobytes);
+}
+
+qint64 processWrittenKilobytes(qint64 pid)
+{
+    return rollupKilobytes(pid, {QByteArrayLiteral("Pss_Anon"), QByteArrayLiteral("Pss_Shmem")});
+}
+
+qint64 processTreeWrittenKilobytes(qint64 rootPid)
+{
+    return treeKilobytes(rootPid, processWrittenKilobytes);
 }

@@ -6,7 +6,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextLayout>
 
 #include <algorithm>
 
@@ -145,13 +144,14 @@ bool markGiven(const QTextBlock &block, QVector<Stretch> &stretches, LookFormats
     return all;
 }
 
-// Gives a block's characters their looks where they lack them. The block's layout is dropped first: it is
-// made again once, when the edit ends, instead of being taken apart again for every stretch (which costs a
-// long line dearly).
-int giveLooks(QTextCursor &cursor, const QTextBlock &block, const QVector<Stretch> &stretches,
+// Gives a block's characters their looks where they lack them. The block's layout, where it has one, is
+// dropped first: it is made again once, when the edit ends, instead of being taken apart again for every
+// stretch (which costs a long line dearly). A block without a layout is given none (most lines of a long
+// document are never shown, and making a layout only to clear it would cost every painted line).
+int giveLooks(QTextCursor &cursor, QTextBlock block, const QVector<Stretch> &stretches,
               const LookFormats &formats)
 {
-    block.layout()->clearLayout();
+    block.clearLayout();
     const int position = block.position();
     int given = 0;
     for (const Stretch &stretch : stretches) {

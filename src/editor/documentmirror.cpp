@@ -10,13 +10,14 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextLayout>
+#include <QTextFormat>
 
 namespace {
 
 // The layout of the memo's text. The memo is never shown, yet Qt's plain-text layout lays out every changed
 // line at once, whoever looks: a key typed into a line of megabytes would cost that line's whole layout again
-// in the memo. This layout drops the layouts of changed lines instead, and lays out nothing.
+// in the memo. This layout drops the layouts that changed lines have instead, lays out nothing and makes no
+// layout for a line that has none.
 class UnlaidLayout : public QPlainTextDocumentLayout
 {
 public:
@@ -31,7 +32,7 @@ protected:
         // Positions are counted on from line to line: asking each line for its own costs a search.
         for (int position = block.position(); block.isValid() && position <= to;
              position += block.length(), block = block.next())
-            block.layout()->clearLayout();
+            block.clearLayout();
     }
 };
 
@@ -175,6 +176,9 @@ void DocumentMirror::copyChange()
     LineReader copiedLines(source, sourceFrom, sourceEnd);
     int heldPosition = held.position();
     int copiedPosition = copied.position();
+    // The memo holds plain text in one look: giving it that look spares the cursor looking up the look of
+    // the characters each write replaces.
+    const QTextCharFormat plain;
     for (; held.isValid() && copied.isValid(); held = held.next(), copied = copied.next()) {
         const int heldLength = held.length();
         const int copiedLength = copied.length();
@@ -193,8 +197,8 @@ void DocumentMirror::copyChange()
             const int at = heldPosition + shift + heldStart;
             write.setPosition(at + int(shared.beginning));
             write.setPosition(at + int(was.size() - shared.end), QTextCursor::KeepAnchor);
-            write.insertText(
-                now.mid(shared.beginning, now.size() - shared.beginning - shared.end).toString());
+            write.insertText(now.mid(shared.beginning, now.size() - shared.beginning - shared.end).toString(),
+                             plain);
             shift += int(now.size() - was.size());
         }
         if (last)

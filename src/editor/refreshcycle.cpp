@@ -15,8 +15,10 @@ namespace {
 
 // Writes the lines whose text the refresh changed, each only from its first to its last changed character
 // (a re-indentation, a tag's letter case): the rest of the line is not taken apart and rebuilt. The new
-// characters take the look of the first one they replace; the looks are given afterwards anyway.
-void writeChangedLines(QTextDocument *doc, const QStringList &before, const QStringList &after)
+// characters take the base look, which the blanks of a re-indentation keep; the looks of the tags are given
+// afterwards anyway.
+void writeChangedLines(QTextDocument *doc, const QStringList &before, const QStringList &after,
+                       const QTextCharFormat &base)
 {
     QTextCursor cursor(doc);
     // Where line i starts, counted on from line to line: asking the document costs a search each time.
@@ -27,16 +29,22 @@ void writeChangedLines(QTextDocument *doc, const QStringList &before, const QStr
         if (was == now)
             continue;
         const SharedEnds shared = sharedEnds(was, now);
-        const int from = position + int(shared.beginning);
-        const int to = position + int(was.size() - shared.end);
-        cursor.setPosition(to > from ? from + 1 : from);
-        const QTextCharFormat format = cursor.charFormat();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        cursor.setPosition(position + int(shared.beginning));
+        cursor.setPosition(position + int(was.size() - shared.end), QTextCursor::KeepAnchor);
         cursor.insertText(
             QStringView(now).mid(shared.beginning, now.size() - shared.beginning - shared.end).toString(),
-            format);
+            base);
     }
+}
+
+// The pane's text as `CodePane::text` gives it, put together from the lines a refresh left in the pane:
+// reading it back would walk every piece of a document that the refresh has just cut into many.
+QString textOfRefreshedLines(const RefreshResult &result)
+{
+    QString text = result.lines.join(QLatin1String("\r\n"));
+    if (result.endsWithLineBreak && !result.lines.isEmpty())
+        text += QLatin1String("\r\n");
+    return text;
 }
 
 } // namespace
@@ -142,53 +150,19 @@ void RefreshCycle::followReplayedText()
 
 void RefreshCycle::run(const Variant &variant, const QString &text, const QStringList &lines)
 {
-    CodePane *code = m_code;
-    QTextDocument *doc = code->document();
-    // A command of its own (an insertion, a paste) is one step of the pupil's history; it begins at the
-    // caret, so undo puts the caret back where the command began. A refresh without one belongs to the step
-    // before it: recolouring and re-indenting after the pupil typed is taken back with the typing.
-    const bool wholeText = variant.prepare == Prepare::LoadLines && !variant.freshHistory;
-    const bool ownStep = variant.prepare == Prepare::Insert || variant.prepare == Prepare::Paste || wholeText;
-    StepHistory *history = code->history();
-    if (wholeText)
-        history->beginWholeTextStep();
-    const bool joinable = doc->isUndoAvailable();
-    const int stepsBefore = history->position();
-    const int caretBefore = code->selectionStart();
-    QTextCursor edit = code->textCursor();
+    const StepStart step = beginStep(variant);
+    QTextCursor edit = m_code->textCursor();
     edit.beginEditBlock();
-    if (variant.prepare == Prepare::Paste) {
-        // Pasting and its rendering happen in every mode.
-        code->pasteClipboard();
-        Q_EMIT renderStreamRequested(code->text());
-    }
-    const bool editing = !m_session || m_session->isEditing();
-    const bool stop = variant.checkMode && !editing;
-    if (stop && variant.modeBeforeClear) {
+    if (!goesAhead(variant)) {
         edit.endEditBlock();
         return;
     }
-    Q_EMIT warningsCleared();
-    if (stop) {
-        edit.endEditBlock();
-        return;
-    }
-
-    code->beginUpdate();
-    const int progressMaximum = qMax(0, code->lineCount() - variant.progressLess);
+    m_code->beginUpdate();
+    const int progressMaximum = qMax(0, m_code->lineCount() - variant.progressLess);
     if (variant.progress)
         Q_EMIT progressStarted(progressMaximum);
-    if (variant.prepare == Prepare::Insert) {
-        code->setSelectedText(text);
-    } else if (variant.prepare == Prepare::LoadLines) {
-        code->clearLines();
-        for (const QString &line : lines)
-            code->addLine(line);
-        code->setSelectionStart(0);
-    }
-    const int lineNumber = caretLine(code);
-    const int columnBefore = caretColumn(code);
-    const QString caretLineBefore = code->line(lineNumber);
+    prepareText(variant, text, lines);
+    const CaretPlace caret = caretPlace();
 
     RefreshOptions options = variant.engine;
     options.paintTags = variant.paintAlways || m_paintTags;
@@ -196,36 +170,101 @@ void RefreshCycle::run(const Variant &variant, const QString &text, const QStrin
     if (variant.progress)
         Q_EMIT progressReached(qMin(progressMaximum, int(result.lines.size())));
     edit.endEditBlock();
-    code->endUpdate();
-    // The caret goes back to its line, by the same character of the text even when the line was re-indented.
-    const int colNumber = columnAfterReindent(caretLineBefore, code->line(lineNumber), columnBefore);
+    m_code->endUpdate();
 
+    putCaretBackAndReport(variant, options, caret, result);
+    endStep(variant, step);
+    if (variant.render)
+        Q_EMIT renderRequested(textOfRefreshedLines(result));
+}
+
+RefreshCycle::StepStart RefreshCycle::beginStep(const Variant &variant)
+{
+    // A command of its own (an insertion, a paste) is one step of the pupil's history; it begins at the
+    // caret, so undo puts the caret back where the command began. A refresh without one belongs to the step
+    // before it: recolouring and re-indenting after the pupil typed is taken back with the typing.
+    StepStart step;
+    step.wholeText = variant.prepare == Prepare::LoadLines && !variant.freshHistory;
+    step.ownStep = variant.prepare == Prepare::Insert || variant.prepare == Prepare::Paste || step.wholeText;
+    StepHistory *history = m_code->history();
+    if (step.wholeText)
+        history->beginWholeTextStep();
+    step.joinable = m_code->document()->isUndoAvailable();
+    step.stepsBefore = history->position();
+    step.caretBefore = m_code->selectionStart();
+    return step;
+}
+
+bool RefreshCycle::goesAhead(const Variant &variant)
+{
+    if (variant.prepare == Prepare::Paste) {
+        // Pasting and its rendering happen in every mode.
+        m_code->pasteClipboard();
+        Q_EMIT renderStreamRequested(m_code->text());
+    }
+    const bool editing = !m_session || m_session->isEditing();
+    const bool stop = variant.checkMode && !editing;
+    if (stop && variant.modeBeforeClear)
+        return false;
+    Q_EMIT warningsCleared();
+    return !stop;
+}
+
+void RefreshCycle::prepareText(const Variant &variant, const QString &text, const QStringList &lines)
+{
+    if (variant.prepare == Prepare::Insert) {
+        m_code->setSelectedText(text);
+    } else if (variant.prepare == Prepare::LoadLines) {
+        m_code->clearLines();
+        for (const QString &line : lines)
+            m_code->addLine(line);
+        m_code->setSelectionStart(0);
+    }
+}
+
+RefreshCycle::CaretPlace RefreshCycle::caretPlace() const
+{
+    CaretPlace caret;
+    caret.line = caretLine(m_code);
+    caret.column = caretColumn(m_code);
+    caret.lineText = m_code->line(caret.line);
+    return caret;
+}
+
+void RefreshCycle::putCaretBackAndReport(const Variant &variant, const RefreshOptions &options,
+                                         const CaretPlace &caret, const RefreshResult &result)
+{
+    // The caret goes back to its line, by the same character of the text even when the line was re-indented.
+    const int column = columnAfterReindent(caret.lineText, m_code->line(caret.line), caret.column);
     if (variant.caretToStartBeforeCheck)
-        code->setSelectionStart(0);
+        m_code->setSelectionStart(0);
     if (!variant.checkAfterCaret && options.balanceCheck)
         Q_EMIT warningsReady(result.report.warnings);
-    moveCaretTo(code, lineNumber, colNumber);
+    moveCaretTo(m_code, caret.line, column);
     Q_EMIT tagCountChanged(result.tagCount);
     if (variant.checkAfterCaret && options.balanceCheck) {
         // The check's highlighting runs after the caret was put back and leaves it after its last occurrence.
         Q_EMIT warningsReady(result.report.warnings);
         if (result.highlightCaret.line >= 0)
-            moveCaretTo(code, result.highlightCaret.line, result.highlightCaret.column);
+            moveCaretTo(m_code, result.highlightCaret.line, result.highlightCaret.column);
     }
-    if (variant.freshHistory || (!ownStep && !joinable)) {
+}
+
+void RefreshCycle::endStep(const Variant &variant, const StepStart &step)
+{
+    StepHistory *history = m_code->history();
+    if (variant.freshHistory || (!step.ownStep && !step.joinable)) {
         // The welcome page starts a fresh history, and a refresh with no step before it to join is no step of
         // its own.
         history->restart();
-    } else {
-        if (wholeText)
-            history->endWholeTextStep(stepsBefore, caretBefore);
-        if (ownStep)
-            history->setStepEndCaret(code->selectionStart());
-        else
-            history->attachLastStep(stepsBefore);
+        return;
     }
-    if (variant.render)
-        Q_EMIT renderRequested(code->text());
+    if (step.wholeText)
+        history->endWholeTextStep(step.stepsBefore, step.caretBefore);
+    if (step.ownStep)
+        history->setStepEndCaret(m_code->selectionStart());
+    else
+        history->attachLastStep(step.stepsBefore);
 }
 
 RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
@@ -236,7 +275,7 @@ RefreshResult RefreshCycle::paintDocument(const RefreshOptions &options)
     const RefreshResult result = runRefresh(lines, options, lines.size() < doc->blockCount());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    writeChangedLines(doc, lines, result.lines);
+    writeChangedLines(doc, lines, result.lines, baseLookOf(code));
     for (int i = int(lines.size()); i < result.lines.size(); ++i)
         code->setLine(i, result.lines[i]);
     applyLooks(code, result.looks);

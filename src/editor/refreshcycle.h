@@ -91,8 +91,37 @@ private:
         bool freshHistory = false; // the welcome page: the pupil's history starts afresh
         RefreshOptions engine;
     };
+    // Where the pupil's history stood before a run, and what kind of step the run makes in it.
+    struct StepStart
+    {
+        bool wholeText = false; // the run replaces the whole text (a template)
+        bool ownStep = false;   // the run is a step of its own, else it joins the step before it
+        bool joinable = false;  // there is a step before it to join
+        int stepsBefore = 0;
+        int caretBefore = 0;
+    };
+    // The caret before the refresh: its line, its column and the text of its line.
+    struct CaretPlace
+    {
+        int line = 0;
+        int column = 0;
+        QString lineText;
+    };
+    // One variant of the cycle, from the command's text to the preview.
     void run(const Variant &variant, const QString &text = QString(),
              const QStringList &lines = QStringList());
+    StepStart beginStep(const Variant &variant);
+    // Pastes for the paste variant, checks the mode and empties the message pane: whether the cycle goes on.
+    bool goesAhead(const Variant &variant);
+    // Puts the command's text into the pane: inserted at the caret, or the lines loaded in place of the text.
+    void prepareText(const Variant &variant, const QString &text, const QStringList &lines);
+    CaretPlace caretPlace() const;
+    // Puts the caret back where it was (or where the check's highlighting leaves it) and reports the warnings
+    // and the tag count, in the order the variant wants.
+    void putCaretBackAndReport(const Variant &variant, const RefreshOptions &options, const CaretPlace &caret,
+                               const RefreshResult &result);
+    // Files the run in the pupil's history as the step it is.
+    void endStep(const Variant &variant, const StepStart &step);
     // Runs the engine over the code pane's lines and applies its result; returns the result.
     RefreshResult paintDocument(const RefreshOptions &options);
     CodePane *m_code;

@@ -193,6 +193,52 @@ private Q_SLOTS:
         QCOMPARE(looks(b.code), QStringLiteral("bbb\nbbbbbbbbbbbbbbbbb\nbbbb"));
     }
 
+    // The preview is handed the text the refresh left in the pane, character for character, whatever the
+    // text's end and the variant.
+    void previewIsHandedThePanesText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("variant"); // 0 the cycle without insertion, 1 an insertion, 2 the simple page
+        const QString separator(QChar::ParagraphSeparator);
+        const struct
+        {
+            const char *name;
+            QString text;
+        } texts[] = {
+            {"empty", QString()},
+            {"only a line break", QStringLiteral("\n")},
+            {"a line break at the end", QStringLiteral("<P>\none\n")},
+            {"no line break at the end", QStringLiteral("<P>\none")},
+            {"empty lines and blanks", QStringLiteral("\n\n<B>\n  x \n\n")},
+            {"a pupil's paragraph separator, a no-break space",
+             QStringLiteral("<P>a") + separator + QStringLiteral("b") + QChar::Nbsp + QStringLiteral("\nc")},
+        };
+        for (const auto &t : texts) {
+            for (int variant = 0; variant < 3; ++variant)
+                QTest::addRow("%s, variant %d", t.name, variant) << t.text << variant;
+        }
+    }
+
+    void previewIsHandedThePanesText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, variant);
+        Bench b;
+        if (variant == 2) {
+            // A template's lines; one ending with a tag before the final line break has it filled.
+            b.cycle->templateRefresh(text.split(QLatin1Char('\n')), true);
+        } else {
+            b.code->setDocumentText(text);
+            b.code->setSelectionStart(int(text.size()));
+            if (variant == 0)
+                b.cycle->refreshWithoutInsertion();
+            else
+                b.cycle->insertAndRefresh(QStringLiteral("<I>\n"));
+        }
+        QVERIFY(!b.rendered.isEmpty());
+        QCOMPARE(b.rendered.last(), b.code->text());
+    }
+
     void insertionKeepsTheCaretAfterTheInsertedTag()
     {
         Bench b;

@@ -1,6 +1,7 @@
 #include "editor/core/occurrenceindex.h"
 
 #include "editor/core/enginework.h"
+#include "editor/core/polynomialhash.h"
 
 #include <QtEndian>
 
@@ -89,7 +90,7 @@ OccurrenceIndex::TextKey OccurrenceIndex::keyOfText(QStringView folded)
     const int length = int(folded.size());
     if (length <= TextKey::ShortText)
         return {folded, 0, length};
-    return {QStringView(), StretchHashes::ofText(folded), length};
+    return {QStringView(), PolynomialHash::ofText(folded), length};
 }
 
 int OccurrenceIndex::keyOf(QStringView text)

@@ -6,6 +6,8 @@
 #include "editor/core/tagcollector.h"
 #include "editor/core/tagscan.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -267,6 +269,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
     // What each step no longer needs is let go before the next one, which then reuses its memory.
     RefreshResult result;
     TagCollector collector;
+    QHash<QString, int> keysOfEntries;
     for (int line = int(lines.size()) - 1; line >= 0; --line) {
         if (rewritten(lines, reindented, line, options.reindent))
             ledger.rewriteLine(line);
@@ -280,7 +283,11 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
             const TagSpan span = tags.spans.at(tag);
             if (options.collect) {
                 const TagCollector::Shape shape = tags.shapes.at(tag);
-                collector.add(shape, ledger.currentText(line, span, shape.used));
+                const QString entry = collector.add(shape, ledger.currentText(line, span, shape.used));
+                // An entry of the whole tag text differs from it in letter case at most, so it has the span's
+                // key: a warning about it paints with that key without reading the entry again.
+                if (key >= 0 && !shape.cut && !entry.isEmpty())
+                    keysOfEntries.insert(entry, key);
             }
             if (key >= 0)
                 ledger.paintFromSpan(key, line, span, TagColour);
@@ -292,7 +299,8 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
         result.report = checkBalance(collector);
         collector = TagCollector();
         for (const QString &highlight : result.report.highlights) {
-            const int key = index.keyOf(highlight);
+            const auto known = keysOfEntries.constFind(highlight);
+            const int key = known != keysOfEntries.constEnd() ? known.value() : index.keyOf(highlight);
             ledger.paintWithText(key, highlight, WarningColour);
             const QVector<OccurrenceIndex::Occurrence> &occurrences = index.occurrences(key);
             if (!occurrences.isEmpty())
@@ -300,6 +308,7 @@ RefreshResult runRefresh(const QStringList &lines, const RefreshOptions &options
                                          occurrences.constLast().column + int(highlight.size())};
         }
     }
+    keysOfEntries = QHash<QString, int>();
 
     PaintLedger::Composition composition = ledger.compose();
     result.lines = composition.lines;

@@ -6,9 +6,8 @@
 
 // Polynomial hashes of every prefix of a document's lines, both of the letters as they stand and of their
 // case folding, so that any stretch of a line is hashed in constant time however long it is. A line's hashes
-// are made the first time a stretch of it is asked for. Texts with equal hashes are taken to be equal: the
-// hashes are taken modulo the prime 2^61 - 1 with a base drawn at random once per run, so two different texts
-// of length n share a hash with a chance of at most n in 2^61, whatever the texts.
+// are made the first time a stretch of it is asked for. Texts with equal hashes are taken to be equal (see
+// polynomialhash.h for the chance of a mistake).
 class StretchHashes
 {
 public:
@@ -21,8 +20,6 @@ public:
     {
         return of(m_folded, m_foldedLines, line, column, length);
     }
-    // The hash of a text, as the stretches are hashed.
-    static quint64 ofText(QStringView text);
 
 private:
     quint64 of(QVector<QVector<quint64>> &prefixes, const QStringList &lines, int line, int column,

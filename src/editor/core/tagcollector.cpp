@@ -36,12 +36,16 @@ TagCollector::Shape TagCollector::shapeOf(QStringView tagText)
     return {opening, int(space < 0 ? tagText.size() : space), space >= 0};
 }
 
-void TagCollector::add(const Shape &shape, const QString &letters)
+QString TagCollector::add(const Shape &shape, const QString &letters)
 {
-    if (shape.opening)
+    if (shape.opening) {
         m_opening.append(withCapitalRule(shape.cut ? letters + u'>' : letters));
-    else if (!letters.isEmpty())
-        m_closing.append(withCapitalRule(letters));
+        return m_opening.constLast();
+    }
+    if (letters.isEmpty())
+        return QString();
+    m_closing.append(withCapitalRule(letters));
+    return m_closing.constLast();
 }
 
 void TagCollector::add(const QString &tagText)

@@ -29,8 +29,9 @@ public:
         bool cut = false;    // an opening tag cut at its first space: ">" closes the entry
     };
     static Shape shapeOf(QStringView tagText);
-    // Files a tag text of this shape, given the letters of its first `shape.used` characters.
-    void add(const Shape &shape, const QString &letters);
+    // Files a tag text of this shape, given the letters of its first `shape.used` characters, and returns the
+    // entry as filed (an empty text when nothing was filed).
+    QString add(const Shape &shape, const QString &letters);
 
     // The entry as filed: capital letters A-Z kept when there is one, otherwise a-z written as capitals.
     static QString withCapitalRule(const QString &entry);
