@@ -43,6 +43,55 @@ NavigationKind kindOf(QWebEnginePage::NavigationType type)
     return NavigationKind::Other;
 }
 
+// Logs `message` once the document as it stands has reached the screen. Three animation frames first: the
+// first runs before the frame that draws the document as it stands, and by the third that frame has been
+// handed on. A document that shows anything but the browser's default background then waits until its first
+// paint has been presented, which the engine reports only once the frame is on screen: until then a new
+// renderer's view is blank, however many frames the page has drawn (a busy machine may take a while to put
+// that view on screen). A document that shows nothing has no first paint and looks like the blank view
+// anyway.
+QString paintReportScript(const QString &message)
+{
+    return QStringLiteral(R"((() => {
+const report = () => console.info('%1');
+const coloured = (element) => {
+    if (!element)
+        return false;
+    const style = getComputedStyle(element);
+    return style.backgroundColor !== 'rgba(0, 0, 0, 0)' || style.backgroundImage !== 'none';
+};
+const showsSomething = () => {
+    if (coloured(document.documentElement) || coloured(document.body))
+        return true;
+    for (const image of document.images) {
+        if (image.complete && image.naturalWidth > 0 && image.getClientRects().length > 0)
+            return true;
+    }
+    if (!document.body)
+        return false;
+    const texts = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    for (let text = texts.nextNode(); text; text = texts.nextNode()) {
+        const parent = text.parentElement;
+        if (text.data.trim() && parent && parent.getClientRects().length > 0
+                && getComputedStyle(parent).visibility === 'visible')
+            return true;
+    }
+    return false;
+};
+requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(() => {
+    if (!showsSomething()) {
+        report();
+        return;
+    }
+    new PerformanceObserver((entries, observer) => {
+        observer.disconnect();
+        report();
+    }).observe({type: 'paint', buffered: true});
+})));
+})();)")
+        .arg(message);
+}
+
 } // namespace
 
 PreviewPage::PreviewPage(QWebEngineProfile *profile, QObject *parent)
@@ -156,15 +205,10 @@ bool PreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     return allowed;
 }
 
-// Three animation frames: the first runs before the frame that draws the document as it stands; by the third
-// that frame has been handed on to the view that shows it. The script runs in the program's own world, out of
-// the page's reach.
+// The script runs in the program's own world, out of the page's reach.
 void PreviewPage::askForPaintReport(quint64 documentNumber)
 {
-    runJavaScript(QStringLiteral("requestAnimationFrame(() => requestAnimationFrame(() => "
-                                 "requestAnimationFrame(() => console.info('%1%2'))));")
-                      .arg(m_paintReportPrefix)
-                      .arg(documentNumber),
+    runJavaScript(paintReportScript(m_paintReportPrefix + QString::number(documentNumber)),
                   QWebEngineScript::ApplicationWorld);
 }
 

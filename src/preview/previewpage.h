@@ -35,7 +35,8 @@ public:
     // Where the page's dialogs (alert, confirm, prompt, "leave this page?") are shown.
     void setDialogs(PageDialogs *dialogs) { m_dialogs = dialogs; }
     // Asks the document shown to report, through painted(), once it has painted a frame with what it holds
-    // now. A hidden page paints nothing and reports nothing.
+    // now and its first paint (if it shows anything) has been presented. A hidden page paints nothing and
+    // reports nothing.
     void askForPaintReport(quint64 documentNumber);
 
 Q_SIGNALS:

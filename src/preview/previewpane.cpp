@@ -10,6 +10,7 @@
 #include "preview/previewcurtain.h"
 #include "preview/previewpage.h"
 #include "preview/previewschemehandler.h"
+#include "preview/viewframewait.h"
 #include "webengine/enginelanguage.h"
 #include "widgets/messages.h"
 
@@ -99,6 +100,7 @@ PreviewPane::PreviewPane(QWidget *parent) : QWebEngineView(parent), m_sites(std:
             [this](int progress) { Q_EMIT progressChange(progress, 100); });
     connect(page, &QWebEnginePage::loadFinished, this, &PreviewPane::finishLoad);
     m_curtain = new PreviewCurtain(this);
+    m_viewFrame = new ViewFrameWait(this);
     connect(page, &PreviewPage::painted, this, &PreviewPane::notePainted);
 }
 
@@ -107,6 +109,7 @@ PreviewPane::~PreviewPane()
     // The page goes before the profile it lives in, and the profile, with the guard and the scheme handler,
     // before the sites they read; answers still on their way are no longer reported.
     blockSignals(true);
+    m_viewFrame->cancel();
     delete page();
     delete m_profile;
 }
@@ -333,10 +336,16 @@ void PreviewPane::notePainted(quint64 documentNumber)
 {
     if (documentNumber != m_documentNumber)
         return;
-    m_curtain->lift();
-    // The document it replaced is gone by now, and with it the nodes a screen reader read there.
-    dropAccessibleLeftovers(this);
-    Q_EMIT documentPainted();
+    // The page has painted in its renderer; the pupil sees it once the view has drawn it, and not before: a
+    // curtain lifted earlier would bare the blank view of the new renderer for a moment.
+    m_viewFrame->afterNextFrame(focusProxy(), [this, documentNumber] {
+        if (documentNumber != m_documentNumber)
+            return;
+        m_curtain->lift();
+        // The document it replaced is gone by now, and with it the nodes a screen reader read there.
+        dropAccessibleLeftovers(this);
+        Q_EMIT documentPainted();
+    });
 }
 
 bool PreviewPane::showsPreview() const

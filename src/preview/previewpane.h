@@ -17,6 +17,7 @@ class PreviewSchemeHandler;
 class PreviewSites;
 class QWebEngineNewWindowRequest;
 class QWebEngineProfile;
+class ViewFrameWait;
 
 // Registers the preview's URL scheme with the browser engine; call once before the QApplication is created.
 void registerPreviewScheme();
@@ -107,6 +108,7 @@ private:
     LocalFileGuard *m_guard = nullptr;
     PreviewSchemeHandler *m_schemeHandler = nullptr;
     PreviewCurtain *m_curtain = nullptr;
+    ViewFrameWait *m_viewFrame = nullptr;
     quint64 m_documentNumber = 0;
     bool m_scrollRestorePending = false;
     QPointF m_scrollToRestore;
